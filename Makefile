@@ -1,0 +1,43 @@
+# The two commands of the README: `make run` and `make test`. Both install what
+# is missing from Debian's packages first, so a fresh Debian 12 machine needs
+# nothing else.
+
+BUILD      ?= build
+BUILD_WIN  ?= build-win
+JOBS       ?= $(shell nproc)
+SUDO       := $(if $(filter 0,$(shell id -u)),,sudo)
+
+RUN_PACKAGES  := cmake g++ make ninja-build pkg-config qt6-base-dev qt6-translations-l10n \
+                 libgl-dev libsqlite3-dev
+TEST_PACKAGES := $(RUN_PACKAGES) googletest libgtest-dev libgmock-dev libbenchmark-dev sqlite3 \
+                 g++-mingw-w64-x86-64-posix wine64 xvfb xdotool x11-utils
+
+.PHONY: run test build bench package deps-run deps-test windows-test
+
+run: deps-run build
+	./$(BUILD)/game/morvak
+
+test: deps-test build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) windows-test
+
+build:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The store and the removal tool built with mingw-w64 and run under Wine
+# against the real registry API.
+windows-test:
+	cmake -S . -B $(BUILD_WIN) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake $(CMAKE_ARGS)
+	cmake --build $(BUILD_WIN) -j $(JOBS)
+	cd $(BUILD_WIN) && ctest --output-on-failure
+
+bench: deps-test build
+	cd $(BUILD) && for b in bench/*_bench; do QT_QPA_PLATFORM=offscreen ./$$b; done
+
+deps-run:
+	@./cmake/install-missing.sh $(RUN_PACKAGES)
+
+deps-test:
+	@./cmake/install-missing.sh $(TEST_PACKAGES)

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "ParhaatTulokset.h"
+
+// Square-state words. `tyhja` is element 0 of a grid, which is no square.
+enum class Sana { tyhja, vesi, laiva, varattu, uponnut, ohi };
+
+// Result of a side's latest shot: none yet, a hit ("kyllä") or a miss ("ei").
+enum class Osui { tyhja, kylla, ei };
+
+enum class Puoli { Pelaaja, Kone };
+
+using Ruudukko = std::array<Sana, 101>;  // indexed by square 1..100
+
+// Square records hold square numbers in laying order from element 1 on; -1 is
+// a square not laid. Element 0 is unused.
+using Lentotukialus = std::array<int, 5>;
+using Risteilija = std::array<int, 4>;
+using Tykkivene = std::array<int, 3>;
+using Sukellusveneet = std::array<int, 5>;
+
+// One ship of a fleet seen uniformly: its laid squares and its placed flag.
+struct Laiva {
+    std::span<int> ruudut;
+    bool& sijoitettu;
+};
+
+// The whole game: the shared module variables and the main window's own
+// fields. The window owns the one instance; rules and dialogs get references.
+struct Pelitila {
+    // Fleets. Flag arrays and records are indexed from 1.
+    bool PelaajanLentotukialusSijoitettu = false;
+    std::array<bool, 3> PelaajanRisteilijaSijoitettu{};
+    std::array<bool, 4> PelaajanTykkiveneSijoitettu{};
+    std::array<bool, 5> PelaajanSukellusveneSijoitettu{};
+    bool KoneenLentotukialusSijoitettu = false;
+    std::array<bool, 3> KoneenRisteilijaSijoitettu{};
+    std::array<bool, 4> KoneenTykkiveneSijoitettu{};
+    std::array<bool, 5> KoneenSukellusveneSijoitettu{};
+
+    Lentotukialus PelaajanLentotukialus{};
+    Risteilija PelaajanRisteilija1{}, PelaajanRisteilija2{};
+    Tykkivene PelaajanTykkivene1{}, PelaajanTykkivene2{}, PelaajanTykkivene3{};
+    Sukellusveneet PelaajanSukellusveneet{};
+    Lentotukialus KoneenLentotukialus{};
+    Risteilija KoneenRisteilija1{}, KoneenRisteilija2{};
+    Tykkivene KoneenTykkivene1{}, KoneenTykkivene2{}, KoneenTykkivene3{};
+    Sukellusveneet KoneenSukellusveneet{};
+
+    Ruudukko PelaajanRuudut{};
+    Ruudukko KoneenRuudut{};
+
+    int PelaajanOsumat = 0;
+    int KoneenOsumat = 0;
+
+    // Phase flags.
+    bool PelaajanVuoro = false;
+    bool SijoitusKaynnissa = false;
+    bool AmmuntaKaynnissa = false;
+    bool PeliKaynnissa = false;
+
+    int PerakkaisetVoitot = 0;
+
+    // Settings; each run starts from these, whatever the store holds.
+    std::string PelinAloitustapa;
+    bool LaivojenKulmatSaavatKoskettaa = false;
+    bool LaivaSaaSijaitaReunassa = false;
+    bool NaytetaanLaivojenUppoaminen = false;
+
+    ParhaatTulokset Parhaat;
+
+    // Fields of the main window: the latest shots and the computer's hunt.
+    int PelaajanViimeisinLaukaus = 0;
+    Osui PelaajanViimeisinOsui = Osui::tyhja;
+    int KoneenViimeisinLaukaus = 0;
+    Osui KoneenViimeisinOsui = Osui::tyhja;
+    std::optional<int> KohdeOsuma;
+    int KohdeRuutu = 0;
+    int KohdeVaihe = 0;
+    bool VasenTutkittu = false;
+    bool OikeaTutkittu = false;
+    bool YlosTutkittu = false;
+    bool AlasTutkittu = false;
+    bool KoneUpottiLaivan = false;
+
+    // The side's ten ships in fleet order: carrier, cruisers 1-2, gunboats
+    // 1-3, submarines 1-4.
+    std::array<Laiva, 10> Laivat(Puoli puoli);
+    Ruudukko& Ruudut(Puoli puoli) {
+        return puoli == Puoli::Pelaaja ? PelaajanRuudut : KoneenRuudut;
+    }
+};

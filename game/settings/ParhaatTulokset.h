@@ -1,0 +1,15 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// The ten-place best-results list; index 0 is the best place. The staged
+// arrays hold a new list on its way to the store.
+struct ParhaatTulokset {
+    std::array<std::string, 10> ParasPelaaja;
+    std::array<std::int16_t, 10> ParasTulos{};
+    std::array<std::string, 10> ParasTulosTeksti;
+    std::array<std::string, 10> UusiParasPelaaja;
+    std::array<std::int16_t, 10> UusiParasTulos{};
+};

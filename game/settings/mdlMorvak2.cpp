@@ -1,0 +1,1 @@
+#include "mdlMorvak2.h"

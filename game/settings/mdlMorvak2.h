@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "ParhaatTulokset.h"
+#include "rekisteri.h"
+
+// The game's one registry key. Writers pass it with the trailing backslash,
+// readers without; both name the same key.
+inline constexpr const char* AVAIN_KIRJOITUS = "Software\\Relvano\\Morvak 1.2 Freeware\\";
+inline constexpr const char* AVAIN_LUKU = "Software\\Relvano\\Morvak 1.2 Freeware";
+
+// What a read answers when the value cannot be read for any reason.
+inline constexpr const char* EI_LOYTYNYT = "Not Found";
+
+// Writes one value. Never shows anything to the player; the result only tells
+// the caller whether every step succeeded.
+bool KirjoitaRekisteriin(HKEY juuri, const std::string& avain, const std::string& nimi,
+                         DWORD tyyppi, const std::string& data);
+
+// Reads one value as text, or "Not Found".
+std::string LueRekisterista(HKEY juuri, const std::string& avain, const std::string& nimi);
+
+// Loads the live list from the store, with "Relvano" / 0 for what is missing.
+void LataaParhaatTulokset(ParhaatTulokset& lista);
+
+// Writes the staged list, name then score, place 1 first. True when all
+// twenty writes succeeded.
+bool TallennaParhaatTulokset(const ParhaatTulokset& lista);
