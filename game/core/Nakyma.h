@@ -15,7 +15,7 @@ enum class Kuvake { Ei, Tieto, Kysymys, Huutomerkki };
 // Everything the rules ask of the window. The rules decide; an implementation
 // only realises the decision on screen.
 class Nakyma {
-public:
+  public:
     virtual ~Nakyma() = default;
 
     virtual void NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) = 0;

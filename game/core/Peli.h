@@ -8,16 +8,15 @@
 
 // What one tick of the turn timer leaves on screen.
 struct Ajastintila {
-    std::string ohje;           // the instruction line
-    bool UusiPeliKaytossa;      // cmdPainike(0), cmdPainike(1) and mUusiPeli
+    std::string ohje;       // the instruction line
+    bool UusiPeliKaytossa;  // cmdPainike(0), cmdPainike(1) and mUusiPeli
 };
 
 // The rules of the game: the procedures of the main window, over the one game
 // state, talking to the screen only through Nakyma.
 class Peli {
-public:
-    Peli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& arpa)
-        : t(tila), n(nakyma), arpa(arpa) {}
+  public:
+    Peli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& arpa) : t(tila), n(nakyma), arpa(arpa) {}
 
     // Start of the program, after the window has read its view options.
     void AloitaOhjelma();
@@ -42,7 +41,7 @@ public:
     void MihinLaivaanTietokoneOsui(int RuutuJohonAmmuttiin);
     void UpotaRuutu(int Ruutu);
 
-private:
+  private:
     Pelitila& t;
     Nakyma& n;
     Satunnaisluvut& arpa;

@@ -2,9 +2,10 @@
 
 namespace {
 
+// Squares from element `alku` on, `pituus` of them.
 template <std::size_t N>
-std::span<int> Ruudut(std::array<int, N>& tietue, std::size_t pituus) {
-    return std::span<int>(tietue).subspan(1, pituus);
+std::span<int> Osa(std::array<int, N>& tietue, std::size_t alku, std::size_t pituus) {
+    return std::span<int>(tietue).subspan(alku, pituus);
 }
 
 }  // namespace
@@ -25,15 +26,15 @@ std::array<Laiva, 10> Pelitila::Laivat(Puoli puoli) {
     auto& sukellusveneSijoitettu =
         p ? PelaajanSukellusveneSijoitettu : KoneenSukellusveneSijoitettu;
     return {{
-        {Ruudut(lentotukialus, 4), lentotukialusSijoitettu},
-        {Ruudut(risteilija1, 3), risteilijaSijoitettu[1]},
-        {Ruudut(risteilija2, 3), risteilijaSijoitettu[2]},
-        {Ruudut(tykkivene1, 2), tykkiveneSijoitettu[1]},
-        {Ruudut(tykkivene2, 2), tykkiveneSijoitettu[2]},
-        {Ruudut(tykkivene3, 2), tykkiveneSijoitettu[3]},
-        {Ruudut(sukellusveneet, 1), sukellusveneSijoitettu[1]},
-        {std::span<int>(sukellusveneet).subspan(2, 1), sukellusveneSijoitettu[2]},
-        {std::span<int>(sukellusveneet).subspan(3, 1), sukellusveneSijoitettu[3]},
-        {std::span<int>(sukellusveneet).subspan(4, 1), sukellusveneSijoitettu[4]},
+        {Osa(lentotukialus, 1, 4), lentotukialusSijoitettu},
+        {Osa(risteilija1, 1, 3), risteilijaSijoitettu[1]},
+        {Osa(risteilija2, 1, 3), risteilijaSijoitettu[2]},
+        {Osa(tykkivene1, 1, 2), tykkiveneSijoitettu[1]},
+        {Osa(tykkivene2, 1, 2), tykkiveneSijoitettu[2]},
+        {Osa(tykkivene3, 1, 2), tykkiveneSijoitettu[3]},
+        {Osa(sukellusveneet, 1, 1), sukellusveneSijoitettu[1]},
+        {Osa(sukellusveneet, 2, 1), sukellusveneSijoitettu[2]},
+        {Osa(sukellusveneet, 3, 1), sukellusveneSijoitettu[3]},
+        {Osa(sukellusveneet, 4, 1), sukellusveneSijoitettu[4]},
     }};
 }

@@ -6,7 +6,7 @@
 // The program's one random generator. Re-seeding mixes the clock into the
 // running state, so a coarse clock never makes two attempts draw alike.
 class Satunnaisluvut {
-public:
+  public:
     using Kello = std::function<std::uint64_t()>;
 
     // Seeded from the system clock.
@@ -20,7 +20,7 @@ public:
     int Arvo(int n);
     void AlustaKellosta();
 
-private:
+  private:
     std::uint64_t tila_;
     Kello kello_;
 };
