@@ -42,6 +42,10 @@ class Peli {
     void UpotaRuutu(int Ruutu);
 
   private:
+    // A streak ends (loss, abandoned game): the name entry when it beats the
+    // tenth place, otherwise back to 0.
+    void PaataVoittoputki();
+
     Pelitila& t;
     Nakyma& n;
     Satunnaisluvut& arpa;
