@@ -16,7 +16,8 @@ struct Ajastintila {
 // state, talking to the screen only through Nakyma.
 class Peli {
   public:
-    Peli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& arpa) : t(tila), n(nakyma), arpa(arpa) {}
+    Peli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& satunnaisluvut)
+        : t(tila), n(nakyma), arpa(satunnaisluvut) {}
 
     // Start of the program, after the window has read its view options.
     void AloitaOhjelma();
@@ -45,6 +46,18 @@ class Peli {
     // A streak ends (loss, abandoned game): the name entry when it beats the
     // tenth place, otherwise back to 0.
     void PaataVoittoputki();
+    // One try at the computer's whole fleet on a cleared grid; false when it
+    // did not come out at twenty squares.
+    bool SijoitaKoneenLaivasto();
+    // One random try at a computer's ship; false when it met a square that
+    // is not water, and then nothing of it is left laid.
+    bool SijoitaKoneenLaivaKerran(const Laiva& laiva);
+    // Lays the player's ship from the anchor square, or leaves no trace.
+    bool SijoitaPelaajanLaiva(const Laiva& laiva, int ankkuri, int painike);
+    // Takes back what a refused ship had laid so far.
+    void PeruLaiva(Puoli puoli, const Laiva& laiva);
+    // The player's fleet is complete: firing opens.
+    void AloitaAmmunta();
 
     Pelitila& t;
     Nakyma& n;

@@ -21,6 +21,7 @@ class Satunnaisluvut {
     void AlustaKellosta();
 
   private:
-    std::uint64_t tila_;
+    std::uint64_t tila_;       // the key the clock is mixed into
+    std::uint64_t askel_ = 0;  // advances by one step per draw, never reset
     Kello kello_;
 };

@@ -1,0 +1,75 @@
+#include <algorithm>
+
+#include "Peli.h"
+#include "Ruudut.h"
+
+void Peli::PoistaLaivat() {
+    for (Puoli puoli : {Puoli::Pelaaja, Puoli::Kone}) {
+        for (Laiva& laiva : t.Laivat(puoli)) {
+            laiva.sijoitettu = false;
+            std::ranges::fill(laiva.ruudut, -1);
+        }
+    }
+    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+        t.PelaajanRuudut[ruutu] = Sana::vesi;
+        n.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
+        n.AsetaSormiosoitin(Puoli::Pelaaja, ruutu, true);
+        t.KoneenRuudut[ruutu] = Sana::vesi;
+        n.NaytaKuva(Puoli::Kone, ruutu, Kuva::Vesi);
+        n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
+    }
+}
+
+bool Peli::SijoitaKoneenLaivasto() {
+    for (const Laiva& laiva : t.Laivat(Puoli::Kone)) {
+        const int pituus = static_cast<int>(laiva.ruudut.size());
+        if (pituus == 1 && std::ranges::find(t.KoneenRuudut, Sana::vesi) == t.KoneenRuudut.end())
+            return false;
+        SijoitaKoneenLaiva(pituus);
+        // A ship that found no room within its attempts leaves the fleet
+        // short of twenty squares whatever follows.
+        if (!laiva.sijoitettu) return false;
+    }
+    return std::ranges::count(t.KoneenRuudut, Sana::laiva) == 20;
+}
+
+void Peli::UusiPeli() {
+    n.AsetaOsoitin(Osoitin::Tiimalasi);
+    n.AsetaIkkunaKaytossa(false);
+    t.PelaajanOsumat = 0;
+    t.KoneenOsumat = 0;
+    t.KohdeOsuma.reset();
+    t.KohdeRuutu = 0;
+    t.PelaajanVuoro = false;
+    do {
+        PoistaLaivat();
+    } while (!SijoitaKoneenLaivasto());
+    n.KasitteleTapahtumat();
+    t.PelaajanVuoro = true;
+    t.SijoitusKaynnissa = t.KoneenSukellusveneSijoitettu[4];
+    t.AmmuntaKaynnissa = false;
+    t.PeliKaynnissa = false;
+    n.AsetaIkkunaKaytossa(true);
+    n.AsetaOsoitin(Osoitin::Oletus);
+}
+
+void Peli::TeePelinAlkuvalmistelut() {
+    t.PelaajanViimeisinLaukaus = 0;
+    t.PelaajanViimeisinOsui = Osui::tyhja;
+    t.KoneenViimeisinLaukaus = 0;
+    t.KoneenViimeisinOsui = Osui::tyhja;
+    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+        n.AsetaSormiosoitin(Puoli::Pelaaja, ruutu, false);
+        n.AsetaSormiosoitin(Puoli::Kone, ruutu, true);
+        n.AsetaRuutuKaytossa(Puoli::Kone, ruutu, true);
+    }
+}
+
+void Peli::mUusiPeli_Click() {
+    if (t.PerakkaisetVoitot > 0 && t.PeliKaynnissa) {
+        if (!n.Kysy("Uusi peli", "Haluatko varmasti keskeyttää nykyisen pelin ja\naloittaa uuden?"))
+            return;
+        PaataVoittoputki();
+    }
+    UusiPeli();
+}

@@ -1,0 +1,62 @@
+#include <algorithm>
+
+#include "Peli.h"
+
+namespace {
+
+// Attempts one ship may take before the fleet is laid again from the start.
+// A ship that has room finds it in a few dozen; only a fleet that has boxed
+// itself in reaches the bound, and it must not loop forever.
+constexpr int YRITYKSIA = 1000;
+
+// Whether a ship starting at this row or column runs towards row 9 or column
+// 10: forced away from an edge it would cross, drawn when it fits both ways.
+bool KohtiLoppua(int paikka, int pituus, Satunnaisluvut& arpa) {
+    if (paikka < pituus) return true;
+    if (paikka > 10 - pituus) return false;
+    return arpa.Arvo(2) == 1;
+}
+
+}  // namespace
+
+void Peli::SijoitaKoneenLaiva(int Pituus) {
+    auto laivat = t.Laivat(Puoli::Kone);
+    const auto laiva = std::ranges::find_if(laivat, [Pituus](const Laiva& l) {
+        return !l.sijoitettu && static_cast<int>(l.ruudut.size()) == Pituus;
+    });
+    if (laiva == laivat.end()) return;
+
+    for (int yritys = 0; yritys < YRITYKSIA; ++yritys) {
+        if (SijoitaKoneenLaivaKerran(*laiva)) {
+            VaraaLaittomatRuudut();
+            laiva->sijoitettu = true;
+            return;
+        }
+    }
+}
+
+bool Peli::SijoitaKoneenLaivaKerran(const Laiva& laiva) {
+    const int pituus = static_cast<int>(laiva.ruudut.size());
+    arpa.AlustaKellosta();
+    const int rivi = arpa.Arvo(10);
+    const int sarake = arpa.Arvo(10) + 1;
+    const int alku = rivi * 10 + sarake;
+    arpa.AlustaKellosta();
+    const bool vaakaan = arpa.Arvo(2) == 1;
+    // Both directions are settled whatever the orientation, so every attempt
+    // draws in the same pattern.
+    const bool oikealle = KohtiLoppua(sarake, pituus, arpa);
+    const bool alas = KohtiLoppua(rivi, pituus, arpa);
+    const int askel = vaakaan ? (oikealle ? 1 : -1) : (alas ? 10 : -10);
+
+    for (int i = 0; i < pituus; ++i) {
+        const int q = alku + i * askel;
+        if (t.KoneenRuudut[q] != Sana::vesi) {
+            PeruLaiva(Puoli::Kone, laiva);
+            return false;
+        }
+        t.KoneenRuudut[q] = Sana::laiva;
+        laiva.ruudut[static_cast<std::size_t>(i)] = q;
+    }
+    return true;
+}

@@ -1,0 +1,27 @@
+#include "Peli.h"
+#include "Ruudut.h"
+
+void Peli::VaraaLaittomatRuudut() {
+    // The grid being laid is the one whose side is placing now.
+    const Puoli puoli = t.PelaajanVuoro ? Puoli::Pelaaja : Puoli::Kone;
+    Ruudukko& ruudut = t.Ruudut(puoli);
+    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+        if (ruudut[ruutu] != Sana::laiva) continue;
+        for (int m : Naapurit(ruutu, t.LaivojenKulmatSaavatKoskettaa)) {
+            if (ruudut[m] == Sana::laiva || ruudut[m] == Sana::varattu) continue;
+            ruudut[m] = Sana::varattu;
+            if (puoli == Puoli::Pelaaja && n.EpakelvotRuudutNakyvissa())
+                n.NaytaKuva(Puoli::Pelaaja, m, Kuva::Ohi);
+        }
+    }
+}
+
+void Peli::NaytaEpakelvotRuudut(bool nayta) {
+    // Once firing has begun the marks are gone for good; only the choice
+    // itself changes.
+    if (t.AmmuntaKaynnissa) return;
+    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+        if (t.PelaajanRuudut[ruutu] == Sana::varattu)
+            n.NaytaKuva(Puoli::Pelaaja, ruutu, nayta ? Kuva::Ohi : Kuva::Vesi);
+    }
+}
