@@ -1,0 +1,120 @@
+#include "Valintaikkuna.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
+
+QRect TwipitPikseleiksi(int vasen, int yla, int leveys, int korkeus) {
+    return {TwipitPikseleiksi(vasen), TwipitPikseleiksi(yla), TwipitPikseleiksi(leveys),
+            TwipitPikseleiksi(korkeus)};
+}
+
+void AsetaNaytonOsoitin(Osoitin osoitin) {
+    if (osoitin == Osoitin::Tiimalasi) {
+        if (QApplication::overrideCursor()) {
+            QApplication::changeOverrideCursor(Qt::WaitCursor);
+        } else {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        }
+        return;
+    }
+    while (QApplication::overrideCursor()) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+bool KysyKyllaEi(QWidget* omistaja, const QString& otsikko, const QString& teksti) {
+    QMessageBox kysymys(QMessageBox::Question, otsikko, teksti, QMessageBox::Yes | QMessageBox::No,
+                        omistaja);
+    kysymys.button(QMessageBox::Yes)->setText("Kyllä");
+    kysymys.button(QMessageBox::No)->setText("Ei");
+    kysymys.setDefaultButton(QMessageBox::No);
+    return kysymys.exec() == QMessageBox::Yes;
+}
+
+namespace {
+
+// The tables were drawn for an 8-point dialog font of Arial's proportions.
+QFont Valintaikkunafontti() {
+    QFont fontti;
+    fontti.setFamilies({"Liberation Sans", "Arial", "Nimbus Sans", "Helvetica"});
+    fontti.setPixelSize(11);
+    return fontti;
+}
+
+bool LeveneeTekstinMukaan(const QWidget* saadin) {
+    if (auto* nimio = qobject_cast<const QLabel*>(saadin)) {
+        return !nimio->wordWrap();
+    }
+    return qobject_cast<const QCheckBox*>(saadin) || qobject_cast<const QRadioButton*>(saadin);
+}
+
+}  // namespace
+
+Valintaikkuna::Valintaikkuna(QWidget* parent, const QString& otsikko, int leveysTwipeina,
+                             int korkeusTwipeina)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
+    setWindowTitle(otsikko);
+    setFont(Valintaikkunafontti());
+    setFixedSize(TwipitPikseleiksi(leveysTwipeina), TwipitPikseleiksi(korkeusTwipeina));
+}
+
+void Valintaikkuna::Sijoita(QWidget* saadin, int vasen, int yla, int leveys, int korkeus) {
+    QRect alue = TwipitPikseleiksi(vasen, yla, leveys, korkeus);
+    if (LeveneeTekstinMukaan(saadin) && saadin->parentWidget()) {
+        const int tilaa = saadin->parentWidget()->width() - alue.left() - 2;
+        alue.setWidth(std::max(alue.width(), std::min(saadin->sizeHint().width(), tilaa)));
+    }
+    saadin->setGeometry(alue);
+}
+
+void Valintaikkuna::AsetaPainikkeet(QPushButton* oletus, QPushButton* peruutus) {
+    oletus->setDefault(true);
+    peruutus_ = peruutus;
+}
+
+void Valintaikkuna::AsetaSarkainjarjestys(std::initializer_list<QWidget*> saatimet) {
+    QWidget* edellinen = nullptr;
+    for (QWidget* saadin : saatimet) {
+        if (edellinen) {
+            QWidget::setTabOrder(edellinen, saadin);
+        }
+        edellinen = saadin;
+    }
+}
+
+bool Valintaikkuna::event(QEvent* tapahtuma) {
+    if (tapahtuma->type() == QEvent::WindowActivate) {
+        AsetaNaytonOsoitin(Osoitin::Oletus);
+    }
+    return QDialog::event(tapahtuma);
+}
+
+void Valintaikkuna::keyPressEvent(QKeyEvent* tapahtuma) {
+    if (tapahtuma->key() == Qt::Key_Escape && tapahtuma->modifiers() == Qt::NoModifier &&
+        peruutus_) {
+        if (peruutus_->isEnabled()) {
+            peruutus_->click();
+        }
+        tapahtuma->accept();
+        return;
+    }
+    QDialog::keyPressEvent(tapahtuma);
+}
+
+void Valintaikkuna::showEvent(QShowEvent* tapahtuma) {
+    QDialog::showEvent(tapahtuma);
+    if (QScreen* naytto = screen()) {
+        QRect kehys = frameGeometry();
+        kehys.moveCenter(naytto->availableGeometry().center());
+        move(kehys.topLeft());
+    }
+}

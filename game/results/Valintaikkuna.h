@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+#include <QRect>
+#include <initializer_list>
+
+#include "Nakyma.h"
+
+class QPushButton;
+
+// The layout tables measure in twips; 15 of them make one logical pixel.
+constexpr int TwipitPikseleiksi(int twipit) { return twipit / 15; }
+QRect TwipitPikseleiksi(int vasen, int yla, int leveys, int korkeus);
+
+// The one screen-wide pointer: the hourglass stays until the default comes back,
+// however many steps asked for it.
+void AsetaNaytonOsoitin(Osoitin osoitin);
+
+// A Yes/No question with the question icon and No as the default button, so
+// that a hasty Enter keeps things as they are. True for Yes.
+bool KysyKyllaEi(QWidget* omistaja, const QString& otsikko, const QString& teksti);
+
+// What every dialog of the game shares: a fixed client area, only the close box
+// in the title bar, a place in the middle of the screen, Esc pressing the cancel
+// button, and the default pointer back whenever the dialog becomes active.
+class Valintaikkuna : public QDialog {
+  public:
+    Valintaikkuna(QWidget* parent, const QString& otsikko, int leveysTwipeina, int korkeusTwipeina);
+
+  protected:
+    // The control takes its table position; a caption that needs more room
+    // than the table gives, in a font wider than the one it was laid out for,
+    // widens it up to its container's edge rather than being cut.
+    static void Sijoita(QWidget* saadin, int vasen, int yla, int leveys, int korkeus);
+    void AsetaPainikkeet(QPushButton* oletus, QPushButton* peruutus);
+    static void AsetaSarkainjarjestys(std::initializer_list<QWidget*> saatimet);
+
+    bool event(QEvent* tapahtuma) override;
+    void keyPressEvent(QKeyEvent* tapahtuma) override;
+    void showEvent(QShowEvent* tapahtuma) override;
+
+  private:
+    QPushButton* peruutus_ = nullptr;
+};
