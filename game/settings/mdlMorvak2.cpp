@@ -1,1 +1,117 @@
 #include "mdlMorvak2.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+constexpr DWORD LUKUPUSKURIN_KOKO = 2048;
+constexpr const char* OLETUSNIMI = "Relvano";
+
+// The bytes are little-endian whatever the machine; a value shorter than four
+// bytes counts the missing ones as zero.
+std::string DwordTekstina(const std::array<BYTE, LUKUPUSKURIN_KOKO>& puskuri, DWORD koko) {
+    std::uint32_t luku = 0;
+    for (DWORD i = 0; i < std::min<DWORD>(koko, 4); ++i) {
+        luku |= static_cast<std::uint32_t>(puskuri[i]) << (8 * i);
+    }
+    char teksti[16];
+    std::snprintf(teksti, sizeof teksti, "%03lu", static_cast<unsigned long>(luku));
+    return teksti;
+}
+
+std::string BinaariTekstina(const std::array<BYTE, LUKUPUSKURIN_KOKO>& puskuri, DWORD koko) {
+    static constexpr char NUMEROT[] = "0123456789ABCDEF";
+    std::string teksti;
+    for (DWORD i = 0; i < koko; ++i) {
+        teksti += NUMEROT[puskuri[i] >> 4];
+        teksti += NUMEROT[puskuri[i] & 0x0f];
+    }
+    return teksti;
+}
+
+std::string Tekstina(DWORD tyyppi, const std::array<BYTE, LUKUPUSKURIN_KOKO>& puskuri, DWORD koko) {
+    if (tyyppi == REG_DWORD) return DwordTekstina(puskuri, koko);
+    if (tyyppi == REG_BINARY) return BinaariTekstina(puskuri, koko);
+    if (koko == 0) return {};
+    return std::string(reinterpret_cast<const char*>(puskuri.data()), koko - 1);
+}
+
+bool Puuttuu(const std::string& teksti) { return teksti.empty() || teksti == EI_LOYTYNYT; }
+
+// A score as the player's number conversion takes it: an integer with
+// optional spaces around it, within the 16-bit range.
+std::optional<std::int16_t> Pisteiksi(const std::string& teksti) {
+    const auto alku = teksti.find_first_not_of(' ');
+    if (alku == std::string::npos) return std::nullopt;
+    const auto loppu = teksti.find_last_not_of(' ') + 1;
+    const char* ensimmainen = teksti.data() + alku + (teksti[alku] == '+' ? 1 : 0);
+    const char* viimeinen = teksti.data() + loppu;
+    std::int16_t luku = 0;
+    const auto [kohta, virhe] = std::from_chars(ensimmainen, viimeinen, luku);
+    if (virhe != std::errc{} || kohta != viimeinen) return std::nullopt;
+    return luku;
+}
+
+std::string Paikka(const char* nimi, std::size_t i) { return nimi + std::to_string(i); }
+
+}  // namespace
+
+bool KirjoitaRekisteriin(HKEY juuri, const std::string& avain, const std::string& nimi,
+                         DWORD tyyppi, const std::string& data) {
+    HKEY kahva = nullptr;
+    RegCreateKeyA(juuri, avain.c_str(), &kahva);
+    const std::string teksti = data + '\0';
+    const LONG asetus =
+        RegSetValueExA(kahva, nimi.c_str(), 0, tyyppi, reinterpret_cast<const BYTE*>(teksti.data()),
+                       static_cast<DWORD>(teksti.size()));
+    const LONG huuhtelu = RegFlushKey(kahva);
+    RegCloseKey(kahva);
+    return asetus == ERROR_SUCCESS && huuhtelu == ERROR_SUCCESS;
+}
+
+std::string LueRekisterista(HKEY juuri, const std::string& avain, const std::string& nimi) {
+    HKEY kahva = nullptr;
+    RegOpenKeyA(juuri, avain.c_str(), &kahva);
+    std::array<BYTE, LUKUPUSKURIN_KOKO> puskuri;
+    puskuri.fill(' ');
+    DWORD koko = LUKUPUSKURIN_KOKO;
+    DWORD tyyppi = 0;
+    const LONG kysely =
+        RegQueryValueExA(kahva, nimi.c_str(), nullptr, &tyyppi, puskuri.data(), &koko);
+    std::string teksti = kysely == ERROR_SUCCESS ? Tekstina(tyyppi, puskuri, koko) : EI_LOYTYNYT;
+    RegCloseKey(kahva);
+    return teksti;
+}
+
+void LataaParhaatTulokset(ParhaatTulokset& lista) {
+    for (std::size_t i = 0; i < lista.ParasPelaaja.size(); ++i) {
+        const std::string nimi =
+            LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, Paikka("ParasPelaaja", i));
+        lista.ParasPelaaja[i] = Puuttuu(nimi) ? OLETUSNIMI : nimi;
+
+        const std::string tulos =
+            LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, Paikka("ParasTulos", i));
+        if (Puuttuu(tulos)) {
+            lista.ParasTulosTeksti[i] = "0";
+            lista.ParasTulos[i] = 0;
+        } else {
+            lista.ParasTulosTeksti[i] = tulos;
+            if (const auto pisteet = Pisteiksi(tulos)) lista.ParasTulos[i] = *pisteet;
+        }
+    }
+}
+
+bool TallennaParhaatTulokset(const ParhaatTulokset& lista) {
+    bool kaikki = true;
+    for (std::size_t i = 0; i < lista.UusiParasPelaaja.size(); ++i) {
+        kaikki &= KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, Paikka("ParasPelaaja", i),
+                                      REG_SZ, lista.UusiParasPelaaja[i]);
+        kaikki &= KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, Paikka("ParasTulos", i),
+                                      REG_SZ, std::to_string(lista.UusiParasTulos[i]));
+    }
+    return kaikki;
+}

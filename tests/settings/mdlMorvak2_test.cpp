@@ -1,0 +1,217 @@
+// The store against a real hive: the SQLite one on Linux, the registry of the
+// Wine prefix on Windows. Both must give the same answers.
+
+#include "mdlMorvak2.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Testipesa.h"
+
+namespace {
+
+class Varasto : public ::testing::Test {
+  protected:
+    // Stores a value as another program might, bypassing the store's own encoding.
+    static void AsetaSuoraan(const std::string& nimi, DWORD tyyppi, const std::vector<BYTE>& data) {
+        HKEY kahva = nullptr;
+        ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, AVAIN_LUKU, &kahva), ERROR_SUCCESS);
+        EXPECT_EQ(RegSetValueExA(kahva, nimi.c_str(), 0, tyyppi, data.data(),
+                                 static_cast<DWORD>(data.size())),
+                  ERROR_SUCCESS);
+        RegCloseKey(kahva);
+    }
+
+    static std::string Lue(const std::string& nimi) {
+        return LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, nimi);
+    }
+
+    static bool Kirjoita(const std::string& nimi, const std::string& data) {
+        return KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, nimi, REG_SZ, data);
+    }
+
+    Testipesa pesa;
+};
+
+TEST_F(Varasto, MissingKeyReadsNotFoundAndFirstWriteCreatesItWithItsParent) {
+    EXPECT_EQ(Lue("NaytaPainikkeet"), "Not Found");
+    HKEY kahva = nullptr;
+    EXPECT_NE(RegOpenKeyA(HKEY_CURRENT_USER, "Software\\Relvano", &kahva), ERROR_SUCCESS);
+
+    EXPECT_TRUE(Kirjoita("NaytaPainikkeet", "False"));
+
+    EXPECT_EQ(Lue("NaytaPainikkeet"), "False");
+    ASSERT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, "Software\\Relvano", &kahva), ERROR_SUCCESS);
+    RegCloseKey(kahva);
+}
+
+TEST_F(Varasto, WriteStoresTheTextWithOneZeroAsRegSz) {
+    ASSERT_TRUE(Kirjoita("PelinAloitustapa", "Vuoroaloitus"));
+
+    HKEY kahva = nullptr;
+    ASSERT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, AVAIN_LUKU, &kahva), ERROR_SUCCESS);
+    BYTE data[64] = {};
+    DWORD koko = sizeof data;
+    DWORD tyyppi = 0;
+    EXPECT_EQ(RegQueryValueExA(kahva, "PelinAloitustapa", nullptr, &tyyppi, data, &koko),
+              ERROR_SUCCESS);
+    RegCloseKey(kahva);
+    EXPECT_EQ(tyyppi, REG_SZ);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(data), koko),
+              std::string("Vuoroaloitus\0", 13));
+}
+
+TEST_F(Varasto, TrailingBackslashAndLetterCaseNameTheSameKey) {
+    ASSERT_TRUE(
+        KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, "NaytaPainikkeet", REG_SZ, "True"));
+    EXPECT_EQ(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "NaytaPainikkeet"), "True");
+    EXPECT_EQ(LueRekisterista(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, "NaytaPainikkeet"), "True");
+    EXPECT_EQ(LueRekisterista(HKEY_CURRENT_USER, "SOFTWARE\\relvano\\MORVAK 1.2 freeware",
+                              "naytapainikkeet"),
+              "True");
+}
+
+TEST_F(Varasto, LaterWriteReplacesTheEarlier) {
+    ASSERT_TRUE(Kirjoita("NaytaMahdottomatLaivaruudut", "True"));
+    ASSERT_TRUE(Kirjoita("NaytaMahdottomatLaivaruudut", "False"));
+    EXPECT_EQ(Lue("NaytaMahdottomatLaivaruudut"), "False");
+}
+
+TEST_F(Varasto, MissingValueOfAnExistingKeyReadsNotFound) {
+    ASSERT_TRUE(Kirjoita("NaytaPainikkeet", "True"));
+    EXPECT_EQ(Lue("NaytaMahdottomatLaivaruudut"), "Not Found");
+}
+
+TEST_F(Varasto, EmptyTextIsNotAMissingValue) {
+    ASSERT_TRUE(Kirjoita("ParasPelaaja0", ""));
+    EXPECT_EQ(Lue("ParasPelaaja0"), "");
+}
+
+TEST_F(Varasto, ZeroByteValuesReadAsEmptyText) {
+    AsetaSuoraan("Tyhja", REG_SZ, {});
+    AsetaSuoraan("TyhjaBinaari", REG_BINARY, {});
+    EXPECT_EQ(Lue("Tyhja"), "");
+    EXPECT_EQ(Lue("TyhjaBinaari"), "");
+}
+
+TEST_F(Varasto, TextMustFitTheBufferWithItsZero) {
+    const std::string mahtuu(2047, 'x');
+    ASSERT_TRUE(Kirjoita("Pitka", mahtuu));
+    EXPECT_EQ(Lue("Pitka"), mahtuu);
+
+    ASSERT_TRUE(Kirjoita("Pitka", mahtuu + "y"));
+    EXPECT_EQ(Lue("Pitka"), "Not Found");
+}
+
+TEST_F(Varasto, TextStoredWithoutItsZeroLosesTheLastCharacter) {
+    AsetaSuoraan("Ilman", REG_SZ, {'a', 'b', 'c'});
+    EXPECT_EQ(Lue("Ilman"), "ab");
+}
+
+TEST_F(Varasto, DwordReadsAsDecimalOfAtLeastThreeDigits) {
+    AsetaSuoraan("Viisi", REG_DWORD, {5, 0, 0, 0});
+    AsetaSuoraan("Nelinumeroinen", REG_DWORD, {0xD2, 0x04, 0, 0});
+    AsetaSuoraan("Suuri", REG_DWORD, {0, 0, 1, 0});
+    AsetaSuoraan("Suurin", REG_DWORD, {0xFF, 0xFF, 0xFF, 0xFF});
+    EXPECT_EQ(Lue("Viisi"), "005");
+    EXPECT_EQ(Lue("Nelinumeroinen"), "1234");
+    EXPECT_EQ(Lue("Suuri"), "65536");
+    EXPECT_EQ(Lue("Suurin"), "4294967295");
+}
+
+TEST_F(Varasto, BinaryReadsAsUpperCaseHexPairs) {
+    AsetaSuoraan("Binaari", REG_BINARY, {0x0A, 0xFF});
+    AsetaSuoraan("Nollat", REG_BINARY, {0x00, 0x01, 0x00});
+    EXPECT_EQ(Lue("Binaari"), "0AFF");
+    EXPECT_EQ(Lue("Nollat"), "000100");
+}
+
+TEST_F(Varasto, AnotherRootDoesNotSeeTheGamesKey) {
+    ASSERT_TRUE(Kirjoita("NaytaPainikkeet", "True"));
+    EXPECT_EQ(LueRekisterista(HKEY_LOCAL_MACHINE, AVAIN_LUKU, "NaytaPainikkeet"), "Not Found");
+}
+
+TEST_F(Varasto, WriteThroughABadRootFailsAndStoresNothing) {
+    const HKEY eiJuuri = reinterpret_cast<HKEY>(std::uintptr_t{0x1234});
+    EXPECT_FALSE(KirjoitaRekisteriin(eiJuuri, AVAIN_KIRJOITUS, "NaytaPainikkeet", REG_SZ, "True"));
+    EXPECT_EQ(LueRekisterista(eiJuuri, AVAIN_LUKU, "NaytaPainikkeet"), "Not Found");
+    EXPECT_EQ(Lue("NaytaPainikkeet"), "Not Found");
+}
+
+class ParhaatTuloksetVarastossa : public Varasto {
+  protected:
+    static ParhaatTulokset Vaiheistettu(const std::vector<std::string>& nimet) {
+        ParhaatTulokset lista;
+        for (std::size_t i = 0; i < 10; ++i) {
+            lista.UusiParasPelaaja[i] = i < nimet.size() ? nimet[i] : "Relvano";
+            lista.UusiParasTulos[i] = static_cast<std::int16_t>(100 - 10 * i);
+        }
+        return lista;
+    }
+};
+
+TEST_F(ParhaatTuloksetVarastossa, EmptyStoreLoadsTenDefaultEntries) {
+    ParhaatTulokset lista;
+    lista.ParasTulos.fill(9);
+    LataaParhaatTulokset(lista);
+    for (std::size_t i = 0; i < 10; ++i) {
+        EXPECT_EQ(lista.ParasPelaaja[i], "Relvano") << i;
+        EXPECT_EQ(lista.ParasTulos[i], 0) << i;
+        EXPECT_EQ(lista.ParasTulosTeksti[i], "0") << i;
+    }
+}
+
+TEST_F(ParhaatTuloksetVarastossa, EmptyNameAndScoreLoadAsDefaults) {
+    ASSERT_TRUE(Kirjoita("ParasPelaaja2", ""));
+    ASSERT_TRUE(Kirjoita("ParasTulos2", ""));
+    ParhaatTulokset lista;
+    lista.ParasTulos[2] = 4;
+    LataaParhaatTulokset(lista);
+    EXPECT_EQ(lista.ParasPelaaja[2], "Relvano");
+    EXPECT_EQ(lista.ParasTulos[2], 0);
+    EXPECT_EQ(lista.ParasTulosTeksti[2], "0");
+}
+
+TEST_F(ParhaatTuloksetVarastossa, ScoreThatIsNoSixteenBitNumberKeepsTheScoreInMemory) {
+    ASSERT_TRUE(Kirjoita("ParasTulos0", "kolme"));
+    ASSERT_TRUE(Kirjoita("ParasTulos1", "32768"));
+    ASSERT_TRUE(Kirjoita("ParasTulos2", "-32768"));
+    ASSERT_TRUE(Kirjoita("ParasTulos3", "12"));
+    ParhaatTulokset lista;
+    lista.ParasTulos = {7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+    LataaParhaatTulokset(lista);
+    EXPECT_EQ(lista.ParasTulos[0], 7);
+    EXPECT_EQ(lista.ParasTulosTeksti[0], "kolme");
+    EXPECT_EQ(lista.ParasTulos[1], 8);
+    EXPECT_EQ(lista.ParasTulos[2], -32768);
+    EXPECT_EQ(lista.ParasTulos[3], 12);
+    EXPECT_EQ(lista.ParasTulosTeksti[3], "12");
+    EXPECT_EQ(lista.ParasTulos[4], 0);
+}
+
+TEST_F(ParhaatTuloksetVarastossa, SaveWritesTheStagedListAsTwentyTexts) {
+    ParhaatTulokset lista = Vaiheistettu({"Aino", "Eino"});
+    lista.ParasPelaaja[0] = "elävä lista ei tallennu";
+    ASSERT_TRUE(TallennaParhaatTulokset(lista));
+    for (std::size_t i = 0; i < 10; ++i) {
+        EXPECT_EQ(Lue("ParasPelaaja" + std::to_string(i)), lista.UusiParasPelaaja[i]);
+        EXPECT_EQ(Lue("ParasTulos" + std::to_string(i)), std::to_string(100 - 10 * i));
+    }
+}
+
+TEST_F(ParhaatTuloksetVarastossa, NamesComeBackExactlyAsTyped) {
+    const std::vector<std::string> nimet = {"Äijä Öhman", " Åsa  ",         "ÄÖÅäöå",
+                                            "  ",         "Väinö Välimäki", "a\"b'c\\d%_&"};
+    ParhaatTulokset lista = Vaiheistettu(nimet);
+    lista.UusiParasTulos[9] = 32767;
+    ASSERT_TRUE(TallennaParhaatTulokset(lista));
+    LataaParhaatTulokset(lista);
+    for (std::size_t i = 0; i < nimet.size(); ++i) EXPECT_EQ(lista.ParasPelaaja[i], nimet[i]);
+    EXPECT_EQ(lista.ParasTulos[0], 100);
+    EXPECT_EQ(lista.ParasTulos[9], 32767);
+    EXPECT_EQ(lista.ParasTulosTeksti[9], "32767");
+}
+
+}  // namespace
