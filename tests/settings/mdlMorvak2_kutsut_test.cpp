@@ -1,0 +1,206 @@
+// The store's calls to the registry, step by step, against a recording
+// stand-in that can make any step fail.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "mdlMorvak2.h"
+
+namespace {
+
+const HKEY KAHVA = reinterpret_cast<HKEY>(std::uintptr_t{0x42});
+
+struct Arvo {
+    DWORD tyyppi;
+    std::string data;
+};
+
+struct Rekisteri {
+    std::vector<std::string> kutsut;
+    LONG luonti = ERROR_SUCCESS;
+    LONG avaus = ERROR_SUCCESS;
+    LONG huuhtelu = ERROR_SUCCESS;
+    int epaonnistuvaAsetus = -1;
+    int asetuksia = 0;
+    std::map<std::string, Arvo> arvot;
+    DWORD saatuTila = 0;
+    bool puskuriValilyonteja = false;
+};
+
+Rekisteri rekisteri;
+
+std::string Kahva(HKEY kahva) {
+    if (kahva == HKEY_CURRENT_USER) return "HKCU";
+    return kahva == KAHVA ? "h" : "0";
+}
+
+}  // namespace
+
+LONG RegCreateKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult) {
+    rekisteri.kutsut.push_back("Create " + Kahva(hKey) + " " + lpSubKey);
+    if (rekisteri.luonti == ERROR_SUCCESS) *phkResult = KAHVA;
+    return rekisteri.luonti;
+}
+
+LONG RegOpenKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult) {
+    rekisteri.kutsut.push_back("Open " + Kahva(hKey) + " " + lpSubKey);
+    if (rekisteri.avaus == ERROR_SUCCESS) *phkResult = KAHVA;
+    return rekisteri.avaus;
+}
+
+LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const BYTE* lpData,
+                    DWORD cbData) {
+    rekisteri.kutsut.push_back("Set " + Kahva(hKey) + " " + lpValueName + " " +
+                               std::to_string(Reserved) + " " + std::to_string(dwType) + " " +
+                               std::string(reinterpret_cast<const char*>(lpData), cbData) + " " +
+                               std::to_string(cbData));
+    if (rekisteri.asetuksia++ == rekisteri.epaonnistuvaAsetus) return ERROR_ACCESS_DENIED;
+    return hKey == KAHVA ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
+
+LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
+                      LPBYTE lpData, LPDWORD lpcbData) {
+    rekisteri.kutsut.push_back("Query " + Kahva(hKey) + " " + lpValueName);
+    rekisteri.saatuTila = *lpcbData;
+    rekisteri.puskuriValilyonteja =
+        std::all_of(lpData, lpData + *lpcbData, [](BYTE b) { return b == ' '; });
+    const auto arvo = rekisteri.arvot.find(lpValueName);
+    if (hKey != KAHVA || lpReserved != nullptr || arvo == rekisteri.arvot.end()) {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    *lpType = arvo->second.tyyppi;
+    const auto koko = static_cast<DWORD>(arvo->second.data.size());
+    if (koko > *lpcbData) return ERROR_MORE_DATA;
+    std::memcpy(lpData, arvo->second.data.data(), koko);
+    *lpcbData = koko;
+    return ERROR_SUCCESS;
+}
+
+LONG RegFlushKey(HKEY hKey) {
+    rekisteri.kutsut.push_back("Flush " + Kahva(hKey));
+    return hKey == KAHVA ? rekisteri.huuhtelu : ERROR_INVALID_HANDLE;
+}
+
+LONG RegCloseKey(HKEY hKey) {
+    rekisteri.kutsut.push_back("Close " + Kahva(hKey));
+    return hKey == KAHVA ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
+
+LONG RegDeleteKeyA(HKEY, LPCSTR) { return ERROR_ACCESS_DENIED; }
+
+namespace {
+
+using Kutsut = std::vector<std::string>;
+const std::string KIRJOITUSAVAIN = "HKCU Software\\Relvano\\Morvak 1.2 Freeware\\";
+const std::string LUKUAVAIN = "HKCU Software\\Relvano\\Morvak 1.2 Freeware";
+
+class Kutsujarjestys : public ::testing::Test {
+  protected:
+    void SetUp() override { rekisteri = {}; }
+};
+
+TEST_F(Kutsujarjestys, WriteCreatesSetsTheTextWithItsZeroFlushesAndCloses) {
+    EXPECT_TRUE(
+        KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, "NaytaPainikkeet", REG_SZ, "True"));
+    EXPECT_EQ(rekisteri.kutsut,
+              (Kutsut{"Create " + KIRJOITUSAVAIN,
+                      "Set h NaytaPainikkeet 0 1 " + std::string("True\0", 5) + " 5", "Flush h",
+                      "Close h"}));
+}
+
+TEST_F(Kutsujarjestys, WriteCountsTheBytesOfLettersBeyondAscii) {
+    KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, "ParasPelaaja0", REG_SZ, "Äijä");
+    EXPECT_EQ(rekisteri.kutsut.at(1), "Set h ParasPelaaja0 0 1 " + std::string("Äijä\0", 7) + " 7");
+}
+
+TEST_F(Kutsujarjestys, WriteTakesEveryStepEvenWhenTheKeyCannotBeCreated) {
+    rekisteri.luonti = ERROR_ACCESS_DENIED;
+    EXPECT_FALSE(
+        KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, "NaytaPainikkeet", REG_SZ, "x"));
+    EXPECT_EQ(rekisteri.kutsut, (Kutsut{"Create " + KIRJOITUSAVAIN,
+                                        "Set 0 NaytaPainikkeet 0 1 " + std::string("x\0", 2) + " 2",
+                                        "Flush 0", "Close 0"}));
+}
+
+TEST_F(Kutsujarjestys, WriteTellsAFailedSetOrFlush) {
+    rekisteri.epaonnistuvaAsetus = 0;
+    EXPECT_FALSE(KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, "A", REG_SZ, "x"));
+    EXPECT_EQ(rekisteri.kutsut.back(), "Close h");
+
+    rekisteri = {};
+    rekisteri.huuhtelu = ERROR_ACCESS_DENIED;
+    EXPECT_FALSE(KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, "A", REG_SZ, "x"));
+    EXPECT_EQ(rekisteri.kutsut.back(), "Close h");
+}
+
+TEST_F(Kutsujarjestys, ReadOpensQueriesAFullBufferOfSpacesAndCloses) {
+    rekisteri.arvot["NaytaPainikkeet"] = {REG_SZ, std::string("False\0", 6)};
+    EXPECT_EQ(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "NaytaPainikkeet"), "False");
+    EXPECT_EQ(rekisteri.kutsut,
+              (Kutsut{"Open " + LUKUAVAIN, "Query h NaytaPainikkeet", "Close h"}));
+    EXPECT_EQ(rekisteri.saatuTila, 2048u);
+    EXPECT_TRUE(rekisteri.puskuriValilyonteja);
+}
+
+TEST_F(Kutsujarjestys, ReadClosesAlsoAfterAFailure) {
+    EXPECT_EQ(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "Puuttuu"), "Not Found");
+    EXPECT_EQ(rekisteri.kutsut.back(), "Close h");
+
+    rekisteri = {};
+    rekisteri.avaus = ERROR_FILE_NOT_FOUND;
+    EXPECT_EQ(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "Puuttuu"), "Not Found");
+    EXPECT_EQ(rekisteri.kutsut, (Kutsut{"Open " + LUKUAVAIN, "Query 0 Puuttuu", "Close 0"}));
+}
+
+TEST_F(Kutsujarjestys, ShortDwordCountsItsMissingBytesAsZero) {
+    rekisteri.arvot["Lyhyt"] = {REG_DWORD, std::string("\x05\x01", 2)};
+    EXPECT_EQ(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "Lyhyt"), "261");
+}
+
+TEST_F(Kutsujarjestys, LoadReadsNameThenScorePlaceByPlace) {
+    ParhaatTulokset lista;
+    LataaParhaatTulokset(lista);
+    ASSERT_EQ(rekisteri.kutsut.size(), 60u);
+    for (std::size_t i = 0; i < 10; ++i) {
+        EXPECT_EQ(rekisteri.kutsut[6 * i], "Open " + LUKUAVAIN);
+        EXPECT_EQ(rekisteri.kutsut[6 * i + 1], "Query h ParasPelaaja" + std::to_string(i));
+        EXPECT_EQ(rekisteri.kutsut[6 * i + 4], "Query h ParasTulos" + std::to_string(i));
+    }
+}
+
+TEST_F(Kutsujarjestys, SaveWritesNameThenScorePlaceByPlaceAndGoesOnAfterAFailure) {
+    ParhaatTulokset lista;
+    for (std::size_t i = 0; i < 10; ++i) {
+        lista.UusiParasPelaaja[i] = "N" + std::to_string(i);
+        lista.UusiParasTulos[i] = static_cast<std::int16_t>(20 - i);
+    }
+    rekisteri.epaonnistuvaAsetus = 3;
+    EXPECT_FALSE(TallennaParhaatTulokset(lista));
+
+    Kutsut asetukset;
+    for (const auto& kutsu : rekisteri.kutsut) {
+        if (kutsu.rfind("Set ", 0) == 0) asetukset.push_back(kutsu);
+    }
+    ASSERT_EQ(asetukset.size(), 20u);
+    for (std::size_t i = 0; i < 10; ++i) {
+        const std::string nimi = "N" + std::to_string(i);
+        const std::string tulos = std::to_string(20 - i);
+        EXPECT_EQ(asetukset[2 * i], "Set h ParasPelaaja" + std::to_string(i) + " 0 1 " + nimi +
+                                        '\0' + " " + std::to_string(nimi.size() + 1));
+        EXPECT_EQ(asetukset[2 * i + 1], "Set h ParasTulos" + std::to_string(i) + " 0 1 " + tulos +
+                                            '\0' + " " + std::to_string(tulos.size() + 1));
+    }
+    EXPECT_EQ(rekisteri.kutsut.front(), "Create " + KIRJOITUSAVAIN);
+}
+
+TEST_F(Kutsujarjestys, SaveSucceedsWhenEveryWriteDoes) {
+    ParhaatTulokset lista;
+    EXPECT_TRUE(TallennaParhaatTulokset(lista));
+}
+
+}  // namespace
