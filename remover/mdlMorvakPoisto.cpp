@@ -1,0 +1,8 @@
+#include "mdlMorvakPoisto.h"
+
+#include "rekisteri.h"
+
+PoistonTulos PoistaJarjestelmatiedot() {
+    return RegDeleteKeyA(HKEY_CURRENT_USER, MORVAKIN_AVAIN) == ERROR_SUCCESS ? POISTETTU
+                                                                             : EI_POISTETTU;
+}

@@ -1,0 +1,133 @@
+#!/bin/sh
+# Runs the real morvakpoisto against a private store and reads its message box
+# from the window system of an Xvfb of its own, then presses Return on it.
+#
+#   poisto_e2e.sh <morvakpoisto> <rekisteriapu> [wine64]
+#
+# With wine64 the two programs are the Windows builds, run in a fresh Wine
+# prefix; without it they are the Linux builds over the SQLite hive.
+set -eu
+
+TYOKALU=$1
+APU=$2
+WINE=${3:-}
+
+TILAPAIKKA=$(mktemp -d)
+XVFB_PID=""
+
+siivoa() {
+    if [ -n "$WINE" ]; then
+        WINEPREFIX="$TILAPAIKKA/wine" "$(dirname "$WINE")/wineserver" -k 2>/dev/null || true
+    fi
+    [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$TILAPAIKKA"
+}
+trap siivoa EXIT
+
+virhe() {
+    echo "VIRHE: $*" >&2
+    exit 1
+}
+
+kaynnista_xvfb() {
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$TILAPAIKKA/naytto" \
+        2>"$TILAPAIKKA/xvfb.log" &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -s "$TILAPAIKKA/naytto" ] && break
+        sleep 0.1
+    done
+    [ -s "$TILAPAIKKA/naytto" ] || virhe "Xvfb ei käynnistynyt: $(cat "$TILAPAIKKA/xvfb.log")"
+    DISPLAY=:$(cat "$TILAPAIKKA/naytto")
+    export DISPLAY
+}
+
+# Runs one of the two programs on the platform under test.
+aja() {
+    if [ -n "$WINE" ]; then
+        "$WINE" "$@"
+    else
+        "$@"
+    fi
+}
+
+# Runs the tool, expects one box titled $1, closes it with Return and expects
+# the program to be gone right after.
+poista_ja_odota() {
+    otsikko=$1
+    aja "$TYOKALU" </dev/null >"$TILAPAIKKA/tyokalu.log" 2>&1 &
+    pid=$!
+    ikkuna=$(timeout 120 xdotool search --sync --name "^$otsikko\$" | head -n 1) ||
+        virhe "ikkunaa \"$otsikko\" ei tullut; näkyvät: $(nakyvat_ikkunat)"
+    muut=$(nakyvat_ikkunat | grep -vx "$otsikko" || true)
+    [ -z "$muut" ] || virhe "ruudun \"$otsikko\" lisäksi näkyy: $muut"
+    xdotool windowfocus --sync "$ikkuna" key Return
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        kill "$pid"
+        virhe "ohjelma ei päättynyt, kun ruutu \"$otsikko\" suljettiin"
+    fi
+    wait "$pid" || true
+}
+
+# The titles of the mapped top-level windows, one a line.
+nakyvat_ikkunat() {
+    for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+        xdotool getwindowname "$id"
+    done | sort -u
+}
+
+tila_on() {
+    odotettu=$1
+    tila=$(aja "$APU" tila | tr -d '\r')
+    [ "$tila" = "$odotettu" ] || virhe "rekisterissä
+$tila
+eikä
+$odotettu"
+}
+
+kaynnista_xvfb
+if [ -n "$WINE" ]; then
+    export WINEPREFIX="$TILAPAIKKA/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    "$WINE" wineboot --init >/dev/null 2>&1
+    # A new prefix finishes its setup in the background; let it end first.
+    timeout 120 "$(dirname "$WINE")/wineserver" -w
+else
+    export XDG_CONFIG_HOME="$TILAPAIKKA/config" QT_QPA_PLATFORM=xcb
+    mkdir "$XDG_CONFIG_HOME"
+fi
+
+PELI_TALLENNETTU="peli: False Testaaja
+avain: olemassa
+vanhempi: olemassa jaa
+sisar: jaa"
+PELI_POISTETTU="peli: Not Found Not Found
+avain: poissa
+vanhempi: olemassa jaa
+sisar: jaa"
+
+echo "Ei tallennettua mitään: virhe, eikä mitään synny."
+poista_ja_odota Virhe
+if [ -n "$WINE" ]; then
+    tila_on "peli: Not Found Not Found
+avain: poissa
+vanhempi: poissa Not Found
+sisar: Not Found"
+else
+    [ -z "$(ls -A "$XDG_CONFIG_HOME")" ] || virhe "syntyi: $(ls -AR "$XDG_CONFIG_HOME")"
+fi
+
+echo "Pelin tiedot tallessa: poistettu, ja muut arvot jäävät."
+aja "$APU" tallenna || virhe "tallennus ei onnistunut"
+tila_on "$PELI_TALLENNETTU"
+poista_ja_odota Poistettu
+tila_on "$PELI_POISTETTU"
+
+echo "Toinen ajo: avain on jo poissa, joten virhe."
+poista_ja_odota Virhe
+tila_on "$PELI_POISTETTU"
+
+echo "Kaikki kunnossa."
