@@ -1,0 +1,91 @@
+#pragma once
+
+// Driving modal windows from a test the way a player does: the window is shown
+// with exec() as the game shows it, and the test acts on it once it is up. A
+// window that stays open longer than it should is closed, so a failing test
+// ends with a failure instead of hanging.
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+inline constexpr int MODAALINEN_AIKARAJA_MS = 5000;
+
+// The answer of exec() when the test had to close the window itself.
+inline constexpr int SULJETTU_VAKISIN = -1;
+
+// Waits, without blocking events, for a modal window other than `edellinen`
+// to come up, then runs `toimi` on it. False if none came in time.
+inline bool OdotaModaalista(QWidget* edellinen, const std::function<void(QWidget*)>& toimi) {
+    QElapsedTimer kello;
+    kello.start();
+    while (kello.elapsed() < MODAALINEN_AIKARAJA_MS) {
+        QWidget* ikkuna = QApplication::activeModalWidget();
+        if (ikkuna && ikkuna != edellinen && ikkuna->isVisible()) {
+            toimi(ikkuna);
+            return true;
+        }
+        QTest::qWait(5);
+    }
+    return false;
+}
+
+// Shows `ikkuna` with exec() and runs `toimi` once it is up. Returns what exec()
+// returned, or SULJETTU_VAKISIN when the window was still open after the limit.
+inline int AjaModaalisena(QDialog& ikkuna, const std::function<void()>& toimi) {
+    bool vakisin = false;
+    QTimer::singleShot(0, &ikkuna, [&] {
+        if (QTest::qWaitForWindowActive(&ikkuna)) toimi();
+    });
+    QTimer vahti;
+    vahti.setSingleShot(true);
+    QObject::connect(&vahti, &QTimer::timeout, &ikkuna, [&] {
+        vakisin = true;
+        while (QWidget* auki = QApplication::activeModalWidget()) {
+            auki->close();
+            if (auki == &ikkuna) break;
+        }
+    });
+    vahti.start(MODAALINEN_AIKARAJA_MS);
+    const int tulos = ikkuna.exec();
+    return vakisin ? SULJETTU_VAKISIN : tulos;
+}
+
+// Arranges for the next message box that opens over `emo` to be answered with
+// `painike` once `tarkista` has looked at it. `avattiin` tells whether one came.
+inline void VastaaViestiruutuun(QWidget* emo, QMessageBox::StandardButton painike,
+                                std::function<void(QMessageBox*)> tarkista, bool* avattiin) {
+    *avattiin = false;
+    QTimer::singleShot(0, emo, [=] {
+        *avattiin = OdotaModaalista(emo, [&](QWidget* ikkuna) {
+            auto* ruutu = qobject_cast<QMessageBox*>(ikkuna);
+            if (!ruutu) {
+                ikkuna->close();
+                return;
+            }
+            tarkista(ruutu);
+            QTest::mouseClick(ruutu->button(painike), Qt::LeftButton);
+        });
+    });
+}
+
+// The widget that has the keyboard now, where a player's key goes.
+inline QWidget* Nappaimisto(QWidget* ikkuna) {
+    QWidget* kohde = QApplication::focusWidget();
+    return kohde ? kohde : ikkuna;
+}
+
+// Types `teksti` key by key into the widget that has the keyboard, letters
+// outside ASCII included.
+inline void Kirjoita(QWidget* ikkuna, const QString& teksti) {
+    for (const QChar merkki : teksti) {
+        const auto nappain = static_cast<Qt::Key>(merkki.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Click, Nappaimisto(ikkuna), nappain, QString(merkki),
+                            Qt::NoModifier);
+    }
+}

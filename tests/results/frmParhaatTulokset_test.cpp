@@ -1,0 +1,156 @@
+#include "frmParhaatTulokset.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "Modaalinen.h"
+#include "Testipesa.h"
+#include "mdlMorvak2.h"
+
+class frmParhaatTulokset_test : public QObject {
+    Q_OBJECT
+
+    Pelitila tila;
+
+    static QLabel* Nimio(QWidget* ikkuna, const QString& nimi) {
+        return ikkuna->findChild<QLabel*>(nimi);
+    }
+    static QPushButton* Painike(QWidget* ikkuna, int i) {
+        return ikkuna->findChild<QPushButton*>("cmdPainike" + QString::number(i));
+    }
+
+  private slots:
+    void init() { tila = Pelitila(); }
+
+    void emptyStoreShowsTenDefaultPlaces() {
+        Testipesa pesa;
+        LataaParhaatTulokset(tila.Parhaat);
+        frmParhaatTulokset ikkuna(tila, nullptr);
+
+        QCOMPARE(ikkuna.windowTitle(), QString("Parhaat tulokset"));
+        QCOMPARE(ikkuna.findChild<QGroupBox*>("frParhaat")->title(),
+                 QString("Eniten pelejä peräkkäin voittaneet"));
+        for (int i = 0; i < 10; ++i) {
+            const QString n = QString::number(i);
+            QCOMPARE(Nimio(&ikkuna, "lblSija" + n)->text(), QString::number(i + 1) + ".");
+            QCOMPARE(Nimio(&ikkuna, "lblNimi" + n)->text(), QString("Relvano"));
+            QCOMPARE(Nimio(&ikkuna, "lblTulos" + n)->text(), QString("0"));
+            QCOMPARE(Nimio(&ikkuna, "lblSija" + n)->pos(), QPoint(24, 32 + 16 * i));
+            QCOMPARE(Nimio(&ikkuna, "lblTulos" + n)->alignment() & Qt::AlignRight, Qt::AlignRight);
+        }
+        QCOMPARE(Painike(&ikkuna, 1)->text(), QString("&Tyhjennä"));
+        QVERIFY(!Painike(&ikkuna, 1)->isEnabled());
+        QVERIFY(Painike(&ikkuna, 0)->isDefault());
+    }
+
+    void fixedCentredDialogWithOnlyTheCloseBox() {
+        frmParhaatTulokset ikkuna(tila, nullptr);
+        QCOMPARE(ikkuna.minimumSize(), QSize(361, 225));
+        QCOMPARE(ikkuna.maximumSize(), QSize(361, 225));
+        const Qt::WindowFlags liput = ikkuna.windowFlags();
+        QVERIFY(!(liput & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(liput & Qt::WindowMaximizeButtonHint));
+        QVERIFY(liput & Qt::WindowCloseButtonHint);
+        QCOMPARE(Painike(&ikkuna, 0)->geometry(), QRect(272, 8, 81, 25));
+        QCOMPARE(Painike(&ikkuna, 1)->geometry(), QRect(272, 40, 81, 25));
+
+        QPoint keskikohta;
+        AjaModaalisena(ikkuna, [&] {
+            keskikohta = ikkuna.frameGeometry().center();
+            Painike(&ikkuna, 0)->click();
+        });
+        const QPoint naytonKeskus = ikkuna.screen()->availableGeometry().center();
+        QVERIFY((keskikohta - naytonKeskus).manhattanLength() <= 2);
+    }
+
+    void showsTheLiveListAndClearFollowsTheExactDefault() {
+        for (int i = 0; i < 10; ++i) {
+            tila.Parhaat.ParasPelaaja[static_cast<std::size_t>(i)] = "Relvano";
+        }
+        tila.Parhaat.ParasPelaaja[4] = "relvano";
+        frmParhaatTulokset eriKirjain(tila, nullptr);
+        QCOMPARE(Nimio(&eriKirjain, "lblNimi4")->text(), QString("relvano"));
+        QVERIFY(Painike(&eriKirjain, 1)->isEnabled());
+
+        tila.Parhaat.ParasPelaaja[4] = "Relvano";
+        tila.Parhaat.ParasTulos[2] = 12;
+        frmParhaatTulokset tulos(tila, nullptr);
+        QCOMPARE(Nimio(&tulos, "lblTulos2")->text(), QString("12"));
+        QVERIFY(Painike(&tulos, 1)->isEnabled());
+    }
+
+    void clearAsksAndNoKeepsEverything() {
+        Testipesa pesa;
+        tila.Parhaat.ParasPelaaja.fill("Relvano");
+        tila.Parhaat.ParasPelaaja[0] = "Voittaja";
+        tila.Parhaat.ParasTulos[0] = 4;
+        frmParhaatTulokset ikkuna(tila, nullptr);
+
+        bool kysyttiin = false;
+        const int tulos = AjaModaalisena(ikkuna, [&] {
+            VastaaViestiruutuun(
+                &ikkuna, QMessageBox::No,
+                [](QMessageBox* kysymys) {
+                    QCOMPARE(kysymys->windowTitle(), QString("Tyhjennä"));
+                    QCOMPARE(kysymys->text(),
+                             QString("Haluatko varmasti tyhjentää parhaiden tulosten listan?"));
+                    QCOMPARE(kysymys->icon(), QMessageBox::Question);
+                    QCOMPARE(kysymys->defaultButton(), kysymys->button(QMessageBox::No));
+                    QCOMPARE(kysymys->button(QMessageBox::No)->text(), QString("Ei"));
+                    QCOMPARE(kysymys->button(QMessageBox::Yes)->text(), QString("Kyllä"));
+                },
+                &kysyttiin);
+            QTest::mouseClick(Painike(&ikkuna, 1), Qt::LeftButton);
+            QVERIFY(ikkuna.isVisible());
+            QTest::keyClick(Nappaimisto(&ikkuna), Qt::Key_Escape);
+        });
+
+        QVERIFY(kysyttiin);
+        QCOMPARE(tulos, int(QDialog::Accepted));  // Esc presses OK, also the cancel button
+        QCOMPARE(tila.Parhaat.ParasPelaaja[0], std::string("Voittaja"));
+        QCOMPARE(Nimio(&ikkuna, "lblNimi0")->text(), QString("Voittaja"));
+        QCOMPARE(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "ParasPelaaja0"),
+                 std::string(EI_LOYTYNYT));
+    }
+
+    void clearYesEmptiesListStoreAndWindow() {
+        Testipesa pesa;
+        tila.Parhaat.ParasPelaaja.fill("Relvano");
+        tila.Parhaat.ParasPelaaja[0] = "Voittaja";
+        tila.Parhaat.ParasTulos[0] = 4;
+        tila.Parhaat.ParasTulosTeksti[0] = "4";
+        frmParhaatTulokset ikkuna(tila, nullptr);
+
+        bool kysyttiin = false;
+        bool auki = false;
+        const int tulos = AjaModaalisena(ikkuna, [&] {
+            VastaaViestiruutuun(
+                &ikkuna, QMessageBox::Yes, [](QMessageBox*) {}, &kysyttiin);
+            QTest::mouseClick(Painike(&ikkuna, 1), Qt::LeftButton);
+            auki = ikkuna.isVisible();
+            QTest::keyClick(Nappaimisto(&ikkuna), Qt::Key_Return);
+        });
+
+        QVERIFY(kysyttiin);
+        QVERIFY2(auki, "the window stays open showing the cleared list");
+        QCOMPARE(tulos, int(QDialog::Accepted));
+        QCOMPARE(Nimio(&ikkuna, "lblNimi0")->text(), QString("Relvano"));
+        QCOMPARE(Nimio(&ikkuna, "lblTulos0")->text(), QString("0"));
+        QVERIFY(!Painike(&ikkuna, 1)->isEnabled());
+        QCOMPARE(tila.Parhaat.ParasTulos[0], std::int16_t{0});
+        QCOMPARE(tila.Parhaat.ParasTulosTeksti[0], std::string("0"));
+        for (int i = 0; i < 10; ++i) {
+            const std::string n = std::to_string(i);
+            QCOMPARE(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "ParasPelaaja" + n),
+                     std::string("Relvano"));
+            QCOMPARE(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "ParasTulos" + n),
+                     std::string("0"));
+        }
+    }
+};
+
+QTEST_MAIN(frmParhaatTulokset_test)
+#include "frmParhaatTulokset_test.moc"
