@@ -40,14 +40,6 @@ bool KysyKyllaEi(QWidget* omistaja, const QString& otsikko, const QString& tekst
 
 namespace {
 
-// The tables were drawn for an 8-point dialog font of Arial's proportions.
-QFont Valintaikkunafontti() {
-    QFont fontti;
-    fontti.setFamilies({"Liberation Sans", "Arial", "Nimbus Sans", "Helvetica"});
-    fontti.setPixelSize(11);
-    return fontti;
-}
-
 bool LeveneeTekstinMukaan(const QWidget* saadin) {
     if (auto* nimio = qobject_cast<const QLabel*>(saadin)) {
         return !nimio->wordWrap();
@@ -63,7 +55,6 @@ Valintaikkuna::Valintaikkuna(QWidget* parent, const QString& otsikko, int leveys
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(otsikko);
-    setFont(Valintaikkunafontti());
     setFixedSize(TwipitPikseleiksi(leveysTwipeina), TwipitPikseleiksi(korkeusTwipeina));
 }
 
