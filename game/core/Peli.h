@@ -42,6 +42,12 @@ class Peli {
     void MihinLaivaanTietokoneOsui(int RuutuJohonAmmuttiin);
     void UpotaRuutu(int Ruutu);
 
+    // Attempts the computer gives one ship before it lays its whole fleet
+    // again from a cleared grid. A ship that has room finds it within a few
+    // dozen; the bound only keeps a fleet that boxed itself in from looping
+    // forever. Tests lower it to make the recovery happen.
+    int KoneenSijoitusyrityksia = 1000;
+
   private:
     // A streak ends (loss, abandoned game): the name entry when it beats the
     // tenth place, otherwise back to 0.

@@ -4,11 +4,6 @@
 
 namespace {
 
-// Attempts one ship may take before the fleet is laid again from the start.
-// A ship that has room finds it in a few dozen; only a fleet that has boxed
-// itself in reaches the bound, and it must not loop forever.
-constexpr int YRITYKSIA = 1000;
-
 // Whether a ship starting at this row or column runs towards row 9 or column
 // 10: forced away from an edge it would cross, drawn when it fits both ways.
 bool KohtiLoppua(int paikka, int pituus, Satunnaisluvut& arpa) {
@@ -26,7 +21,7 @@ void Peli::SijoitaKoneenLaiva(int Pituus) {
     });
     if (laiva == laivat.end()) return;
 
-    for (int yritys = 0; yritys < YRITYKSIA; ++yritys) {
+    for (int yritys = 0; yritys < KoneenSijoitusyrityksia; ++yritys) {
         if (SijoitaKoneenLaivaKerran(*laiva)) {
             VaraaLaittomatRuudut();
             laiva->sijoitettu = true;

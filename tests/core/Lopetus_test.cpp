@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "NakymaTesti.h"
+#include "Peli.h"
+
+namespace {
+
+class Lopetus : public ::testing::Test {
+  protected:
+    Pelitila t;
+    NakymaTesti n;
+    Satunnaisluvut arpa{1, [] { return std::uint64_t{1}; }};
+    Peli p{t, n, arpa};
+};
+
+TEST_F(Lopetus, EiJatkaaOhjelmaa) {
+    t.PerakkaisetVoitot = 5;
+    n.vastaukset = {false};
+    EXPECT_FALSE(p.VahvistaLopetus());
+    ASSERT_EQ(n.kysymykset.size(), 1u);
+    EXPECT_EQ(n.kysymykset[0].otsikko, "Lopeta");
+    EXPECT_EQ(n.kysymykset[0].teksti, "Haluatko varmasti lopettaa Morvak-ohjelman käytön?");
+    EXPECT_EQ(n.kysyNimiKertoja, 0);
+    EXPECT_EQ(t.PerakkaisetVoitot, 5);
+}
+
+TEST_F(Lopetus, KyllaListallePaasevallaPutkellaKysyyNimen) {
+    t.PerakkaisetVoitot = 3;
+    t.Parhaat.ParasTulos[9] = 2;
+    n.vastaukset = {true};
+    Osoitin osoitinNimelle = Osoitin::Tiimalasi;
+    n.osoitin = Osoitin::Tiimalasi;
+    n.kysyNimi = [&] { osoitinNimelle = n.osoitin; };
+    EXPECT_TRUE(p.VahvistaLopetus());
+    EXPECT_EQ(n.kysyNimiKertoja, 1);
+    EXPECT_EQ(osoitinNimelle, Osoitin::Oletus);
+    EXPECT_EQ(n.osoitin, Osoitin::Tiimalasi);
+}
+
+TEST_F(Lopetus, KyllaIlmanListapaikkaaLopettaaSuoraan) {
+    t.PerakkaisetVoitot = 2;
+    t.Parhaat.ParasTulos[9] = 2;
+    n.vastaukset = {true};
+    EXPECT_TRUE(p.VahvistaLopetus());
+    EXPECT_EQ(n.kysyNimiKertoja, 0);
+}
+
+}  // namespace

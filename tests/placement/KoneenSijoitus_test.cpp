@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+#include <vector>
+
+#include "NakymaTesti.h"
+#include "Peli.h"
+#include "Ruudut.h"
+
+namespace {
+
+// A clock that never moves: re-seeding alone must still vary the draws.
+struct PysahtynytKello {
+    int* lukuja;
+    std::uint64_t operator()() const {
+        ++*lukuja;
+        return 1234;
+    }
+};
+
+class KoneenSijoitus : public ::testing::Test {
+  protected:
+    void Aloita(std::uint64_t siemen, bool kulmat) {
+        arpa = Satunnaisluvut(siemen, PysahtynytKello{&kellonLukuja});
+        t.LaivojenKulmatSaavatKoskettaa = kulmat;
+    }
+
+    int Laivaruutuja() { return static_cast<int>(std::ranges::count(t.KoneenRuudut, Sana::laiva)); }
+
+    int kellonLukuja = 0;
+    Pelitila t;
+    NakymaTesti n;
+    Satunnaisluvut arpa{0, PysahtynytKello{&kellonLukuja}};
+    Peli p{t, n, arpa};
+};
+
+// Which ship owns each square, -1 for none.
+std::array<int, 101> Omistajat(Pelitila& t) {
+    std::array<int, 101> omistaja;
+    omistaja.fill(-1);
+    int i = 0;
+    for (const Laiva& laiva : t.Laivat(Puoli::Kone)) {
+        for (int r : laiva.ruudut) omistaja[static_cast<std::size_t>(r)] = i;
+        ++i;
+    }
+    return omistaja;
+}
+
+// Checks everything a laid fleet must be; returns a description of the
+// first fault, or an empty text.
+std::string Laivastovirhe(Pelitila& t, bool kulmat) {
+    std::set<int> kaikki;
+    for (const Laiva& laiva : t.Laivat(Puoli::Kone)) {
+        if (!laiva.sijoitettu) return "ship not placed";
+        const int alku = laiva.ruudut[0];
+        if (!OnRuudukossa(alku)) return "square off the grid";
+        const int askel = laiva.ruudut.size() > 1 ? laiva.ruudut[1] - alku : 1;
+        if (std::abs(askel) != 1 && std::abs(askel) != 10) return "not straight";
+        for (std::size_t i = 0; i < laiva.ruudut.size(); ++i) {
+            const int r = laiva.ruudut[i];
+            if (r != alku + static_cast<int>(i) * askel || !OnRuudukossa(r)) return "not straight";
+            if (std::abs(askel) == 1 && Rivi(r) != Rivi(alku)) return "wraps a row";
+            if (t.KoneenRuudut[r] != Sana::laiva) return "record square not a ship";
+            if (!kaikki.insert(r).second) return "two ships share a square";
+        }
+    }
+    if (kaikki.size() != 20) return "not twenty squares";
+    const auto omistaja = Omistajat(t);
+    for (int r = 1; r <= 100; ++r) {
+        if (t.KoneenRuudut[r] == Sana::laiva && omistaja[static_cast<std::size_t>(r)] < 0)
+            return "ship square in no record";
+        if (omistaja[static_cast<std::size_t>(r)] < 0) continue;
+        for (int m : Naapurit(r, kulmat)) {
+            const int toinen = omistaja[static_cast<std::size_t>(m)];
+            if (toinen >= 0 && toinen != omistaja[static_cast<std::size_t>(r)])
+                return "ships touch at " + std::to_string(r) + " and " + std::to_string(m);
+        }
+    }
+    return "";
+}
+
+TEST_F(KoneenSijoitus, JokainenSiemenAntaaLaillisenLaivaston) {
+    for (bool kulmat : {true, false}) {
+        for (std::uint64_t siemen = 0; siemen < 3000; ++siemen) {
+            Aloita(siemen, kulmat);
+            p.UusiPeli();
+            ASSERT_EQ(Laivastovirhe(t, kulmat), "") << "seed " << siemen << " corners " << kulmat;
+            ASSERT_EQ(Laivaruutuja(), 20);
+        }
+    }
+}
+
+TEST_F(KoneenSijoitus, SatatuhattaUuttaPeliaPaattyy) {
+    Aloita(42, false);
+    for (int peli = 0; peli < 100000; ++peli) {
+        p.UusiPeli();
+        ASSERT_TRUE(t.KoneenSukellusveneSijoitettu[4]) << peli;
+        ASSERT_EQ(Laivaruutuja(), 20) << peli;
+    }
+}
+
+// With five attempts per ship many fleets fail somewhere; each must be laid
+// again from scratch until one comes out whole.
+TEST_F(KoneenSijoitus, KeskenJaanytLaivastoLaitetaanAlusta) {
+    p.KoneenSijoitusyrityksia = 5;
+    int nollauksia = 0;
+    for (std::uint64_t siemen = 0; siemen < 300; ++siemen) {
+        Aloita(siemen, false);
+        const int ennen = n.pelaaja[1].piirretty;
+        p.UusiPeli();
+        // Every full reset draws each square of the player's grid once.
+        nollauksia += n.pelaaja[1].piirretty - ennen - 1;
+        ASSERT_EQ(Laivastovirhe(t, false), "") << "seed " << siemen;
+        ASSERT_TRUE(t.SijoitusKaynnissa);
+    }
+    EXPECT_GT(nollauksia, 100);
+}
+
+TEST_F(KoneenSijoitus, LentotukialusMahtuuTyhjaanEnsimmaisellaYrityksella) {
+    for (std::uint64_t siemen = 0; siemen < 2000; ++siemen) {
+        Aloita(siemen, true);
+        p.PoistaLaivat();
+        kellonLukuja = 0;
+        p.SijoitaKoneenLaiva(4);
+        ASSERT_TRUE(t.KoneenLentotukialusSijoitettu);
+        ASSERT_EQ(kellonLukuja, 2) << "one attempt re-seeds twice; seed " << siemen;
+    }
+}
+
+// The direction rules are not mirror images: a start in column 7 or row 3
+// is sent one way although the carrier would fit both.
+TEST_F(KoneenSijoitus, LentotukialuksenSuuntaSaannot) {
+    std::set<int> askeleet[2][10];  // [vertical?][row or column - offset]
+    for (std::uint64_t siemen = 0; siemen < 20000; ++siemen) {
+        Aloita(siemen, true);
+        p.PoistaLaivat();
+        p.SijoitaKoneenLaiva(4);
+        const auto& r = t.KoneenLentotukialus;
+        const int askel = r[2] - r[1];
+        if (std::abs(askel) == 1)
+            askeleet[0][Sarake(r[1]) - 1].insert(askel);
+        else
+            askeleet[1][Rivi(r[1])].insert(askel);
+    }
+    for (int sarake = 1; sarake <= 10; ++sarake) {
+        const std::set<int> odotettu = sarake <= 3   ? std::set<int>{1}
+                                       : sarake >= 7 ? std::set<int>{-1}
+                                                     : std::set<int>{-1, 1};
+        EXPECT_EQ(askeleet[0][sarake - 1], odotettu) << "column " << sarake;
+    }
+    for (int rivi = 0; rivi <= 9; ++rivi) {
+        const std::set<int> odotettu = rivi <= 3   ? std::set<int>{10}
+                                       : rivi >= 7 ? std::set<int>{-10}
+                                                   : std::set<int>{-10, 10};
+        EXPECT_EQ(askeleet[1][rivi], odotettu) << "row " << rivi;
+    }
+}
+
+TEST_F(KoneenSijoitus, LaivaIlmanTilaaPerutaanJaKutsuPalaa) {
+    Aloita(5, true);
+    p.PoistaLaivat();
+    std::ranges::fill(t.KoneenRuudut.begin() + 1, t.KoneenRuudut.end(), Sana::varattu);
+    t.KoneenRuudut[45] = Sana::vesi;
+    t.KoneenRuudut[46] = Sana::vesi;
+    const Ruudukko ennen = t.KoneenRuudut;
+    p.SijoitaKoneenLaiva(3);
+    EXPECT_EQ(t.KoneenRuudut, ennen);
+    EXPECT_EQ(t.KoneenRisteilija1, (Risteilija{0, -1, -1, -1}));
+    EXPECT_FALSE(t.KoneenRisteilijaSijoitettu[1]);
+    EXPECT_EQ(kellonLukuja, 2 * p.KoneenSijoitusyrityksia) << "two re-seeds per attempt";
+}
+
+TEST_F(KoneenSijoitus, SukellusveneOsuuAinoaanVesiruutuun) {
+    Aloita(9, true);
+    p.PoistaLaivat();
+    std::ranges::fill(t.KoneenRuudut.begin() + 1, t.KoneenRuudut.end(), Sana::varattu);
+    t.KoneenRuudut[77] = Sana::vesi;
+    p.SijoitaKoneenLaiva(1);
+    EXPECT_TRUE(t.KoneenSukellusveneSijoitettu[1]);
+    EXPECT_EQ(t.KoneenSukellusveneet[1], 77);
+    EXPECT_EQ(t.KoneenRuudut[77], Sana::laiva);
+}
+
+TEST_F(KoneenSijoitus, EiVapaataLaivaaEiMuutaMitaan) {
+    Aloita(3, true);
+    p.UusiPeli();
+    const Pelitila ennen = t;
+    kellonLukuja = 0;
+    p.SijoitaKoneenLaiva(4);
+    p.SijoitaKoneenLaiva(1);
+    p.SijoitaKoneenLaiva(5);
+    EXPECT_EQ(t.KoneenRuudut, ennen.KoneenRuudut);
+    EXPECT_EQ(t.KoneenLentotukialus, ennen.KoneenLentotukialus);
+    EXPECT_EQ(t.KoneenSukellusveneet, ennen.KoneenSukellusveneet);
+    EXPECT_EQ(kellonLukuja, 0);
+}
+
+TEST_F(KoneenSijoitus, KoneenLaivatEivatNay) {
+    Aloita(11, true);
+    p.UusiPeli();
+    for (int r = 1; r <= 100; ++r) EXPECT_EQ(n.kone[r].kuva, Kuva::Vesi) << r;
+}
+
+}  // namespace

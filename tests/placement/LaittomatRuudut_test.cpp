@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+#include "NakymaTesti.h"
+#include "Peli.h"
+
+namespace {
+
+std::vector<int> Varatut(const Ruudukko& ruudut) {
+    std::vector<int> varatut;
+    for (int ruutu = 1; ruutu <= 100; ++ruutu)
+        if (ruudut[ruutu] == Sana::varattu) varatut.push_back(ruutu);
+    return varatut;
+}
+
+class LaittomatRuudut : public ::testing::Test {
+  protected:
+    LaittomatRuudut() {
+        p.PoistaLaivat();
+        n = NakymaTesti{};
+        t.PelaajanVuoro = true;
+    }
+
+    void Laivat(const std::vector<int>& ruudut, bool kulmat) {
+        t.LaivojenKulmatSaavatKoskettaa = kulmat;
+        for (int r : ruudut) t.PelaajanRuudut[r] = Sana::laiva;
+        p.VaraaLaittomatRuudut();
+    }
+
+    Pelitila t;
+    NakymaTesti n;
+    Satunnaisluvut arpa{1, [] { return std::uint64_t{0}; }};
+    Peli p{t, n, arpa};
+};
+
+struct Tapaus {
+    std::vector<int> laiva;
+    bool kulmat;
+    std::vector<int> varatut;
+};
+
+void PrintTo(const Tapaus& tapaus, std::ostream* os) {
+    *os << "ship on";
+    for (int r : tapaus.laiva) *os << ' ' << r;
+    *os << (tapaus.kulmat ? ", corners may touch" : ", corners may not touch");
+}
+
+class Reunat : public LaittomatRuudut, public ::testing::WithParamInterface<Tapaus> {};
+
+TEST_P(Reunat, VarataanJuuriLaivanNaapurit) {
+    Laivat(GetParam().laiva, GetParam().kulmat);
+    EXPECT_EQ(Varatut(t.PelaajanRuudut), GetParam().varatut);
+    for (int r : GetParam().laiva) EXPECT_EQ(t.PelaajanRuudut[r], Sana::laiva);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Laivat, Reunat,
+    ::testing::Values(Tapaus{{1}, true, {2, 11}}, Tapaus{{1}, false, {2, 11, 12}},
+                      Tapaus{{10}, true, {9, 20}}, Tapaus{{10}, false, {9, 19, 20}},
+                      Tapaus{{20}, true, {10, 19, 30}}, Tapaus{{20}, false, {9, 10, 19, 29, 30}},
+                      Tapaus{{11}, true, {1, 12, 21}}, Tapaus{{11}, false, {1, 2, 12, 21, 22}},
+                      Tapaus{{91}, true, {81, 92}}, Tapaus{{91}, false, {81, 82, 92}},
+                      Tapaus{{100}, true, {90, 99}}, Tapaus{{100}, false, {89, 90, 99}},
+                      Tapaus{{45}, true, {35, 44, 46, 55}},
+                      Tapaus{{45}, false, {34, 35, 36, 44, 46, 54, 55, 56}},
+                      Tapaus{{1, 2, 3, 4}, true, {5, 11, 12, 13, 14}},
+                      Tapaus{{1, 2, 3, 4}, false, {5, 11, 12, 13, 14, 15}},
+                      Tapaus{{55, 56, 57}, true, {45, 46, 47, 54, 58, 65, 66, 67}},
+                      Tapaus{{55, 56, 57}, false, {44, 45, 46, 47, 48, 54, 58, 64, 65, 66, 67, 68}},
+                      // Diagonal neighbours may both hold ships while corners touch.
+                      Tapaus{{12, 23}, true, {2, 11, 13, 22, 24, 33}}));
+
+TEST_F(LaittomatRuudut, KoneenRuudukkoVarataanPiirtamatta) {
+    t.PelaajanVuoro = false;
+    t.LaivojenKulmatSaavatKoskettaa = true;
+    t.KoneenRuudut[45] = Sana::laiva;
+    p.VaraaLaittomatRuudut();
+    EXPECT_EQ(Varatut(t.KoneenRuudut), (std::vector<int>{35, 44, 46, 55}));
+    EXPECT_TRUE(Varatut(t.PelaajanRuudut).empty());
+    for (int r = 1; r <= 100; ++r) {
+        EXPECT_EQ(n.pelaaja[r].piirretty, 0);
+        EXPECT_EQ(n.kone[r].piirretty, 0);
+    }
+}
+
+TEST_F(LaittomatRuudut, NakyvatVarauksetPiirretaanOhiKuvalla) {
+    n.epakelvotNakyvissa = true;
+    Laivat({45}, true);
+    for (int r : {35, 44, 46, 55}) EXPECT_EQ(n.pelaaja[r].kuva, Kuva::Ohi) << r;
+    EXPECT_EQ(n.pelaaja[45].piirretty, 0);
+}
+
+TEST_F(LaittomatRuudut, PiilotetutVarauksetJaavatVedeksi) {
+    n.epakelvotNakyvissa = false;
+    Laivat({45}, true);
+    for (int r = 1; r <= 100; ++r) EXPECT_EQ(n.pelaaja[r].piirretty, 0) << r;
+}
+
+TEST_F(LaittomatRuudut, UusiKutsuIlmanUuttaLaivaaEiMuutaMitaan) {
+    Laivat({45}, false);
+    const Ruudukko ennen = t.PelaajanRuudut;
+    const auto piirrot = n.pelaaja;
+    p.VaraaLaittomatRuudut();
+    EXPECT_EQ(t.PelaajanRuudut, ennen);
+    for (int r = 1; r <= 100; ++r) EXPECT_EQ(n.pelaaja[r].piirretty, piirrot[r].piirretty) << r;
+}
+
+TEST_F(LaittomatRuudut, AiemminVarattuaEiPiirretaUudelleen) {
+    Laivat({45}, true);
+    t.PelaajanRuudut[47] = Sana::laiva;
+    p.VaraaLaittomatRuudut();
+    EXPECT_EQ(n.pelaaja[46].piirretty, 1);
+    EXPECT_EQ(n.pelaaja[48].piirretty, 1);
+}
+
+TEST_F(LaittomatRuudut, NakymanVaihtoSijoittaessaPiirtaaVaratut) {
+    n.epakelvotNakyvissa = false;
+    Laivat({45}, true);
+    p.NaytaEpakelvotRuudut(true);
+    for (int r : {35, 44, 46, 55}) EXPECT_EQ(n.pelaaja[r].kuva, Kuva::Ohi) << r;
+    p.NaytaEpakelvotRuudut(false);
+    for (int r : {35, 44, 46, 55}) EXPECT_EQ(n.pelaaja[r].kuva, Kuva::Vesi) << r;
+    // Only the blocked squares are touched, never a ship or open water.
+    EXPECT_EQ(n.pelaaja[45].piirretty, 0);
+    EXPECT_EQ(n.pelaaja[1].piirretty, 0);
+}
+
+TEST_F(LaittomatRuudut, NakymanVaihtoAmmuttaessaEiPiirraMitaan) {
+    Laivat({45}, true);
+    t.AmmuntaKaynnissa = true;
+    const auto piirrot = n.pelaaja;
+    p.NaytaEpakelvotRuudut(true);
+    p.NaytaEpakelvotRuudut(false);
+    for (int r = 1; r <= 100; ++r) EXPECT_EQ(n.pelaaja[r].piirretty, piirrot[r].piirretty) << r;
+}
+
+}  // namespace
