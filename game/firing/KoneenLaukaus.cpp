@@ -1,0 +1,31 @@
+#include "Maalinvalinta.h"
+#include "Peli.h"
+#include "ViimeisinLaukaus.h"
+
+void Peli::AmmuTietokoneenPuolesta() {
+    n.AsetaOsoitin(Osoitin::Tiimalasi);
+    // The program is ending: the interrupted shot must leave no trace.
+    if (!n.Tauko()) return;
+    n.AsetaOsoitin(Osoitin::Oletus);
+
+    const int maali = ValitseMaali(t, arpa);
+    if (maali != 0) {
+        PalautaTavallinenKuva(n, Puoli::Pelaaja, t.KoneenViimeisinLaukaus, t.KoneenViimeisinOsui);
+        if (t.PelaajanRuudut[maali] == Sana::laiva) {
+            n.NaytaKuva(Puoli::Pelaaja, maali, Kuva::OsumaViimeksi);
+            t.PelaajanRuudut[maali] = Sana::uponnut;
+            t.KoneenViimeisinLaukaus = maali;
+            t.KoneenViimeisinOsui = Osui::kylla;
+            ++t.KoneenOsumat;
+            MihinLaivaanTietokoneOsui(maali);
+            // Hits made during a hunt belong to it; the timer ends it on a sinking.
+            if (!t.KohdeOsuma) AloitaJahti(t, arpa, maali);
+        } else {
+            n.NaytaKuva(Puoli::Pelaaja, maali, Kuva::OhiViimeksi);
+            t.PelaajanRuudut[maali] = Sana::ohi;
+            t.KoneenViimeisinLaukaus = maali;
+            t.KoneenViimeisinOsui = Osui::ei;
+        }
+    }
+    t.PelaajanVuoro = true;
+}

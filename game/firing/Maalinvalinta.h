@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Pelitila.h"
+#include "Satunnaisluvut.h"
+
+// The computer's aim. It never looks at where the player's ships are: it
+// knows only the squares it has seen as "ohi" or "uponnut" and whether its
+// latest shot hit.
+
+// The square to shoot next: along the hunt when one is on, else at random
+// among the squares not yet known. 0 when every square is known.
+int ValitseMaali(Pelitila& t, Satunnaisluvut& arpa);
+
+// A hit on a ship not yet hunted: the search goes out from it in one of the
+// eight orders, drawn afresh.
+void AloitaJahti(Pelitila& t, Satunnaisluvut& arpa, int osuma);

@@ -1,0 +1,64 @@
+#include <algorithm>
+#include <string>
+
+#include "Peli.h"
+#include "Ruudut.h"
+
+namespace {
+
+enum class Tulkinta { Osui, Upposi, Virhe };
+
+bool Uponnut(std::span<const int> laiva, const Ruudukko& ruudut) {
+    return std::ranges::all_of(
+        laiva, [&](int r) { return OnRuudukossa(r) && ruudut[r] == Sana::uponnut; });
+}
+
+// Both sides' hits: find the ship of `puoli` that holds square R and, when
+// this hit completed it, sink it square by square in record order.
+Tulkinta TulkitseOsuma(Peli& peli, Pelitila& t, Nakyma& n, Puoli puoli, int R) {
+    const Ruudukko& ruudut = t.Ruudut(puoli);
+    if (!OnRuudukossa(R) || ruudut[R] != Sana::uponnut) return Tulkinta::Osui;
+
+    const auto laivat = t.Laivat(puoli);
+    const auto laiva = std::ranges::find_if(
+        laivat, [&](const Laiva& l) { return std::ranges::find(l.ruudut, R) != l.ruudut.end(); });
+    if (laiva == laivat.end()) {
+        n.Ilmoita("Morvak", "Ruutu " + std::to_string(R) + ": Virhe osuman tulkinnassa!",
+                  Kuvake::Ei);
+        return Tulkinta::Virhe;
+    }
+    if (!Uponnut(laiva->ruudut, ruudut)) return Tulkinta::Osui;
+    for (const int ruutu : laiva->ruudut) peli.UpotaRuutu(ruutu);
+    return Tulkinta::Upposi;
+}
+
+}  // namespace
+
+void Peli::MihinLaivaanPelaajaOsui(int RuutuJohonAmmuttiin) {
+    if (TulkitseOsuma(*this, t, n, Puoli::Kone, RuutuJohonAmmuttiin) == Tulkinta::Virhe) return;
+    if (t.PelaajanOsumat != 20) return;
+
+    t.PeliKaynnissa = false;
+    t.AmmuntaKaynnissa = false;
+    ++t.PerakkaisetVoitot;
+    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
+    n.Ilmoita("Voitit", "Onneksi olkoon, upotit kaikki vastustajasi laivat!", Kuvake::Tieto);
+}
+
+void Peli::MihinLaivaanTietokoneOsui(int RuutuJohonAmmuttiin) {
+    t.KoneUpottiLaivan = false;
+    const Tulkinta tulos = TulkitseOsuma(*this, t, n, Puoli::Pelaaja, RuutuJohonAmmuttiin);
+    if (tulos == Tulkinta::Virhe) return;
+    t.KoneUpottiLaivan = tulos == Tulkinta::Upposi;
+    if (t.KoneenOsumat != 20) return;
+
+    t.PeliKaynnissa = false;
+    t.AmmuntaKaynnissa = false;
+    n.Ilmoita("Hävisit", "Vastustajasi upotti kaikki laivasi!", Kuvake::Huutomerkki);
+    // The computer's ships the player never hit come to light.
+    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+        n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
+        if (t.KoneenRuudut[ruutu] == Sana::laiva) n.NaytaKuva(Puoli::Kone, ruutu, Kuva::Laiva);
+    }
+    PaataVoittoputki();
+}

@@ -1,0 +1,27 @@
+#include "Peli.h"
+#include "ViimeisinLaukaus.h"
+
+void Peli::imgKone_Click(int ruutu) {
+    if (!t.PelaajanVuoro || !t.AmmuntaKaynnissa) return;
+
+    PalautaTavallinenKuva(n, Puoli::Kone, t.PelaajanViimeisinLaukaus, t.PelaajanViimeisinOsui);
+    if (t.KoneenRuudut[ruutu] != Sana::laiva) {
+        n.NaytaKuva(Puoli::Kone, ruutu, Kuva::OhiViimeksi);
+        t.PelaajanViimeisinLaukaus = ruutu;
+        t.PelaajanViimeisinOsui = Osui::ei;
+    } else {
+        n.NaytaKuva(Puoli::Kone, ruutu, Kuva::OsumaViimeksi);
+        t.KoneenRuudut[ruutu] = Sana::uponnut;
+        t.PelaajanViimeisinLaukaus = ruutu;
+        t.PelaajanViimeisinOsui = Osui::kylla;
+        ++t.PelaajanOsumat;
+        MihinLaivaanPelaajaOsui(ruutu);
+    }
+    n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
+    n.AsetaRuutuKaytossa(Puoli::Kone, ruutu, false);
+
+    // The winning shot has already ended the game: nobody shoots after it.
+    const bool peliJatkuu = t.PeliKaynnissa;
+    t.PelaajanVuoro = false;
+    if (peliJatkuu) AmmuTietokoneenPuolesta();
+}
