@@ -1,0 +1,77 @@
+#include "Pelisimulaatio.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "Ruudut.h"
+
+Pelisimulaatio::Pelisimulaatio(std::uint64_t siemen, bool kulmatSaavatKoskettaa,
+                               Pelaajatyyppi tyyppi)
+    : arpa_(siemen, [this] { return ++kellonLukemat_; }),
+      peli_(t, n, arpa_),
+      tyyppi_(tyyppi),
+      pelaajanArpa_(siemen) {
+    t.LaivojenKulmatSaavatKoskettaa = kulmatSaavatKoskettaa;
+    // The player gives up every place on the list; the dialog still ends
+    // the streak.
+    n.kysyNimi = [this] { t.PerakkaisetVoitot = 0; };
+    n.tauonAikana = [this] {
+        if (tarkkailija_) tarkkailija_(Hetki::PelaajaAmpui);
+        peli_.tmrAjastin_Timer();
+    };
+}
+
+Pelitulos Pelisimulaatio::Pelaa(const Tarkkailija& tarkkailija) {
+    tarkkailija_ = tarkkailija;
+    peli_.UusiPeli();
+    const int taukojaAlussa = n.taukoja;
+    Pelitulos tulos;
+    if (!LaskePelaajanLaivasto()) return tulos;
+
+    while (t.PeliKaynnissa) {
+        const int ruutu = ValitseRuutu();
+        if (ruutu == 0) break;
+        const int taukojaEnnen = n.taukoja;
+        peli_.imgKone_Click(ruutu);
+        ++tulos.pelaajanLaukaukset;
+        if (tarkkailija_)
+            tarkkailija_(n.taukoja > taukojaEnnen ? Hetki::KoneAmpui : Hetki::PelaajaAmpui);
+        peli_.tmrAjastin_Timer();
+    }
+    tulos.koneenLaukaukset = n.taukoja - taukojaAlussa;
+    tulos.pelaajaVoitti = t.PelaajanOsumat == 20;
+    tulos.paattyi = !t.PeliKaynnissa && (tulos.pelaajaVoitti || t.KoneenOsumat == 20);
+    return tulos;
+}
+
+bool Pelisimulaatio::LaskePelaajanLaivasto() {
+    // A fleet drawn on a board of its own by the computer's placement.
+    Pelitila malli;
+    malli.LaivojenKulmatSaavatKoskettaa = t.LaivojenKulmatSaavatKoskettaa;
+    NakymaTesti mallinNakyma;
+    Peli mallinPeli(malli, mallinNakyma, arpa_);
+    mallinPeli.UusiPeli();
+
+    // Clicked on its top or left square, a ship runs right or down, so it
+    // covers exactly the squares it was drawn on.
+    for (const Laiva& laiva : malli.Laivat(Puoli::Kone)) {
+        const auto [alku, loppu] = std::ranges::minmax(laiva.ruudut);
+        const bool pysty = loppu - alku >= 10;
+        peli_.imgPelaaja_MouseUp(alku, pysty ? 2 : 1);
+    }
+    return t.AmmuntaKaynnissa && std::ranges::count(t.PelaajanRuudut, Sana::laiva) == 20;
+}
+
+int Pelisimulaatio::ValitseRuutu() {
+    std::vector<int> vapaat;
+    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+        if (n.kone[ruutu].kaytossa) vapaat.push_back(ruutu);
+    }
+    if (tyyppi_ == Pelaajatyyppi::Haviava &&
+        std::ranges::any_of(vapaat, [&](int r) { return t.KoneenRuudut[r] != Sana::laiva; })) {
+        std::erase_if(vapaat, [&](int r) { return t.KoneenRuudut[r] == Sana::laiva; });
+    }
+    if (vapaat.empty()) return 0;
+    std::uniform_int_distribution<std::size_t> valinta(0, vapaat.size() - 1);
+    return vapaat[valinta(pelaajanArpa_)];
+}
