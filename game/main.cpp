@@ -1,8 +1,12 @@
 #include <QApplication>
-#include <QMessageBox>
+
+#include "Sovellus.h"
+#include "frmMorvak.h"
 
 int main(int argc, char* argv[]) {
     QApplication sovellus(argc, argv);
-    QMessageBox::information(nullptr, "Morvak", "Pelin pääikkuna on vielä tekeillä.");
-    return 0;
+    ValmisteleSovellus(sovellus);
+    frmMorvak ikkuna;
+    ikkuna.show();
+    return QApplication::exec();
 }

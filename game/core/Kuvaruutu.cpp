@@ -1,0 +1,56 @@
+#include "Kuvaruutu.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "Mallikuvat.h"
+
+namespace {
+
+// The game's button numbers; Qt happens to number these three alike, but the
+// handlers must not depend on that.
+int Painikenumero(Qt::MouseButton painike) {
+    switch (painike) {
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+Kuvaruutu::Kuvaruutu(QWidget* parent) : QWidget(parent) {
+    // The tile covers every pixel, so nothing beneath needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(RUUDUN_SIVU, RUUDUN_SIVU);
+}
+
+void Kuvaruutu::NaytaKuva(Kuva kuva) {
+    if (kuva == kuva_) return;
+    kuva_ = kuva;
+    update();
+}
+
+void Kuvaruutu::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(QPointF(0, 0), Mallikuva(kuva_, devicePixelRatio()));
+}
+
+void Kuvaruutu::mousePressEvent(QMouseEvent* tapahtuma) {
+    if (tapahtuma->button() == Qt::LeftButton) vasenPainettu_ = true;
+}
+
+void Kuvaruutu::mouseReleaseEvent(QMouseEvent* tapahtuma) {
+    // Qt sends the release to the square that took the press, wherever the
+    // pointer has moved since; a click needs the pointer still on it.
+    const bool klikkaus = tapahtuma->button() == Qt::LeftButton && vasenPainettu_ &&
+                          rect().contains(tapahtuma->position().toPoint());
+    if (tapahtuma->button() == Qt::LeftButton) vasenPainettu_ = false;
+    emit MouseUp(Painikenumero(tapahtuma->button()));
+    if (klikkaus) emit Click();
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+// Driving the main window as a player does: real clicks on the real squares,
+// message boxes answered by pressing their real buttons.
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <vector>
+
+#include "Kuvaruutu.h"
+#include "frmMorvak.h"
+
+// A generator that gives the same game every time, re-seeding included.
+inline Satunnaisluvut Siemen(std::uint64_t siemen) {
+    return Satunnaisluvut(siemen, [kello = std::uint64_t{0}]() mutable { return ++kello; });
+}
+
+inline Kuvaruutu* Pelaajan(frmMorvak& ikkuna, int ruutu) {
+    return ikkuna.findChild<Kuvaruutu*>(QString("imgPelaaja(%1)").arg(ruutu));
+}
+inline Kuvaruutu* Koneen(frmMorvak& ikkuna, int ruutu) {
+    return ikkuna.findChild<Kuvaruutu*>(QString("imgKone(%1)").arg(ruutu));
+}
+inline QLabel* Ohje(frmMorvak& ikkuna) { return ikkuna.findChild<QLabel*>("lblOhje"); }
+inline QPushButton* Painike(frmMorvak& ikkuna, int i) {
+    return ikkuna.findChild<QPushButton*>(QString("cmdPainike(%1)").arg(i));
+}
+inline QAction* Komento(frmMorvak& ikkuna, const char* nimi) {
+    return ikkuna.findChild<QAction*>(nimi);
+}
+
+// Whether the square shows the pointing hand rather than the default pointer.
+inline bool Sormi(QWidget* ruutu) {
+    return ruutu->testAttribute(Qt::WA_SetCursor) && ruutu->cursor().shape() == Qt::BitmapCursor;
+}
+
+struct Viesti {
+    QString otsikko;
+    QString teksti;
+    QMessageBox::Icon ikoni;
+    QStringList painikkeet;
+    QString oletus;
+};
+
+// Answers every message box that opens while it lives: with the queued
+// answers first, then OK where there is one and No otherwise. Keeps what each
+// box showed.
+class Viestivastaaja : public QObject {
+  public:
+    explicit Viestivastaaja(std::deque<QMessageBox::StandardButton> vastaukset = {})
+        : vastaukset_(std::move(vastaukset)) {
+        connect(&vahti_, &QTimer::timeout, this, &Viestivastaaja::Katso);
+        vahti_.start(2);
+    }
+
+    std::vector<Viesti> nahdyt;
+    // Runs while a box is up, before it is answered.
+    std::function<void(QMessageBox*)> ennenVastausta;
+
+  private:
+    void Katso() {
+        auto* ruutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!ruutu || !ruutu->isVisible() || ruutu == vastattu_) return;
+        vastattu_ = ruutu;
+        Viesti viesti{ruutu->windowTitle(), ruutu->text(), ruutu->icon(), {}, {}};
+        for (QAbstractButton* painike : ruutu->buttons()) viesti.painikkeet << painike->text();
+        viesti.painikkeet.sort();
+        if (ruutu->defaultButton()) viesti.oletus = ruutu->defaultButton()->text();
+        nahdyt.push_back(viesti);
+        if (ennenVastausta) ennenVastausta(ruutu);
+        QMessageBox::StandardButton vastaus =
+            ruutu->button(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::No;
+        if (!vastaukset_.empty()) {
+            vastaus = vastaukset_.front();
+            vastaukset_.pop_front();
+        }
+        QTest::mouseClick(ruutu->button(vastaus), Qt::LeftButton);
+    }
+
+    std::deque<QMessageBox::StandardButton> vastaukset_;
+    QPointer<QMessageBox> vastattu_;
+    QTimer vahti_;
+};
+
+// One legal fleet laid with all three buttons; each step is one ship.
+struct Sijoitus {
+    int ruutu;
+    Qt::MouseButton painike;
+};
+inline constexpr Sijoitus LAIVASTO[10] = {
+    {8, Qt::LeftButton},     // carrier 8, 7, 6, 5
+    {71, Qt::RightButton},   // cruiser 71, 61, 51
+    {85, Qt::MiddleButton},  // cruiser 85, 75, 65
+    {40, Qt::LeftButton},    // gunboat 40, 39
+    {100, Qt::RightButton},  // gunboat 100, 90
+    {22, Qt::LeftButton},    // gunboat 22, 23
+    {1, Qt::LeftButton},    {44, Qt::RightButton}, {58, Qt::MiddleButton}, {93, Qt::LeftButton},
+};
+
+inline void SijoitaLaivasto(frmMorvak& ikkuna) {
+    for (const Sijoitus& s : LAIVASTO) QTest::mouseClick(Pelaajan(ikkuna, s.ruutu), s.painike);
+}
