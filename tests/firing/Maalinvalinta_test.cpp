@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "Ampumatilanne.h"
@@ -165,7 +166,11 @@ INSTANTIATE_TEST_SUITE_P(Reunat, JahtiReunalla,
                          ::testing::Values(Reuna{21, 1, 20, 22}, Reuna{21, 2, 20, 22},
                                            Reuna{30, 3, 31, 29}, Reuna{30, 4, 31, 29},
                                            Reuna{5, 5, -5, 15}, Reuna{5, 6, -5, 15},
-                                           Reuna{95, 7, 105, 85}, Reuna{95, 8, 105, 85}));
+                                           Reuna{95, 7, 105, 85}, Reuna{95, 8, 105, 85}),
+                         [](const auto& testi) {
+                             return "osuma" + std::to_string(testi.param.osuma) + "_vaihe" +
+                                    std::to_string(testi.param.vaihe);
+                         });
 
 class KoneenMerkki : public Jahti {};
 

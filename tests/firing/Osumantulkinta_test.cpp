@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "Ampumatilanne.h"
@@ -134,7 +135,11 @@ TEST_P(Havio, TheLastSinkingComesFirstThenTheBoxThenTheNameEntryIfTheStreakBeats
 
 INSTANTIATE_TEST_SUITE_P(Putket, Havio,
                          ::testing::Values(Putki{3, 2, true}, Putki{3, 3, false},
-                                           Putki{0, 0, false}));
+                                           Putki{0, 0, false}),
+                         [](const auto& testi) {
+                             return "putki" + std::to_string(testi.param.voitot) + "_kymmenes" +
+                                    std::to_string(testi.param.kymmenes);
+                         });
 
 TEST_F(Loppu, TheComputersUnhitShipsComeToLight) {
     Valmistele();

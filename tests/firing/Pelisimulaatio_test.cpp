@@ -172,6 +172,12 @@ INSTANTIATE_TEST_SUITE_P(Pelit, KokonaisetPelit,
                          ::testing::Values(Sarja{true, Pelaajatyyppi::Satunnainen, 1000},
                                            Sarja{false, Pelaajatyyppi::Satunnainen, 2000},
                                            Sarja{true, Pelaajatyyppi::Haviava, 3000},
-                                           Sarja{false, Pelaajatyyppi::Haviava, 4000}));
+                                           Sarja{false, Pelaajatyyppi::Haviava, 4000}),
+                         [](const auto& testi) {
+                             return std::string(testi.param.tyyppi == Pelaajatyyppi::Haviava
+                                                    ? "haviava"
+                                                    : "satunnainen") +
+                                    (testi.param.kulmatSaavatKoskettaa ? "_kulmat" : "_eikulmia");
+                         });
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "Ampumatilanne.h"
@@ -62,7 +63,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Upotus{91, true, {81, 92}}, Upotus{91, false, {82, 81, 92}},
                       Upotus{100, false, {99, 90, 89}}, Upotus{20, true, {19, 10, 30}},
                       Upotus{20, false, {19, 10, 9, 29, 30}}, Upotus{45, true, {44, 35, 46, 55}},
-                      Upotus{45, false, {44, 36, 35, 34, 46, 54, 55, 56}}));
+                      Upotus{45, false, {44, 36, 35, 34, 46, 54, 55, 56}}),
+    [](const auto& testi) {
+        return "ruutu" + std::to_string(testi.param.ruutu) +
+               (testi.param.kulmat ? "_kulmat" : "_eikulmia");
+    });
 
 class Paljastus : public Ampumatilanne {};
 
