@@ -10,6 +10,7 @@ namespace {
 
 constexpr DWORD LUKUPUSKURIN_KOKO = 2048;
 constexpr const char* OLETUSNIMI = "Relvano";
+const std::string OLETUSTULOS = "0";
 
 // The bytes are little-endian whatever the machine; a value shorter than four
 // bytes counts the missing ones as zero.
@@ -96,7 +97,7 @@ void LataaParhaatTulokset(ParhaatTulokset& lista) {
         const std::string tulos =
             LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, Paikka("ParasTulos", i));
         if (Puuttuu(tulos)) {
-            lista.ParasTulosTeksti[i] = "0";
+            lista.ParasTulosTeksti[i] = OLETUSTULOS;
             lista.ParasTulos[i] = 0;
         } else {
             lista.ParasTulosTeksti[i] = tulos;
