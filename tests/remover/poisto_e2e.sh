@@ -60,8 +60,8 @@ poista_ja_odota() {
     viesti=$2
     aja "$TYOKALU" </dev/null >"$TILAPAIKKA/tyokalu.log" 2>&1 &
     pid=$!
-    ikkuna=$(timeout 120 xdotool search --sync --name "^$otsikko\$" | head -n 1) ||
-        virhe "ikkunaa \"$otsikko\" ei tullut; näkyvät: $(nakyvat_ikkunat)"
+    ikkuna=$(timeout 120 xdotool search --sync --limit 1 --name "^$otsikko\$" || true)
+    [ -n "$ikkuna" ] || virhe "ikkunaa \"$otsikko\" ei tullut; näkyvät: $(nakyvat_ikkunat)"
     muut=$(nakyvat_ikkunat | grep -vx "$otsikko" || true)
     [ -z "$muut" ] || virhe "ruudun \"$otsikko\" lisäksi näkyy: $muut"
     [ -z "$WINE" ] || ruudussa_lukee "$otsikko" "painike: OK
