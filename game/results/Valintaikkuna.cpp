@@ -4,16 +4,12 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <algorithm>
 
-QRect TwipitPikseleiksi(int vasen, int yla, int leveys, int korkeus) {
-    return {TwipitPikseleiksi(vasen), TwipitPikseleiksi(yla), TwipitPikseleiksi(leveys),
-            TwipitPikseleiksi(korkeus)};
-}
+#include "Twipit.h"
 
 void AsetaNaytonOsoitin(Osoitin osoitin) {
     if (osoitin == Osoitin::Tiimalasi) {
@@ -27,15 +23,6 @@ void AsetaNaytonOsoitin(Osoitin osoitin) {
     while (QApplication::overrideCursor()) {
         QApplication::restoreOverrideCursor();
     }
-}
-
-bool KysyKyllaEi(QWidget* omistaja, const QString& otsikko, const QString& teksti) {
-    QMessageBox kysymys(QMessageBox::Question, otsikko, teksti, QMessageBox::Yes | QMessageBox::No,
-                        omistaja);
-    kysymys.button(QMessageBox::Yes)->setText("Kyllä");
-    kysymys.button(QMessageBox::No)->setText("Ei");
-    kysymys.setDefaultButton(QMessageBox::No);
-    return kysymys.exec() == QMessageBox::Yes;
 }
 
 namespace {
@@ -55,11 +42,11 @@ Valintaikkuna::Valintaikkuna(QWidget* parent, const QString& otsikko, int leveys
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(otsikko);
-    setFixedSize(TwipitPikseleiksi(leveysTwipeina), TwipitPikseleiksi(korkeusTwipeina));
+    setFixedSize(Twipeista(leveysTwipeina), Twipeista(korkeusTwipeina));
 }
 
 void Valintaikkuna::Sijoita(QWidget* saadin, int vasen, int yla, int leveys, int korkeus) {
-    QRect alue = TwipitPikseleiksi(vasen, yla, leveys, korkeus);
+    QRect alue = TwipeistaAlue(vasen, yla, leveys, korkeus);
     if (LeveneeTekstinMukaan(saadin) && saadin->parentWidget()) {
         const int tilaa = saadin->parentWidget()->width() - alue.left() - 2;
         alue.setWidth(std::max(alue.width(), std::min(saadin->sizeHint().width(), tilaa)));

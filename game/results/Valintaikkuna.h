@@ -1,24 +1,15 @@
 #pragma once
 
 #include <QDialog>
-#include <QRect>
 #include <initializer_list>
 
 #include "Nakyma.h"
 
 class QPushButton;
 
-// The layout tables measure in twips; 15 of them make one logical pixel.
-constexpr int TwipitPikseleiksi(int twipit) { return twipit / 15; }
-QRect TwipitPikseleiksi(int vasen, int yla, int leveys, int korkeus);
-
 // The one screen-wide pointer: the hourglass stays until the default comes back,
 // however many steps asked for it.
 void AsetaNaytonOsoitin(Osoitin osoitin);
-
-// A Yes/No question with the question icon and No as the default button, so
-// that a hasty Enter keeps things as they are. True for Yes.
-bool KysyKyllaEi(QWidget* omistaja, const QString& otsikko, const QString& teksti);
 
 // What every dialog of the game shares: a fixed client area, only the close box
 // in the title bar, a place in the middle of the screen, Esc pressing the cancel

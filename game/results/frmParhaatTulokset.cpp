@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "ParhaidenLista.h"
+#include "Viestilaatikot.h"
 
 namespace {
 
@@ -69,7 +70,8 @@ void frmParhaatTulokset::cmdPainike_Click(int Index) {
 
 void frmParhaatTulokset::Tyhjenna() {
     AsetaNaytonOsoitin(Osoitin::Oletus);
-    if (!KysyKyllaEi(this, "Tyhjennä", "Haluatko varmasti tyhjentää parhaiden tulosten listan?")) {
+    if (!KysyVahvistus(this, "Tyhjennä",
+                       "Haluatko varmasti tyhjentää parhaiden tulosten listan?")) {
         return;
     }
     AsetaNaytonOsoitin(Osoitin::Tiimalasi);
