@@ -1,0 +1,84 @@
+// The store's cost on this machine: one read, one durable write, and the 22
+// reads of a program start (the two view options and the best-results list).
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "Testipesa.h"
+#include "mdlMorvak2.h"
+
+namespace {
+
+// A hive holding everything a played game leaves behind.
+void Tayta() {
+    KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, "NaytaPainikkeet", REG_SZ, "True");
+    KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, "NaytaMahdottomatLaivaruudut", REG_SZ,
+                        "False");
+    ParhaatTulokset lista;
+    lista.UusiParasPelaaja.fill("Väinö Välimäki");
+    lista.UusiParasTulos.fill(12);
+    TallennaParhaatTulokset(lista);
+}
+
+void Kaynnistys() {
+    benchmark::DoNotOptimize(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "NaytaPainikkeet"));
+    benchmark::DoNotOptimize(
+        LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "NaytaMahdottomatLaivaruudut"));
+    ParhaatTulokset lista;
+    LataaParhaatTulokset(lista);
+    benchmark::DoNotOptimize(lista);
+}
+
+void BM_LueRekisterista(benchmark::State& tila) {
+    const Testipesa pesa;
+    Tayta();
+    for (auto _ : tila) {
+        benchmark::DoNotOptimize(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "NaytaPainikkeet"));
+    }
+}
+
+void BM_KirjoitaRekisteriin(benchmark::State& tila) {
+    const Testipesa pesa;
+    Tayta();
+    bool arvo = false;
+    for (auto _ : tila) {
+        arvo = !arvo;
+        benchmark::DoNotOptimize(KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS,
+                                                     "NaytaPainikkeet", REG_SZ,
+                                                     arvo ? "True" : "False"));
+    }
+}
+
+void BM_KaynnistyksenLuvut(benchmark::State& tila) {
+    const Testipesa pesa;
+    Tayta();
+    for (auto _ : tila) Kaynnistys();
+}
+
+// As at a real start, the first read opens the hive: two equal hives are
+// read in turn, so every round opens one afresh.
+void BM_KaynnistyksenLuvutKylmana(benchmark::State& tila) {
+    const Testipesa toinen;
+    Tayta();
+    const std::string toisenKansio = toinen.Kansio().string();
+    const Testipesa pesa;
+    Tayta();
+    const std::string kansio = pesa.Kansio().string();
+    bool vuoro = false;
+    for (auto _ : tila) {
+        vuoro = !vuoro;
+        setenv("XDG_CONFIG_HOME", (vuoro ? toisenKansio : kansio).c_str(), 1);
+        Kaynnistys();
+    }
+}
+
+BENCHMARK(BM_LueRekisterista)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_KirjoitaRekisteriin)->Repetitions(9)->ReportAggregatesOnly(true)->Iterations(50);
+BENCHMARK(BM_KaynnistyksenLuvut)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_KaynnistyksenLuvutKylmana)->Repetitions(9)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+BENCHMARK_MAIN();
