@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QPointer>
 #include <QUrl>
 #include <vector>
 
@@ -11,8 +10,10 @@
 // asked for, and whether the hourglass was up meanwhile, and opens nothing.
 class KirjaavaAvaaja : public Kuoriavaaja {
   public:
+    // The owner is kept as an address only: a dialog that owned an open may
+    // be gone by the time the test looks.
     struct Avaus {
-        QPointer<QWidget> omistaja;
+        const QWidget* omistaja;
         QUrl kohde;
         Nayttokomento naytto;
         bool tiimalasi;

@@ -87,7 +87,7 @@ class Linkit_test : public QObject {
         QVERIFY(!avaaja.avaukset[2].kohde.hasQuery());
         QCOMPARE(avaaja.avaukset[2].naytto, Nayttokomento::Piilotettu);
         for (const auto& avaus : avaaja.avaukset) {
-            QCOMPARE(avaus.omistaja.data(), &omistaja);
+            QCOMPARE(avaus.omistaja, static_cast<const QWidget*>(&omistaja));
             QVERIFY(avaus.tiimalasi);
         }
     }

@@ -91,7 +91,7 @@ class frmTietoja_test : public QObject {
         QCOMPARE(avaaja.avaukset[2].kohde, posti);
         QVERIFY(!posti.hasQuery());
         for (const auto& avaus : avaaja.avaukset) {
-            QCOMPARE(avaus.omistaja.data(), static_cast<QWidget*>(&ikkuna));
+            QCOMPARE(avaus.omistaja, static_cast<const QWidget*>(&ikkuna));
             QCOMPARE(avaus.naytto, Nayttokomento::Piilotettu);
             QVERIFY(avaus.tiimalasi);
         }

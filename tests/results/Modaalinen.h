@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -20,13 +21,15 @@ inline constexpr int MODAALINEN_AIKARAJA_MS = 5000;
 inline constexpr int SULJETTU_VAKISIN = -1;
 
 // Waits, without blocking events, for a modal window other than `edellinen`
-// to come up, then runs `toimi` on it. False if none came in time.
+// to come up and take the keyboard, then runs `toimi` on it. False if none
+// came in time.
 inline bool OdotaModaalista(QWidget* edellinen, const std::function<void(QWidget*)>& toimi) {
     QElapsedTimer kello;
     kello.start();
     while (kello.elapsed() < MODAALINEN_AIKARAJA_MS) {
         QWidget* ikkuna = QApplication::activeModalWidget();
-        if (ikkuna && ikkuna != edellinen && ikkuna->isVisible()) {
+        if (ikkuna && ikkuna != edellinen && ikkuna->isVisible() &&
+            QTest::qWaitForWindowActive(ikkuna)) {
             toimi(ikkuna);
             return true;
         }
@@ -56,22 +59,44 @@ inline int AjaModaalisena(QDialog& ikkuna, const std::function<void()>& toimi) {
     return vakisin ? SULJETTU_VAKISIN : tulos;
 }
 
+// Arranges for `toimi` to run on the next modal window that opens over
+// `edellinen` (nullptr: any), for code that opens it and waits in its exec().
+// `avattiin` tells afterwards whether one came. If `toimi` leaves the window
+// open, it is closed after the time limit, so that the opener returns.
+inline void KunModaalinenAukeaa(QWidget* edellinen, std::function<void(QWidget*)> toimi,
+                                bool* avattiin) {
+    *avattiin = false;
+    QTimer::singleShot(0, [=] {
+        *avattiin = OdotaModaalista(edellinen, [&](QWidget* ikkuna) {
+            QPointer<QWidget> auki(ikkuna);
+            toimi(ikkuna);
+            QTimer::singleShot(MODAALINEN_AIKARAJA_MS, [auki] {
+                if (auki && auki->isVisible()) {
+                    QTest::qFail("the window was left open", __FILE__, __LINE__);
+                    auki->close();
+                }
+            });
+        });
+    });
+}
+
 // Arranges for the next message box that opens over `emo` to be answered with
-// `painike` once `tarkista` has looked at it. `avattiin` tells whether one came.
+// `painike` once `tarkista` has looked at it.
 inline void VastaaViestiruutuun(QWidget* emo, QMessageBox::StandardButton painike,
                                 std::function<void(QMessageBox*)> tarkista, bool* avattiin) {
-    *avattiin = false;
-    QTimer::singleShot(0, emo, [=] {
-        *avattiin = OdotaModaalista(emo, [&](QWidget* ikkuna) {
+    KunModaalinenAukeaa(
+        emo,
+        [=](QWidget* ikkuna) {
             auto* ruutu = qobject_cast<QMessageBox*>(ikkuna);
             if (!ruutu) {
+                QTest::qFail("a message box was expected", __FILE__, __LINE__);
                 ikkuna->close();
                 return;
             }
             tarkista(ruutu);
             QTest::mouseClick(ruutu->button(painike), Qt::LeftButton);
-        });
-    });
+        },
+        avattiin);
 }
 
 // The widget that has the keyboard now, where a player's key goes.
