@@ -20,24 +20,6 @@ inline constexpr int MODAALINEN_AIKARAJA_MS = 5000;
 // The answer of exec() when the test had to close the window itself.
 inline constexpr int SULJETTU_VAKISIN = -1;
 
-// Waits, without blocking events, for a modal window other than `edellinen`
-// to come up and take the keyboard, then runs `toimi` on it. False if none
-// came in time.
-inline bool OdotaModaalista(QWidget* edellinen, const std::function<void(QWidget*)>& toimi) {
-    QElapsedTimer kello;
-    kello.start();
-    while (kello.elapsed() < MODAALINEN_AIKARAJA_MS) {
-        QWidget* ikkuna = QApplication::activeModalWidget();
-        if (ikkuna && ikkuna != edellinen && ikkuna->isVisible() &&
-            QTest::qWaitForWindowActive(ikkuna)) {
-            toimi(ikkuna);
-            return true;
-        }
-        QTest::qWait(5);
-    }
-    return false;
-}
-
 // Shows `ikkuna` with exec() and runs `toimi` once it is up. Returns what exec()
 // returned, or SULJETTU_VAKISIN when the window was still open after the limit.
 inline int AjaModaalisena(QDialog& ikkuna, const std::function<void()>& toimi) {
@@ -59,25 +41,53 @@ inline int AjaModaalisena(QDialog& ikkuna, const std::function<void()>& toimi) {
     return vakisin ? SULJETTU_VAKISIN : tulos;
 }
 
-// Arranges for `toimi` to run on the next modal window that opens over
-// `edellinen` (nullptr: any), for code that opens it and waits in its exec().
-// `avattiin` tells afterwards whether one came. If `toimi` leaves the window
-// open, it is closed after the time limit, so that the opener returns.
-inline void KunModaalinenAukeaa(QWidget* edellinen, std::function<void(QWidget*)> toimi,
-                                bool* avattiin) {
+// Arranges for `toimi` to run on the next modal window that `kelpaa` accepts,
+// once it has the keyboard, for code that opens it and waits in its exec().
+// The watch is a timer rather than a wait of its own, so that windows opened
+// and closed in between can return from their exec(). It ends with
+// `konteksti`, or after the time limit; `avattiin` tells whether a window
+// came. A window that `toimi` leaves open is closed after the limit, so that
+// its opener returns.
+inline void KunModaalinenAukeaa(QObject* konteksti, std::function<bool(QWidget*)> kelpaa,
+                                std::function<void(QWidget*)> toimi, bool* avattiin) {
     *avattiin = false;
-    QTimer::singleShot(0, [=] {
-        *avattiin = OdotaModaalista(edellinen, [&](QWidget* ikkuna) {
-            QPointer<QWidget> auki(ikkuna);
-            toimi(ikkuna);
-            QTimer::singleShot(MODAALINEN_AIKARAJA_MS, [auki] {
-                if (auki && auki->isVisible()) {
-                    QTest::qFail("the window was left open", __FILE__, __LINE__);
-                    auki->close();
-                }
-            });
+    auto* vahti = new QTimer(konteksti);
+    QElapsedTimer kello;
+    kello.start();
+    QObject::connect(vahti, &QTimer::timeout, vahti, [=] {
+        QWidget* ikkuna = QApplication::activeModalWidget();
+        const bool tuli =
+            ikkuna && kelpaa(ikkuna) && ikkuna->isVisible() && ikkuna->isActiveWindow();
+        if (!tuli && kello.elapsed() < MODAALINEN_AIKARAJA_MS) return;
+        vahti->stop();
+        vahti->deleteLater();
+        if (!tuli) return;
+        *avattiin = true;
+        QPointer<QWidget> auki(ikkuna);
+        toimi(ikkuna);
+        QTimer::singleShot(MODAALINEN_AIKARAJA_MS, [auki] {
+            if (auki && auki->isVisible()) {
+                QTest::qFail("the window was left open", __FILE__, __LINE__);
+                auki->close();
+            }
         });
     });
+    vahti->start(2);
+}
+
+// The same for the next modal window over `emo`, which holds the watch.
+inline void KunModaalinenAukeaa(QWidget* emo, std::function<void(QWidget*)> toimi, bool* avattiin) {
+    KunModaalinenAukeaa(
+        emo, [emo](QWidget* ikkuna) { return ikkuna != emo; }, std::move(toimi), avattiin);
+}
+
+// The same for the next modal window of the class `Ikkuna`, whatever opens
+// before it.
+template <class Ikkuna>
+void KunAukeaa(QObject* konteksti, std::function<void(Ikkuna*)> toimi, bool* avattiin) {
+    KunModaalinenAukeaa(
+        konteksti, [](QWidget* ikkuna) { return qobject_cast<Ikkuna*>(ikkuna) != nullptr; },
+        [toimi](QWidget* ikkuna) { toimi(qobject_cast<Ikkuna*>(ikkuna)); }, avattiin);
 }
 
 // Arranges for the next message box that opens over `emo` to be answered with

@@ -1,0 +1,139 @@
+// Winning streaks reach the list through the real windows: games won by
+// clicking, the streak ended by a new game or by quitting, the name typed
+// into the name dialog, and the list found again after a restart.
+
+#include <QLineEdit>
+
+#include "Ikkunatesti.h"
+#include "Modaalinen.h"
+#include "Testipesa.h"
+#include "frmKysyNimi.h"
+#include "frmParhaatTulokset.h"
+#include "mdlMorvak2.h"
+
+namespace {
+
+constexpr auto LYHYT_TAUKO = std::chrono::milliseconds(1);
+
+// Lays the fleet and sinks every ship of the computer. The computer's
+// nineteen shots in between can never sink all twenty of the player's squares.
+void VoitaPeli(frmMorvak& ikkuna) {
+    SijoitaLaivasto(ikkuna);
+    for (int n = 1; n <= 100; ++n) {
+        if (ikkuna.Tila().KoneenRuudut[n] == Sana::laiva) {
+            QTest::mouseClick(Koneen(ikkuna, n), Qt::LeftButton);
+        }
+    }
+    // The turn timer gives the new-game command back on its next tick.
+    QTRY_VERIFY(Komento(ikkuna, "mUusiPeli")->isEnabled());
+}
+
+// A won game, and a new one under way: the player has laid the carrier.
+void VoitaJaAloitaUusi(frmMorvak& ikkuna) {
+    VoitaPeli(ikkuna);
+    Komento(ikkuna, "mUusiPeli")->trigger();
+    QTest::mouseClick(Pelaajan(ikkuna, 8), Qt::LeftButton);
+}
+
+bool ListaTyhja(const Pelitila& tila) {
+    for (const std::string& nimi : tila.Parhaat.ParasPelaaja) {
+        if (nimi != "Relvano") return false;
+    }
+    return LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "ParasPelaaja0") == EI_LOYTYNYT;
+}
+
+}  // namespace
+
+class Voittoputki_test : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { frmKysyNimi::ViimeksiListallePaassytPelaaja.clear(); }
+
+    void abandoningAGameWithEscGivesTheStreakUp() {
+        Testipesa pesa;
+        frmMorvak ikkuna(Siemen(5));
+        ikkuna.AsetaTauonPituus(LYHYT_TAUKO);
+        ikkuna.show();
+        Viestivastaaja vastaaja({QMessageBox::Ok, QMessageBox::Yes});
+        VoitaJaAloitaUusi(ikkuna);
+        QCOMPARE(ikkuna.Tila().PerakkaisetVoitot, 1);
+
+        bool avattiin = false;
+        KunAukeaa<frmKysyNimi>(
+            &ikkuna,
+            [](frmKysyNimi* kysyNimi) { QTest::keyClick(Nappaimisto(kysyNimi), Qt::Key_Escape); },
+            &avattiin);
+        Komento(ikkuna, "mUusiPeli")->trigger();
+
+        QVERIFY(avattiin);
+        QCOMPARE(vastaaja.nahdyt.back().otsikko, QString("Uusi peli"));
+        QCOMPARE(ikkuna.Tila().PerakkaisetVoitot, 0);
+        QVERIFY(ListaTyhja(ikkuna.Tila()));
+        QVERIFY2(!ikkuna.Tila().PeliKaynnissa, "the new game has started");
+    }
+
+    void theCloseBoxLeavesTheStreakStanding() {
+        Testipesa pesa;
+        frmMorvak ikkuna(Siemen(5));
+        ikkuna.AsetaTauonPituus(LYHYT_TAUKO);
+        ikkuna.show();
+        Viestivastaaja vastaaja({QMessageBox::Ok, QMessageBox::Yes});
+        VoitaJaAloitaUusi(ikkuna);
+
+        bool avattiin = false;
+        KunAukeaa<frmKysyNimi>(
+            &ikkuna, [](frmKysyNimi* kysyNimi) { kysyNimi->close(); }, &avattiin);
+        Komento(ikkuna, "mUusiPeli")->trigger();
+
+        QVERIFY(avattiin);
+        QCOMPARE(ikkuna.Tila().PerakkaisetVoitot, 1);
+        QVERIFY(ListaTyhja(ikkuna.Tila()));
+    }
+
+    // Quitting ends the program's event loops for good, so this comes last.
+    void twoWinsQuitNameAndTheListAfterARestart() {
+        Testipesa pesa;
+        {
+            frmMorvak ikkuna(Siemen(5));
+            ikkuna.AsetaTauonPituus(LYHYT_TAUKO);
+            ikkuna.show();
+            Viestivastaaja vastaaja({QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Yes});
+            VoitaPeli(ikkuna);
+            Komento(ikkuna, "mUusiPeli")->trigger();
+            VoitaPeli(ikkuna);
+            QCOMPARE(ikkuna.Tila().PerakkaisetVoitot, 2);
+
+            QString teksti;
+            bool avattiin = false;
+            KunAukeaa<frmKysyNimi>(
+                &ikkuna,
+                [&](frmKysyNimi* kysyNimi) {
+                    teksti = kysyNimi->findChild<QLabel*>("lblTeksti")->text();
+                    Kirjoita(kysyNimi, "Mestari");
+                    QTest::keyClick(Nappaimisto(kysyNimi), Qt::Key_Return);
+                },
+                &avattiin);
+            Komento(ikkuna, "mLopeta")->trigger();
+
+            QVERIFY(avattiin);
+            QVERIFY(teksti.startsWith("Voitit 2 peliä peräkkäin"));
+            QCOMPARE(vastaaja.nahdyt.back().otsikko, QString("Lopeta"));
+            QVERIFY(!ikkuna.isVisible());
+        }
+
+        frmMorvak uusi(Siemen(6));
+        frmParhaatTulokset lista(uusi.Tila(), &uusi);
+        QCOMPARE(lista.findChild<QLabel*>("lblSija0")->text(), QString("1."));
+        QCOMPARE(lista.findChild<QLabel*>("lblNimi0")->text(), QString("Mestari"));
+        QCOMPARE(lista.findChild<QLabel*>("lblTulos0")->text(), QString("2"));
+        QCOMPARE(lista.findChild<QLabel*>("lblNimi1")->text(), QString("Relvano"));
+    }
+
+    void cleanup() {
+        while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    }
+};
+
+QTEST_MAIN(Voittoputki_test)
+#include "Voittoputki_test.moc"
