@@ -64,14 +64,15 @@ std::string Paikka(const char* nimi, std::size_t i) { return nimi + std::to_stri
 bool KirjoitaRekisteriin(HKEY juuri, const std::string& avain, const std::string& nimi,
                          DWORD tyyppi, const std::string& data) {
     HKEY kahva = nullptr;
-    RegCreateKeyA(juuri, avain.c_str(), &kahva);
+    const LONG luonti = RegCreateKeyA(juuri, avain.c_str(), &kahva);
     const std::string teksti = data + '\0';
     const LONG asetus =
         RegSetValueExA(kahva, nimi.c_str(), 0, tyyppi, reinterpret_cast<const BYTE*>(teksti.data()),
                        static_cast<DWORD>(teksti.size()));
     const LONG huuhtelu = RegFlushKey(kahva);
-    RegCloseKey(kahva);
-    return asetus == ERROR_SUCCESS && huuhtelu == ERROR_SUCCESS;
+    const LONG sulkeminen = RegCloseKey(kahva);
+    return luonti == ERROR_SUCCESS && asetus == ERROR_SUCCESS && huuhtelu == ERROR_SUCCESS &&
+           sulkeminen == ERROR_SUCCESS;
 }
 
 std::string LueRekisterista(HKEY juuri, const std::string& avain, const std::string& nimi) {
