@@ -4,15 +4,18 @@
 
 BUILD      ?= build
 BUILD_WIN  ?= build-win
+BUILD_PKG  ?= build-package
 JOBS       ?= $(shell nproc)
 SUDO       := $(if $(filter 0,$(shell id -u)),,sudo)
 
 RUN_PACKAGES  := cmake g++ make ninja-build pkg-config qt6-base-dev qt6-translations-l10n \
                  libgl-dev libsqlite3-dev
 TEST_PACKAGES := $(RUN_PACKAGES) googletest libgtest-dev libgmock-dev libbenchmark-dev sqlite3 \
-                 g++-mingw-w64-x86-64-posix wine64 xvfb xdotool x11-utils
+                 g++-mingw-w64-x86-64-posix wine64 xvfb xdotool x11-utils \
+                 dpkg-dev appstream desktop-file-utils
+PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev
 
-.PHONY: run test build bench package deps-run deps-test windows-test
+.PHONY: run test build bench package deps-run deps-test deps-package windows-test
 
 run: deps-run build
 	./$(BUILD)/game/morvak
@@ -33,6 +36,13 @@ windows-test:
 	cmake --build $(BUILD_WIN) -j $(JOBS)
 	cd $(BUILD_WIN) && ctest --output-on-failure
 
+# A Debian package of both programs, built without the tests in a folder of
+# its own: $(BUILD_PKG)/morvak_<version>_amd64.deb.
+package: deps-package
+	cmake -S . -B $(BUILD_PKG) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF $(CMAKE_ARGS)
+	cmake --build $(BUILD_PKG) -j $(JOBS)
+	cd $(BUILD_PKG) && cpack -G DEB
+
 bench: deps-test build
 	cd $(BUILD) && for b in bench/*_bench; do QT_QPA_PLATFORM=offscreen ./$$b; done
 
@@ -41,3 +51,6 @@ deps-run:
 
 deps-test:
 	@./cmake/install-missing.sh $(TEST_PACKAGES)
+
+deps-package:
+	@./cmake/install-missing.sh $(PACKAGE_PACKAGES)
