@@ -1,0 +1,116 @@
+// The game's version resource and icon, compiled by the cross compiler's
+// resource compiler into this program and read back the way Windows reads
+// them for a file's properties and for Explorer.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<char> LueVersiotiedot() {
+    char ohjelma[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, ohjelma, MAX_PATH);
+    DWORD kahva = 0;
+    const DWORD koko = GetFileVersionInfoSizeA(ohjelma, &kahva);
+    std::vector<char> tiedot(koko);
+    if (koko == 0 || !GetFileVersionInfoA(ohjelma, 0, koko, tiedot.data())) tiedot.clear();
+    return tiedot;
+}
+
+std::string Merkkijono(std::vector<char>& tiedot, const std::string& nimi) {
+    void* arvo = nullptr;
+    UINT pituus = 0;
+    const std::string polku = "\\StringFileInfo\\040904B0\\" + nimi;
+    if (!VerQueryValueA(tiedot.data(), polku.c_str(), &arvo, &pituus) || pituus == 0) return {};
+    return static_cast<const char*>(arvo);
+}
+
+TEST(Pelinversiotiedot, KertovatPelinNimenJaVersion) {
+    std::vector<char> tiedot = LueVersiotiedot();
+    ASSERT_FALSE(tiedot.empty());
+    EXPECT_EQ(Merkkijono(tiedot, "FileDescription"),
+              "Laivanupotuspeli, jossa on parhaiden tulosten lista");
+    EXPECT_EQ(Merkkijono(tiedot, "ProductName"), "Morvak");
+    EXPECT_EQ(Merkkijono(tiedot, "FileVersion"), "1.02");
+    EXPECT_EQ(Merkkijono(tiedot, "ProductVersion"), "1.02");
+    EXPECT_EQ(Merkkijono(tiedot, "InternalName"), "morvak");
+    EXPECT_EQ(Merkkijono(tiedot, "OriginalFilename"), "morvak.exe");
+}
+
+TEST(Pelinversiotiedot, KiinteaVersioJaKieli) {
+    std::vector<char> tiedot = LueVersiotiedot();
+    ASSERT_FALSE(tiedot.empty());
+    void* arvo = nullptr;
+    UINT pituus = 0;
+    ASSERT_TRUE(VerQueryValueA(tiedot.data(), "\\", &arvo, &pituus));
+    const auto* kiintea = static_cast<const VS_FIXEDFILEINFO*>(arvo);
+    EXPECT_EQ(kiintea->dwFileVersionMS, 0x00010002u);
+    EXPECT_EQ(kiintea->dwFileVersionLS, 0u);
+    EXPECT_EQ(kiintea->dwProductVersionMS, 0x00010002u);
+    EXPECT_EQ(kiintea->dwProductVersionLS, 0u);
+    EXPECT_EQ(kiintea->dwFileType, static_cast<DWORD>(VFT_APP));
+
+    ASSERT_TRUE(VerQueryValueA(tiedot.data(), "\\VarFileInfo\\Translation", &arvo, &pituus));
+    ASSERT_EQ(pituus, 4u);
+    const auto* kieli = static_cast<const WORD*>(arvo);
+    EXPECT_EQ(kieli[0], 0x0409);
+    EXPECT_EQ(kieli[1], 1200);
+}
+
+#pragma pack(push, 2)
+struct Ryhmankuva {
+    BYTE leveys;
+    BYTE korkeus;
+    BYTE varit;
+    BYTE varattu;
+    WORD tasot;
+    WORD bitit;
+    DWORD tavuja;
+    WORD tunnus;
+};
+// The pictures' entries follow the group's header.
+struct Kuvaryhma {
+    WORD varattu;
+    WORD tyyppi;
+    WORD maara;
+};
+#pragma pack(pop)
+
+const void* Resurssi(LPCSTR nimi, LPCSTR tyyppi, DWORD* koko = nullptr) {
+    const HRSRC paikka = FindResourceA(nullptr, nimi, tyyppi);
+    if (!paikka) return nullptr;
+    if (koko) *koko = SizeofResource(nullptr, paikka);
+    return LockResource(LoadResource(nullptr, paikka));
+}
+
+// Windows picks the picture nearest the size it draws and stretches it, so a
+// missing size would only show as a blurred icon: every size must be there
+// and each picture must make an icon.
+TEST(Pelinversiotiedot, KuvakeKaikissaKoossa) {
+    const auto* ryhma = static_cast<const Kuvaryhma*>(Resurssi(MAKEINTRESOURCEA(1), RT_GROUP_ICON));
+    ASSERT_NE(ryhma, nullptr);
+    ASSERT_EQ(ryhma->tyyppi, 1);
+    const int koot[] = {16, 32, 48};
+    ASSERT_EQ(ryhma->maara, std::size(koot));
+    const auto* kuvat = reinterpret_cast<const Ryhmankuva*>(ryhma + 1);
+    for (int i = 0; i < ryhma->maara; ++i) {
+        const Ryhmankuva& kuva = kuvat[i];
+        EXPECT_EQ(int{kuva.leveys}, koot[i]);
+        EXPECT_EQ(int{kuva.korkeus}, koot[i]);
+        DWORD koko = 0;
+        const void* data = Resurssi(MAKEINTRESOURCEA(kuva.tunnus), RT_ICON, &koko);
+        ASSERT_NE(data, nullptr) << kuva.leveys;
+        EXPECT_EQ(koko, kuva.tavuja);
+        const HICON kuvake =
+            CreateIconFromResourceEx(static_cast<PBYTE>(const_cast<void*>(data)), koko, TRUE,
+                                     0x00030000, kuva.leveys, kuva.korkeus, LR_DEFAULTCOLOR);
+        ASSERT_NE(kuvake, nullptr) << kuva.leveys;
+        DestroyIcon(kuvake);
+    }
+}
+
+}  // namespace
