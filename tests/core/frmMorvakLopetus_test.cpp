@@ -1,0 +1,112 @@
+// Quitting: the question, both answers, from the menu, the button and the
+// close box, and in the middle of the computer's pause.
+
+#include <QElapsedTimer>
+
+#include "Ikkunatesti.h"
+#include "Sovellus.h"
+#include "Testipesa.h"
+
+namespace {
+
+const Viesti LOPETUS{"Lopeta",
+                     "Haluatko varmasti lopettaa Morvak-ohjelman käytön?",
+                     QMessageBox::Question,
+                     {"Ei", "Kyllä"},
+                     "Ei"};
+
+bool Sama(const Viesti& a, const Viesti& b) {
+    return a.otsikko == b.otsikko && a.teksti == b.teksti && a.ikoni == b.ikoni &&
+           a.painikkeet == b.painikkeet && a.oletus == b.oletus;
+}
+
+int VesiRuutu(frmMorvak& ikkuna) {
+    for (int n = 1; n <= 100; ++n) {
+        if (ikkuna.Tila().KoneenRuudut[n] != Sana::laiva) return n;
+    }
+    return 0;
+}
+
+}  // namespace
+
+class frmMorvakLopetus_test : public QObject {
+    Q_OBJECT
+
+    Testipesa pesa;
+
+  private slots:
+    void initTestCase() { ValmisteleSovellus(*qobject_cast<QApplication*>(qApp)); }
+
+    void noKeepsTheGameAsItWas() {
+        frmMorvak ikkuna(Siemen(5));
+        ikkuna.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ikkuna));
+        QTest::mouseClick(Pelaajan(ikkuna, 8), Qt::LeftButton);
+        Viestivastaaja vastaaja({QMessageBox::No, QMessageBox::No, QMessageBox::No});
+
+        Komento(ikkuna, "mLopeta")->trigger();
+        QTest::mouseClick(Painike(ikkuna, 1), Qt::LeftButton);
+        QVERIFY(!ikkuna.close());
+
+        QCOMPARE(vastaaja.nahdyt.size(), std::size_t{3});
+        for (const Viesti& viesti : vastaaja.nahdyt) QVERIFY(Sama(viesti, LOPETUS));
+        QVERIFY(ikkuna.isVisible());
+        QCOMPARE(ikkuna.Tila().PelaajanRuudut[8], Sana::laiva);
+        QVERIFY(ikkuna.Tila().PeliKaynnissa);
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void yesDuringThePauseEndsAtOnceAndTheShotNeverLands() {
+        frmMorvak ikkuna(Siemen(5));
+        ikkuna.AsetaTauonPituus(std::chrono::minutes(1));
+        ikkuna.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ikkuna));
+        SijoitaLaivasto(ikkuna);
+        const Pelitila ennen = ikkuna.Tila();
+        Viestivastaaja vastaaja({QMessageBox::Yes});
+        bool tauollaTiimalasi = false;
+        QTimer::singleShot(50, &ikkuna, [&] {
+            tauollaTiimalasi = QApplication::overrideCursor() &&
+                               QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            Komento(ikkuna, "mLopeta")->trigger();
+        });
+        QElapsedTimer kello;
+        kello.start();
+        QTest::mouseClick(Koneen(ikkuna, VesiRuutu(ikkuna)), Qt::LeftButton);
+
+        QVERIFY(kello.elapsed() < 30000);
+        QVERIFY(tauollaTiimalasi);
+        QCOMPARE(vastaaja.nahdyt.size(), std::size_t{1});
+        QVERIFY(Sama(vastaaja.nahdyt[0], LOPETUS));
+        QVERIFY(!ikkuna.isVisible());
+        // Nothing of the computer's shot happened.
+        const Pelitila& tila = ikkuna.Tila();
+        QCOMPARE(tila.PelaajanRuudut, ennen.PelaajanRuudut);
+        QCOMPARE(tila.KoneenViimeisinLaukaus, 0);
+        QVERIFY(!tila.PelaajanVuoro);
+        for (int n = 1; n <= 100; ++n) QVERIFY(Pelaajan(ikkuna, n)->kuva() != Kuva::OhiViimeksi);
+    }
+
+    void yesFromTheCloseBoxEndsTheProgram() {
+        frmMorvak ikkuna(Siemen(5));
+        ikkuna.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ikkuna));
+        Viestivastaaja vastaaja({QMessageBox::Yes});
+        QVERIFY(ikkuna.close());
+        QCOMPARE(vastaaja.nahdyt.size(), std::size_t{1});
+        QVERIFY(Sama(vastaaja.nahdyt[0], LOPETUS));
+        QVERIFY(!ikkuna.isVisible());
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+
+    void cleanup() {
+        while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+        // Ending the program told every event loop to stop, and message boxes
+        // would close unseen; a main loop run to its end clears that.
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+    }
+};
+
+QTEST_MAIN(frmMorvakLopetus_test)
+#include "frmMorvakLopetus_test.moc"
