@@ -21,4 +21,6 @@ void ValmisteleSovellus(QApplication& sovellus) {
 
     QApplication::setWindowIcon(OhjelmanKuvake());
     QApplication::setApplicationName("Morvak");
+    // Wayland desktops match the window to its menu entry and icon by this.
+    QApplication::setDesktopFileName("fi.relvano.Morvak");
 }
