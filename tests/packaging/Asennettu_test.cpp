@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -11,6 +12,7 @@
 #include <cstdlib>
 
 #include "Linkit.h"
+#include "Sovellus.h"
 
 namespace {
 
@@ -60,6 +62,22 @@ TEST(Asennettu, TeemanKuvakkeetOvatIkkunanKuvake) {
         ASSERT_FALSE(ikkunan.isNull()) << koko;
         EXPECT_EQ(Kuva(TeemanKuvake(koko)), ikkunan) << koko;
     }
+}
+
+// Wayland desktops find the window's menu entry by the desktop file name, X11
+// ones by the window's class, which Qt takes from the application name.
+TEST(Asennettu, IkkunaTunnistaaValikkotietueensa) {
+    int argc = 1;
+    char nimi[] = "morvak";
+    char* argv[] = {nimi, nullptr};
+    QApplication sovellus(argc, argv);
+    ValmisteleSovellus(sovellus);
+
+    const QString valikkotietue =
+        Asennus().filePath("share/applications/" + QGuiApplication::desktopFileName() + ".desktop");
+    ASSERT_TRUE(QFile::exists(valikkotietue)) << valikkotietue.toStdString();
+    const QString sisalto = QString::fromUtf8(Sisalto(valikkotietue));
+    EXPECT_TRUE(sisalto.contains("\nStartupWMClass=" + QCoreApplication::applicationName() + "\n"));
 }
 
 }  // namespace
