@@ -37,9 +37,10 @@ windows-test:
 	cd $(BUILD_WIN) && ctest --output-on-failure
 
 # A Debian package of both programs, built without the tests in a folder of
-# its own: $(BUILD_PKG)/morvak_<version>_amd64.deb.
+# its own: $(BUILD_PKG)/morvak_<version>_amd64.deb. The build type is the one
+# the tests run; the package strips the programs.
 package: deps-package
-	cmake -S . -B $(BUILD_PKG) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD_PKG) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF $(CMAKE_ARGS)
 	cmake --build $(BUILD_PKG) -j $(JOBS)
 	cd $(BUILD_PKG) && cpack -G DEB
 
