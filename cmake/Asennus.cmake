@@ -5,6 +5,14 @@
 # command looks for it.
 include(GNUInstallDirs)
 
+# The help command finds the read-me through ../share/morvak/ from the
+# program's own folder, wherever the prefix is.
+if(NOT CMAKE_INSTALL_BINDIR STREQUAL "bin" OR NOT CMAKE_INSTALL_DATADIR STREQUAL "share")
+    message(WARNING "The game looks for its read-me in ../share/morvak/ beside its program; "
+                    "with CMAKE_INSTALL_BINDIR=${CMAKE_INSTALL_BINDIR} and "
+                    "CMAKE_INSTALL_DATADIR=${CMAKE_INSTALL_DATADIR} the help command will not find it.")
+endif()
+
 set(MORVAK_SOVELLUSTUNNUS fi.relvano.Morvak)
 set(morvak_resurssit ${PROJECT_SOURCE_DIR}/game/resources)
 
