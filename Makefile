@@ -6,7 +6,7 @@ BUILD      ?= build
 BUILD_WIN  ?= build-win
 BUILD_PKG  ?= build-package
 JOBS       ?= $(shell nproc)
-SUDO       := $(if $(filter 0,$(shell id -u)),,sudo)
+TESTING    ?= ON
 
 RUN_PACKAGES  := cmake g++ make ninja-build pkg-config qt6-base-dev qt6-translations-l10n \
                  libgl-dev libsqlite3-dev
@@ -17,15 +17,19 @@ PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev
 
 .PHONY: run test build bench package deps-run deps-test deps-package windows-test
 
-run: deps-run build
+# Playing needs none of the test libraries, so `make run` builds without them.
+run: deps-run
+	$(MAKE) build TESTING=OFF
 	./$(BUILD)/game/morvak
 
-test: deps-test build
+test: deps-test
+	$(MAKE) build TESTING=ON
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) windows-test
 
 build:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$(TESTING) \
+	      $(CMAKE_ARGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The store and the removal tool built with mingw-w64 and run under Wine
@@ -44,7 +48,8 @@ package: deps-package
 	cmake --build $(BUILD_PKG) -j $(JOBS)
 	cd $(BUILD_PKG) && cpack -G DEB
 
-bench: deps-test build
+bench: deps-test
+	$(MAKE) build TESTING=ON
 	cd $(BUILD) && for b in bench/*_bench; do QT_QPA_PLATFORM=offscreen ./$$b; done
 
 deps-run:
