@@ -138,6 +138,17 @@ class frmMorvakNakyma_test : public QObject {
         QVERIFY(ikkuna->isVisible());
     }
 
+    void accessKeysOfTheMenuToggleTheBand() {
+        auto ikkuna = Kaynnista();
+        QVERIFY(ikkuna);
+        QTest::keyClick(ikkuna.get(), Qt::Key_N, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(QApplication::activePopupWidget()->objectName(), QString("mnuNayta"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_I);
+        QTRY_VERIFY(!Komento(*ikkuna, "mNaytaPainikkeet")->isChecked());
+        QCOMPARE(Asiakasalue(*ikkuna), 268);
+    }
+
     void enterWithNoButtonFocusedPressesUusiPeli() {
         auto ikkuna = Kaynnista();
         QVERIFY(ikkuna);
