@@ -20,7 +20,6 @@ void ValmisteleSovellus(QApplication& sovellus) {
     QApplication::setFont(kirjasin);
 
     QApplication::setWindowIcon(OhjelmanKuvake());
-    QApplication::setApplicationName("Morvak");
     // Wayland desktops match the window to its menu entry and icon by this.
     QApplication::setDesktopFileName("fi.relvano.Morvak");
 }

@@ -58,6 +58,9 @@ void frmMorvak::KasitteleTapahtumat() { QCoreApplication::processEvents(); }
 // spinning. It lasts its full length and at least one tick of the timer.
 bool frmMorvak::Tauko() {
     if (lopetetaan_) return false;
+    // The commands go out of reach before the first event of the pause can
+    // use them, not only at the timer's next tick.
+    tmrAjastin_Timer();
     QEventLoop silmukka;
     tauko_ = &silmukka;
     tauonAikaKulunut_ = false;

@@ -14,6 +14,7 @@ constexpr int KATSE = 35;
 
 // What the window shows while the computer takes its turn.
 struct Tauolla {
+    bool uusiPeliAlussa = false;  // in any pause, at its very start
     QString ohje;
     bool uusiPeliKaytossa = true;
     bool painikkeetKaytossa = true;
@@ -32,6 +33,10 @@ class Peluri {
     // Shoots at the square and, should the computer answer, looks at the
     // window late in its pause.
     void Ammu(int ruutu) {
+        QTimer::singleShot(0, &ikkuna, [this] {
+            if (ikkuna.Tila().PeliKaynnissa && !ikkuna.Tila().PelaajanVuoro)
+                tauolla.uusiPeliAlussa |= Komento(ikkuna, "mUusiPeli")->isEnabled();
+        });
         QTimer::singleShot(KATSE, &ikkuna, [this] { Havaitse(); });
         QTest::mouseClick(Koneen(ikkuna, ruutu), Qt::LeftButton);
     }
@@ -105,6 +110,7 @@ class frmMorvakPeli_test : public QObject {
         QCOMPARE(peli.tauolla.kertoja, 19);
         QCOMPARE(peli.tauolla.ohje,
                  QString("Odota hetki, vastustajasi ampuu jotakin ruuduistasi..."));
+        QVERIFY(!peli.tauolla.uusiPeliAlussa);
         QVERIFY(!peli.tauolla.uusiPeliKaytossa);
         QVERIFY(!peli.tauolla.painikkeetKaytossa);
         QVERIFY(peli.tauolla.tiimalasi);
