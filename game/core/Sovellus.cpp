@@ -20,6 +20,9 @@ void ValmisteleSovellus(QApplication& sovellus) {
     QApplication::setFont(kirjasin);
 
     QApplication::setWindowIcon(OhjelmanKuvake());
+    // X11 desktops match the window to its menu entry by the window's class,
+    // which Qt takes from this name.
+    QApplication::setApplicationName("Morvak");
     // Wayland desktops match the window to its menu entry and icon by this.
     QApplication::setDesktopFileName("fi.relvano.Morvak");
 }
