@@ -66,6 +66,9 @@ void Peli::TeePelinAlkuvalmistelut() {
 }
 
 void Peli::mUusiPeli_Click() {
+    // The timer disables the command while the computer shoots, but a key
+    // that arrives as the turn begins comes before the timer's next tick.
+    if (!t.PelaajanVuoro && t.PeliKaynnissa) return;
     if (t.PerakkaisetVoitot > 0 && t.PeliKaynnissa) {
         if (!n.Kysy("Uusi peli", "Haluatko varmasti keskeyttää nykyisen pelin ja\naloittaa uuden?"))
             return;

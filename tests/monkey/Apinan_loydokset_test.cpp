@@ -1,0 +1,38 @@
+// Faults that random play found in the rules, each kept from coming back.
+
+#include <gtest/gtest.h>
+
+#include "Ampumatilanne.h"
+
+namespace {
+
+class KoneenVuorolla : public Ampumatilanne {
+  protected:
+    KoneenVuorolla() {
+        LaskeLaivasto(Puoli::Kone);
+        LaskeLaivasto(Puoli::Pelaaja);
+        t.PerakkaisetVoitot = 2;
+    }
+};
+
+// The turn timer disables "Uusi peli" only at its next tick; a key pressed as
+// the player shot reached the command first and laid a new game under the
+// computer's pending shot.
+TEST_F(KoneenVuorolla, ANewGameAskedForDuringThePauseIsIgnored) {
+    int kysymyksia = -1;
+    n.tauonAikana = [&] {
+        peli.mUusiPeli_Click();
+        kysymyksia = static_cast<int>(n.kysymykset.size());
+    };
+    n.vastaukset = {true};
+    peli.imgKone_Click(100);
+    EXPECT_EQ(kysymyksia, 0) << "no question while the computer shoots";
+    EXPECT_TRUE(n.ikkunaKaytossa);
+    EXPECT_EQ(t.KoneenRuudut[1], Sana::laiva) << "the computer's fleet was not laid anew";
+    EXPECT_EQ(t.PerakkaisetVoitot, 2);
+    EXPECT_TRUE(t.PelaajanVuoro);
+    EXPECT_TRUE(t.AmmuntaKaynnissa);
+    EXPECT_NE(t.KoneenViimeisinLaukaus, 0) << "the computer's shot went on";
+}
+
+}  // namespace
