@@ -17,9 +17,10 @@ void Peli::VaraaLaittomatRuudut() {
 }
 
 void Peli::NaytaEpakelvotRuudut(bool nayta) {
-    // Once firing has begun the marks are gone for good; only the choice
-    // itself changes.
-    if (t.AmmuntaKaynnissa) return;
+    // The marks belong to placing. Once firing has begun they are gone for
+    // good, and after a won game they would pass for misses the computer
+    // never fired; only the choice itself changes.
+    if (!t.SijoitusKaynnissa) return;
     for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
         if (t.PelaajanRuudut[ruutu] == Sana::varattu)
             n.NaytaKuva(Puoli::Pelaaja, ruutu, nayta ? Kuva::Ohi : Kuva::Vesi);

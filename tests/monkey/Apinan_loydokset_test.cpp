@@ -35,4 +35,23 @@ TEST_F(KoneenVuorolla, ANewGameAskedForDuringThePauseIsIgnored) {
     EXPECT_NE(t.KoneenViimeisinLaukaus, 0) << "the computer's shot went on";
 }
 
+// After a won game the player's grid still holds its blocked squares; the
+// view toggle drew them as misses that the computer never fired.
+TEST_F(Ampumatilanne, BlockedSquaresStayWaterWhenShownAfterTheGame) {
+    LaskeLaivasto(Puoli::Pelaaja);
+    t.SijoitusKaynnissa = false;
+    t.AmmuntaKaynnissa = false;
+    t.PeliKaynnissa = false;
+    t.PelaajanVuoro = false;
+    peli.NaytaEpakelvotRuudut(true);
+    int varattuja = 0;
+    for (int ruutu = 1; ruutu <= 100; ++ruutu) {
+        if (t.PelaajanRuudut[ruutu] == Sana::varattu) {
+            ++varattuja;
+            EXPECT_EQ(n.pelaaja[ruutu].kuva, Kuva::Vesi) << ruutu;
+        }
+    }
+    EXPECT_GT(varattuja, 0);
+}
+
 }  // namespace

@@ -116,6 +116,7 @@ TEST_F(LaittomatRuudut, AiemminVarattuaEiPiirretaUudelleen) {
 }
 
 TEST_F(LaittomatRuudut, NakymanVaihtoSijoittaessaPiirtaaVaratut) {
+    t.SijoitusKaynnissa = true;
     n.epakelvotNakyvissa = false;
     Laivat({45}, true);
     p.NaytaEpakelvotRuudut(true);
