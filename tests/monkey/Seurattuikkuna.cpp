@@ -1,0 +1,35 @@
+#include "Seurattuikkuna.h"
+
+#include <algorithm>
+
+void Seurattuikkuna::NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) {
+    if (kuva == Kuva::OsumaViimeksi || kuva == Kuva::OhiViimeksi) {
+        auto& laukaukset = laukaukset_[static_cast<std::size_t>(ruudukko)];
+        if (std::ranges::find(laukaukset, ruutu) != laukaukset.end()) {
+            havainnot.push_back(
+                std::string(ruudukko == Puoli::Pelaaja ? "player's" : "computer's") + " square " +
+                std::to_string(ruutu) + " shot twice");
+        }
+        laukaukset.push_back(ruutu);
+    }
+    frmMorvak::NaytaKuva(ruudukko, ruutu, kuva);
+}
+
+void Seurattuikkuna::AsetaIkkunaKaytossa(bool kaytossa) {
+    // Only a new game disables the window: the computer lays its fleet.
+    if (!kaytossa) {
+        if (koneSijoittaa) havainnot.push_back("a new game started inside another");
+        if (tauolla > 0) havainnot.push_back("a new game started during the computer's pause");
+        ++pelejaAloitettu;
+        for (auto& laukaukset : laukaukset_) laukaukset.clear();
+    }
+    koneSijoittaa = !kaytossa;
+    frmMorvak::AsetaIkkunaKaytossa(kaytossa);
+}
+
+bool Seurattuikkuna::Tauko() {
+    ++tauolla;
+    const bool jatkuu = frmMorvak::Tauko();
+    --tauolla;
+    return jatkuu;
+}
