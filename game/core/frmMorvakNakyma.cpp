@@ -2,6 +2,7 @@
 #include <QEventLoop>
 
 #include "Kuvaruutu.h"
+#include "NaytonOsoitin.h"
 #include "Viestilaatikot.h"
 #include "frmMorvak.h"
 
@@ -25,17 +26,7 @@ void frmMorvak::AsetaRuutuKaytossa(Puoli ruudukko, int ruutu, bool kaytossa) {
     Ruutu(ruudukko, ruutu)->setEnabled(kaytossa);
 }
 
-// The screen-wide pointer is one value: however many steps asked for the
-// hourglass, one default brings the normal pointer back.
-void frmMorvak::AsetaOsoitin(Osoitin osoitin) {
-    if (osoitin == Osoitin::Oletus) {
-        while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-    } else if (QApplication::overrideCursor()) {
-        QApplication::changeOverrideCursor(Qt::WaitCursor);
-    } else {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-}
+void frmMorvak::AsetaOsoitin(Osoitin osoitin) { AsetaNaytonOsoitin(osoitin); }
 
 void frmMorvak::AsetaIkkunaKaytossa(bool kaytossa) { setEnabled(kaytossa); }
 

@@ -11,20 +11,6 @@
 
 #include "Twipit.h"
 
-void AsetaNaytonOsoitin(Osoitin osoitin) {
-    if (osoitin == Osoitin::Tiimalasi) {
-        if (QApplication::overrideCursor()) {
-            QApplication::changeOverrideCursor(Qt::WaitCursor);
-        } else {
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-        }
-        return;
-    }
-    while (QApplication::overrideCursor()) {
-        QApplication::restoreOverrideCursor();
-    }
-}
-
 namespace {
 
 bool LeveneeTekstinMukaan(const QWidget* saadin) {

@@ -3,13 +3,9 @@
 #include <QDialog>
 #include <initializer_list>
 
-#include "Nakyma.h"
+#include "NaytonOsoitin.h"
 
 class QPushButton;
-
-// The one screen-wide pointer: the hourglass stays until the default comes back,
-// however many steps asked for it.
-void AsetaNaytonOsoitin(Osoitin osoitin);
 
 // What every dialog of the game shares: a fixed client area, only the close box
 // in the title bar, a place in the middle of the screen, Esc pressing the cancel
