@@ -20,6 +20,7 @@ TEST(Aloitus, OhjelmaAlkaaKiinteistaAsetuksistaJaTallennetustaListasta) {
     t.PelinAloitustapa = "Vuoroaloitus";
     t.NaytetaanLaivojenUppoaminen = true;
     t.PerakkaisetVoitot = 5;
+    t.PelaajanVuoro = true;
     t.PeliKaynnissa = true;
     NakymaTesti n;
     n.osoitin = Osoitin::Tiimalasi;
