@@ -1,0 +1,195 @@
+// The start of the program: from the process's start to the first frame the
+// main window paints, and the memory it holds then; and the processor time of
+// an idle window after a game won and after a game lost. Each start is a new
+// process of this program, which starts the game as main() does. The platform
+// is QT_QPA_PLATFORM's (offscreen when unset); run under xvfb-run with
+// QT_QPA_PLATFORM=xcb for a real X server.
+
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <string>
+
+#include "Kuvaruutu.h"
+#include "Sovellus.h"
+#include "Testipesa.h"
+#include "frmMorvak.h"
+
+extern char** environ;
+
+namespace {
+
+constexpr const char* LAPSI = "--ensimmainen-kuva";
+constexpr int JOUTOAIKA_MS = 10000;
+
+std::int64_t Nyt() {
+    timespec aika{};
+    clock_gettime(CLOCK_MONOTONIC, &aika);
+    return std::int64_t{aika.tv_sec} * 1000000000 + aika.tv_nsec;
+}
+
+long ResidenttiKib() {
+    std::ifstream tila("/proc/self/status");
+    for (std::string rivi; std::getline(tila, rivi);) {
+        if (rivi.rfind("VmRSS:", 0) == 0) return std::stol(rivi.substr(6));
+    }
+    return -1;
+}
+
+// Tells when the window has painted for the first time.
+class Maalausvahti : public QObject {
+  public:
+    bool maalattu = false;
+
+  protected:
+    bool eventFilter(QObject* kohde, QEvent* tapahtuma) override {
+        if (tapahtuma->type() == QEvent::Paint) maalattu = true;
+        return QObject::eventFilter(kohde, tapahtuma);
+    }
+};
+
+// The child: the game's main() up to its first painted frame; prints the
+// milliseconds since the parent started it and the resident kibibytes.
+int EnsimmainenKuva(int argc, char** argv) {
+    const std::int64_t alku = std::stoll(argv[2]);
+    QApplication sovellus(argc, argv);
+    ValmisteleSovellus(sovellus);
+    frmMorvak ikkuna;
+    Maalausvahti vahti;
+    ikkuna.installEventFilter(&vahti);
+    ikkuna.show();
+    while (!vahti.maalattu) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const double ms = static_cast<double>(Nyt() - alku) / 1e6;
+    std::printf("%.3f %ld\n", ms, ResidenttiKib());
+    return 0;
+}
+
+void BM_Ensimmainen_kuva(benchmark::State& state) {
+    char ohjelma[4096] = {};
+    if (readlink("/proc/self/exe", ohjelma, sizeof ohjelma - 1) < 0) {
+        state.SkipWithError("no path to this program");
+        return;
+    }
+    double rss = 0;
+    for (auto _ : state) {
+        int putki[2];
+        if (pipe(putki) != 0) return;
+        posix_spawn_file_actions_t toimet;
+        posix_spawn_file_actions_init(&toimet);
+        posix_spawn_file_actions_adddup2(&toimet, putki[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&toimet, putki[0]);
+        std::string alku = std::to_string(Nyt());
+        char lapsi[] = "--ensimmainen-kuva";
+        char* argumentit[] = {ohjelma, lapsi, alku.data(), nullptr};
+        pid_t pid = 0;
+        posix_spawn(&pid, ohjelma, &toimet, nullptr, argumentit, environ);
+        posix_spawn_file_actions_destroy(&toimet);
+        close(putki[1]);
+        char rivi[64] = {};
+        const ssize_t luettu = read(putki[0], rivi, sizeof rivi - 1);
+        close(putki[0]);
+        waitpid(pid, nullptr, 0);
+        double ms = 0;
+        long kib = 0;
+        if (luettu <= 0 || std::sscanf(rivi, "%lf %ld", &ms, &kib) != 2) {
+            state.SkipWithError("the child painted nothing");
+            return;
+        }
+        state.SetIterationTime(ms / 1000);
+        rss = static_cast<double>(kib) / 1024;
+    }
+    state.counters["resident_MiB"] = rss;
+}
+
+double Prosessoriaika() {
+    rusage kaytto{};
+    getrusage(RUSAGE_SELF, &kaytto);
+    return static_cast<double>(kaytto.ru_utime.tv_sec + kaytto.ru_stime.tv_sec) +
+           static_cast<double>(kaytto.ru_utime.tv_usec + kaytto.ru_stime.tv_usec) / 1e6;
+}
+
+void Odota(int ms) {
+    QEventLoop silmukka;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &silmukka, &QEventLoop::quit);
+    silmukka.exec();
+}
+
+Kuvaruutu* Ruutu(frmMorvak& ikkuna, const char* ruudukko, int n) {
+    return ikkuna.findChild<Kuvaruutu*>(QString("%1(%2)").arg(ruudukko).arg(n));
+}
+
+// Answers the end-of-game box as soon as it is up.
+void VastaaLoppuun() {
+    QTimer::singleShot(50, [] {
+        if (QWidget* ruutu = QApplication::activeModalWidget()) {
+            ruutu->close();
+        } else {
+            VastaaLoppuun();
+        }
+    });
+}
+
+// A game to its end: the player hits every ship, or shoots only water until
+// the computer has sunk every ship of the player's.
+void PelaaLoppuun(frmMorvak& ikkuna, bool voitto) {
+    ikkuna.AsetaTauonPituus(std::chrono::milliseconds(0));
+    for (int n : {1, 21, 41, 61, 81, 8, 28, 48, 68, 88})
+        QTest::mouseClick(Ruutu(ikkuna, "imgPelaaja", n), Qt::LeftButton);
+    for (int n = 1; n <= 100 && ikkuna.Tila().PeliKaynnissa; ++n) {
+        if ((ikkuna.Tila().KoneenRuudut[n] == Sana::laiva) != voitto) continue;
+        if (ikkuna.Tila().PelaajanOsumat == 19 || ikkuna.Tila().KoneenOsumat == 19) VastaaLoppuun();
+        QTest::mouseClick(Ruutu(ikkuna, "imgKone", n), Qt::LeftButton);
+    }
+}
+
+void Joutoaika(benchmark::State& state, bool voitto) {
+    frmMorvak ikkuna;
+    ikkuna.show();
+    PelaaLoppuun(ikkuna, voitto);
+    if (ikkuna.Tila().PeliKaynnissa) {
+        state.SkipWithError("the game did not end");
+        return;
+    }
+    Odota(200);
+    for (auto _ : state) {
+        const double alku = Prosessoriaika();
+        QElapsedTimer kello;
+        kello.start();
+        Odota(JOUTOAIKA_MS);
+        const double seinakello = static_cast<double>(kello.nsecsElapsed()) / 1e9;
+        state.SetIterationTime(seinakello);
+        state.counters["ydin_%"] = 100.0 * (Prosessoriaika() - alku) / seinakello;
+    }
+}
+
+void BM_Joutoaika_voitettu(benchmark::State& state) { Joutoaika(state, true); }
+void BM_Joutoaika_havitty(benchmark::State& state) { Joutoaika(state, false); }
+
+}  // namespace
+
+BENCHMARK(BM_Ensimmainen_kuva)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Joutoaika_voitettu)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_Joutoaika_havitty)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    Testipesa pesa;
+    if (argc == 3 && std::string(argv[1]) == LAPSI) return EnsimmainenKuva(argc, argv);
+    QApplication sovellus(argc, argv);
+    ValmisteleSovellus(sovellus);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
