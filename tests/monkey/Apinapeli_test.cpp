@@ -3,11 +3,11 @@
 // random, and the game checked after each event.
 //
 // MORVAK_MONKEY_EVENTS sets a longer run (the games grow with it) and
-// MORVAK_MONKEY_SEED repeats the run of a failure's seed.
+// MORVAK_MONKEY_SEED another seed. The default seed is fixed so that a red run
+// can be repeated; exploring takes a seed of your own.
 
 #include <QTest>
 #include <cstdlib>
-#include <random>
 
 #include "Apina.h"
 #include "KirjaavaAvaaja.h"
@@ -27,6 +27,7 @@ void OhitaAlustanHuomautukset(QtMsgType laji, const QMessageLogContext& paikka,
 
 constexpr long TAPAHTUMIA = 50000;
 constexpr int PELEJA = 200;
+constexpr long OLETUSSIEMEN = 20261207;
 
 long Ymparistosta(const char* nimi, long oletus) {
     const char* arvo = std::getenv(nimi);
@@ -49,8 +50,8 @@ class Apinapeli_test : public QObject {
         KirjaavaAvaaja avaaja;
         const long tapahtumia = Ymparistosta("MORVAK_MONKEY_EVENTS", TAPAHTUMIA);
         const int peleja = static_cast<int>(PELEJA * tapahtumia / TAPAHTUMIA);
-        const auto siemen = static_cast<std::uint64_t>(
-            Ymparistosta("MORVAK_MONKEY_SEED", static_cast<long>(std::random_device{}() >> 1)));
+        const auto siemen =
+            static_cast<std::uint64_t>(Ymparistosta("MORVAK_MONKEY_SEED", OLETUSSIEMEN));
         qInfo("seed %llu", static_cast<unsigned long long>(siemen));
 
         Apina apina(siemen);
