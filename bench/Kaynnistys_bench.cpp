@@ -7,13 +7,11 @@
 
 #include <benchmark/benchmark.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -21,10 +19,8 @@
 #include <fstream>
 #include <string>
 
-#include "Kuvaruutu.h"
-#include "Sovellus.h"
+#include "Ikkunamittaus.h"
 #include "Testipesa.h"
-#include "frmMorvak.h"
 
 extern char** environ;
 
@@ -112,23 +108,6 @@ void BM_Ensimmainen_kuva(benchmark::State& state) {
     state.counters["resident_MiB"] = rss;
 }
 
-double Prosessoriaika() {
-    rusage kaytto{};
-    getrusage(RUSAGE_SELF, &kaytto);
-    return static_cast<double>(kaytto.ru_utime.tv_sec + kaytto.ru_stime.tv_sec) +
-           static_cast<double>(kaytto.ru_utime.tv_usec + kaytto.ru_stime.tv_usec) / 1e6;
-}
-
-void Odota(int ms) {
-    QEventLoop silmukka;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &silmukka, &QEventLoop::quit);
-    silmukka.exec();
-}
-
-Kuvaruutu* Ruutu(frmMorvak& ikkuna, const char* ruudukko, int n) {
-    return ikkuna.findChild<Kuvaruutu*>(QString("%1(%2)").arg(ruudukko).arg(n));
-}
-
 // Answers the end-of-game box as soon as it is up.
 void VastaaLoppuun() {
     QTimer::singleShot(50, [] {
@@ -167,7 +146,7 @@ void Joutoaika(benchmark::State& state, bool voitto) {
         QElapsedTimer kello;
         kello.start();
         Odota(JOUTOAIKA_MS);
-        const double seinakello = static_cast<double>(kello.nsecsElapsed()) / 1e9;
+        const double seinakello = Sekunteina(kello);
         state.SetIterationTime(seinakello);
         state.counters["ydin_%"] = 100.0 * (Prosessoriaika() - alku) / seinakello;
     }
@@ -186,10 +165,5 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     Testipesa pesa;
     if (argc == 3 && std::string(argv[1]) == LAPSI) return EnsimmainenKuva(argc, argv);
-    QApplication sovellus(argc, argv);
-    ValmisteleSovellus(sovellus);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return AjaMittaukset(argc, argv);
 }

@@ -3,46 +3,19 @@
 // a store of its own.
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTest>
 #include <QTimer>
 
-#include "Kuvaruutu.h"
-#include "Sovellus.h"
+#include "Ikkunamittaus.h"
 #include "Testipesa.h"
-#include "frmMorvak.h"
 
 namespace {
 
 constexpr int JOUTOAIKA_MS = 10000;
 constexpr int TAUKOJA = 10;
-
-double Prosessoriaika() {
-    rusage kaytto{};
-    getrusage(RUSAGE_SELF, &kaytto);
-    const auto sekunnit = [](const timeval& t) {
-        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-    };
-    return sekunnit(kaytto.ru_utime) + sekunnit(kaytto.ru_stime);
-}
-
-double Sekunteina(const QElapsedTimer& kello) {
-    return static_cast<double>(kello.nsecsElapsed()) / 1e9;
-}
-
-void Odota(int ms) {
-    QEventLoop silmukka;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &silmukka, &QEventLoop::quit);
-    silmukka.exec();
-}
-
-Kuvaruutu* Ruutu(frmMorvak& ikkuna, const char* ruudukko, int n) {
-    return ikkuna.findChild<Kuvaruutu*>(QString("%1(%2)").arg(ruudukko).arg(n));
-}
 
 // Ships in fleet order, all with the left button: the five longest from the
 // left edge on every other row, a gunboat and the submarines further right.
@@ -109,10 +82,5 @@ BENCHMARK(BM_Koneen_tauko)->Iterations(1)->UseManualTime()->Unit(benchmark::kSec
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     Testipesa pesa;
-    QApplication sovellus(argc, argv);
-    ValmisteleSovellus(sovellus);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return AjaMittaukset(argc, argv);
 }
