@@ -37,6 +37,21 @@ std::optional<std::string> Alipolku(const std::string& kanta, LPCSTR aliavain) {
     return kanta.empty() ? ali : kanta + '\\' + ali;
 }
 
+// A hive held by another process or failing to read is told apart from a
+// value that is not there, so a caller does not take defaults for what is
+// stored. An empty or damaged hive holds nothing.
+LONG Lukuvirhe(int tulos) {
+    switch (tulos & 0xff) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return ERROR_LOCK_VIOLATION;
+        case SQLITE_IOERR:
+            return ERROR_READ_FAULT;
+        default:
+            return ERROR_FILE_NOT_FOUND;
+    }
+}
+
 HKEY UusiKahva(const std::string& polku) {
     const std::uintptr_t tunnus = seuraavaKahva++;
     avoimet.emplace(tunnus, polku);
@@ -118,7 +133,8 @@ LONG AvaaTaiLuo(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult, bool luo) {
             [&](sqlite3* yhteys) { return LuoAvain(yhteys, *polku, avain); });
         if (tulos != SQLITE_OK) return ERROR_ACCESS_DENIED;
     } else if (sqlite3* yhteys = rekisteripesa::LukuYhteys()) {
-        HaeAvain(yhteys, *polku, avain);
+        const int haku = HaeAvain(yhteys, *polku, avain);
+        if (haku != SQLITE_OK) return Lukuvirhe(haku);
     }
     if (!avain) return ERROR_FILE_NOT_FOUND;
     *phkResult = UusiKahva(*avain);
@@ -171,10 +187,9 @@ LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD
     sqlite3* kanta = rekisteripesa::LukuYhteys();
     if (kanta == nullptr) return ERROR_FILE_NOT_FOUND;
     SqliteLause haku(kanta, "SELECT type, data FROM vals WHERE key = ?1 AND name = ?2");
-    if (haku.Sido(1, *avain).Sido(2, lpValueName != nullptr ? lpValueName : "").Askel() !=
-        SQLITE_ROW) {
-        return ERROR_FILE_NOT_FOUND;
-    }
+    const int tulos =
+        haku.Sido(1, *avain).Sido(2, lpValueName != nullptr ? lpValueName : "").Askel();
+    if (tulos != SQLITE_ROW) return Lukuvirhe(tulos);
     if (lpType != nullptr) *lpType = static_cast<DWORD>(sqlite3_column_int64(*haku, 0));
     const void* data = sqlite3_column_blob(*haku, 1);
     const auto koko = static_cast<DWORD>(sqlite3_column_bytes(*haku, 1));
