@@ -25,6 +25,14 @@ void OtaValmisteltuKayttoon(ParhaatTulokset& lista) {
     }
 }
 
+// Takes the stored list live only when it could be read whole, so a list
+// kept in memory for the run is not swapped for defaults.
+void LueKokonaan(ParhaatTulokset& lista) {
+    ParhaatTulokset luettu;
+    LataaParhaatTulokset(luettu);
+    if (luettu.LuettuKokonaan) lista = luettu;
+}
+
 }  // namespace
 
 std::optional<int> SijaListalla(const ParhaatTulokset& lista, int voitot) {
@@ -51,12 +59,13 @@ void ValmisteleLisays(ParhaatTulokset& lista, int sija, const std::string& nimi,
 }
 
 void LisaaListalle(ParhaatTulokset& lista, const std::string& nimi, int voitot) {
+    if (!lista.LuettuKokonaan) LueKokonaan(lista);
     const std::optional<int> sija = SijaListalla(lista, voitot);
     if (!sija) {
         return;
     }
     ValmisteleLisays(lista, *sija, nimi, voitot);
-    if (TallennaParhaatTulokset(lista)) {
+    if (lista.LuettuKokonaan && TallennaParhaatTulokset(lista)) {
         LataaParhaatTulokset(lista);
     } else {
         OtaValmisteltuKayttoon(lista);

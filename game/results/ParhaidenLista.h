@@ -17,8 +17,10 @@ void ValmisteleLisays(ParhaatTulokset& lista, int sija, const std::string& nimi,
 
 // Enters a finished streak: staged, saved, and read back from the store. When
 // the save does not fully succeed the staged list stays live, so the entry the
-// player just made is not lost for the rest of the run. A streak that earns no
-// place leaves the list untouched.
+// player just made is not lost for the rest of the run. A list that was not
+// read whole is read again first; if it still cannot be, nothing is saved, so
+// the defaults standing in for unread places never replace stored results. A
+// streak that earns no place leaves the list untouched.
 void LisaaListalle(ParhaatTulokset& lista, const std::string& nimi, int voitot);
 
 // Whether any place holds something other than the default entry; the name is

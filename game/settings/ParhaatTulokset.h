@@ -12,4 +12,7 @@ struct ParhaatTulokset {
     std::array<std::string, 10> ParasTulosTeksti;
     std::array<std::string, 10> UusiParasPelaaja;
     std::array<std::int16_t, 10> UusiParasTulos{};
+    // False after a load that could not read every place: the list then holds
+    // defaults where the store may hold results, and must not be saved over it.
+    bool LuettuKokonaan = true;
 };

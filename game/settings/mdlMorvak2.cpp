@@ -59,6 +59,36 @@ std::optional<std::int16_t> Pisteiksi(const std::string& teksti) {
 
 std::string Paikka(const char* nimi, std::size_t i) { return nimi + std::to_string(i); }
 
+// A value as text, or "Not Found", with the registry's answer to the first
+// step that failed.
+struct Arvo {
+    std::string teksti;
+    LONG tila;
+};
+
+Arvo LueArvo(HKEY juuri, const std::string& avain, const std::string& nimi) {
+    HKEY kahva = nullptr;
+    const LONG avaus = RegOpenKeyA(juuri, avain.c_str(), &kahva);
+    std::array<BYTE, LUKUPUSKURIN_KOKO> puskuri;
+    puskuri.fill(' ');
+    DWORD koko = LUKUPUSKURIN_KOKO;
+    DWORD tyyppi = 0;
+    const LONG kysely =
+        RegQueryValueExA(kahva, nimi.c_str(), nullptr, &tyyppi, puskuri.data(), &koko);
+    Arvo arvo{kysely == ERROR_SUCCESS ? Tekstina(tyyppi, puskuri, koko) : EI_LOYTYNYT,
+              avaus != ERROR_SUCCESS ? avaus : kysely};
+    RegCloseKey(kahva);
+    return arvo;
+}
+
+// Whether the read tells what the store holds: the value, its absence, or a
+// value too long to read, which the game takes as missing all the same.
+// Anything else (the hive held by another process, a failing disk) leaves it
+// unknown.
+bool Luettu(LONG tila) {
+    return tila == ERROR_SUCCESS || tila == ERROR_FILE_NOT_FOUND || tila == ERROR_MORE_DATA;
+}
+
 }  // namespace
 
 bool KirjoitaRekisteriin(HKEY juuri, const std::string& avain, const std::string& nimi,
@@ -76,34 +106,24 @@ bool KirjoitaRekisteriin(HKEY juuri, const std::string& avain, const std::string
 }
 
 std::string LueRekisterista(HKEY juuri, const std::string& avain, const std::string& nimi) {
-    HKEY kahva = nullptr;
-    RegOpenKeyA(juuri, avain.c_str(), &kahva);
-    std::array<BYTE, LUKUPUSKURIN_KOKO> puskuri;
-    puskuri.fill(' ');
-    DWORD koko = LUKUPUSKURIN_KOKO;
-    DWORD tyyppi = 0;
-    const LONG kysely =
-        RegQueryValueExA(kahva, nimi.c_str(), nullptr, &tyyppi, puskuri.data(), &koko);
-    std::string teksti = kysely == ERROR_SUCCESS ? Tekstina(tyyppi, puskuri, koko) : EI_LOYTYNYT;
-    RegCloseKey(kahva);
-    return teksti;
+    return LueArvo(juuri, avain, nimi).teksti;
 }
 
 void LataaParhaatTulokset(ParhaatTulokset& lista) {
+    lista.LuettuKokonaan = true;
     for (std::size_t i = 0; i < lista.ParasPelaaja.size(); ++i) {
-        const std::string nimi =
-            LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, Paikka("ParasPelaaja", i));
-        lista.ParasPelaaja[i] = Puuttuu(nimi) ? OLETUSNIMI : nimi;
+        const Arvo nimi = LueArvo(HKEY_CURRENT_USER, AVAIN_LUKU, Paikka("ParasPelaaja", i));
+        lista.ParasPelaaja[i] = Puuttuu(nimi.teksti) ? OLETUSNIMI : nimi.teksti;
 
-        const std::string tulos =
-            LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, Paikka("ParasTulos", i));
-        if (Puuttuu(tulos)) {
+        const Arvo tulos = LueArvo(HKEY_CURRENT_USER, AVAIN_LUKU, Paikka("ParasTulos", i));
+        if (Puuttuu(tulos.teksti)) {
             lista.ParasTulosTeksti[i] = OLETUSTULOS;
             lista.ParasTulos[i] = 0;
         } else {
-            lista.ParasTulosTeksti[i] = tulos;
-            if (const auto pisteet = Pisteiksi(tulos)) lista.ParasTulos[i] = *pisteet;
+            lista.ParasTulosTeksti[i] = tulos.teksti;
+            if (const auto pisteet = Pisteiksi(tulos.teksti)) lista.ParasTulos[i] = *pisteet;
         }
+        lista.LuettuKokonaan &= Luettu(nimi.tila) && Luettu(tulos.tila);
     }
 }
 

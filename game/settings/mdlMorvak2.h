@@ -21,7 +21,8 @@ bool KirjoitaRekisteriin(HKEY juuri, const std::string& avain, const std::string
 // Reads one value as text, or "Not Found".
 std::string LueRekisterista(HKEY juuri, const std::string& avain, const std::string& nimi);
 
-// Loads the live list from the store, with "Relvano" / 0 for what is missing.
+// Loads the live list from the store, with "Relvano" / 0 for what is missing,
+// and tells in LuettuKokonaan whether every place could be read.
 void LataaParhaatTulokset(ParhaatTulokset& lista);
 
 // Writes the staged list, name then score, place 1 first. True when all

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ParhaidenLista.h"
 #include "mdlMorvak2.h"
 
 namespace {
@@ -171,6 +172,48 @@ TEST_F(Kutsujarjestys, LoadReadsNameThenScorePlaceByPlace) {
         EXPECT_EQ(rekisteri.kutsut[6 * i + 1], "Query h ParasPelaaja" + std::to_string(i));
         EXPECT_EQ(rekisteri.kutsut[6 * i + 4], "Query h ParasTulos" + std::to_string(i));
     }
+}
+
+TEST_F(Kutsujarjestys, LoadIsWholeWhenEveryValueIsReadMissingOrTooLong) {
+    rekisteri.arvot["ParasPelaaja0"] = {REG_SZ, std::string("A\0", 2)};
+    rekisteri.arvot["ParasPelaaja1"] = {REG_SZ, std::string(3000, 'x')};
+    ParhaatTulokset lista;
+    lista.LuettuKokonaan = false;
+    LataaParhaatTulokset(lista);
+    EXPECT_TRUE(lista.LuettuKokonaan);
+    EXPECT_EQ(lista.ParasPelaaja[0], "A");
+    EXPECT_EQ(lista.ParasPelaaja[1], "Relvano");
+
+    rekisteri.avaus = ERROR_FILE_NOT_FOUND;
+    LataaParhaatTulokset(lista);
+    EXPECT_TRUE(lista.LuettuKokonaan) << "no key is an empty list";
+}
+
+TEST_F(Kutsujarjestys, LoadIsNotWholeWhenTheKeyCannotBeOpenedForAnyOtherReason) {
+    rekisteri.avaus = ERROR_LOCK_VIOLATION;
+    ParhaatTulokset lista;
+    LataaParhaatTulokset(lista);
+    EXPECT_FALSE(lista.LuettuKokonaan);
+    EXPECT_EQ(lista.ParasPelaaja[0], "Relvano");
+    EXPECT_EQ(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "ParasPelaaja0"), "Not Found");
+}
+
+// The hive answers reads with a lock but would take writes: the defaults read
+// in place of the stored list must still not be written over it.
+TEST_F(Kutsujarjestys, AnInsertionIntoAListThatCannotBeReadWholeWritesNothing) {
+    rekisteri.avaus = ERROR_LOCK_VIOLATION;
+    ParhaatTulokset lista;
+    LataaParhaatTulokset(lista);
+    rekisteri.kutsut.clear();
+
+    LisaaListalle(lista, "Uusi", 5);
+
+    EXPECT_EQ(std::count_if(rekisteri.kutsut.begin(), rekisteri.kutsut.end(),
+                            [](const std::string& kutsu) { return kutsu.rfind("Set ", 0) == 0; }),
+              0);
+    EXPECT_EQ(rekisteri.kutsut.front(), "Open " + LUKUAVAIN) << "the list is read again first";
+    EXPECT_EQ(lista.ParasPelaaja[0], "Uusi");
+    EXPECT_EQ(lista.ParasTulos[0], 5);
 }
 
 TEST_F(Kutsujarjestys, SaveWritesNameThenScorePlaceByPlaceAndGoesOnAfterAFailure) {

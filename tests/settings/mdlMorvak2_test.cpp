@@ -161,7 +161,9 @@ class ParhaatTuloksetVarastossa : public Varasto {
 TEST_F(ParhaatTuloksetVarastossa, EmptyStoreLoadsTenDefaultEntries) {
     ParhaatTulokset lista;
     lista.ParasTulos.fill(9);
+    lista.LuettuKokonaan = false;
     LataaParhaatTulokset(lista);
+    EXPECT_TRUE(lista.LuettuKokonaan) << "a first run finds nothing and that is the whole list";
     for (std::size_t i = 0; i < 10; ++i) {
         EXPECT_EQ(lista.ParasPelaaja[i], "Relvano") << i;
         EXPECT_EQ(lista.ParasTulos[i], 0) << i;
@@ -214,6 +216,7 @@ TEST_F(ParhaatTuloksetVarastossa, NamesComeBackExactlyAsTyped) {
     lista.UusiParasTulos[9] = 32767;
     ASSERT_TRUE(TallennaParhaatTulokset(lista));
     LataaParhaatTulokset(lista);
+    EXPECT_TRUE(lista.LuettuKokonaan);
     for (std::size_t i = 0; i < nimet.size(); ++i) EXPECT_EQ(lista.ParasPelaaja[i], nimet[i]);
     EXPECT_EQ(lista.ParasTulos[0], 100);
     EXPECT_EQ(lista.ParasTulos[9], 32767);
