@@ -1,10 +1,11 @@
+#include "ParhaidenLista.h"
 #include "Peli.h"
 
 bool Peli::VahvistaLopetus() {
     if (!n.Kysy("Lopeta", "Haluatko varmasti lopettaa Morvak-ohjelman käytön?")) return false;
     // Quitting ends the streak too, but there is nothing left to reset: only a
     // streak worth a place on the list is kept, through the name entry.
-    if (t.Parhaat.ParasTulos[9] < t.PerakkaisetVoitot) {
+    if (AnsaitseePaikan(t.PerakkaisetVoitot, t.Parhaat.ParasTulos[9])) {
         n.AsetaOsoitin(Osoitin::Oletus);
         n.NaytaKysyNimi();
     }

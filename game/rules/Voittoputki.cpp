@@ -1,7 +1,8 @@
+#include "ParhaidenLista.h"
 #include "Peli.h"
 
 void Peli::PaataVoittoputki() {
-    if (t.Parhaat.ParasTulos[9] < t.PerakkaisetVoitot) {
+    if (AnsaitseePaikan(t.PerakkaisetVoitot, t.Parhaat.ParasTulos[9])) {
         n.AsetaOsoitin(Osoitin::Oletus);
         n.NaytaKysyNimi();
     } else {

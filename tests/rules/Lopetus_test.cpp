@@ -45,4 +45,12 @@ TEST_F(Lopetus, KyllaIlmanListapaikkaaLopettaaSuoraan) {
     EXPECT_EQ(n.kysyNimiKertoja, 0);
 }
 
+TEST_F(Lopetus, NollanPutkiEiKysyNimeaNegatiivisenkaanKymmenennenTuloksenKanssa) {
+    t.PerakkaisetVoitot = 0;
+    t.Parhaat.ParasTulos[9] = -1;
+    n.vastaukset = {true};
+    EXPECT_TRUE(p.VahvistaLopetus());
+    EXPECT_EQ(n.kysyNimiKertoja, 0);
+}
+
 }  // namespace

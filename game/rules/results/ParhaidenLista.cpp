@@ -35,9 +35,11 @@ void LueKokonaan(ParhaatTulokset& lista) {
 
 }  // namespace
 
+bool AnsaitseePaikan(int voitot, int tulos) { return voitot > 0 && voitot > tulos; }
+
 std::optional<int> SijaListalla(const ParhaatTulokset& lista, int voitot) {
     for (int i = 0; i < PAIKKOJA; ++i) {
-        if (voitot > lista.ParasTulos[static_cast<std::size_t>(i)]) {
+        if (AnsaitseePaikan(voitot, lista.ParasTulos[static_cast<std::size_t>(i)])) {
             return i;
         }
     }

@@ -8,6 +8,10 @@
 // The name of an empty place; its score is 0.
 inline constexpr const char* LISTAN_OLETUSNIMI = "Relvano";
 
+// Whether a streak earns a place holding `tulos`: it must beat the score, and
+// a streak of no games earns nothing even where a stored score is negative.
+bool AnsaitseePaikan(int voitot, int tulos);
+
 // The place a streak earns: the first whose score it beats. A streak equal to
 // scores already listed goes below them, so the older entry keeps its place.
 std::optional<int> SijaListalla(const ParhaatTulokset& lista, int voitot);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -135,10 +136,12 @@ TEST_P(Havio, TheLastSinkingComesFirstThenTheBoxThenTheNameEntryIfTheStreakBeats
 
 INSTANTIATE_TEST_SUITE_P(Putket, Havio,
                          ::testing::Values(Putki{3, 2, true}, Putki{3, 3, false},
-                                           Putki{0, 0, false}),
+                                           Putki{0, 0, false}, Putki{0, -1, false}),
                          [](const auto& testi) {
+                             const int kymmenes = testi.param.kymmenes;
                              return "putki" + std::to_string(testi.param.voitot) + "_kymmenes" +
-                                    std::to_string(testi.param.kymmenes);
+                                    (kymmenes < 0 ? "miinus" : "") +
+                                    std::to_string(std::abs(kymmenes));
                          });
 
 TEST_F(Loppu, TheComputersUnhitShipsComeToLight) {

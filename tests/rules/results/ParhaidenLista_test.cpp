@@ -41,6 +41,12 @@ TEST(SijaListalla, FreshListTakesAStreakOfOneAtTheTop) {
     EXPECT_EQ(SijaListalla(Lista({}), 0), std::nullopt);
 }
 
+TEST(SijaListalla, NoGamesEarnNoPlaceAboveNegativeScores) {
+    const ParhaatTulokset lista = Lista({3, 0, 0, 0, 0, 0, -1, -1, -2, -32768});
+    EXPECT_EQ(SijaListalla(lista, 0), std::nullopt);
+    EXPECT_EQ(SijaListalla(lista, 1), 1);
+}
+
 TEST(SijaListalla, OnlyTheLastPlaceOrNone) {
     const ParhaatTulokset lista = Lista({9, 9, 9, 9, 9, 9, 9, 9, 9, 4});
     EXPECT_EQ(SijaListalla(lista, 5), 9);
