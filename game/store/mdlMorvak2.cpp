@@ -34,11 +34,17 @@ std::string BinaariTekstina(const std::array<BYTE, LUKUPUSKURIN_KOKO>& puskuri, 
     return teksti;
 }
 
-std::string Tekstina(DWORD tyyppi, const std::array<BYTE, LUKUPUSKURIN_KOKO>& puskuri, DWORD koko) {
+// A text less its terminating zero. Other programs may store one without it:
+// then its last byte is text too, and a text that fills the whole buffer is
+// longer than any text read with its zero, so it does not fit.
+std::optional<std::string> Tekstina(DWORD tyyppi,
+                                    const std::array<BYTE, LUKUPUSKURIN_KOKO>& puskuri,
+                                    DWORD koko) {
     if (tyyppi == REG_DWORD) return DwordTekstina(puskuri, koko);
     if (tyyppi == REG_BINARY) return BinaariTekstina(puskuri, koko);
-    if (koko == 0) return {};
-    return std::string(reinterpret_cast<const char*>(puskuri.data()), koko - 1);
+    const DWORD merkkeja = koko > 0 && puskuri[koko - 1] == 0 ? koko - 1 : koko;
+    if (merkkeja >= LUKUPUSKURIN_KOKO) return std::nullopt;
+    return std::string(reinterpret_cast<const char*>(puskuri.data()), merkkeja);
 }
 
 bool Puuttuu(const std::string& teksti) { return teksti.empty() || teksti == EI_LOYTYNYT; }
@@ -73,12 +79,12 @@ Arvo LueArvo(HKEY juuri, const std::string& avain, const std::string& nimi) {
     puskuri.fill(' ');
     DWORD koko = LUKUPUSKURIN_KOKO;
     DWORD tyyppi = 0;
-    const LONG kysely =
-        RegQueryValueExA(kahva, nimi.c_str(), nullptr, &tyyppi, puskuri.data(), &koko);
-    Arvo arvo{kysely == ERROR_SUCCESS ? Tekstina(tyyppi, puskuri, koko) : EI_LOYTYNYT,
-              avaus != ERROR_SUCCESS ? avaus : kysely};
+    LONG kysely = RegQueryValueExA(kahva, nimi.c_str(), nullptr, &tyyppi, puskuri.data(), &koko);
+    std::optional<std::string> teksti;
+    if (kysely == ERROR_SUCCESS) teksti = Tekstina(tyyppi, puskuri, koko);
+    if (kysely == ERROR_SUCCESS && !teksti) kysely = ERROR_MORE_DATA;
     RegCloseKey(kahva);
-    return arvo;
+    return {teksti.value_or(EI_LOYTYNYT), avaus != ERROR_SUCCESS ? avaus : kysely};
 }
 
 // Whether the read tells what the store holds: the value, its absence, or a
