@@ -35,6 +35,7 @@ frmParhaatTulokset::frmParhaatTulokset(Pelitila& tila, QWidget* parent)
         const int yla = 480 + 240 * static_cast<int>(i);
         lblSija[i] = Nimio(frParhaat, "lblSija", i, QString::number(i + 1) + ".");
         lblNimi[i] = Nimio(frParhaat, "lblNimi", i, LISTAN_OLETUSNIMI);
+        lblNimi[i]->setTextFormat(Qt::PlainText);
         lblTulos[i] = Nimio(frParhaat, "lblTulos", i, "0");
         lblSija[i]->setAlignment(Qt::AlignRight | Qt::AlignTop);
         lblTulos[i]->setAlignment(Qt::AlignRight | Qt::AlignTop);

@@ -1,5 +1,6 @@
 #include "frmParhaatTulokset.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -20,6 +21,10 @@ class frmParhaatTulokset_test : public QObject {
     }
     static QPushButton* Painike(QWidget* ikkuna, int i) {
         return ikkuna->findChild<QPushButton*>("cmdPainike" + QString::number(i));
+    }
+    // What a screen reader reads from the label: the text as it is shown.
+    static QString Luettava(QWidget* nimio) {
+        return QAccessible::queryAccessibleInterface(nimio)->text(QAccessible::Name);
     }
 
   private slots:
@@ -44,6 +49,39 @@ class frmParhaatTulokset_test : public QObject {
         QCOMPARE(Painike(&ikkuna, 1)->text(), QString("&Tyhjennä"));
         QVERIFY(!Painike(&ikkuna, 1)->isEnabled());
         QVERIFY(Painike(&ikkuna, 0)->isDefault());
+    }
+
+    // The nested tables would take the layout minutes if they were read as
+    // markup; the window must open at once all the same.
+    void namesFromTheStoreShowAsTheirOwnTextNeverAsMarkup() {
+        Testipesa pesa;
+        QString sisakkain;
+        for (int i = 0; i < 20; ++i) sisakkain += "<table><tr><td>";
+        const QStringList nimet = {"<h1>Ville</h1>", "<img src=r.png>", sisakkain,
+                                   "<b>A</b> &amp; B"};
+        for (int i = 0; i < nimet.size(); ++i) {
+            QVERIFY(KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS,
+                                        "ParasPelaaja" + std::to_string(i), REG_SZ,
+                                        nimet[i].toStdString()));
+        }
+        LataaParhaatTulokset(tila.Parhaat);
+        frmParhaatTulokset ikkuna(tila, nullptr);
+
+        QStringList naytetyt;
+        QStringList luetut;
+        const int tulos = AjaModaalisena(ikkuna, [&] {
+            for (int i = 0; i < nimet.size(); ++i) {
+                QLabel* nimio = Nimio(&ikkuna, "lblNimi" + QString::number(i));
+                naytetyt << nimio->text();
+                luetut << Luettava(nimio);
+            }
+            Painike(&ikkuna, 0)->click();
+        });
+
+        QCOMPARE(tulos, int(QDialog::Accepted));
+        QCOMPARE(naytetyt, nimet);
+        QCOMPARE(luetut, nimet);
+        QCOMPARE(sisakkain.size(), 300);
     }
 
     void fixedCentredDialogWithOnlyTheCloseBox() {
