@@ -161,8 +161,8 @@ LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD, DWORD dwType, const BY
     if (lpData == nullptr && cbData != 0) return ERROR_INVALID_PARAMETER;
     const std::string nimi = lpValueName != nullptr ? lpValueName : "";
     LONG vastaus = ERROR_SUCCESS;
-    // Every set is committed durably at once, so a flush finds nothing left
-    // to write.
+    // A set is committed durably at once, or with the batch it joins, so a
+    // flush has nothing of its own to write and never ends a batch early.
     const int tulos = rekisteripesa::Kirjoita([&](sqlite3* kanta) {
         std::optional<std::string> olemassa;
         const int haku = HaeAvain(kanta, *avain, olemassa);

@@ -22,6 +22,14 @@ using Kello = std::chrono::steady_clock;
 constexpr auto LUKON_ODOTUS = std::chrono::milliseconds(5000);
 constexpr auto TORKKU = std::chrono::milliseconds(5);
 
+// The batch that changes and reads join while it is open, and the first
+// failure of a change made in it.
+struct Era {
+    sqlite3* kanta;
+    int tulos;
+};
+std::optional<Era> era;
+
 // When the last wait ran out. A hive held locked for long would otherwise
 // cost every call the full wait, one after another: the start's twenty-two
 // reads, or a save's twenty writes, each waiting five seconds in turn.
@@ -167,10 +175,14 @@ void SiirraSivuun() {
     }
 }
 
-int Transaktio(sqlite3* kanta, const char* valmistelu, const Muutos& muutos) {
-    int tulos = sqlite3_exec(kanta, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-    if (tulos == SQLITE_OK) tulos = sqlite3_exec(kanta, valmistelu, nullptr, nullptr, nullptr);
-    if (tulos == SQLITE_OK) tulos = muutos(kanta);
+int Aloita(sqlite3* kanta, const char* valmistelu) {
+    const int tulos = sqlite3_exec(kanta, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    return tulos == SQLITE_OK ? sqlite3_exec(kanta, valmistelu, nullptr, nullptr, nullptr) : tulos;
+}
+
+// Commits the transaction when its work succeeded, and rolls it back when
+// anything failed.
+int Paata(sqlite3* kanta, int tulos) {
     if (tulos == SQLITE_OK) tulos = sqlite3_exec(kanta, "COMMIT", nullptr, nullptr, nullptr);
     if (tulos != SQLITE_OK) {
         if (!sqlite3_get_autocommit(kanta)) {
@@ -183,31 +195,79 @@ int Transaktio(sqlite3* kanta, const char* valmistelu, const Muutos& muutos) {
     return tulos;
 }
 
-int KirjoitaKerran(const Muutos& muutos) {
-    const std::string polku = Polku();
-    if (!LuoTiedosto(polku)) return SQLITE_CANTOPEN;
-    sqlite3* kanta = Yhdista(polku);
-    if (kanta == nullptr) return SQLITE_CANTOPEN;
-    return Transaktio(kanta, KAAVA, muutos);
+int Transaktio(sqlite3* kanta, const char* valmistelu, const Muutos& muutos) {
+    int tulos = Aloita(kanta, valmistelu);
+    if (tulos == SQLITE_OK) tulos = muutos(kanta);
+    return Paata(kanta, tulos);
+}
+
+// Runs a transaction on the hive, creating the hive when missing. A file that
+// is not a database is put aside and the transaction is tried again on a
+// fresh hive.
+int KirjoitaHiveen(const std::function<int(sqlite3*)>& transaktio) {
+    const auto kerran = [&] {
+        const std::string polku = Polku();
+        if (!LuoTiedosto(polku)) return SQLITE_CANTOPEN;
+        sqlite3* kanta = Yhdista(polku);
+        return kanta != nullptr ? transaktio(kanta) : SQLITE_CANTOPEN;
+    };
+    const int tulos = kerran();
+    if (!Vaurioitunut(tulos)) return tulos;
+    SiirraSivuun();
+    return kerran();
+}
+
+// Makes a change inside the batch. After a failure nothing more is made, nor
+// once SQLite has rolled the transaction back by itself: the change would
+// then be committed on its own.
+int Liity(const Muutos& muutos) {
+    if (era->tulos == SQLITE_OK && sqlite3_get_autocommit(era->kanta)) era->tulos = SQLITE_ABORT;
+    if (era->tulos == SQLITE_OK) era->tulos = muutos(era->kanta);
+    return era->tulos;
 }
 
 }  // namespace
 
 std::string Polku() { return Asetuskansio() + "/morvak/registry.db"; }
 
-sqlite3* LukuYhteys() { return Yhdista(Polku()); }
+sqlite3* LukuYhteys() { return era ? era->kanta : Yhdista(Polku()); }
 
 int Muuta(const Muutos& muutos) {
+    if (era) return Liity(muutos);
     sqlite3* kanta = LukuYhteys();
     if (kanta == nullptr) return SQLITE_CANTOPEN;
     return Transaktio(kanta, "", muutos);
 }
 
 int Kirjoita(const Muutos& muutos) {
-    const int tulos = KirjoitaKerran(muutos);
-    if (!Vaurioitunut(tulos)) return tulos;
-    SiirraSivuun();
-    return KirjoitaKerran(muutos);
+    if (era) return Liity(muutos);
+    return KirjoitaHiveen([&](sqlite3* kanta) { return Transaktio(kanta, KAAVA, muutos); });
+}
+
+int AloitaEra() {
+    if (era) return SQLITE_MISUSE;
+    return KirjoitaHiveen([](sqlite3* kanta) {
+        const int tulos = Aloita(kanta, KAAVA);
+        if (tulos != SQLITE_OK) return Paata(kanta, tulos);
+        era = Era{kanta, SQLITE_OK};
+        return SQLITE_OK;
+    });
+}
+
+int VahvistaEra() {
+    if (!era) return SQLITE_MISUSE;
+    const Era paattyva = *era;
+    era.reset();
+    return Paata(paattyva.kanta, paattyva.tulos);
+}
+
+void PeruEra() {
+    if (!era) return;
+    const Era paattyva = *era;
+    era.reset();
+    if (!sqlite3_get_autocommit(paattyva.kanta)) {
+        sqlite3_exec(paattyva.kanta, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
 }
 
 }  // namespace rekisteripesa

@@ -14,7 +14,9 @@
 
 #include "Prosessi.h"
 #include "Testipesa.h"
+#include "kirjoitusera.h"
 #include "mdlMorvak2.h"
+#include "rekisteripesa.h"
 
 namespace fs = std::filesystem;
 
@@ -96,6 +98,18 @@ class Pesa : public ::testing::Test {
         if (!fs::exists(kopio)) fs::copy_file(REKISTERI_APURI, kopio);
         return kopio.string();
     }
+
+    // Whether another connection could begin a write at once.
+    bool KirjoitusVapaa() const {
+        sqlite3* kanta = nullptr;
+        sqlite3_open_v2(pesa.Tiedosto().c_str(), &kanta, SQLITE_OPEN_READWRITE, nullptr);
+        const int tulos = sqlite3_exec(kanta, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        sqlite3_exec(kanta, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(kanta);
+        return tulos == SQLITE_OK;
+    }
+
+    std::vector<std::string> Arvot() const { return Sarake("SELECT name FROM vals ORDER BY name"); }
 
     Testipesa pesa;
 };
@@ -401,6 +415,82 @@ TEST_F(Pesa, TwoProcessesWritingAtOnceBothSucceed) {
         EXPECT_EQ(Lue("Oma" + std::to_string(i)), "oma");
         EXPECT_EQ(Lue("Toinen" + std::to_string(i)), "toinen");
     }
+}
+
+// A write's flush inside the batch must not commit it: the twenty values of a
+// list are stored together or not at all.
+TEST_F(Pesa, ABatchHoldsOffOtherWritersAndStoresNothingUntilItIsConfirmed) {
+    ASSERT_TRUE(Kirjoita("Alku", "x"));
+    {
+        KirjoitusEra era(HKEY_CURRENT_USER, AVAIN_KIRJOITUS);
+        ASSERT_TRUE(era.Auki());
+        ASSERT_TRUE(Kirjoita("Eka", "1"));
+        ASSERT_TRUE(Kirjoita("Toka", "2"));
+
+        EXPECT_EQ(Lue("Toka"), "2") << "the batch reads its own writes";
+        EXPECT_EQ(Arvot(), std::vector<std::string>{"Alku"});
+        EXPECT_FALSE(KirjoitusVapaa());
+        EXPECT_TRUE(era.Vahvista());
+        EXPECT_EQ(Arvot(), (std::vector<std::string>{"Alku", "Eka", "Toka"}));
+        EXPECT_TRUE(KirjoitusVapaa());
+    }
+    EXPECT_EQ(Arvot(), (std::vector<std::string>{"Alku", "Eka", "Toka"}));
+}
+
+TEST_F(Pesa, ABatchEndedWithoutConfirmingLeavesTheHiveAsItWas) {
+    ASSERT_TRUE(Kirjoita("Alku", "x"));
+    {
+        KirjoitusEra era(HKEY_CURRENT_USER, AVAIN_KIRJOITUS);
+        ASSERT_TRUE(era.Auki());
+        ASSERT_TRUE(Kirjoita("Alku", "y"));
+        ASSERT_TRUE(Kirjoita("Eka", "1"));
+    }
+    EXPECT_EQ(Lue("Alku"), "x");
+    EXPECT_EQ(Lue("Eka"), "Not Found");
+    EXPECT_TRUE(KirjoitusVapaa());
+    EXPECT_TRUE(Kirjoita("Toka", "2")) << "the hive takes writes again";
+    EXPECT_EQ(Arvot(), (std::vector<std::string>{"Alku", "Toka"}));
+}
+
+TEST_F(Pesa, TheFirstBatchOfAMissingHiveCreatesIt) {
+    {
+        KirjoitusEra era(HKEY_CURRENT_USER, AVAIN_KIRJOITUS);
+        ASSERT_TRUE(era.Auki());
+        EXPECT_EQ(Lue("Eka"), "Not Found");
+        ASSERT_TRUE(Kirjoita("Eka", "1"));
+        EXPECT_TRUE(era.Vahvista());
+    }
+    EXPECT_EQ(Lue("Eka"), "1");
+    EXPECT_EQ(Oikeudet(pesa.Tiedosto()), 0600u);
+}
+
+// Once a change in the batch has failed, or SQLite has ended the transaction
+// by itself, a later change would be committed alone.
+TEST_F(Pesa, AfterAFailedChangeNothingOfTheBatchIsStored) {
+    const auto lisaa = [](const char* nimi) {
+        return [nimi](sqlite3* kanta) {
+            return sqlite3_exec(
+                kanta,
+                (std::string("INSERT INTO vals VALUES('k', '") + nimi + "', 1, x'00')").c_str(),
+                nullptr, nullptr, nullptr);
+        };
+    };
+    ASSERT_TRUE(Kirjoita("Alku", "x"));
+    ASSERT_EQ(rekisteripesa::AloitaEra(), SQLITE_OK);
+    EXPECT_EQ(rekisteripesa::Kirjoita(lisaa("ennen")), SQLITE_OK);
+    EXPECT_EQ(rekisteripesa::Kirjoita([](sqlite3*) { return SQLITE_FULL; }), SQLITE_FULL);
+    EXPECT_EQ(rekisteripesa::Kirjoita(lisaa("jalkeen")), SQLITE_FULL);
+    EXPECT_NE(rekisteripesa::VahvistaEra(), SQLITE_OK);
+    EXPECT_EQ(Arvot(), std::vector<std::string>{"Alku"});
+
+    ASSERT_EQ(rekisteripesa::AloitaEra(), SQLITE_OK);
+    EXPECT_EQ(rekisteripesa::Kirjoita([](sqlite3* kanta) {
+                  return sqlite3_exec(kanta, "ROLLBACK", nullptr, nullptr, nullptr);
+              }),
+              SQLITE_OK);
+    EXPECT_NE(rekisteripesa::Kirjoita(lisaa("yksin")), SQLITE_OK);
+    EXPECT_NE(rekisteripesa::VahvistaEra(), SQLITE_OK);
+    EXPECT_EQ(Arvot(), std::vector<std::string>{"Alku"});
 }
 
 }  // namespace

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "rekisteri.h"
+
+// Several registry operations on one key as one unit, made by the thread that
+// makes the registry calls, one unit at a time. While a unit is open no other
+// process opens one on the same key, so what is read inside it is still what
+// the store holds when the writes inside it are made.
+//
+// On the SQLite hive the unit is one write transaction over the whole hive,
+// which every registry operation of this process joins: nothing made inside
+// it is stored before Vahvista, then all of it with one commit, and a crash
+// before that leaves the hive as it was. On Windows a named mutex keeps the
+// other copies out, and each write is stored as it is made.
+class KirjoitusEra {
+  public:
+    // Waits as long as the store waits for another process's lock.
+    KirjoitusEra(HKEY juuri, const char* avain);
+    // Ends a unit that was not confirmed; on the SQLite hive nothing made
+    // inside it is stored.
+    ~KirjoitusEra();
+    KirjoitusEra(const KirjoitusEra&) = delete;
+    KirjoitusEra& operator=(const KirjoitusEra&) = delete;
+
+    // False when another process held the key for longer than the wait, or
+    // the store could not be opened: the operations then stand alone.
+    bool Auki() const { return auki_; }
+
+    // Ends the unit, storing what was made inside it. True when all of it is
+    // stored.
+    bool Vahvista();
+
+  private:
+    bool auki_ = false;
+#ifdef _WIN32
+    HANDLE mutex_ = nullptr;
+#endif
+};
