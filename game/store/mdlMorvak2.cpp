@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <optional>
 
+#include "kirjoitusera.h"
+
 namespace {
 
 constexpr DWORD LUKUPUSKURIN_KOKO = 2048;
@@ -142,4 +144,34 @@ bool TallennaParhaatTulokset(const ParhaatTulokset& lista) {
                                       REG_SZ, std::to_string(lista.UusiParasTulos[i]));
     }
     return kaikki;
+}
+
+namespace {
+
+// Takes the stored list when it can be read whole; otherwise keeps the list in
+// memory, which must then not be saved over the store.
+void LueUudelleen(ParhaatTulokset& lista) {
+    ParhaatTulokset tallessa;
+    LataaParhaatTulokset(tallessa);
+    if (tallessa.LuettuKokonaan) {
+        lista = tallessa;
+    } else {
+        lista.LuettuKokonaan = false;
+    }
+}
+
+}  // namespace
+
+bool PaivitaParhaatTulokset(ParhaatTulokset& lista,
+                            const std::function<bool(ParhaatTulokset&)>& valmistele) {
+    bool tallennettu = false;
+    {
+        KirjoitusEra era(HKEY_CURRENT_USER, AVAIN_KIRJOITUS);
+        if (era.Auki()) LueUudelleen(lista);
+        if (!valmistele(lista)) return false;
+        tallennettu =
+            era.Auki() && lista.LuettuKokonaan && TallennaParhaatTulokset(lista) && era.Vahvista();
+    }
+    if (tallennettu) LataaParhaatTulokset(lista);
+    return tallennettu;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "ParhaatTulokset.h"
@@ -28,3 +29,18 @@ void LataaParhaatTulokset(ParhaatTulokset& lista);
 // Writes the staged list, name then score, place 1 first. True when all
 // twenty writes succeeded.
 bool TallennaParhaatTulokset(const ParhaatTulokset& lista);
+
+// Changes the list as it is stored at this moment, with no other copy of the
+// game able to save between the read and the save. In one KirjoitusEra the
+// stored list is read again into `lista`, `valmistele` stages the new list
+// from it and says whether there is one, and the staged list is saved; the
+// live list is then read back from the store. On the SQLite hive the read and
+// the save are one transaction, so a crash leaves the old list or the new one.
+//
+// True when the staged list is stored. When the unit cannot be opened, or the
+// stored list cannot be read whole (it is then marked so), `valmistele`
+// stages from the list in memory and nothing is saved. So a save never
+// overwrites what another copy saved or a removal took away, and defaults
+// standing in for unread places never replace stored results.
+bool PaivitaParhaatTulokset(ParhaatTulokset& lista,
+                            const std::function<bool(ParhaatTulokset&)>& valmistele);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ParhaidenLista.h"
+#include "kirjoitusera.h"
 #include "mdlMorvak2.h"
 
 namespace {
@@ -31,6 +32,7 @@ struct Rekisteri {
     std::map<std::string, Arvo> arvot;
     DWORD saatuTila = 0;
     bool puskuriValilyonteja = false;
+    bool eraAukeaa = true;
 };
 
 Rekisteri rekisteri;
@@ -94,6 +96,17 @@ LONG RegCloseKey(HKEY hKey) {
 
 LONG RegDeleteKeyA(HKEY, LPCSTR) { return ERROR_ACCESS_DENIED; }
 
+KirjoitusEra::KirjoitusEra(HKEY juuri, const char* avain) : auki_(rekisteri.eraAukeaa) {
+    rekisteri.kutsut.push_back("Begin " + Kahva(juuri) + " " + avain);
+}
+
+KirjoitusEra::~KirjoitusEra() { rekisteri.kutsut.push_back("End"); }
+
+bool KirjoitusEra::Vahvista() {
+    rekisteri.kutsut.push_back("Commit");
+    return auki_;
+}
+
 namespace {
 
 using Kutsut = std::vector<std::string>;
@@ -103,6 +116,23 @@ const std::string LUKUAVAIN = "HKCU Software\\Relvano\\Morvak 1.2 Freeware";
 class Kutsujarjestys : public ::testing::Test {
   protected:
     void SetUp() override { rekisteri = {}; }
+
+    // Another copy's list of A to J with the scores 9 down to 0.
+    static void TallennaToisenLista() {
+        for (std::size_t i = 0; i < 10; ++i) {
+            const std::string n = std::to_string(i);
+            rekisteri.arvot["ParasPelaaja" + n] = {REG_SZ, std::string(1, char('A' + i)) + '\0'};
+            rekisteri.arvot["ParasTulos" + n] = {REG_SZ, std::to_string(9 - i) + '\0'};
+        }
+    }
+
+    static Kutsut Asetukset() {
+        Kutsut asetukset;
+        for (const auto& kutsu : rekisteri.kutsut) {
+            if (kutsu.rfind("Set ", 0) == 0) asetukset.push_back(kutsu);
+        }
+        return asetukset;
+    }
 };
 
 TEST_F(Kutsujarjestys, WriteCreatesSetsTheTextWithItsZeroFlushesAndCloses) {
@@ -211,9 +241,73 @@ TEST_F(Kutsujarjestys, AnInsertionIntoAListThatCannotBeReadWholeWritesNothing) {
     EXPECT_EQ(std::count_if(rekisteri.kutsut.begin(), rekisteri.kutsut.end(),
                             [](const std::string& kutsu) { return kutsu.rfind("Set ", 0) == 0; }),
               0);
-    EXPECT_EQ(rekisteri.kutsut.front(), "Open " + LUKUAVAIN) << "the list is read again first";
+    ASSERT_GE(rekisteri.kutsut.size(), 2u);
+    EXPECT_EQ(rekisteri.kutsut[1], "Open " + LUKUAVAIN) << "the list is read again first";
     EXPECT_EQ(lista.ParasPelaaja[0], "Uusi");
     EXPECT_EQ(lista.ParasTulos[0], 5);
+}
+
+// The list in memory was loaded before another copy saved its own.
+TEST_F(Kutsujarjestys, AnInsertionPlacesTheEntryInTheListReadAgainAndSavesItInOneUnit) {
+    ParhaatTulokset lista;
+    LataaParhaatTulokset(lista);
+    TallennaToisenLista();
+    rekisteri.kutsut.clear();
+
+    LisaaListalle(lista, "Uusi", 5);
+
+    const Kutsut& kutsut = rekisteri.kutsut;
+    ASSERT_EQ(kutsut.size(), 1u + 60u + 80u + 2u + 60u);
+    EXPECT_EQ(kutsut[0], "Begin " + KIRJOITUSAVAIN);
+    EXPECT_EQ(kutsut[1], "Open " + LUKUAVAIN);
+    EXPECT_EQ(kutsut[2], "Query h ParasPelaaja0");
+    EXPECT_EQ(kutsut[61], "Create " + KIRJOITUSAVAIN);
+    EXPECT_EQ(std::count(kutsut.begin() + 61, kutsut.begin() + 141, "Flush h"), 20);
+    EXPECT_EQ(kutsut[141], "Commit");
+    EXPECT_EQ(kutsut[142], "End");
+    EXPECT_EQ(kutsut[143], "Open " + LUKUAVAIN) << "the live list is read back after the unit";
+
+    using namespace std::string_literals;
+    const Kutsut odotetut = {
+        "Set h ParasPelaaja0 0 1 A\0 2"s,    "Set h ParasTulos0 0 1 9\0 2"s,
+        "Set h ParasPelaaja1 0 1 B\0 2"s,    "Set h ParasTulos1 0 1 8\0 2"s,
+        "Set h ParasPelaaja2 0 1 C\0 2"s,    "Set h ParasTulos2 0 1 7\0 2"s,
+        "Set h ParasPelaaja3 0 1 D\0 2"s,    "Set h ParasTulos3 0 1 6\0 2"s,
+        "Set h ParasPelaaja4 0 1 E\0 2"s,    "Set h ParasTulos4 0 1 5\0 2"s,
+        "Set h ParasPelaaja5 0 1 Uusi\0 5"s, "Set h ParasTulos5 0 1 5\0 2"s,
+        "Set h ParasPelaaja6 0 1 F\0 2"s,    "Set h ParasTulos6 0 1 4\0 2"s,
+        "Set h ParasPelaaja7 0 1 G\0 2"s,    "Set h ParasTulos7 0 1 3\0 2"s,
+        "Set h ParasPelaaja8 0 1 H\0 2"s,    "Set h ParasTulos8 0 1 2\0 2"s,
+        "Set h ParasPelaaja9 0 1 I\0 2"s,    "Set h ParasTulos9 0 1 1\0 2"s,
+    };
+    EXPECT_EQ(Asetukset(), odotetut);
+}
+
+// Another copy holds the key for longer than the wait: saving now could
+// overwrite what it is about to save.
+TEST_F(Kutsujarjestys, AnInsertionThatCannotOpenItsUnitWritesNothingButKeepsTheEntryForTheRun) {
+    TallennaToisenLista();
+    rekisteri.eraAukeaa = false;
+    ParhaatTulokset lista;
+    lista.ParasPelaaja.fill("Relvano");
+
+    LisaaListalle(lista, "Uusi", 5);
+
+    EXPECT_EQ(rekisteri.kutsut, (Kutsut{"Begin " + KIRJOITUSAVAIN, "End"}));
+    EXPECT_EQ(lista.ParasPelaaja[0], "Uusi");
+    EXPECT_EQ(lista.ParasTulos[0], 5);
+    EXPECT_EQ(lista.ParasPelaaja[1], "Relvano");
+}
+
+TEST_F(Kutsujarjestys, ClearWritesItsTwentyValuesInOneUnit) {
+    ParhaatTulokset lista;
+    TyhjennaLista(lista);
+    const Kutsut& kutsut = rekisteri.kutsut;
+    ASSERT_EQ(kutsut.size(), 1u + 80u + 2u);
+    EXPECT_EQ(kutsut.front(), "Begin " + KIRJOITUSAVAIN);
+    EXPECT_EQ(kutsut[81], "Commit");
+    EXPECT_EQ(kutsut[82], "End");
+    EXPECT_EQ(Asetukset().size(), 20u);
 }
 
 TEST_F(Kutsujarjestys, SaveWritesNameThenScorePlaceByPlaceAndGoesOnAfterAFailure) {
@@ -225,10 +319,7 @@ TEST_F(Kutsujarjestys, SaveWritesNameThenScorePlaceByPlaceAndGoesOnAfterAFailure
     rekisteri.epaonnistuvaAsetus = 3;
     EXPECT_FALSE(TallennaParhaatTulokset(lista));
 
-    Kutsut asetukset;
-    for (const auto& kutsu : rekisteri.kutsut) {
-        if (kutsu.rfind("Set ", 0) == 0) asetukset.push_back(kutsu);
-    }
+    const Kutsut asetukset = Asetukset();
     ASSERT_EQ(asetukset.size(), 20u);
     for (std::size_t i = 0; i < 10; ++i) {
         const std::string nimi = "N" + std::to_string(i);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -176,6 +177,26 @@ class ParhaatTuloksetVarastossa : public Varasto {
         }
         return lista;
     }
+
+    // Stages the list read with a new entry at its top.
+    static std::function<bool(ParhaatTulokset&)> Eteen(const std::string& nimi,
+                                                       std::int16_t tulos) {
+        return [=](ParhaatTulokset& lista) {
+            lista.UusiParasPelaaja[0] = nimi;
+            lista.UusiParasTulos[0] = tulos;
+            for (std::size_t i = 1; i < 10; ++i) {
+                lista.UusiParasPelaaja[i] = lista.ParasPelaaja[i - 1];
+                lista.UusiParasTulos[i] = lista.ParasTulos[i - 1];
+            }
+            return true;
+        };
+    }
+
+    static std::vector<std::string> Tallessa(const char* nimi) {
+        std::vector<std::string> arvot;
+        for (int i = 0; i < 10; ++i) arvot.push_back(Lue(nimi + std::to_string(i)));
+        return arvot;
+    }
 };
 
 TEST_F(ParhaatTuloksetVarastossa, EmptyStoreLoadsTenDefaultEntries) {
@@ -241,6 +262,50 @@ TEST_F(ParhaatTuloksetVarastossa, NamesComeBackExactlyAsTyped) {
     EXPECT_EQ(lista.ParasTulos[0], 100);
     EXPECT_EQ(lista.ParasTulos[9], 32767);
     EXPECT_EQ(lista.ParasTulosTeksti[9], "32767");
+}
+
+// Both copies loaded the list at their start; the second one's save keeps
+// what the first one saved in between.
+TEST_F(ParhaatTuloksetVarastossa, TwoCopiesSavingInTurnKeepBothEntries) {
+    ParhaatTulokset ensimmainen;
+    ParhaatTulokset toinen;
+    LataaParhaatTulokset(ensimmainen);
+    LataaParhaatTulokset(toinen);
+
+    EXPECT_TRUE(PaivitaParhaatTulokset(ensimmainen, Eteen("Aino", 2)));
+    EXPECT_TRUE(PaivitaParhaatTulokset(toinen, Eteen("Bert", 3)));
+
+    EXPECT_EQ(Tallessa("ParasPelaaja"),
+              (std::vector<std::string>{"Bert", "Aino", "Relvano", "Relvano", "Relvano", "Relvano",
+                                        "Relvano", "Relvano", "Relvano", "Relvano"}));
+    EXPECT_EQ(Tallessa("ParasTulos"),
+              (std::vector<std::string>{"3", "2", "0", "0", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(toinen.ParasPelaaja[1], "Aino") << "the live list is read back from the store";
+    EXPECT_TRUE(toinen.LuettuKokonaan);
+}
+
+// The removal tool deletes the key while the game runs.
+TEST_F(ParhaatTuloksetVarastossa, ASaveAfterTheKeyWasDeletedDoesNotBringTheResultsBack) {
+    ParhaatTulokset lista;
+    ASSERT_TRUE(PaivitaParhaatTulokset(lista, Eteen("Aino", 2)));
+    ASSERT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, AVAIN_LUKU), ERROR_SUCCESS);
+
+    EXPECT_TRUE(PaivitaParhaatTulokset(lista, Eteen("Bert", 1)));
+
+    EXPECT_EQ(Tallessa("ParasPelaaja"),
+              (std::vector<std::string>{"Bert", "Relvano", "Relvano", "Relvano", "Relvano",
+                                        "Relvano", "Relvano", "Relvano", "Relvano", "Relvano"}));
+    EXPECT_EQ(Tallessa("ParasTulos"),
+              (std::vector<std::string>{"1", "0", "0", "0", "0", "0", "0", "0", "0", "0"}));
+}
+
+TEST_F(ParhaatTuloksetVarastossa, AChangeThatStagesNothingSavesNothing) {
+    ASSERT_TRUE(Kirjoita("ParasTulos0", "07"));
+    ParhaatTulokset lista;
+    EXPECT_FALSE(PaivitaParhaatTulokset(lista, [](ParhaatTulokset&) { return false; }));
+    EXPECT_EQ(Lue("ParasTulos0"), "07");
+    EXPECT_EQ(Lue("ParasPelaaja0"), "Not Found");
+    EXPECT_EQ(lista.ParasTulos[0], 7) << "the list read again is live";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "kirjoitusera.h"
 #include "mdlMorvak2.h"
 
 namespace {
@@ -23,14 +24,6 @@ void OtaValmisteltuKayttoon(ParhaatTulokset& lista) {
         lista.ParasTulos[i] = lista.UusiParasTulos[i];
         lista.ParasTulosTeksti[i] = std::to_string(lista.UusiParasTulos[i]);
     }
-}
-
-// Takes the stored list live only when it could be read whole, so a list
-// kept in memory for the run is not swapped for defaults.
-void LueKokonaan(ParhaatTulokset& lista) {
-    ParhaatTulokset luettu;
-    LataaParhaatTulokset(luettu);
-    if (luettu.LuettuKokonaan) lista = luettu;
 }
 
 }  // namespace
@@ -61,17 +54,14 @@ void ValmisteleLisays(ParhaatTulokset& lista, int sija, const std::string& nimi,
 }
 
 void LisaaListalle(ParhaatTulokset& lista, const std::string& nimi, int voitot) {
-    if (!lista.LuettuKokonaan) LueKokonaan(lista);
-    const std::optional<int> sija = SijaListalla(lista, voitot);
-    if (!sija) {
-        return;
-    }
-    ValmisteleLisays(lista, *sija, nimi, voitot);
-    if (lista.LuettuKokonaan && TallennaParhaatTulokset(lista)) {
-        LataaParhaatTulokset(lista);
-    } else {
-        OtaValmisteltuKayttoon(lista);
-    }
+    bool lisatty = false;
+    const auto lisaa = [&](ParhaatTulokset& tuore) {
+        const std::optional<int> sija = SijaListalla(tuore, voitot);
+        if (sija) ValmisteleLisays(tuore, *sija, nimi, voitot);
+        lisatty = sija.has_value();
+        return lisatty;
+    };
+    if (!PaivitaParhaatTulokset(lista, lisaa) && lisatty) OtaValmisteltuKayttoon(lista);
 }
 
 bool ListallaTuloksia(const ParhaatTulokset& lista) {
@@ -84,6 +74,7 @@ bool ListallaTuloksia(const ParhaatTulokset& lista) {
 }
 
 void TyhjennaLista(ParhaatTulokset& lista) {
+    KirjoitusEra era(HKEY_CURRENT_USER, AVAIN_KIRJOITUS);
     for (std::size_t i = 0; i < PAIKKOJA; ++i) {
         const std::string numero = std::to_string(i);
         KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, "ParasPelaaja" + numero, REG_SZ,
@@ -93,4 +84,5 @@ void TyhjennaLista(ParhaatTulokset& lista) {
         lista.ParasTulos[i] = 0;
         lista.ParasTulosTeksti[i] = "0";
     }
+    era.Vahvista();
 }

@@ -19,12 +19,12 @@ std::optional<int> SijaListalla(const ParhaatTulokset& lista, int voitot);
 // Stages the live list with the new entry at `sija`; the tenth entry drops out.
 void ValmisteleLisays(ParhaatTulokset& lista, int sija, const std::string& nimi, int voitot);
 
-// Enters a finished streak: staged, saved, and read back from the store. When
-// the save does not fully succeed the staged list stays live, so the entry the
-// player just made is not lost for the rest of the run. A list that was not
-// read whole is read again first; if it still cannot be, nothing is saved, so
-// the defaults standing in for unread places never replace stored results. A
-// streak that earns no place leaves the list untouched.
+// Enters a finished streak into the list as it is stored at this moment: its
+// place is found in the stored list, and the list is saved and read back with
+// no other copy able to save in between (PaivitaParhaatTulokset). When the
+// save does not succeed the staged list stays live, so the entry the player
+// just made is not lost for the rest of the run. A streak that earns no place
+// in the stored list saves nothing.
 void LisaaListalle(ParhaatTulokset& lista, const std::string& nimi, int voitot);
 
 // Whether any place holds something other than the default entry; the name is
@@ -32,5 +32,5 @@ void LisaaListalle(ParhaatTulokset& lista, const std::string& nimi, int voitot);
 bool ListallaTuloksia(const ParhaatTulokset& lista);
 
 // Writes the default entry to all ten places, also to those that held it
-// already, and puts it in the live list.
+// already, as one unit, and puts it in the live list.
 void TyhjennaLista(ParhaatTulokset& lista);

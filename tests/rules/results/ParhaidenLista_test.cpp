@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -24,6 +25,20 @@ ParhaatTulokset Lista(const std::array<std::int16_t, 10>& tulokset) {
 
 std::string Lue(const std::string& nimi) {
     return LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, nimi);
+}
+
+void Kirjoita(const std::string& nimi, const std::string& teksti) {
+    ASSERT_TRUE(KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, nimi, REG_SZ, teksti));
+}
+
+// Stores names P0 to P9 with the scores given, each score as `muoto` writes it.
+void TallennaLista(const std::array<std::int16_t, 10>& tulokset, const char* muoto = "%d") {
+    for (std::size_t i = 0; i < 10; ++i) {
+        char teksti[16];
+        std::snprintf(teksti, sizeof teksti, muoto, tulokset[i]);
+        Kirjoita("ParasPelaaja" + std::to_string(i), "P" + std::to_string(i));
+        Kirjoita("ParasTulos" + std::to_string(i), teksti);
+    }
 }
 
 }  // namespace
@@ -100,8 +115,10 @@ TEST(LisaaListalle, SavesAndReadsTheListBackAsTyped) {
 
 TEST(LisaaListalle, TheLiveListFollowsTheStoreAfterASave) {
     Testipesa pesa;
-    ParhaatTulokset lista = Lista({3, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    lista.ParasTulosTeksti[0] = "kolme";
+    TallennaLista({3, 0, 0, 0, 0, 0, 0, 0, 0, 0}, "%02d");
+    ParhaatTulokset lista;
+    LataaParhaatTulokset(lista);
+    ASSERT_EQ(lista.ParasTulosTeksti[0], "03");
 
     LisaaListalle(lista, "Toinen", 1);
 
@@ -111,16 +128,42 @@ TEST(LisaaListalle, TheLiveListFollowsTheStoreAfterASave) {
     EXPECT_EQ(lista.ParasPelaaja[9], "P8");
 }
 
-TEST(LisaaListalle, AStreakWithoutAPlaceChangesNothing) {
+TEST(LisaaListalle, AStreakWithoutAPlaceInTheStoredListSavesNothing) {
     Testipesa pesa;
-    ParhaatTulokset lista = Lista({4, 4, 4, 4, 4, 4, 4, 4, 4, 4});
-    const ParhaatTulokset ennen = lista;
+    TallennaLista({4, 4, 4, 4, 4, 4, 4, 4, 4, 4}, "%02d");
+    ParhaatTulokset lista;
 
     LisaaListalle(lista, "Ei", 4);
 
-    EXPECT_EQ(lista.ParasPelaaja, ennen.ParasPelaaja);
-    EXPECT_EQ(lista.ParasTulos, ennen.ParasTulos);
-    EXPECT_EQ(Lue("ParasPelaaja0"), EI_LOYTYNYT);
+    EXPECT_EQ(Lue("ParasTulos0"), "04") << "a save would write 4";
+    EXPECT_EQ(lista.ParasPelaaja[0], "P0") << "the live list is the one stored";
+    EXPECT_EQ(lista.ParasTulos[9], 4);
+}
+
+// Both copies loaded the empty list at their start; each one's entry goes
+// into the list as the other left it.
+TEST(LisaaListalle, TwoCopiesInsertingInTurnKeepBothEntries) {
+    Testipesa pesa;
+    ParhaatTulokset ensimmainen;
+    ParhaatTulokset toinen;
+    LataaParhaatTulokset(ensimmainen);
+    LataaParhaatTulokset(toinen);
+
+    LisaaListalle(ensimmainen, "Aino", 2);
+    LisaaListalle(toinen, "Bert", 3);
+    LisaaListalle(ensimmainen, "Cecilia", 1);
+
+    const std::array<std::string, 10> nimet = {"Bert",    "Aino",    "Cecilia", "Relvano",
+                                               "Relvano", "Relvano", "Relvano", "Relvano",
+                                               "Relvano", "Relvano"};
+    const std::array<std::int16_t, 10> tulokset = {3, 2, 1, 0, 0, 0, 0, 0, 0, 0};
+    ParhaatTulokset tallessa;
+    LataaParhaatTulokset(tallessa);
+    EXPECT_EQ(tallessa.ParasPelaaja, nimet);
+    EXPECT_EQ(tallessa.ParasTulos, tulokset);
+    EXPECT_EQ(ensimmainen.ParasPelaaja, nimet);
+    EXPECT_EQ(toinen.ParasPelaaja[1], "Aino")
+        << "the second copy's save read the first one's entry";
 }
 
 TEST(LisaaListalle, AFailedSaveKeepsTheEntryForTheRun) {
