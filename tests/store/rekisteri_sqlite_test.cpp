@@ -452,18 +452,6 @@ TEST_F(Pesa, ABatchEndedWithoutConfirmingLeavesTheHiveAsItWas) {
     EXPECT_EQ(Arvot(), (std::vector<std::string>{"Alku", "Toka"}));
 }
 
-TEST_F(Pesa, TheFirstBatchOfAMissingHiveCreatesIt) {
-    {
-        KirjoitusEra era(HKEY_CURRENT_USER, AVAIN_KIRJOITUS);
-        ASSERT_TRUE(era.Auki());
-        EXPECT_EQ(Lue("Eka"), "Not Found");
-        ASSERT_TRUE(Kirjoita("Eka", "1"));
-        EXPECT_TRUE(era.Vahvista());
-    }
-    EXPECT_EQ(Lue("Eka"), "1");
-    EXPECT_EQ(Oikeudet(pesa.Tiedosto()), 0600u);
-}
-
 // Once a change in the batch has failed, or SQLite has ended the transaction
 // by itself, a later change would be committed alone.
 TEST_F(Pesa, AfterAFailedChangeNothingOfTheBatchIsStored) {
