@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "Mallikuvat.h"
+#include "Twipit.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ QImage Piirra(int koko, const std::array<Laatta, N>& laatat, int laattojaRivilla
     const int sivu = koko / laattojaRivilla;
     // The templates are drawn for a device pixel ratio; this one makes a tile
     // exactly `sivu` pixels wide.
-    const qreal suhde = sivu / qreal(RUUDUN_SIVU);
+    const qreal suhde = sivu / qreal(Twipeista(RUUDUN_SIVU));
     QPainter p(&kuvake);
     for (const Laatta& laatta : laatat) {
         QImage kuva = Mallikuva(laatta.kuva, suhde);

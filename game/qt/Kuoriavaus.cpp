@@ -2,8 +2,6 @@
 
 #include <QDesktopServices>
 
-#include "Valintaikkuna.h"
-
 namespace {
 
 // The desktop starts the associated program on its own and does not wait
@@ -22,8 +20,11 @@ Kuoriavaaja* kaytossa = &tyopoyta;
 
 void VaihdaKuoriavaaja(Kuoriavaaja* avaaja) { kaytossa = avaaja ? avaaja : &tyopoyta; }
 
-void AvaaKuorella(QWidget* omistaja, const QUrl& kohde, Nayttokomento naytto) {
-    AsetaNaytonOsoitin(Osoitin::Tiimalasi);
-    kaytossa->Avaa(omistaja, kohde, naytto);
-    AsetaNaytonOsoitin(Osoitin::Oletus);
+QUrl Osoitteeksi(const Kuorikohde& kohde) {
+    const QString polku = QString::fromStdString(kohde.polku);
+    return kohde.tiedosto ? QUrl::fromLocalFile(polku) : QUrl(polku);
+}
+
+void AvaaKuorella(QWidget* omistaja, const Kuorikohde& kohde, Nayttokomento naytto) {
+    kaytossa->Avaa(omistaja, Osoitteeksi(kohde), naytto);
 }

@@ -2,11 +2,9 @@
 
 #include <QUrl>
 
-class QWidget;
+#include "Nakyma.h"
 
-// How the opened program's window is asked to show itself, numbered as the
-// Windows shell numbers its show commands.
-enum class Nayttokomento { Piilotettu = 0, Normaali = 1 };
+class QWidget;
 
 // Hands a file or an address to whatever program the desktop associates with
 // it: a text viewer, the web browser, the mail program.
@@ -22,6 +20,7 @@ class Kuoriavaaja {
 // would open without starting anything; nullptr brings the desktop's back.
 void VaihdaKuoriavaaja(Kuoriavaaja* avaaja);
 
-// One shell open: the hourglass while the target is handed over. `omistaja`
-// is the window whose command or link asked for it.
-void AvaaKuorella(QWidget* omistaja, const QUrl& kohde, Nayttokomento naytto);
+// The target as an address the desktop understands, opened on behalf of
+// `omistaja`, the window whose command or link asked for it.
+QUrl Osoitteeksi(const Kuorikohde& kohde);
+void AvaaKuorella(QWidget* omistaja, const Kuorikohde& kohde, Nayttokomento naytto);

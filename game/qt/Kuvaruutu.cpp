@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "Mallikuvat.h"
+#include "Twipit.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ int Painikenumero(Qt::MouseButton painike) {
 Kuvaruutu::Kuvaruutu(QWidget* parent) : QWidget(parent) {
     // The tile covers every pixel, so nothing beneath needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(RUUDUN_SIVU, RUUDUN_SIVU);
+    setFixedSize(Twipeista(RUUDUN_SIVU), Twipeista(RUUDUN_SIVU));
 }
 
 void Kuvaruutu::NaytaKuva(Kuva kuva) {

@@ -6,6 +6,8 @@
 #include <map>
 #include <utility>
 
+#include "Twipit.h"
+
 namespace {
 
 // The pictures were 21 pixels wide: ten one-pixel rings and a centre pixel,
@@ -88,7 +90,7 @@ QImage Piirra(Kuva kuva, int koko) {
 const QImage& Mallikuva(Kuva kuva, qreal laitepikselisuhde) {
     // A handful of sizes at most: one per screen the window has been on.
     static std::map<std::pair<Kuva, qreal>, QImage> valmiit;
-    const int koko = qCeil(RUUDUN_SIVU * laitepikselisuhde);
+    const int koko = qCeil(Twipeista(RUUDUN_SIVU) * laitepikselisuhde);
     auto [paikka, uusi] = valmiit.try_emplace({kuva, laitepikselisuhde});
     if (uusi) {
         paikka->second = Piirra(kuva, koko);

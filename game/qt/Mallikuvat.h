@@ -4,9 +4,6 @@
 
 #include "Nakyma.h"
 
-// Side of a grid square in logical pixels.
-inline constexpr int RUUDUN_SIVU = 25;
-
 // The six template pictures a grid square copies. Each is drawn for the
 // device pixels it will cover, so every ring stays a sharp band at any
 // device pixel ratio instead of being blurred by scaling.

@@ -1,31 +1,43 @@
 #pragma once
 
 #include <QDialog>
-#include <initializer_list>
+#include <map>
+#include <string>
 
-#include "NaytonOsoitin.h"
+#include "Asettelu.h"
+#include "Valintaikkunamalli.h"
 
 class QPushButton;
 
-// What every dialog of the game shares: a fixed client area, only the close box
-// in the title bar, a place in the middle of the screen, Esc pressing the cancel
-// button, and the default pointer back whenever the dialog becomes active.
+// A dialog of the game built from its layout table over its model: a fixed
+// client area, only the close box in the title bar, a place in the middle of
+// the screen. Esc presses the table's cancel button; activation and the close
+// box go to the model. A subclass copies the model to the controls and the
+// player's changes back, and calls the model's handlers.
 class Valintaikkuna : public QDialog {
+    Q_OBJECT
+
   public:
-    Valintaikkuna(QWidget* parent, const QString& otsikko, int leveysTwipeina, int korkeusTwipeina);
+    Valintaikkuna(QWidget* parent, const Asettelu& asettelu, Valintaikkunamalli& malli);
 
   protected:
-    // The control takes its table position; a caption that needs more room
-    // than the table gives, in a font wider than the one it was laid out for,
-    // widens it up to its container's edge rather than being cut.
-    static void Sijoita(QWidget* saadin, int vasen, int yla, int leveys, int korkeus);
-    void AsetaPainikkeet(QPushButton* oletus, QPushButton* peruutus);
-    static void AsetaSarkainjarjestys(std::initializer_list<QWidget*> saatimet);
+    template <class Tyyppi>
+    Tyyppi* Hae(const std::string& nimi) const {
+        return static_cast<Tyyppi*>(saatimet_.at(nimi));
+    }
+    // Closes the dialog once its model has been unloaded by a button.
+    void SuljeJosPurettu(int tulos);
 
     bool event(QEvent* tapahtuma) override;
     void keyPressEvent(QKeyEvent* tapahtuma) override;
+    void closeEvent(QCloseEvent* tapahtuma) override;
     void showEvent(QShowEvent* tapahtuma) override;
 
   private:
+    void Luo(const Asettelu& asettelu);
+    QWidget* LuoSaadin(const Saadin& saadin, QWidget* isanta);
+
+    Valintaikkunamalli& malli_;
+    std::map<std::string, QWidget*> saatimet_;
     QPushButton* peruutus_ = nullptr;
 };

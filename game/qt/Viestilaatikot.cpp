@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "Tekstit.h"
+
 namespace {
 
 QMessageBox::Icon Ikoni(Kuvake kuvake) {
@@ -21,17 +23,19 @@ QMessageBox::Icon Ikoni(Kuvake kuvake) {
 
 }  // namespace
 
-void NaytaViesti(QWidget* omistaja, const QString& otsikko, const QString& teksti, Kuvake kuvake) {
-    QMessageBox viesti(Ikoni(kuvake), otsikko, teksti, QMessageBox::Ok, omistaja);
-    viesti.button(QMessageBox::Ok)->setText("OK");
+void NaytaViesti(QWidget* omistaja, const QString& otsikko, const QString& sisalto, Kuvake kuvake) {
+    QMessageBox viesti(Ikoni(kuvake), otsikko, sisalto, QMessageBox::Ok, omistaja);
+    viesti.setTextFormat(Qt::PlainText);
+    viesti.button(QMessageBox::Ok)->setText(teksti::OK);
     viesti.exec();
 }
 
-bool KysyVahvistus(QWidget* omistaja, const QString& otsikko, const QString& teksti) {
-    QMessageBox kysymys(QMessageBox::Question, otsikko, teksti, QMessageBox::Yes | QMessageBox::No,
+bool KysyVahvistus(QWidget* omistaja, const QString& otsikko, const QString& sisalto) {
+    QMessageBox kysymys(QMessageBox::Question, otsikko, sisalto, QMessageBox::Yes | QMessageBox::No,
                         omistaja);
-    kysymys.button(QMessageBox::Yes)->setText("Kyllä");
-    kysymys.button(QMessageBox::No)->setText("Ei");
+    kysymys.setTextFormat(Qt::PlainText);
+    kysymys.button(QMessageBox::Yes)->setText(teksti::KYLLA);
+    kysymys.button(QMessageBox::No)->setText(teksti::EI);
     kysymys.setDefaultButton(QMessageBox::No);
     return kysymys.exec() == QMessageBox::Yes;
 }

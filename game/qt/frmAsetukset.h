@@ -1,33 +1,19 @@
 #pragma once
 
-#include <array>
-
-#include "Pelitila.h"
 #include "Valintaikkuna.h"
+#include "frmAsetuksetMalli.h"
 
-class QCheckBox;
-class QGroupBox;
-class QPushButton;
-class QRadioButton;
-
-// "Asetukset": how a game starts, the two placement rules and the sinking
-// display. Edits the settings of the game state and stores them on OK.
+// "Asetukset" on screen: its controls show the model, and the player's
+// choices go back to it before a button is handled.
 class frmAsetukset : public Valintaikkuna {
     Q_OBJECT
 
   public:
-    frmAsetukset(Pelitila& tila, QWidget* parent);
+    frmAsetukset(frmAsetuksetMalli& malli, QWidget* parent);
 
   private:
-    void Form_Load();
+    void Nayta();
     void cmdPainike_Click(int Index);
 
-    Pelitila& t;
-    QGroupBox* fraAloitustapa;
-    std::array<QRadioButton*, 3> optAloitustapa{};
-    QGroupBox* fraLaivojenSijainti;
-    std::array<QCheckBox*, 2> chkSijainti{};
-    QGroupBox* fraLaivojenUppoaminen;
-    std::array<QRadioButton*, 2> optUppoaminen{};
-    std::array<QPushButton*, 2> cmdPainike{};
+    frmAsetuksetMalli& m;
 };

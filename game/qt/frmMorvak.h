@@ -2,27 +2,30 @@
 
 #include <QCursor>
 #include <QMainWindow>
-#include <QTimer>
 #include <array>
 #include <chrono>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "Ikkunapalvelut.h"
 #include "Nakyma.h"
-#include "Peli.h"
 #include "Pelitila.h"
 #include "Satunnaisluvut.h"
+#include "frmMorvakMalli.h"
 
 class Kuvaruutu;
 class QAction;
 class QEventLoop;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 
 // The main window: both grids, the instruction frame, the two buttons and the
-// menus. It owns the one game state and realises on screen what the rules
-// decide. Creating it runs the window's load, first new game included.
+// menus, built from the rules' tables. It owns the one game state, passes
+// every event to the rules and shows what they decide. Creating it runs the
+// window's load, first new game included. Nothing ticks while nothing happens:
+// the only timer is the computer's pause.
 class frmMorvak : public QMainWindow, public Nakyma {
     Q_OBJECT
 
@@ -30,34 +33,32 @@ class frmMorvak : public QMainWindow, public Nakyma {
     explicit frmMorvak(Satunnaisluvut arpa = Satunnaisluvut(), QWidget* parent = nullptr);
 
     Pelitila& Tila() { return tila_; }
+    frmMorvakMalli& Malli() { return malli_; }
+    // Shows the state again; for tests that change it behind the rules' back.
+    void Paivita() { malli_.Saannot().Paivita(); }
     // The computer's pause is one second; tests shorten it.
     void AsetaTauonPituus(std::chrono::milliseconds pituus) { tauonPituus_ = pituus; }
 
     void NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) override;
     void AsetaSormiosoitin(Puoli ruudukko, int ruutu, bool sormi) override;
     void AsetaRuutuKaytossa(Puoli ruudukko, int ruutu, bool kaytossa) override;
-    void AsetaOsoitin(Osoitin osoitin) override;
     void AsetaIkkunaKaytossa(bool kaytossa) override;
-    bool EpakelvotRuudutNakyvissa() const override;
+    void NaytaTilanne(const Tilanne& tilanne) override;
+    void TilanneMuuttui() override;
+    void AsetaPainikkeetKaytossa(bool kaytossa) override;
+    void AsetaKorkeus(int twipit) override;
+    void AsetaOsoitin(Osoitin osoitin) override;
     void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) override;
     bool Kysy(const std::string& otsikko, const std::string& teksti) override;
-    void NaytaKysyNimi() override;
     void KasitteleTapahtumat() override;
+    void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) override;
+    std::string OhjelmanKansio() const override;
+    void NaytaAsetukset(frmAsetuksetMalli& malli) override;
+    void NaytaParhaatTulokset(frmParhaatTuloksetMalli& malli) override;
+    void NaytaKysyNimi(frmKysyNimiMalli& malli) override;
+    void NaytaTietoja(frmTietojaMalli& malli) override;
     bool Tauko() override;
-
-    void mUusiPeli_Click();
-    void mLopeta_Click();
-    void mNaytaPainikkeet_Click();
-    void mNaytaMahdottomatLaivaruudut_Click();
-    void mNaytaParhaatTulokset_Click();
-    void mNaytaAsetukset_Click();
-    void mReadmeOhje_Click();
-    void mOhjelmapaivitykset_Click();
-    void mPalautettaOhjelmasta_Click();
-    void mVirheilmoitukset_Click();
-    void mTietojaOhjelmasta_Click();
-    void cmdPainike_Click(int Index);
-    void tmrAjastin_Timer();
+    void Lopeta() override;
 
   protected:
     void closeEvent(QCloseEvent* tapahtuma) override;
@@ -67,45 +68,25 @@ class frmMorvak : public QMainWindow, public Nakyma {
     void LuoRuudukot(QWidget* alue);
     void LuoAlalaita(QWidget* alue);
     void LuoValikot();
-    void Form_Load();
-    void LueNakymavalinta(const char* nimi, QAction* valinta);
-    void NaytaAlalaita(bool nayta);
     void NaytaOhje(const std::string& ohje);
-    void AsetaKaytossa(bool kaytossa);
     Kuvaruutu* Ruutu(Puoli ruudukko, int ruutu) const;
-    // After the quit question was answered Yes.
-    void Lopeta();
-    void PaataTaukoJosValmis();
 
     Pelitila tila_;
     Satunnaisluvut arpa_;
-    Peli peli_;
+    Ikkunapalvelut palvelut_{this};
+    frmMorvakMalli malli_;
 
     std::array<Kuvaruutu*, 101> imgPelaaja{};
     std::array<Kuvaruutu*, 101> imgKone{};
-    QFrame* fraKehysviiva = nullptr;
     QGroupBox* fraOhje = nullptr;
     QLabel* lblOhje = nullptr;
     std::array<QPushButton*, 2> cmdPainike{};
-    QTimer tmrAjastin;
-
-    QAction* mUusiPeli = nullptr;
-    QAction* mLopeta = nullptr;
-    QAction* mNaytaPainikkeet = nullptr;
-    QAction* mNaytaMahdottomatLaivaruudut = nullptr;
-    QAction* mNaytaParhaatTulokset = nullptr;
-    QAction* mNaytaAsetukset = nullptr;
-    QAction* mReadmeOhje = nullptr;
-    QAction* mOhjelmapaivitykset = nullptr;
-    QAction* mPalautettaOhjelmasta = nullptr;
-    QAction* mVirheilmoitukset = nullptr;
-    QAction* mTietojaOhjelmasta = nullptr;
+    std::vector<std::pair<QAction*, Komento>> komennot_;
 
     QCursor sormikursori_;
-    std::string ohje_;  // what lblOhje shows, to skip ticks that change nothing
+    Tilanne naytetty_;
+    bool paivitysTulossa_ = false;
     std::chrono::milliseconds tauonPituus_{1000};
     QEventLoop* tauko_ = nullptr;
-    bool tauonAikaKulunut_ = false;
-    bool tikkiTauonAikana_ = false;
     bool lopetetaan_ = false;
 };

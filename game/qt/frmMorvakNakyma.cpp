@@ -1,10 +1,15 @@
-#include <QApplication>
+#include <QCoreApplication>
 #include <QEventLoop>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QTimer>
 
 #include "Kuvaruutu.h"
-#include "NaytonOsoitin.h"
-#include "Viestilaatikot.h"
+#include "Twipit.h"
 #include "frmMorvak.h"
+
+// What the rules ask of the main window, realised on screen.
 
 Kuvaruutu* frmMorvak::Ruutu(Puoli ruudukko, int ruutu) const {
     return ruudukko == Puoli::Pelaaja ? imgPelaaja[ruutu] : imgKone[ruutu];
@@ -26,45 +31,75 @@ void frmMorvak::AsetaRuutuKaytossa(Puoli ruudukko, int ruutu, bool kaytossa) {
     Ruutu(ruudukko, ruutu)->setEnabled(kaytossa);
 }
 
-void frmMorvak::AsetaOsoitin(Osoitin osoitin) { AsetaNaytonOsoitin(osoitin); }
-
 void frmMorvak::AsetaIkkunaKaytossa(bool kaytossa) { setEnabled(kaytossa); }
 
-bool frmMorvak::EpakelvotRuudutNakyvissa() const {
-    return mNaytaMahdottomatLaivaruudut->isChecked();
+void frmMorvak::NaytaTilanne(const Tilanne& tilanne) {
+    if (tilanne.ohje != naytetty_.ohje) NaytaOhje(tilanne.ohje);
+    for (const auto& [toiminto, komento] : komennot_) {
+        const bool kaytossa = Kaytossa(tilanne, komento);
+        if (toiminto->isEnabled() != kaytossa) toiminto->setEnabled(kaytossa);
+        if (const auto valittu = Valittu(tilanne, komento)) toiminto->setChecked(*valittu);
+    }
+    for (int i = 0; i < 2; ++i) {
+        QPushButton* painike = cmdPainike[static_cast<std::size_t>(i)];
+        const bool kaytossa = Kaytossa(tilanne, Painikekomento(i));
+        if (painike->isEnabledTo(painike->parentWidget()) != kaytossa)
+            painike->setEnabled(kaytossa);
+    }
+    naytetty_ = tilanne;
 }
 
+// One showing for however many events came in between, on the next turn of
+// the event loop: a posted call, not a timer.
+void frmMorvak::TilanneMuuttui() {
+    if (paivitysTulossa_) return;
+    paivitysTulossa_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            paivitysTulossa_ = false;
+            Paivita();
+        },
+        Qt::QueuedConnection);
+}
+
+void frmMorvak::AsetaPainikkeetKaytossa(bool kaytossa) {
+    for (QPushButton* painike : cmdPainike) painike->setEnabled(kaytossa);
+}
+
+void frmMorvak::AsetaKorkeus(int twipit) {
+    centralWidget()->setFixedHeight(Twipeista(twipit - IKKUNAN_KEHYKSET));
+    layout()->activate();
+}
+
+// The services every window's model shares.
+void frmMorvak::AsetaOsoitin(Osoitin osoitin) { palvelut_.AsetaOsoitin(osoitin); }
+
 void frmMorvak::Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) {
-    NaytaViesti(this, QString::fromStdString(otsikko), QString::fromStdString(teksti), kuvake);
+    palvelut_.Ilmoita(otsikko, teksti, kuvake);
 }
 
 bool frmMorvak::Kysy(const std::string& otsikko, const std::string& teksti) {
-    return KysyVahvistus(this, QString::fromStdString(otsikko), QString::fromStdString(teksti));
+    return palvelut_.Kysy(otsikko, teksti);
 }
 
-void frmMorvak::KasitteleTapahtumat() { QCoreApplication::processEvents(); }
+void frmMorvak::KasitteleTapahtumat() { palvelut_.KasitteleTapahtumat(); }
+
+void frmMorvak::AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) {
+    palvelut_.AvaaKuorella(kohde, naytto);
+}
+
+std::string frmMorvak::OhjelmanKansio() const { return palvelut_.OhjelmanKansio(); }
 
 // The computer's pause waits in an event loop of its own, so the window
-// repaints, the turn timer ticks and the menus answer without the processor
-// spinning. It lasts its full length and at least one tick of the timer.
+// repaints and the menus answer without the processor spinning; its one
+// timer is the only one the game ever runs.
 bool frmMorvak::Tauko() {
     if (lopetetaan_) return false;
-    // The commands go out of reach before the first event of the pause can
-    // use them, not only at the timer's next tick.
-    tmrAjastin_Timer();
     QEventLoop silmukka;
     tauko_ = &silmukka;
-    tauonAikaKulunut_ = false;
-    tikkiTauonAikana_ = false;
-    QTimer::singleShot(tauonPituus_, &silmukka, [this] {
-        tauonAikaKulunut_ = true;
-        PaataTaukoJosValmis();
-    });
+    QTimer::singleShot(tauonPituus_, &silmukka, &QEventLoop::quit);
     silmukka.exec();
     tauko_ = nullptr;
     return !lopetetaan_;
-}
-
-void frmMorvak::PaataTaukoJosValmis() {
-    if (tauonAikaKulunut_ && tikkiTauonAikana_) tauko_->quit();
 }

@@ -12,32 +12,85 @@ enum class Osoitin { Oletus, Tiimalasi };
 
 enum class Kuvake { Ei, Tieto, Kysymys, Huutomerkki };
 
-// Everything the rules ask of the window. The rules decide; an implementation
-// only realises the decision on screen.
-class Nakyma {
-  public:
-    virtual ~Nakyma() = default;
+// How the opened program's window is asked to show itself, numbered as the
+// Windows shell numbers its show commands.
+enum class Nayttokomento { Piilotettu = 0, Normaali = 1 };
 
+// What the shell is asked to open: a file of this computer or an address.
+struct Kuorikohde {
+    std::string polku;
+    bool tiedosto = false;
+    bool operator==(const Kuorikohde&) const = default;
+};
+
+// What the main window shows of the state besides the grids: the instruction
+// line, whether the new-game commands can be used, and the check marks of
+// the view options. A pure function of the game state.
+struct Tilanne {
+    std::string ohje;
+    bool UusiPeliKaytossa = true;
+    bool NaytaPainikkeet = false;
+    bool NaytaMahdottomatLaivaruudut = false;
+    bool operator==(const Tilanne&) const = default;
+};
+
+// What every window's model asks of the screen besides its own controls.
+class Palvelut {
+  public:
+    virtual ~Palvelut() = default;
+
+    virtual void AsetaOsoitin(Osoitin osoitin) = 0;
+    // A message box with one OK button, over the window that is active.
+    virtual void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) = 0;
+    // A Yes/No question with a question icon and No as the default button;
+    // true for Yes.
+    virtual bool Kysy(const std::string& otsikko, const std::string& teksti) = 0;
+    // Lets pending events run once.
+    virtual void KasitteleTapahtumat() = 0;
+    // Hands the target to whatever the desktop associates with it and returns
+    // at once; a target that does not open is let go without a word.
+    virtual void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) = 0;
+    // The folder of the running program, UTF-8.
+    virtual std::string OhjelmanKansio() const = 0;
+};
+
+class frmAsetuksetMalli;
+class frmKysyNimiMalli;
+class frmParhaatTuloksetMalli;
+class frmTietojaMalli;
+
+// Everything the rules ask of the main window. The rules decide; a face only
+// realises the decision on screen.
+class Nakyma : public Palvelut {
+  public:
     virtual void NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) = 0;
     // true: the pointing-hand cursor of a square that can be clicked.
     virtual void AsetaSormiosoitin(Puoli ruudukko, int ruutu, bool sormi) = 0;
     virtual void AsetaRuutuKaytossa(Puoli ruudukko, int ruutu, bool kaytossa) = 0;
-
-    virtual void AsetaOsoitin(Osoitin osoitin) = 0;
     virtual void AsetaIkkunaKaytossa(bool kaytossa) = 0;
-    // Whether "&Epäkelvot ruudut laivoja sijoiteltaessa" is checked now.
-    virtual bool EpakelvotRuudutNakyvissa() const = 0;
+    // Shows the state now, touching only what differs from what the screen
+    // shows already: as a box, a dialog or the pause begins and ends.
+    virtual void NaytaTilanne(const Tilanne& tilanne) = 0;
+    // An event has been handled and the state may have moved on: the face
+    // shows it as soon as it can, within a frame.
+    virtual void TilanneMuuttui() = 0;
+    // cmdPainike(0) and cmdPainike(1); the next showing of the state sets
+    // them again.
+    virtual void AsetaPainikkeetKaytossa(bool kaytossa) = 0;
+    // The window's outer height in twips, frame, caption and menu bar included.
+    virtual void AsetaKorkeus(int twipit) = 0;
 
-    // A message box with one OK button.
-    virtual void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) = 0;
-    // A Yes/No question with No as the default button; true for Yes.
-    virtual bool Kysy(const std::string& otsikko, const std::string& teksti) = 0;
-    // The modal name entry; it settles the streak itself.
-    virtual void NaytaKysyNimi() = 0;
+    // The dialogs, shown modally over their models; each returns once its
+    // dialog has closed.
+    virtual void NaytaAsetukset(frmAsetuksetMalli& malli) = 0;
+    virtual void NaytaParhaatTulokset(frmParhaatTuloksetMalli& malli) = 0;
+    virtual void NaytaKysyNimi(frmKysyNimiMalli& malli) = 0;
+    virtual void NaytaTietoja(frmTietojaMalli& malli) = 0;
 
-    // Lets pending events run once.
-    virtual void KasitteleTapahtumat() = 0;
-    // The computer's pause: events keep running meanwhile. False when the
-    // program is ending and the interrupted step must not go on.
+    // The computer's pause: events keep running meanwhile, no shorter than
+    // the face's pause length. False when the program is ending and the
+    // interrupted step must not go on.
     virtual bool Tauko() = 0;
+    // Ends the program: every window goes, no event of the game runs after.
+    virtual void Lopeta() = 0;
 };

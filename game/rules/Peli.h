@@ -6,12 +6,6 @@
 #include "Pelitila.h"
 #include "Satunnaisluvut.h"
 
-// What one tick of the turn timer leaves on screen.
-struct Ajastintila {
-    std::string ohje;       // the instruction line
-    bool UusiPeliKaytossa;  // cmdPainike(0), cmdPainike(1) and mUusiPeli
-};
-
 // The rules of the game: the procedures of the main window, over the one game
 // state, talking to the screen only through Nakyma.
 class Peli {
@@ -25,7 +19,10 @@ class Peli {
     void UusiPeli();
     void TeePelinAlkuvalmistelut();
     void mUusiPeli_Click();
-    Ajastintila tmrAjastin_Timer();
+    // The instruction line and the commands as the state has them now.
+    Tilanne NykyinenTilanne() const;
+    // Brings what the window shows besides the grids in line with the state.
+    void Paivita();
     // The quit question and, on Yes, the name entry. True: end the program.
     bool VahvistaLopetus();
     // The blocked-square view toggled: repaints during placement.
@@ -42,6 +39,11 @@ class Peli {
     void MihinLaivaanTietokoneOsui(int RuutuJohonAmmuttiin);
     void UpotaRuutu(int Ruutu);
 
+    // A message box or a question, with the window brought up to date while
+    // it is open and after it closes, as the player would have seen it.
+    void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake);
+    bool Kysy(const std::string& otsikko, const std::string& teksti);
+
     // Attempts the computer gives one ship before it lays its whole fleet
     // again from a cleared grid. A ship that has room finds it within a few
     // dozen; the bound only keeps a fleet that boxed itself in from looping
@@ -52,6 +54,8 @@ class Peli {
     // A streak ends (loss, abandoned game): the name entry when it beats the
     // tenth place, otherwise back to 0.
     void PaataVoittoputki();
+    // The name entry over the window; it settles the streak itself.
+    void KysyNimi();
     // One try at the computer's whole fleet on a cleared grid; false when it
     // did not come out at twenty squares.
     bool SijoitaKoneenLaivasto();

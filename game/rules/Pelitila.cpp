@@ -38,3 +38,20 @@ std::array<Laiva, 10> Pelitila::Laivat(Puoli puoli) {
         {Osa(sukellusveneet, 4, 1), sukellusveneSijoitettu[4]},
     }};
 }
+
+std::array<bool, 10> Pelitila::Sijoitetut(Puoli puoli) const {
+    const bool p = puoli == Puoli::Pelaaja;
+    const auto& risteilijat = p ? PelaajanRisteilijaSijoitettu : KoneenRisteilijaSijoitettu;
+    const auto& tykkiveneet = p ? PelaajanTykkiveneSijoitettu : KoneenTykkiveneSijoitettu;
+    const auto& sukellusveneet = p ? PelaajanSukellusveneSijoitettu : KoneenSukellusveneSijoitettu;
+    return {p ? PelaajanLentotukialusSijoitettu : KoneenLentotukialusSijoitettu,
+            risteilijat[1],
+            risteilijat[2],
+            tykkiveneet[1],
+            tykkiveneet[2],
+            tykkiveneet[3],
+            sukellusveneet[1],
+            sukellusveneet[2],
+            sukellusveneet[3],
+            sukellusveneet[4]};
+}

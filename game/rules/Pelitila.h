@@ -66,6 +66,11 @@ struct Pelitila {
 
     int PerakkaisetVoitot = 0;
 
+    // The check marks of the window's view options: the band of the
+    // instruction line and the buttons, and the blocked squares while placing.
+    bool NaytaPainikkeet = false;
+    bool NaytaMahdottomatLaivaruudut = false;
+
     // Settings; each run starts from these, whatever the store holds.
     std::string PelinAloitustapa;
     bool LaivojenKulmatSaavatKoskettaa = false;
@@ -73,6 +78,8 @@ struct Pelitila {
     bool NaytetaanLaivojenUppoaminen = false;
 
     ParhaatTulokset Parhaat;
+    // The name last entered on the list in this run; the name entry offers it.
+    std::string ViimeksiListallePaassytPelaaja;
 
     // Fields of the main window: the latest shots and the computer's hunt.
     int PelaajanViimeisinLaukaus = 0;
@@ -91,6 +98,8 @@ struct Pelitila {
     // The side's ten ships in fleet order: carrier, cruisers 1-2, gunboats
     // 1-3, submarines 1-4.
     std::array<Laiva, 10> Laivat(Puoli puoli);
+    // The placed flags of the side's ten ships in fleet order.
+    std::array<bool, 10> Sijoitetut(Puoli puoli) const;
     Ruudukko& Ruudut(Puoli puoli) {
         return puoli == Puoli::Pelaaja ? PelaajanRuudut : KoneenRuudut;
     }

@@ -1,60 +1,45 @@
 #include <algorithm>
-#include <array>
-#include <string>
 
 #include "Peli.h"
+#include "Tekstit.h"
 
 namespace {
 
-// One prompt per ship of the fleet, in placing order.
-constexpr std::array<const char*, 10> SIJOITUSOHJEET{
-    "Sijoita lentotukialuksesi (pituus 4 ruutua) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 1. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 2. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 1. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 2. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 3. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 1. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 2. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 3. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon.",
-    "Sijoita 4. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon.",
-};
-
-std::string Sijoitusohje(Pelitila& t) {
-    const auto laivat = t.Laivat(Puoli::Pelaaja);
-    const auto seuraava =
-        std::ranges::find_if(laivat, [](const Laiva& laiva) { return !laiva.sijoitettu; });
+std::string Sijoitusohje(const Pelitila& t) {
+    const auto sijoitetut = t.Sijoitetut(Puoli::Pelaaja);
+    const auto seuraava = std::ranges::find(sijoitetut, false);
     // A complete fleet keeps the last ship's prompt.
-    const auto i = std::min<std::ptrdiff_t>(seuraava - laivat.begin(), 9);
-    return SIJOITUSOHJEET[static_cast<std::size_t>(i)];
+    const auto i = std::min<std::ptrdiff_t>(seuraava - sijoitetut.begin(), 9);
+    return teksti::SIJOITUSOHJEET[static_cast<std::size_t>(i)];
 }
 
-std::string Ohje(Pelitila& t) {
-    if (!t.PeliKaynnissa && t.PelaajanOsumat == 20) {
-        if (t.PerakkaisetVoitot == 1)
-            return "Olet voittanut yhden pelin. Jatka pelaamista Uusi peli -painikkeella.";
-        return "Olet voittanut " + std::to_string(t.PerakkaisetVoitot) +
-               " peliä peräkkäin. Jatka pelaamista Uusi peli -painikkeella.";
-    }
-    if (!t.PeliKaynnissa && t.KoneenOsumat == 20)
-        return "Aloita uusi peli painamalla Uusi peli -painiketta.";
-    if (t.PeliKaynnissa && t.PelaajanVuoro && t.AmmuntaKaynnissa)
-        return "Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu.";
+std::string Ohje(const Pelitila& t) {
+    if (!t.PeliKaynnissa && t.PelaajanOsumat == 20) return teksti::Voitettu(t.PerakkaisetVoitot);
+    if (!t.PeliKaynnissa && t.KoneenOsumat == 20) return teksti::HAVITTY;
+    if (t.PeliKaynnissa && t.PelaajanVuoro && t.AmmuntaKaynnissa) return teksti::PELAAJAN_VUORO;
     if (t.PelaajanVuoro && !t.AmmuntaKaynnissa) return Sijoitusohje(t);
-    if (!t.KoneenSukellusveneSijoitettu[4] && t.PeliKaynnissa)
-        return "Odota hetki, sijoitetaan vastustajasi laivat ruudukkoon...";
-    return "Odota hetki, vastustajasi ampuu jotakin ruuduistasi...";
+    if (!t.KoneenSukellusveneSijoitettu[4] && t.PeliKaynnissa) return teksti::KONE_SIJOITTAA;
+    return teksti::KONE_AMPUU;
 }
 
 }  // namespace
 
-Ajastintila Peli::tmrAjastin_Timer() {
-    // The computer forgets the ship it has just sunk.
-    if (t.KohdeOsuma && t.KoneUpottiLaivan) {
-        t.KohdeOsuma.reset();
-        t.KohdeRuutu = 0;
-        t.KohdeVaihe = 100;
-    }
+Tilanne Peli::NykyinenTilanne() const {
     const bool koneAmpuu = !t.PelaajanVuoro && t.PeliKaynnissa;
-    return {Ohje(t), !koneAmpuu};
+    return {Ohje(t), !koneAmpuu, t.NaytaPainikkeet, t.NaytaMahdottomatLaivaruudut};
+}
+
+void Peli::Paivita() { n.NaytaTilanne(NykyinenTilanne()); }
+
+void Peli::Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) {
+    Paivita();
+    n.Ilmoita(otsikko, teksti, kuvake);
+    Paivita();
+}
+
+bool Peli::Kysy(const std::string& otsikko, const std::string& teksti) {
+    Paivita();
+    const bool kylla = n.Kysy(otsikko, teksti);
+    Paivita();
+    return kylla;
 }

@@ -2,6 +2,7 @@
 
 #include "Peli.h"
 #include "Ruudut.h"
+#include "Tekstit.h"
 
 void Peli::PoistaLaivat() {
     for (Puoli puoli : {Puoli::Pelaaja, Puoli::Kone}) {
@@ -66,12 +67,11 @@ void Peli::TeePelinAlkuvalmistelut() {
 }
 
 void Peli::mUusiPeli_Click() {
-    // The timer disables the command while the computer shoots, but a key
-    // that arrives as the turn begins comes before the timer's next tick.
+    // The command is off while the computer shoots, but a key that was
+    // already on its way when the turn began still arrives.
     if (!t.PelaajanVuoro && t.PeliKaynnissa) return;
     if (t.PerakkaisetVoitot > 0 && t.PeliKaynnissa) {
-        if (!n.Kysy("Uusi peli", "Haluatko varmasti keskeyttää nykyisen pelin ja\naloittaa uuden?"))
-            return;
+        if (!Kysy(teksti::UUSI_PELI_OTSIKKO, teksti::UUSI_PELI_KESKEN)) return;
         PaataVoittoputki();
     }
     UusiPeli();

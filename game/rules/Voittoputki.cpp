@@ -1,11 +1,19 @@
 #include "ParhaidenLista.h"
 #include "Peli.h"
+#include "frmKysyNimiMalli.h"
 
 void Peli::PaataVoittoputki() {
     if (AnsaitseePaikan(t.PerakkaisetVoitot, t.Parhaat.ParasTulos[9])) {
-        n.AsetaOsoitin(Osoitin::Oletus);
-        n.NaytaKysyNimi();
+        KysyNimi();
     } else {
         t.PerakkaisetVoitot = 0;
     }
+}
+
+void Peli::KysyNimi() {
+    n.AsetaOsoitin(Osoitin::Oletus);
+    Paivita();
+    frmKysyNimiMalli malli(t, n);
+    n.NaytaKysyNimi(malli);
+    Paivita();
 }

@@ -198,10 +198,7 @@ class Varastoviat_test : public QObject {
   private slots:
     void initTestCase() { ValmisteleSovellus(*qobject_cast<QApplication*>(qApp)); }
 
-    void init() {
-        pesa = std::make_unique<Testipesa>();
-        frmKysyNimi::ViimeksiListallePaassytPelaaja.clear();
-    }
+    void init() { pesa = std::make_unique<Testipesa>(); }
 
     void cleanup() {
         ikkuna.reset();

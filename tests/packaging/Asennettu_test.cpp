@@ -38,7 +38,7 @@ TEST(Asennettu, OhjeLoytaaAsennetunReadmen) {
     const QString ohjelmat = Asennus().filePath("bin");
     ASSERT_TRUE(QFile::exists(ohjelmat + "/morvak"));
 
-    const QString loydetty = EtsiReadme(ohjelmat);
+    const QString loydetty = QString::fromStdString(EtsiReadme(ohjelmat.toStdString()));
     EXPECT_EQ(loydetty.toStdString(),
               QDir::cleanPath(Asennus().filePath("share/morvak/readme.txt")).toStdString());
     const QByteArray asennettu = Sisalto(loydetty);

@@ -1,12 +1,13 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "KirjaavaAvaaja.h"
-#include "Linkit.h"
 #include "Modaalinen.h"
 #include "Testipesa.h"
 #include "frmAsetukset.h"
@@ -39,13 +40,14 @@ class Valikkokomennot_test : public QObject {
         Komento(ikkuna, "mPalautettaOhjelmasta")->trigger();
         Komento(ikkuna, "mVirheilmoitukset")->trigger();
 
+        const QUrl readme = QUrl::fromLocalFile(
+            QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("readme.txt"));
+        const QUrl kotisivu("https://www.morvak.fi/morvak/?morvak12");
+        const QUrl palaute("mailto:palaute@morvak.fi");
         const std::vector<std::pair<QUrl, Nayttokomento>> odotetut = {
-            {ReadmeOhje(), Nayttokomento::Normaali},
-            {ReadmeOhje(), Nayttokomento::Normaali},
-            {Kotisivu(), Nayttokomento::Piilotettu},
-            {Kotisivu(), Nayttokomento::Piilotettu},
-            {Palautelinkki(), Nayttokomento::Piilotettu},
-            {Palautelinkki(), Nayttokomento::Piilotettu},
+            {readme, Nayttokomento::Normaali},     {readme, Nayttokomento::Normaali},
+            {kotisivu, Nayttokomento::Piilotettu}, {kotisivu, Nayttokomento::Piilotettu},
+            {palaute, Nayttokomento::Piilotettu},  {palaute, Nayttokomento::Piilotettu},
         };
         QCOMPARE(avaaja.avaukset.size(), odotetut.size());
         for (std::size_t i = 0; i < odotetut.size(); ++i) {
@@ -82,8 +84,8 @@ class Valikkokomennot_test : public QObject {
         QVERIFY(avattiin);
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(avaaja.avaukset.size(), std::size_t{2});
-        QCOMPARE(avaaja.avaukset[0].kohde, Kotisivu());
-        QCOMPARE(avaaja.avaukset[1].kohde, Palautelinkki());
+        QCOMPARE(avaaja.avaukset[0].kohde, QUrl("https://www.morvak.fi/morvak/?morvak12"));
+        QCOMPARE(avaaja.avaukset[1].kohde, QUrl("mailto:palaute@morvak.fi"));
         QVERIFY2(tietojaOhjelmasta, "the About box, over the main window");
         for (const auto& avaus : avaaja.avaukset) {
             QCOMPARE(avaus.omistaja, tietoja);
@@ -154,7 +156,8 @@ class Valikkokomennot_test : public QObject {
             },
             &avattiin);
 
-        static_cast<Nakyma&>(ikkuna).NaytaKysyNimi();
+        frmKysyNimiMalli malli(ikkuna.Tila(), ikkuna);
+        static_cast<Nakyma&>(ikkuna).NaytaKysyNimi(malli);
 
         QVERIFY(avattiin);
         QCOMPARE(ikkuna.Tila().PerakkaisetVoitot, 0);

@@ -48,8 +48,6 @@ class Voittoputki_test : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() { frmKysyNimi::ViimeksiListallePaassytPelaaja.clear(); }
-
     void abandoningAGameWithEscGivesTheStreakUp() {
         Testipesa pesa;
         frmMorvak ikkuna(Siemen(5));
@@ -123,7 +121,8 @@ class Voittoputki_test : public QObject {
         }
 
         frmMorvak uusi(Siemen(6));
-        frmParhaatTulokset lista(uusi.Tila(), &uusi);
+        frmParhaatTuloksetMalli malli(uusi.Tila(), uusi);
+        frmParhaatTulokset lista(malli, &uusi);
         QCOMPARE(lista.findChild<QLabel*>("lblSija0")->text(), QString("1."));
         QCOMPARE(lista.findChild<QLabel*>("lblNimi0")->text(), QString("Mestari"));
         QCOMPARE(lista.findChild<QLabel*>("lblTulos0")->text(), QString("2"));

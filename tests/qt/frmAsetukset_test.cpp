@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "Dialogi.h"
 #include "Modaalinen.h"
 #include "Testipesa.h"
 #include "mdlMorvak2.h"
@@ -63,7 +64,8 @@ class frmAsetukset_test : public QObject {
     }
 
     void firstOpeningOfARun() {
-        frmAsetukset ikkuna(tila, nullptr);
+        Dialogi<frmAsetukset, frmAsetuksetMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
         QCOMPARE(ikkuna.windowTitle(), QString("Asetukset"));
         QCOMPARE(ikkuna.size(), QSize(345, 266));
         QVERIFY(Aloitus(&ikkuna, 0)->isChecked());
@@ -81,7 +83,8 @@ class frmAsetukset_test : public QObject {
     }
 
     void layoutFollowsTheTable() {
-        frmAsetukset ikkuna(tila, nullptr);
+        Dialogi<frmAsetukset, frmAsetuksetMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
         QCOMPARE(Saadin<QGroupBox>(&ikkuna, "fraAloitustapa")->geometry(), QRect(8, 8, 233, 89));
         QCOMPARE(Saadin<QGroupBox>(&ikkuna, "fraLaivojenSijainti")->geometry(),
                  QRect(8, 104, 233, 73));
@@ -95,7 +98,8 @@ class frmAsetukset_test : public QObject {
     }
 
     void tabOrderRunsFromTheButtonsThroughTheFrames() {
-        frmAsetukset ikkuna(tila, nullptr);
+        Dialogi<frmAsetukset, frmAsetuksetMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
         const QList<QWidget*> odotettu = {
             Painike(&ikkuna, 0),  Painike(&ikkuna, 1),    Aloitus(&ikkuna, 0),
             Aloitus(&ikkuna, 1),  Aloitus(&ikkuna, 2),    Sijainti(&ikkuna, 0),
@@ -111,7 +115,8 @@ class frmAsetukset_test : public QObject {
 
     void okStoresTheChoicesAndTheNextOpeningShowsThem() {
         Testipesa pesa;
-        frmAsetukset ikkuna(tila, nullptr);
+        Dialogi<frmAsetukset, frmAsetuksetMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
 
         const int tulos = AjaModaalisena(ikkuna, [&] {
             MuutaKaikki(&ikkuna);
@@ -128,7 +133,8 @@ class frmAsetukset_test : public QObject {
         QCOMPARE(Lue("LaivaSaaSijaitaReunassa"), std::string("False"));
         QCOMPARE(Lue("NaytetaanLaivojenUppoaminen"), std::string("True"));
 
-        frmAsetukset seuraava(tila, nullptr);
+        Dialogi<frmAsetukset, frmAsetuksetMalli> seuraava_(tila);
+        auto& seuraava = seuraava_.ikkuna;
         QVERIFY(Aloitus(&seuraava, 2)->isChecked());
         QVERIFY(!Aloitus(&seuraava, 0)->isChecked());
         QVERIFY(!Sijainti(&seuraava, 0)->isChecked());
@@ -140,7 +146,8 @@ class frmAsetukset_test : public QObject {
         Testipesa pesa;
         tila.PerakkaisetVoitot = 1;
         tila.LaivaSaaSijaitaReunassa = false;
-        frmAsetukset ikkuna(tila, nullptr);
+        Dialogi<frmAsetukset, frmAsetuksetMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
         QVERIFY(!Saadin<QGroupBox>(&ikkuna, "fraLaivojenSijainti")->isEnabled());
         QVERIFY(!Sijainti(&ikkuna, 0)->isEnabled());
         QVERIFY(!Sijainti(&ikkuna, 1)->isEnabled());
@@ -161,7 +168,8 @@ class frmAsetukset_test : public QObject {
 
     void aGameInProgressLocksThemToo() {
         tila.PeliKaynnissa = true;
-        frmAsetukset ikkuna(tila, nullptr);
+        Dialogi<frmAsetukset, frmAsetuksetMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
         QVERIFY(!Sijainti(&ikkuna, 0)->isEnabled());
     }
 
@@ -173,7 +181,8 @@ class frmAsetukset_test : public QObject {
             [](frmAsetukset& i) { i.close(); },
         };
         for (const auto& sulje : sulkijat) {
-            frmAsetukset ikkuna(tila, nullptr);
+            Dialogi<frmAsetukset, frmAsetuksetMalli> ikkuna_(tila);
+            auto& ikkuna = ikkuna_.ikkuna;
             const int tulos = AjaModaalisena(ikkuna, [&] {
                 MuutaKaikki(&ikkuna);
                 sulje(ikkuna);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "Dialogi.h"
 #include "Modaalinen.h"
 #include "Testipesa.h"
 #include "mdlMorvak2.h"
@@ -42,14 +43,12 @@ class frmKysyNimi_test : public QObject {
     }
 
   private slots:
-    void init() {
-        tila = Pelitila();
-        frmKysyNimi::ViimeksiListallePaassytPelaaja.clear();
-    }
+    void init() { tila = Pelitila(); }
 
     void firstShowingOffersNimetonWhollySelected() {
         tila.PerakkaisetVoitot = 1;
-        frmKysyNimi ikkuna(tila, nullptr);
+        Dialogi<frmKysyNimi, frmKysyNimiMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
         QCOMPARE(ikkuna.windowTitle(), QString("Onneksi olkoon!"));
         QCOMPARE(Teksti(&ikkuna)->text(),
                  QString("Voitit 1 pelin peräkkäin ja pääset tuloksellasi parhaiden tulosten "
@@ -68,7 +67,8 @@ class frmKysyNimi_test : public QObject {
 
     void pluralTextForLongerStreaks() {
         tila.PerakkaisetVoitot = 12;
-        frmKysyNimi ikkuna(tila, nullptr);
+        Dialogi<frmKysyNimi, frmKysyNimiMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
         QCOMPARE(Teksti(&ikkuna)->text(),
                  QString("Voitit 12 peliä peräkkäin ja pääset tuloksellasi parhaiden tulosten "
                          "listalle.\n\n\nKirjoita nimesi:"));
@@ -78,7 +78,8 @@ class frmKysyNimi_test : public QObject {
         Testipesa pesa;
         ListaVarastossa();
         tila.PerakkaisetVoitot = 3;
-        frmKysyNimi ikkuna(tila, nullptr);
+        Dialogi<frmKysyNimi, frmKysyNimiMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
 
         const int tulos = AjaModaalisena(ikkuna, [&] {
             QCOMPARE(QApplication::focusWidget(), Nimi(&ikkuna));
@@ -96,14 +97,16 @@ class frmKysyNimi_test : public QObject {
         QCOMPARE(Lue("ParasPelaaja9"), std::string("I"));
 
         tila.PerakkaisetVoitot = 1;
-        frmKysyNimi toinen(tila, nullptr);
+        Dialogi<frmKysyNimi, frmKysyNimiMalli> toinen_(tila);
+        auto& toinen = toinen_.ikkuna;
         QCOMPARE(Nimi(&toinen)->text(), QString(" Öljy-Äijä "));
         QCOMPARE(Nimi(&toinen)->selectedText(), QString(" Öljy-Äijä "));
     }
 
     void emptyNameDisablesOkAndEnter() {
         tila.PerakkaisetVoitot = 2;
-        frmKysyNimi ikkuna(tila, nullptr);
+        Dialogi<frmKysyNimi, frmKysyNimiMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
         bool auki = false;
         bool okKaytossa = true;
 
@@ -123,7 +126,8 @@ class frmKysyNimi_test : public QObject {
 
     void sixteenCharactersAtMost() {
         tila.PerakkaisetVoitot = 2;
-        frmKysyNimi ikkuna(tila, nullptr);
+        Dialogi<frmKysyNimi, frmKysyNimiMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
         AjaModaalisena(ikkuna, [&] {
             Kirjoita(&ikkuna, "ÄäkkösiäÄäkkösiäX");
             Painike(&ikkuna, 1)->click();
@@ -135,7 +139,8 @@ class frmKysyNimi_test : public QObject {
         Testipesa pesa;
         Lista();
         tila.PerakkaisetVoitot = 3;
-        frmKysyNimi ikkuna(tila, nullptr);
+        Dialogi<frmKysyNimi, frmKysyNimiMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
 
         const int tulos = AjaModaalisena(ikkuna, [&] {
             Kirjoita(&ikkuna, "Luovuttaja");
@@ -146,14 +151,15 @@ class frmKysyNimi_test : public QObject {
         QCOMPARE(tila.PerakkaisetVoitot, 0);
         QCOMPARE(tila.Parhaat.ParasPelaaja[3], std::string("D"));
         QCOMPARE(Lue("ParasPelaaja0"), std::string(EI_LOYTYNYT));
-        QVERIFY(frmKysyNimi::ViimeksiListallePaassytPelaaja.isEmpty());
+        QVERIFY(tila.ViimeksiListallePaassytPelaaja.empty());
     }
 
     void closeBoxChangesNothing() {
         Testipesa pesa;
         Lista();
         tila.PerakkaisetVoitot = 3;
-        frmKysyNimi ikkuna(tila, nullptr);
+        Dialogi<frmKysyNimi, frmKysyNimiMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
 
         const int tulos = AjaModaalisena(ikkuna, [&] {
             Kirjoita(&ikkuna, "Sulkija");
@@ -173,7 +179,8 @@ class frmKysyNimi_test : public QObject {
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((tiedosto / "config").string()));
         Lista();
         tila.PerakkaisetVoitot = 4;
-        frmKysyNimi ikkuna(tila, nullptr);
+        Dialogi<frmKysyNimi, frmKysyNimiMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
 
         AjaModaalisena(ikkuna, [&] {
             Kirjoita(&ikkuna, "Pysyvä");

@@ -171,7 +171,7 @@ class frmMorvak_test : public QObject {
         QLabel* ohje = Ohje(ikkuna);
         QStringList nahdyt;
         const auto tarkista = [&] {
-            ikkuna.tmrAjastin_Timer();
+            ikkuna.Paivita();
             nahdyt << ohje->text();
             QVERIFY2(QFontMetrics(ohje->font()).horizontalAdvance(ohje->text()) <= ohje->width(),
                      qPrintable(ohje->text()));

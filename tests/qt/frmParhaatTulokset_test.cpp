@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include "Dialogi.h"
 #include "Modaalinen.h"
 #include "Testipesa.h"
 #include "mdlMorvak2.h"
@@ -33,7 +34,8 @@ class frmParhaatTulokset_test : public QObject {
     void emptyStoreShowsTenDefaultPlaces() {
         Testipesa pesa;
         LataaParhaatTulokset(tila.Parhaat);
-        frmParhaatTulokset ikkuna(tila, nullptr);
+        Dialogi<frmParhaatTulokset, frmParhaatTuloksetMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
 
         QCOMPARE(ikkuna.windowTitle(), QString("Parhaat tulokset"));
         QCOMPARE(ikkuna.findChild<QGroupBox*>("frParhaat")->title(),
@@ -65,7 +67,8 @@ class frmParhaatTulokset_test : public QObject {
                                         nimet[i].toStdString()));
         }
         LataaParhaatTulokset(tila.Parhaat);
-        frmParhaatTulokset ikkuna(tila, nullptr);
+        Dialogi<frmParhaatTulokset, frmParhaatTuloksetMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
 
         QStringList naytetyt;
         QStringList luetut;
@@ -85,7 +88,8 @@ class frmParhaatTulokset_test : public QObject {
     }
 
     void fixedCentredDialogWithOnlyTheCloseBox() {
-        frmParhaatTulokset ikkuna(tila, nullptr);
+        Dialogi<frmParhaatTulokset, frmParhaatTuloksetMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
         QCOMPARE(ikkuna.minimumSize(), QSize(361, 225));
         QCOMPARE(ikkuna.maximumSize(), QSize(361, 225));
         const Qt::WindowFlags liput = ikkuna.windowFlags();
@@ -109,13 +113,15 @@ class frmParhaatTulokset_test : public QObject {
             tila.Parhaat.ParasPelaaja[static_cast<std::size_t>(i)] = "Relvano";
         }
         tila.Parhaat.ParasPelaaja[4] = "relvano";
-        frmParhaatTulokset eriKirjain(tila, nullptr);
+        Dialogi<frmParhaatTulokset, frmParhaatTuloksetMalli> eriKirjain_(tila);
+        auto& eriKirjain = eriKirjain_.ikkuna;
         QCOMPARE(Nimio(&eriKirjain, "lblNimi4")->text(), QString("relvano"));
         QVERIFY(Painike(&eriKirjain, 1)->isEnabled());
 
         tila.Parhaat.ParasPelaaja[4] = "Relvano";
         tila.Parhaat.ParasTulos[2] = 12;
-        frmParhaatTulokset tulos(tila, nullptr);
+        Dialogi<frmParhaatTulokset, frmParhaatTuloksetMalli> tulos_(tila);
+        auto& tulos = tulos_.ikkuna;
         QCOMPARE(Nimio(&tulos, "lblTulos2")->text(), QString("12"));
         QVERIFY(Painike(&tulos, 1)->isEnabled());
     }
@@ -125,7 +131,8 @@ class frmParhaatTulokset_test : public QObject {
         tila.Parhaat.ParasPelaaja.fill("Relvano");
         tila.Parhaat.ParasPelaaja[0] = "Voittaja";
         tila.Parhaat.ParasTulos[0] = 4;
-        frmParhaatTulokset ikkuna(tila, nullptr);
+        Dialogi<frmParhaatTulokset, frmParhaatTuloksetMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
 
         bool kysyttiin = false;
         const int tulos = AjaModaalisena(ikkuna, [&] {
@@ -160,7 +167,8 @@ class frmParhaatTulokset_test : public QObject {
         tila.Parhaat.ParasPelaaja[0] = "Voittaja";
         tila.Parhaat.ParasTulos[0] = 4;
         tila.Parhaat.ParasTulosTeksti[0] = "4";
-        frmParhaatTulokset ikkuna(tila, nullptr);
+        Dialogi<frmParhaatTulokset, frmParhaatTuloksetMalli> ikkuna_(tila);
+        auto& ikkuna = ikkuna_.ikkuna;
 
         bool kysyttiin = false;
         bool auki = false;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "Dialogi.h"
 #include "KirjaavaAvaaja.h"
 #include "Modaalinen.h"
 #include "Sormikursori.h"
@@ -19,7 +20,8 @@ class frmTietoja_test : public QObject {
 
   private slots:
     void showsNameIconAuthorAndLinks() {
-        frmTietoja ikkuna(nullptr);
+        Dialogi<frmTietoja, frmTietojaMalli> ikkuna_;
+        auto& ikkuna = ikkuna_.ikkuna;
         QCOMPARE(ikkuna.windowTitle(), QString("Tietoja ohjelmasta"));
         QCOMPARE(ikkuna.size(), QSize(347, 195));
 
@@ -48,7 +50,8 @@ class frmTietoja_test : public QObject {
     }
 
     void linksShowThePointingHand() {
-        frmTietoja ikkuna(nullptr);
+        Dialogi<frmTietoja, frmTietojaMalli> ikkuna_;
+        auto& ikkuna = ikkuna_.ikkuna;
         const QCursor sormi = Sormikursori();
         for (const char* nimi : {"lblWWW", "lblEmail"}) {
             const QCursor osoitin = Nimio(&ikkuna, nimi)->cursor();
@@ -62,7 +65,8 @@ class frmTietoja_test : public QObject {
 
     void enterAndEscBothClose() {
         for (const Qt::Key nappain : {Qt::Key_Return, Qt::Key_Escape}) {
-            frmTietoja ikkuna(nullptr);
+            Dialogi<frmTietoja, frmTietojaMalli> ikkuna_;
+            auto& ikkuna = ikkuna_.ikkuna;
             const int tulos = AjaModaalisena(ikkuna, [&] {
                 QCOMPARE(QApplication::focusWidget(), OK(&ikkuna));
                 QTest::keyClick(Nappaimisto(&ikkuna), nappain);
@@ -73,7 +77,8 @@ class frmTietoja_test : public QObject {
 
     void eachClickOnALinkOpensItAgain() {
         KirjaavaAvaaja avaaja;
-        frmTietoja ikkuna(nullptr);
+        Dialogi<frmTietoja, frmTietojaMalli> ikkuna_;
+        auto& ikkuna = ikkuna_.ikkuna;
         AjaModaalisena(ikkuna, [&] {
             QTest::mouseClick(Nimio(&ikkuna, "lblWWW"), Qt::LeftButton);
             QTest::mouseClick(Nimio(&ikkuna, "lblWWW"), Qt::LeftButton);

@@ -30,7 +30,7 @@ TEST_F(Lopetus, KyllaListallePaasevallaPutkellaKysyyNimen) {
     n.vastaukset = {true};
     Osoitin osoitinNimelle = Osoitin::Tiimalasi;
     n.osoitin = Osoitin::Tiimalasi;
-    n.kysyNimi = [&] { osoitinNimelle = n.osoitin; };
+    n.kysyNimi = [&](frmKysyNimiMalli&) { osoitinNimelle = n.osoitin; };
     EXPECT_TRUE(p.VahvistaLopetus());
     EXPECT_EQ(n.kysyNimiKertoja, 1);
     EXPECT_EQ(osoitinNimelle, Osoitin::Oletus);

@@ -5,9 +5,9 @@
 
 namespace {
 
-class Ajastin : public ::testing::Test {
+class NakyvaTilanne : public ::testing::Test {
   protected:
-    Ajastin() {
+    NakyvaTilanne() {
         t.LaivojenKulmatSaavatKoskettaa = true;
         p.UusiPeli();
     }
@@ -33,7 +33,7 @@ class Ajastin : public ::testing::Test {
     Peli p{t, n, arpa};
 };
 
-TEST_F(Ajastin, SijoitusKysyyEnsimmaistaSijoittamatontaLaivaa) {
+TEST_F(NakyvaTilanne, SijoitusKysyyEnsimmaistaSijoittamatontaLaivaa) {
     const char* ohjeet[] = {
         "Sijoita lentotukialuksesi (pituus 4 ruutua) vasemmanpuoleiseen ruudukkoon.",
         "Sijoita 1. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon.",
@@ -48,92 +48,64 @@ TEST_F(Ajastin, SijoitusKysyyEnsimmaistaSijoittamatontaLaivaa) {
     };
     auto laivat = t.Laivat(Puoli::Pelaaja);
     for (std::size_t i = 0; i < laivat.size(); ++i) {
-        const Ajastintila tila = p.tmrAjastin_Timer();
+        const Tilanne tila = p.NykyinenTilanne();
         EXPECT_EQ(tila.ohje, ohjeet[i]) << i;
         EXPECT_TRUE(tila.UusiPeliKaytossa);
         laivat[i].sijoitettu = true;
     }
     // With the whole fleet flagged but firing not yet open, the last prompt stays.
-    EXPECT_EQ(p.tmrAjastin_Timer().ohje, ohjeet[9]);
+    EXPECT_EQ(p.NykyinenTilanne().ohje, ohjeet[9]);
 }
 
-TEST_F(Ajastin, KysytaanEnsimmaistaAukkoaEiSeuraavaa) {
+TEST_F(NakyvaTilanne, KysytaanEnsimmaistaAukkoaEiSeuraavaa) {
     t.PelaajanRisteilijaSijoitettu[1] = true;
-    EXPECT_EQ(p.tmrAjastin_Timer().ohje,
+    EXPECT_EQ(p.NykyinenTilanne().ohje,
               "Sijoita lentotukialuksesi (pituus 4 ruutua) vasemmanpuoleiseen ruudukkoon.");
 }
 
-TEST_F(Ajastin, PelaajanVuoroAmmuttaessa) {
+TEST_F(NakyvaTilanne, PelaajanVuoroAmmuttaessa) {
     Ammunta(true);
-    const Ajastintila tila = p.tmrAjastin_Timer();
+    const Tilanne tila = p.NykyinenTilanne();
     EXPECT_EQ(tila.ohje, "Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu.");
     EXPECT_TRUE(tila.UusiPeliKaytossa);
 }
 
-TEST_F(Ajastin, KoneenAmpuessaUusiPeliEiKaytossa) {
+TEST_F(NakyvaTilanne, KoneenAmpuessaUusiPeliEiKaytossa) {
     Ammunta(false);
-    const Ajastintila tila = p.tmrAjastin_Timer();
+    const Tilanne tila = p.NykyinenTilanne();
     EXPECT_EQ(tila.ohje, "Odota hetki, vastustajasi ampuu jotakin ruuduistasi...");
     EXPECT_FALSE(tila.UusiPeliKaytossa);
 }
 
-TEST_F(Ajastin, KoneenSijoittaessaKeskenPelin) {
+TEST_F(NakyvaTilanne, KoneenSijoittaessaKeskenPelin) {
     t.PeliKaynnissa = true;
     t.PelaajanVuoro = false;
     t.KoneenSukellusveneSijoitettu[4] = false;
-    const Ajastintila tila = p.tmrAjastin_Timer();
+    const Tilanne tila = p.NykyinenTilanne();
     EXPECT_EQ(tila.ohje, "Odota hetki, sijoitetaan vastustajasi laivat ruudukkoon...");
     EXPECT_FALSE(tila.UusiPeliKaytossa);
 }
 
-TEST_F(Ajastin, YksiVoitto) {
+TEST_F(NakyvaTilanne, YksiVoitto) {
     Paattynyt(true);
     t.PerakkaisetVoitot = 1;
-    const Ajastintila tila = p.tmrAjastin_Timer();
+    const Tilanne tila = p.NykyinenTilanne();
     EXPECT_EQ(tila.ohje, "Olet voittanut yhden pelin. Jatka pelaamista Uusi peli -painikkeella.");
     EXPECT_TRUE(tila.UusiPeliKaytossa);
 }
 
-TEST_F(Ajastin, UseitaVoittojaPerakkain) {
+TEST_F(NakyvaTilanne, UseitaVoittojaPerakkain) {
     Paattynyt(true);
     t.PerakkaisetVoitot = 12;
-    EXPECT_EQ(p.tmrAjastin_Timer().ohje,
+    EXPECT_EQ(p.NykyinenTilanne().ohje,
               "Olet voittanut 12 peliä peräkkäin. Jatka pelaamista Uusi peli -painikkeella.");
 }
 
-TEST_F(Ajastin, Tappio) {
+TEST_F(NakyvaTilanne, Tappio) {
     Paattynyt(false);
-    const Ajastintila tila = p.tmrAjastin_Timer();
+    const Tilanne tila = p.NykyinenTilanne();
     EXPECT_EQ(tila.ohje, "Aloita uusi peli painamalla Uusi peli -painiketta.");
     EXPECT_TRUE(tila.UusiPeliKaytossa);
-}
-
-TEST_F(Ajastin, UponneenLaivanMetsastysUnohdetaan) {
-    t.KohdeOsuma = 44;
-    t.KohdeRuutu = 45;
-    t.KohdeVaihe = 3;
-    t.KoneUpottiLaivan = true;
-    p.tmrAjastin_Timer();
-    EXPECT_FALSE(t.KohdeOsuma.has_value());
-    EXPECT_EQ(t.KohdeRuutu, 0);
-    EXPECT_EQ(t.KohdeVaihe, 100);
-}
-
-TEST_F(Ajastin, KeskenerainenMetsastysJatkuu) {
-    t.KohdeOsuma = 44;
-    t.KohdeRuutu = 45;
-    t.KohdeVaihe = 3;
-    t.KoneUpottiLaivan = false;
-    p.tmrAjastin_Timer();
-    EXPECT_EQ(t.KohdeOsuma, 44);
-    EXPECT_EQ(t.KohdeRuutu, 45);
-    EXPECT_EQ(t.KohdeVaihe, 3);
-    // A sinking flag left from an earlier hunt touches no hunt of its own.
-    t.KohdeOsuma.reset();
-    t.KoneUpottiLaivan = true;
-    p.tmrAjastin_Timer();
-    EXPECT_EQ(t.KohdeRuutu, 45);
-    EXPECT_EQ(t.KohdeVaihe, 3);
 }
 
 }  // namespace

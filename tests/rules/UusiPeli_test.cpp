@@ -185,7 +185,7 @@ TEST_F(UusiPeli, KeskeytysListallePaasevallaPutkellaKysyyNimenEnsin) {
     n.vastaukset = {true};
     bool vanhaPeliVielaKaynnissa = false;
     Osoitin osoitinNimelle = Osoitin::Tiimalasi;
-    n.kysyNimi = [&] {
+    n.kysyNimi = [&](frmKysyNimiMalli&) {
         vanhaPeliVielaKaynnissa = t.PeliKaynnissa;
         osoitinNimelle = n.osoitin;
         t.PerakkaisetVoitot = 0;

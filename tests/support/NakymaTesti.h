@@ -9,7 +9,7 @@
 #include "Nakyma.h"
 
 // A display that remembers what the rules asked of it, so rules tests can
-// check pictures, pointers and message boxes without a window.
+// check pictures, pointers, message boxes and dialogs without a window.
 class NakymaTesti : public Nakyma {
   public:
     struct Ruutu {
@@ -22,24 +22,41 @@ class NakymaTesti : public Nakyma {
         std::string otsikko;
         std::string teksti;
         Kuvake kuvake;
+        Tilanne tilanne;  // what the window showed while the box was up
+    };
+    struct Avaus {
+        Kuorikohde kohde;
+        Nayttokomento naytto;
+        Osoitin osoitin;  // the pointer while the target was handed over
     };
 
     std::array<Ruutu, 101> pelaaja{};
     std::array<Ruutu, 101> kone{};
     Osoitin osoitin = Osoitin::Oletus;
     bool ikkunaKaytossa = true;
-    bool epakelvotNakyvissa = true;
     std::vector<Viesti> viestit;  // boxes shown with Ilmoita, in order
     std::vector<Viesti> kysymykset;
-    std::deque<bool> vastaukset;  // answers to Kysy; No when empty
+    std::deque<bool> vastaukset;     // answers to Kysy; No when empty
+    std::vector<Tilanne> tilanteet;  // every state the window was asked to show
+    std::vector<int> korkeudet;      // every height the window was given
+    std::vector<Avaus> avaukset;
+    std::string ohjelmanKansio = "/opt/morvak/bin";
     int kysyNimiKertoja = 0;
-    std::function<void()> kysyNimi;  // what the name dialog does, if anything
+    std::function<void(frmKysyNimiMalli&)> kysyNimi;  // what the player does in it
+    std::function<void(frmAsetuksetMalli&)> asetukset;
+    std::function<void(frmParhaatTuloksetMalli&)> parhaatTulokset;
+    std::function<void(frmTietojaMalli&)> tietoja;
     int taukoja = 0;
     bool taukoJatkuu = true;
     std::function<void()> tauonAikana;  // events that run during the pause
     int tapahtumakasittelyt = 0;
+    int lopetuksia = 0;
+    int muutoksia = 0;  // events after which the state was to be shown
+    bool painikkeetKaytossa = true;
 
     Ruutu& ruutu(Puoli p, int n) { return p == Puoli::Pelaaja ? pelaaja[n] : kone[n]; }
+    // What the window shows now besides the grids.
+    Tilanne Naytetty() const { return Nykyinen(); }
 
     void NaytaKuva(Puoli p, int n, Kuva k) override {
         ruutu(p, n).kuva = k;
@@ -49,25 +66,45 @@ class NakymaTesti : public Nakyma {
     void AsetaRuutuKaytossa(Puoli p, int n, bool k) override { ruutu(p, n).kaytossa = k; }
     void AsetaOsoitin(Osoitin o) override { osoitin = o; }
     void AsetaIkkunaKaytossa(bool k) override { ikkunaKaytossa = k; }
-    bool EpakelvotRuudutNakyvissa() const override { return epakelvotNakyvissa; }
+    void NaytaTilanne(const Tilanne& t) override { tilanteet.push_back(t); }
+    void TilanneMuuttui() override { ++muutoksia; }
+    void AsetaPainikkeetKaytossa(bool k) override { painikkeetKaytossa = k; }
+    void AsetaKorkeus(int twipit) override { korkeudet.push_back(twipit); }
     void Ilmoita(const std::string& o, const std::string& t, Kuvake k) override {
-        viestit.push_back({o, t, k});
+        viestit.push_back({o, t, k, Nykyinen()});
     }
     bool Kysy(const std::string& o, const std::string& t) override {
-        kysymykset.push_back({o, t, Kuvake::Kysymys});
+        kysymykset.push_back({o, t, Kuvake::Kysymys, Nykyinen()});
         if (vastaukset.empty()) return false;
         const bool v = vastaukset.front();
         vastaukset.pop_front();
         return v;
     }
-    void NaytaKysyNimi() override {
-        ++kysyNimiKertoja;
-        if (kysyNimi) kysyNimi();
-    }
     void KasitteleTapahtumat() override { ++tapahtumakasittelyt; }
+    void AvaaKuorella(const Kuorikohde& k, Nayttokomento n) override {
+        avaukset.push_back({k, n, osoitin});
+    }
+    std::string OhjelmanKansio() const override { return ohjelmanKansio; }
+    void NaytaAsetukset(frmAsetuksetMalli& m) override {
+        if (asetukset) asetukset(m);
+    }
+    void NaytaParhaatTulokset(frmParhaatTuloksetMalli& m) override {
+        if (parhaatTulokset) parhaatTulokset(m);
+    }
+    void NaytaKysyNimi(frmKysyNimiMalli& m) override {
+        ++kysyNimiKertoja;
+        if (kysyNimi) kysyNimi(m);
+    }
+    void NaytaTietoja(frmTietojaMalli& m) override {
+        if (tietoja) tietoja(m);
+    }
     bool Tauko() override {
         ++taukoja;
         if (tauonAikana) tauonAikana();
         return taukoJatkuu;
     }
+    void Lopeta() override { ++lopetuksia; }
+
+  private:
+    Tilanne Nykyinen() const { return tilanteet.empty() ? Tilanne{} : tilanteet.back(); }
 };

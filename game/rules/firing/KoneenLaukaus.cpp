@@ -4,8 +4,12 @@
 
 void Peli::AmmuTietokoneenPuolesta() {
     n.AsetaOsoitin(Osoitin::Tiimalasi);
+    // The commands go out of reach before the first event of the pause can
+    // use them.
+    Paivita();
     // The program is ending: the interrupted shot must leave no trace.
     if (!n.Tauko()) return;
+    Paivita();
     n.AsetaOsoitin(Osoitin::Oletus);
 
     const int maali = ValitseMaali(t, arpa);
@@ -18,7 +22,8 @@ void Peli::AmmuTietokoneenPuolesta() {
             t.KoneenViimeisinOsui = Osui::kylla;
             ++t.KoneenOsumat;
             MihinLaivaanTietokoneOsui(maali);
-            // Hits made during a hunt belong to it; the timer ends it on a sinking.
+            // Hits made during a hunt belong to it; a sinking ends it before
+            // the next choice of target.
             if (!t.KohdeOsuma) AloitaJahti(t, arpa, maali);
         } else {
             n.NaytaKuva(Puoli::Pelaaja, maali, Kuva::OhiViimeksi);

@@ -105,7 +105,15 @@ int Satunnaismaali(const Ruudukko& ruudut, Satunnaisluvut& arpa) {
 
 }  // namespace
 
+void UnohdaUponnutKohde(Pelitila& t) {
+    if (!t.KohdeOsuma || !t.KoneUpottiLaivan) return;
+    t.KohdeOsuma.reset();
+    t.KohdeRuutu = 0;
+    t.KohdeVaihe = 100;
+}
+
 int ValitseMaali(Pelitila& t, Satunnaisluvut& arpa) {
+    UnohdaUponnutKohde(t);
     if (const auto maali = Jahtimaali(t)) return *maali;
     return Satunnaismaali(t.PelaajanRuudut, arpa);
 }

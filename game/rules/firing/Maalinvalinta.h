@@ -7,8 +7,12 @@
 // knows only the squares it has seen as "ohi" or "uponnut" and whether its
 // latest shot hit.
 
+// The computer forgets the ship its last hit sank: the hunt for it is over.
+void UnohdaUponnutKohde(Pelitila& t);
+
 // The square to shoot next: along the hunt when one is on, else at random
-// among the squares not yet known. 0 when every square is known.
+// among the squares not yet known. 0 when every square is known. A hunt whose
+// ship has sunk is forgotten first.
 int ValitseMaali(Pelitila& t, Satunnaisluvut& arpa);
 
 // A hit on a ship not yet hunted: the search goes out from it in one of the

@@ -1,8 +1,8 @@
 #include <algorithm>
-#include <string>
 
 #include "Peli.h"
 #include "Ruudut.h"
+#include "Tekstit.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ bool Uponnut(std::span<const int> laiva, const Ruudukko& ruudut) {
 
 // Both sides' hits: find the ship of `puoli` that holds square R and, when
 // this hit completed it, sink it square by square in record order.
-Tulkinta TulkitseOsuma(Peli& peli, Pelitila& t, Nakyma& n, Puoli puoli, int R) {
+Tulkinta TulkitseOsuma(Peli& peli, Pelitila& t, Puoli puoli, int R) {
     const Ruudukko& ruudut = t.Ruudut(puoli);
     if (!OnRuudukossa(R) || ruudut[R] != Sana::uponnut) return Tulkinta::Osui;
 
@@ -23,8 +23,7 @@ Tulkinta TulkitseOsuma(Peli& peli, Pelitila& t, Nakyma& n, Puoli puoli, int R) {
     const auto laiva = std::ranges::find_if(
         laivat, [&](const Laiva& l) { return std::ranges::find(l.ruudut, R) != l.ruudut.end(); });
     if (laiva == laivat.end()) {
-        n.Ilmoita("Morvak", "Ruutu " + std::to_string(R) + ": Virhe osuman tulkinnassa!",
-                  Kuvake::Ei);
+        peli.Ilmoita(teksti::OHJELMAN_NIMI, teksti::OsumanTulkintavirhe(R), Kuvake::Ei);
         return Tulkinta::Virhe;
     }
     if (!Uponnut(laiva->ruudut, ruudut)) return Tulkinta::Osui;
@@ -35,26 +34,26 @@ Tulkinta TulkitseOsuma(Peli& peli, Pelitila& t, Nakyma& n, Puoli puoli, int R) {
 }  // namespace
 
 void Peli::MihinLaivaanPelaajaOsui(int RuutuJohonAmmuttiin) {
-    if (TulkitseOsuma(*this, t, n, Puoli::Kone, RuutuJohonAmmuttiin) == Tulkinta::Virhe) return;
+    if (TulkitseOsuma(*this, t, Puoli::Kone, RuutuJohonAmmuttiin) == Tulkinta::Virhe) return;
     if (t.PelaajanOsumat != 20) return;
 
     t.PeliKaynnissa = false;
     t.AmmuntaKaynnissa = false;
     ++t.PerakkaisetVoitot;
     for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
-    n.Ilmoita("Voitit", "Onneksi olkoon, upotit kaikki vastustajasi laivat!", Kuvake::Tieto);
+    Ilmoita(teksti::VOITTO_OTSIKKO, teksti::VOITTO, Kuvake::Tieto);
 }
 
 void Peli::MihinLaivaanTietokoneOsui(int RuutuJohonAmmuttiin) {
     t.KoneUpottiLaivan = false;
-    const Tulkinta tulos = TulkitseOsuma(*this, t, n, Puoli::Pelaaja, RuutuJohonAmmuttiin);
+    const Tulkinta tulos = TulkitseOsuma(*this, t, Puoli::Pelaaja, RuutuJohonAmmuttiin);
     if (tulos == Tulkinta::Virhe) return;
     t.KoneUpottiLaivan = tulos == Tulkinta::Upposi;
     if (t.KoneenOsumat != 20) return;
 
     t.PeliKaynnissa = false;
     t.AmmuntaKaynnissa = false;
-    n.Ilmoita("Hävisit", "Vastustajasi upotti kaikki laivasi!", Kuvake::Huutomerkki);
+    Ilmoita(teksti::TAPPIO_OTSIKKO, teksti::TAPPIO, Kuvake::Huutomerkki);
     // The computer's ships the player never hit come to light.
     for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
         n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);

@@ -10,7 +10,7 @@ void Peli::VaraaLaittomatRuudut() {
         for (int m : Naapurit(ruutu, t.LaivojenKulmatSaavatKoskettaa)) {
             if (ruudut[m] == Sana::laiva || ruudut[m] == Sana::varattu) continue;
             ruudut[m] = Sana::varattu;
-            if (puoli == Puoli::Pelaaja && n.EpakelvotRuudutNakyvissa())
+            if (puoli == Puoli::Pelaaja && t.NaytaMahdottomatLaivaruudut)
                 n.NaytaKuva(Puoli::Pelaaja, m, Kuva::Ohi);
         }
     }

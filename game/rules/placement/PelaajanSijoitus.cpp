@@ -51,7 +51,7 @@ bool Peli::SijoitaPelaajanLaiva(const Laiva& laiva, int ankkuri, int painike) {
 void Peli::AloitaAmmunta() {
     // The marks helped only while laying ships; the words stay for the
     // sinking display.
-    if (n.EpakelvotRuudutNakyvissa()) {
+    if (t.NaytaMahdottomatLaivaruudut) {
         for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
             if (t.PelaajanRuudut[ruutu] == Sana::varattu)
                 n.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);

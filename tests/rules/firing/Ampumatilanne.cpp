@@ -35,8 +35,6 @@ Ampumatilanne::Ampumatilanne() : arpa(SamaArpa(kellonLukemat)), peli(t, n, arpa)
     t.AmmuntaKaynnissa = true;
     t.PeliKaynnissa = true;
     peli.TeePelinAlkuvalmistelut();
-    // The real pause lets the turn timer tick.
-    n.tauonAikana = [this] { peli.tmrAjastin_Timer(); };
     n.loki.clear();
 }
 

@@ -30,9 +30,9 @@ class NakymaLoki : public NakymaTesti {
         loki.push_back({o});
         NakymaTesti::Ilmoita(o, t, k);
     }
-    void NaytaKysyNimi() override {
+    void NaytaKysyNimi(frmKysyNimiMalli& malli) override {
         loki.push_back({"KysyNimi"});
-        NakymaTesti::NaytaKysyNimi();
+        NakymaTesti::NaytaKysyNimi(malli);
     }
 
     // Squares of one grid that got picture `kuva`, in drawing order.

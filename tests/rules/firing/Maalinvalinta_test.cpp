@@ -1,3 +1,5 @@
+#include "Maalinvalinta.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -96,7 +98,7 @@ TEST_F(Jahti, AnExhaustedHuntShootsAtRandomUntilASinkingClearsIt) {
         EXPECT_EQ(t.KohdeOsuma, 45) << "a hit during a hunt starts no other";
     }
     EXPECT_TRUE(t.KoneUpottiLaivan);
-    peli.tmrAjastin_Timer();
+    UnohdaUponnutKohde(t);
     EXPECT_FALSE(t.KohdeOsuma);
 }
 
@@ -230,6 +232,36 @@ TEST_F(Tauko, WithNothingLeftToShootTheTurnPassesBack) {
     EXPECT_TRUE(t.PelaajanVuoro);
     EXPECT_EQ(t.KoneenViimeisinLaukaus, 0);
     EXPECT_TRUE(n.loki.empty());
+}
+
+TEST(UnohdaUponnutKohde, TheHuntForASunkShipIsForgotten) {
+    Pelitila t;
+    t.KohdeOsuma = 44;
+    t.KohdeRuutu = 45;
+    t.KohdeVaihe = 3;
+    t.KoneUpottiLaivan = true;
+    UnohdaUponnutKohde(t);
+    EXPECT_FALSE(t.KohdeOsuma.has_value());
+    EXPECT_EQ(t.KohdeRuutu, 0);
+    EXPECT_EQ(t.KohdeVaihe, 100);
+}
+
+TEST(UnohdaUponnutKohde, AHuntWhoseShipStillFloatsGoesOn) {
+    Pelitila t;
+    t.KohdeOsuma = 44;
+    t.KohdeRuutu = 45;
+    t.KohdeVaihe = 3;
+    t.KoneUpottiLaivan = false;
+    UnohdaUponnutKohde(t);
+    EXPECT_EQ(t.KohdeOsuma, 44);
+    EXPECT_EQ(t.KohdeRuutu, 45);
+    EXPECT_EQ(t.KohdeVaihe, 3);
+    // A sinking flag left from an earlier hunt touches no hunt of its own.
+    t.KohdeOsuma.reset();
+    t.KoneUpottiLaivan = true;
+    UnohdaUponnutKohde(t);
+    EXPECT_EQ(t.KohdeRuutu, 45);
+    EXPECT_EQ(t.KohdeVaihe, 3);
 }
 
 }  // namespace

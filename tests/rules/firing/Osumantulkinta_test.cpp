@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Ampumatilanne.h"
+#include "Maalinvalinta.h"
 #include "Ruudut.h"
 
 namespace {
@@ -36,8 +37,8 @@ TEST_F(KoneenOsuma, ACruiserSinksInRecordOrderWhicheverSquareIsHitLast) {
         EXPECT_EQ(n.Piirretyt(Puoli::Pelaaja, Kuva::Ohi),
                   (std::vector<int>{11, 2, 22, 3, 23, 4, 15, 24}))
             << "last hit " << jarjestys[2];
-        peli.tmrAjastin_Timer();
-        EXPECT_FALSE(t.KohdeOsuma) << "the timer ends the hunt";
+        UnohdaUponnutKohde(t);
+        EXPECT_FALSE(t.KohdeOsuma) << "the next choice of target ends the hunt";
         EXPECT_EQ(t.KohdeVaihe, 100);
     } while (std::ranges::next_permutation(jarjestys).found);
 }
@@ -103,7 +104,7 @@ TEST_P(Havio, TheLastSinkingComesFirstThenTheBoxThenTheNameEntryIfTheStreakBeats
     t.PerakkaisetVoitot = putki.voitot;
     t.Parhaat.ParasTulos[9] = static_cast<std::int16_t>(putki.kymmenes);
     int putkiKysyttaessa = -1;
-    n.kysyNimi = [&] {
+    n.kysyNimi = [&](frmKysyNimiMalli&) {
         putkiKysyttaessa = t.PerakkaisetVoitot;
         t.PerakkaisetVoitot = 0;
     };

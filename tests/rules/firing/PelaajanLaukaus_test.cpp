@@ -135,4 +135,24 @@ INSTANTIATE_TEST_SUITE_P(Vaiheet, VaarassaVaiheessa,
                                            Vaihe{"lost", true, false, false, false}),
                          [](const auto& testi) { return std::string(testi.param.nimi); });
 
+// The window is brought up to date as the pause begins, so the commands are
+// out of reach before any event of the pause can use them, and as each box
+// opens, so the box never stands over a stale line.
+TEST_F(PelaajanLaukaus, ThePauseAndTheWinBoxShowTheStateAsItStandsThen) {
+    Tilanne tauolla;
+    n.tauonAikana = [&] { tauolla = n.Naytetty(); };
+    peli.imgKone_Click(100);
+    EXPECT_EQ(tauolla.ohje, "Odota hetki, vastustajasi ampuu jotakin ruuduistasi...");
+    EXPECT_FALSE(tauolla.UusiPeliKaytossa);
+
+    t.PerakkaisetVoitot = 4;
+    for (int r : {1, 2, 3, 4, 21, 22, 23, 25, 26, 27, 41, 42, 44, 45, 47, 48, 61, 63, 65, 67})
+        peli.imgKone_Click(r);
+    ASSERT_EQ(n.viestit.size(), 1u);
+    EXPECT_EQ(n.viestit[0].otsikko, "Voitit");
+    EXPECT_EQ(n.viestit[0].tilanne.ohje,
+              "Olet voittanut 5 peliä peräkkäin. Jatka pelaamista Uusi peli -painikkeella.");
+    EXPECT_TRUE(n.viestit[0].tilanne.UusiPeliKaytossa);
+}
+
 }  // namespace

@@ -14,10 +14,9 @@ Pelisimulaatio::Pelisimulaatio(std::uint64_t siemen, bool kulmatSaavatKoskettaa,
     t.LaivojenKulmatSaavatKoskettaa = kulmatSaavatKoskettaa;
     // The player gives up every place on the list; the dialog still ends
     // the streak.
-    n.kysyNimi = [this] { t.PerakkaisetVoitot = 0; };
+    n.kysyNimi = [this](frmKysyNimiMalli&) { t.PerakkaisetVoitot = 0; };
     n.tauonAikana = [this] {
         if (tarkkailija_) tarkkailija_(Hetki::PelaajaAmpui);
-        peli_.tmrAjastin_Timer();
     };
 }
 
@@ -36,7 +35,6 @@ Pelitulos Pelisimulaatio::Pelaa(const Tarkkailija& tarkkailija) {
         ++tulos.pelaajanLaukaukset;
         if (tarkkailija_)
             tarkkailija_(n.taukoja > taukojaEnnen ? Hetki::KoneAmpui : Hetki::PelaajaAmpui);
-        peli_.tmrAjastin_Timer();
     }
     tulos.koneenLaukaukset = n.taukoja - taukojaAlussa;
     tulos.pelaajaVoitti = t.PelaajanOsumat == 20;

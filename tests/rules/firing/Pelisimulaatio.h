@@ -28,8 +28,7 @@ struct Pelitulos {
 // One whole game played through the rules alone. A new game lays the
 // computer's fleet; the player's fleet is drawn by the very same placement
 // rules and laid through the player's own clicks; then the scripted player
-// and the computer take turns until one side has sunk the other. The turn
-// timer ticks during every pause, as the window's does.
+// and the computer take turns until one side has sunk the other.
 class Pelisimulaatio {
   public:
     Pelisimulaatio(std::uint64_t siemen, bool kulmatSaavatKoskettaa, Pelaajatyyppi tyyppi);

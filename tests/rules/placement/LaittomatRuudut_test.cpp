@@ -21,6 +21,7 @@ class LaittomatRuudut : public ::testing::Test {
         p.PoistaLaivat();
         n = NakymaTesti{};
         t.PelaajanVuoro = true;
+        t.NaytaMahdottomatLaivaruudut = true;
     }
 
     void Laivat(const std::vector<int>& ruudut, bool kulmat) {
@@ -86,14 +87,14 @@ TEST_F(LaittomatRuudut, KoneenRuudukkoVarataanPiirtamatta) {
 }
 
 TEST_F(LaittomatRuudut, NakyvatVarauksetPiirretaanOhiKuvalla) {
-    n.epakelvotNakyvissa = true;
+    t.NaytaMahdottomatLaivaruudut = true;
     Laivat({45}, true);
     for (int r : {35, 44, 46, 55}) EXPECT_EQ(n.pelaaja[r].kuva, Kuva::Ohi) << r;
     EXPECT_EQ(n.pelaaja[45].piirretty, 0);
 }
 
 TEST_F(LaittomatRuudut, PiilotetutVarauksetJaavatVedeksi) {
-    n.epakelvotNakyvissa = false;
+    t.NaytaMahdottomatLaivaruudut = false;
     Laivat({45}, true);
     for (int r = 1; r <= 100; ++r) EXPECT_EQ(n.pelaaja[r].piirretty, 0) << r;
 }
@@ -117,7 +118,7 @@ TEST_F(LaittomatRuudut, AiemminVarattuaEiPiirretaUudelleen) {
 
 TEST_F(LaittomatRuudut, NakymanVaihtoSijoittaessaPiirtaaVaratut) {
     t.SijoitusKaynnissa = true;
-    n.epakelvotNakyvissa = false;
+    t.NaytaMahdottomatLaivaruudut = false;
     Laivat({45}, true);
     p.NaytaEpakelvotRuudut(true);
     for (int r : {35, 44, 46, 55}) EXPECT_EQ(n.pelaaja[r].kuva, Kuva::Ohi) << r;

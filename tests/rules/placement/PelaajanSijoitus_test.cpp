@@ -33,7 +33,7 @@ class PelaajanSijoitus : public ::testing::Test {
         return t.Laivat(Puoli::Pelaaja)[static_cast<std::size_t>(laiva)].sijoitettu;
     }
 
-    std::string Ohje() { return p.tmrAjastin_Timer().ohje; }
+    std::string Ohje() { return p.NykyinenTilanne().ohje; }
 
     Pelitila t;
     NakymaTesti n;
@@ -159,7 +159,7 @@ void SijoitaLaivasto(Peli& p) {
 }
 
 TEST_F(PelaajanSijoitus, KymmenesLaivaAvaaAmmunnan) {
-    n.epakelvotNakyvissa = true;
+    t.NaytaMahdottomatLaivaruudut = true;
     t.PelaajanViimeisinLaukaus = 33;
     t.PelaajanViimeisinOsui = Osui::kylla;
     t.KoneenViimeisinLaukaus = 44;

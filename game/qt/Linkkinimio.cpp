@@ -1,0 +1,21 @@
+#include "Linkkinimio.h"
+
+#include <QMouseEvent>
+
+#include "Sormikursori.h"
+
+Linkkinimio::Linkkinimio(const QString& teksti, QWidget* isanta) : QLabel(teksti, isanta) {
+    setTextFormat(Qt::PlainText);
+    QFont alleviivattu = font();
+    alleviivattu.setUnderline(true);
+    setFont(alleviivattu);
+    QPalette vari = palette();
+    vari.setColor(QPalette::WindowText, QColor(64, 64, 64));
+    setPalette(vari);
+    setCursor(Sormikursori());
+}
+
+void Linkkinimio::mouseReleaseEvent(QMouseEvent* tapahtuma) {
+    if (tapahtuma->button() == Qt::LeftButton && rect().contains(tapahtuma->position().toPoint()))
+        emit Napsautettu();
+}

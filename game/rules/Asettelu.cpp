@@ -1,0 +1,20 @@
+#include "Asettelu.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "Ruudut.h"
+
+const Saadin& Asettelu::operator[](const std::string& saadin) const {
+    const auto loytyi =
+        std::ranges::find_if(saatimet, [&](const Saadin& s) { return s.nimi == saadin; });
+    if (loytyi == saatimet.end()) throw std::out_of_range(nimi + " has no " + saadin);
+    return *loytyi;
+}
+
+Alue Ruudunpaikka(Puoli ruudukko, int ruutu) {
+    constexpr int RUUTUVALI = 360;
+    const int x = ruudukko == Puoli::Pelaaja ? 120 : 3960;
+    return {x + (Sarake(ruutu) - 1) * RUUTUVALI, 240 + Rivi(ruutu) * RUUTUVALI, RUUDUN_SIVU,
+            RUUDUN_SIVU};
+}

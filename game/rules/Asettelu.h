@@ -1,0 +1,77 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "Nakyma.h"
+
+// Positions and sizes in twips: 15 to a pixel at 96 dots per inch, 12 at 120.
+struct Alue {
+    int vasen = 0;
+    int yla = 0;
+    int leveys = 0;
+    int korkeus = 0;
+    bool operator==(const Alue&) const = default;
+};
+
+// The kinds of controls the windows are made of.
+enum class Laji {
+    Kehys,         // a frame with a caption around other controls
+    Viiva,         // a frame without a caption, drawn as a thin rule
+    Nimio,         // a label
+    Linkki,        // a label that opens something: underlined, dark grey, a pointing hand
+    Painike,       // a push button
+    Valintaruutu,  // a check box
+    Valintanappi,  // an option button; those of one container form a group
+    Tekstikentta,  // a one-line text box
+    Kuvake,        // the program's icon
+};
+
+namespace tyyli {
+inline constexpr unsigned OLETUS = 1;        // the button Enter presses
+inline constexpr unsigned PERUUTUS = 2;      // the button Esc presses
+inline constexpr unsigned OIKEALLE = 4;      // text aligned right
+inline constexpr unsigned LIHAVA = 8;        // bold text
+inline constexpr unsigned MONIRIVINEN = 16;  // text wraps over several lines
+}  // namespace tyyli
+
+struct Saadin {
+    std::string nimi;
+    Laji laji;
+    std::string teksti;       // the caption, or the text shown before the model fills it
+    Alue alue;                // within its container
+    std::string isanta = {};  // the containing frame; empty for the window itself
+    unsigned tyyli = 0;
+};
+
+// A window: its caption, its client area and its controls in creation order.
+struct Asettelu {
+    std::string nimi;
+    std::string otsikko;
+    int leveys = 0;
+    int korkeus = 0;
+    std::vector<Saadin> saatimet;
+    // The controls that Tab visits, in order; the first has the keyboard
+    // when the window opens.
+    std::vector<std::string> sarkainjarjestys;
+
+    const Saadin& operator[](const std::string& saadin) const;
+};
+
+const Asettelu& frmMorvakAsettelu();
+const Asettelu& frmAsetuksetAsettelu();
+const Asettelu& frmKysyNimiAsettelu();
+const Asettelu& frmParhaatTuloksetAsettelu();
+const Asettelu& frmTietojaAsettelu();
+
+// The main window's height with and without the bottom band of the
+// instruction frame and the buttons; its frame, caption and menu bar take
+// IKKUNAN_KEHYKSET of it.
+inline constexpr int KORKEUS_PAINIKKEIN = 5745;
+inline constexpr int KORKEUS_ILMAN_PAINIKKEITA = 4665;
+inline constexpr int IKKUNAN_KEHYKSET = 645;
+
+// A grid square's place in the main window. Squares are 375 wide but 360
+// apart, so neighbours share their border line.
+inline constexpr int RUUDUN_SIVU = 375;
+Alue Ruudunpaikka(Puoli ruudukko, int ruutu);

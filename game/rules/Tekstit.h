@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+// Every sentence the game says to the player, once. Captions of controls and
+// menu items live in their layout and command tables.
+namespace teksti {
+
+// The standard buttons of message boxes and dialogs, whatever language the
+// system speaks.
+inline constexpr const char* KYLLA = "Kyllä";
+inline constexpr const char* EI = "Ei";
+inline constexpr const char* OK = "OK";
+inline constexpr const char* PERUUTA = "Peruuta";
+
+inline constexpr const char* OHJELMAN_NIMI = "Morvak";
+
+// The instruction line, one prompt per ship of the fleet in placing order.
+inline constexpr std::array<const char*, 10> SIJOITUSOHJEET{
+    "Sijoita lentotukialuksesi (pituus 4 ruutua) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 1. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 2. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 1. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 2. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 3. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 1. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 2. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 3. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon.",
+    "Sijoita 4. sukellusveneesi (pituus 1 ruutu) vasemmanpuoleiseen ruudukkoon.",
+};
+inline constexpr const char* PELAAJAN_VUORO =
+    "Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu.";
+inline constexpr const char* KONE_SIJOITTAA =
+    "Odota hetki, sijoitetaan vastustajasi laivat ruudukkoon...";
+inline constexpr const char* KONE_AMPUU = "Odota hetki, vastustajasi ampuu jotakin ruuduistasi...";
+inline constexpr const char* HAVITTY = "Aloita uusi peli painamalla Uusi peli -painiketta.";
+std::string Voitettu(int perakkaisetVoitot);
+
+inline constexpr const char* TIHEYS_OTSIKKO = "Tiedoksi";
+inline constexpr const char* TIHEYS =
+    "Ohjelman ulkoasussa saattaa esiintyä puutteita\nkäyttämilläsi näytön asetuksilla.";
+
+inline constexpr const char* UUSI_PELI_OTSIKKO = "Uusi peli";
+inline constexpr const char* UUSI_PELI_KESKEN =
+    "Haluatko varmasti keskeyttää nykyisen pelin ja\naloittaa uuden?";
+inline constexpr const char* LOPETA_OTSIKKO = "Lopeta";
+inline constexpr const char* LOPETA = "Haluatko varmasti lopettaa Morvak-ohjelman käytön?";
+
+inline constexpr const char* VOITTO_OTSIKKO = "Voitit";
+inline constexpr const char* VOITTO = "Onneksi olkoon, upotit kaikki vastustajasi laivat!";
+inline constexpr const char* TAPPIO_OTSIKKO = "Hävisit";
+inline constexpr const char* TAPPIO = "Vastustajasi upotti kaikki laivasi!";
+std::string OsumanTulkintavirhe(int ruutu);
+
+inline constexpr const char* TYHJENNA_OTSIKKO = "Tyhjennä";
+inline constexpr const char* TYHJENNA = "Haluatko varmasti tyhjentää parhaiden tulosten listan?";
+
+// The name entry.
+inline constexpr const char* NIMETON = "Nimetön";
+inline constexpr const char* KIRJOITA_NIMESI = "Kirjoita nimesi:";
+std::string Onnittelu(int perakkaisetVoitot);
+
+inline constexpr const char* TEKIJA = "Versio 1.2 · Tekijät: Morvak-työryhmä";
+
+}  // namespace teksti

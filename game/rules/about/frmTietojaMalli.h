@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "Valintaikkunamalli.h"
+
+// "Tietoja ohjelmasta": the program's name and author, and two links, to the
+// product's web page and to a mail message for feedback.
+class frmTietojaMalli : public Valintaikkunamalli {
+  public:
+    explicit frmTietojaMalli(Palvelut& palvelut);
+
+    std::string OhjelmanNimi;  // lblOhjelmanNimi
+    std::string Tekija;        // lblTekija
+    std::string WWW;           // lblWWW: the page's address without its query
+    std::string Email;         // lblEmail
+
+    void lblWWW_Click();
+    void lblEmail_Click();
+    void cmdOK_Click();
+    void Sulje() override;
+};

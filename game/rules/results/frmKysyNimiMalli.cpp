@@ -1,0 +1,42 @@
+#include "frmKysyNimiMalli.h"
+
+#include "ParhaidenLista.h"
+#include "Tekstit.h"
+
+frmKysyNimiMalli::frmKysyNimiMalli(Pelitila& tila, Palvelut& palvelut)
+    : Valintaikkunamalli(palvelut), t(tila) {
+    Form_Load();
+}
+
+void frmKysyNimiMalli::Form_Load() {
+    Nimi = t.ViimeksiListallePaassytPelaaja.empty() ? teksti::NIMETON
+                                                    : t.ViimeksiListallePaassytPelaaja;
+    Teksti = teksti::Onnittelu(t.PerakkaisetVoitot) + "\n\n\n" + teksti::KIRJOITA_NIMESI;
+    OKKaytossa = !Nimi.empty();
+}
+
+// Spaces are a name too: nothing is trimmed.
+void frmKysyNimiMalli::txtNimi_Change(const std::string& nimi) {
+    Nimi = nimi;
+    OKKaytossa = !Nimi.empty();
+}
+
+void frmKysyNimiMalli::cmdPainike_Click(int Index) {
+    // A disabled OK does nothing, however the face let a press through.
+    if (Index == 0 && !OKKaytossa) return;
+    p.AsetaOsoitin(Osoitin::Tiimalasi);
+    if (Index == 0) {
+        t.ViimeksiListallePaassytPelaaja = Nimi;
+        LisaaListalle(t.Parhaat, Nimi, t.PerakkaisetVoitot);
+        t.PerakkaisetVoitot = 0;
+        Unload();
+        p.AsetaOsoitin(Osoitin::Oletus);
+        return;
+    }
+    t.PerakkaisetVoitot = 0;
+    Unload();
+    p.AsetaOsoitin(Osoitin::Oletus);
+    p.KasitteleTapahtumat();
+}
+
+void frmKysyNimiMalli::Sulje() { Unload(); }

@@ -1,0 +1,21 @@
+#include "Asettelu.h"
+#include "Tekstit.h"
+
+const Asettelu& frmMorvakAsettelu() {
+    using namespace tyyli;
+    static const Asettelu asettelu{
+        "frmMorvak",
+        teksti::OHJELMAN_NIMI,
+        7710,
+        KORKEUS_PAINIKKEIN - IKKUNAN_KEHYKSET,
+        {
+            {"fraOhje", Laji::Kehys, "Toimintaohje", {120, 4080, 6015, 855}},
+            {"lblOhje", Laji::Nimio, teksti::SIJOITUSOHJEET[0], {240, 360, 5535, 255}, "fraOhje"},
+            {"cmdPainike(1)", Laji::Painike, "&Lopeta", {6360, 4560, 1215, 375}},
+            {"cmdPainike(0)", Laji::Painike, "&Uusi peli", {6360, 4080, 1215, 375}, "", OLETUS},
+            {"fraKehysviiva", Laji::Viiva, "", {-240, 0, 8775, 35}},
+        },
+        {"cmdPainike(0)", "cmdPainike(1)"},
+    };
+    return asettelu;
+}

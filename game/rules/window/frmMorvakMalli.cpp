@@ -1,0 +1,152 @@
+#include "frmMorvakMalli.h"
+
+#include "Asettelu.h"
+#include "Asetusarvot.h"
+#include "Linkit.h"
+#include "Tekstit.h"
+#include "frmAsetuksetMalli.h"
+#include "frmParhaatTuloksetMalli.h"
+#include "frmTietojaMalli.h"
+
+frmMorvakMalli::frmMorvakMalli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& arpa)
+    : t(tila), n(nakyma), peli_(tila, nakyma, arpa) {}
+
+int frmMorvakMalli::Korkeus(bool painikkeet) {
+    return painikkeet ? KORKEUS_PAINIKKEIN : KORKEUS_ILMAN_PAINIKKEITA;
+}
+
+void frmMorvakMalli::Form_Load(int pisteitaTuumalla) {
+    // Both options were drawn unchecked.
+    t.NaytaPainikkeet = LueNakymavalinta("NaytaPainikkeet", false);
+    t.NaytaMahdottomatLaivaruudut = LueNakymavalinta("NaytaMahdottomatLaivaruudut", false);
+    n.AsetaKorkeus(Korkeus(t.NaytaPainikkeet));
+    // The layout was drawn for 96 and 120 dots per inch; at other densities
+    // the captions can outgrow their controls.
+    if (pisteitaTuumalla != 96 && pisteitaTuumalla != 120)
+        peli_.Ilmoita(teksti::TIHEYS_OTSIKKO, teksti::TIHEYS, Kuvake::Tieto);
+    peli_.AloitaOhjelma();
+    peli_.Paivita();
+}
+
+void frmMorvakMalli::Suorita(Komento komento) {
+    switch (komento) {
+        case Komento::UusiPeli:
+            mUusiPeli_Click();
+            break;
+        case Komento::Lopeta:
+            mLopeta_Click();
+            break;
+        case Komento::NaytaPainikkeet:
+            mNaytaPainikkeet_Click();
+            break;
+        case Komento::NaytaMahdottomatLaivaruudut:
+            mNaytaMahdottomatLaivaruudut_Click();
+            break;
+        case Komento::NaytaParhaatTulokset:
+            mNaytaParhaatTulokset_Click();
+            break;
+        case Komento::NaytaAsetukset:
+            mNaytaAsetukset_Click();
+            break;
+        case Komento::ReadmeOhje:
+            AvaaReadmeOhje(n);
+            break;
+        case Komento::Ohjelmapaivitykset:
+            AvaaKotisivu(n);
+            break;
+        case Komento::PalautettaOhjelmasta:
+        case Komento::Virheilmoitukset:
+            AvaaPalautelinkki(n);
+            break;
+        case Komento::TietojaOhjelmasta:
+            mTietojaOhjelmasta_Click();
+            break;
+        case Komento::UusiPeliPainike:
+            cmdPainike_Click(0);
+            break;
+        case Komento::LopetaPainike:
+            cmdPainike_Click(1);
+            break;
+    }
+    n.TilanneMuuttui();
+}
+
+void frmMorvakMalli::imgPelaaja_MouseUp(int ruutu, int painike) {
+    peli_.imgPelaaja_MouseUp(ruutu, painike);
+    n.TilanneMuuttui();
+}
+
+void frmMorvakMalli::imgKone_Click(int ruutu) {
+    peli_.imgKone_Click(ruutu);
+    n.TilanneMuuttui();
+}
+
+void frmMorvakMalli::mUusiPeli_Click() { peli_.mUusiPeli_Click(); }
+
+void frmMorvakMalli::mLopeta_Click() {
+    if (peli_.VahvistaLopetus()) Lopeta();
+}
+
+bool frmMorvakMalli::Form_QueryUnload(Sulkutapa tapa) {
+    if (tapa == Sulkutapa::Koodi) return true;
+    if (!peli_.VahvistaLopetus()) return false;
+    Lopeta();
+    return true;
+}
+
+void frmMorvakMalli::Lopeta() { n.Lopeta(); }
+
+// Hidden buttons still take their access keys; only visible ones act.
+void frmMorvakMalli::cmdPainike_Click(int Index) {
+    if (!t.NaytaPainikkeet) return;
+    if (Index == 0) {
+        mUusiPeli_Click();
+    } else {
+        mLopeta_Click();
+    }
+}
+
+void frmMorvakMalli::mNaytaPainikkeet_Click() {
+    n.AsetaOsoitin(Osoitin::Tiimalasi);
+    t.NaytaPainikkeet = !t.NaytaPainikkeet;
+    // Hidden buttons are off until the state is next shown; from then on
+    // they take their access keys again, and their clicks do nothing.
+    n.AsetaPainikkeetKaytossa(t.NaytaPainikkeet);
+    // Without the band the client area ends above it, cutting off the
+    // instruction frame and both buttons.
+    n.AsetaKorkeus(Korkeus(t.NaytaPainikkeet));
+    Tallenna("NaytaPainikkeet", Totuusarvona(t.NaytaPainikkeet));
+    n.AsetaOsoitin(Osoitin::Oletus);
+}
+
+void frmMorvakMalli::mNaytaMahdottomatLaivaruudut_Click() {
+    n.AsetaOsoitin(Osoitin::Tiimalasi);
+    t.NaytaMahdottomatLaivaruudut = !t.NaytaMahdottomatLaivaruudut;
+    Tallenna("NaytaMahdottomatLaivaruudut", Totuusarvona(t.NaytaMahdottomatLaivaruudut));
+    peli_.NaytaEpakelvotRuudut(t.NaytaMahdottomatLaivaruudut);
+    n.AsetaOsoitin(Osoitin::Oletus);
+}
+
+void frmMorvakMalli::mNaytaParhaatTulokset_Click() {
+    n.AsetaOsoitin(Osoitin::Tiimalasi);
+    peli_.Paivita();
+    frmParhaatTuloksetMalli malli(t, n);
+    n.NaytaParhaatTulokset(malli);
+    n.AsetaOsoitin(Osoitin::Oletus);
+}
+
+void frmMorvakMalli::mNaytaAsetukset_Click() {
+    n.AsetaOsoitin(Osoitin::Tiimalasi);
+    peli_.Paivita();
+    frmAsetuksetMalli malli(t, n);
+    n.NaytaAsetukset(malli);
+    n.AsetaOsoitin(Osoitin::Oletus);
+}
+
+void frmMorvakMalli::mTietojaOhjelmasta_Click() {
+    n.AsetaOsoitin(Osoitin::Tiimalasi);
+    peli_.Paivita();
+    frmTietojaMalli malli(n);
+    n.NaytaTietoja(malli);
+    n.AsetaOsoitin(Osoitin::Oletus);
+}

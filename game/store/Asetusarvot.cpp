@@ -1,0 +1,16 @@
+#include "Asetusarvot.h"
+
+#include "mdlMorvak2.h"
+
+std::string Totuusarvona(bool arvo) { return arvo ? "True" : "False"; }
+
+bool LueNakymavalinta(const std::string& nimi, bool suunniteltu) {
+    const std::string arvo = LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, nimi);
+    if (arvo == "True" || arvo == EI_LOYTYNYT) return true;
+    if (arvo == "False") return false;
+    return suunniteltu;
+}
+
+bool Tallenna(const std::string& nimi, const std::string& arvo) {
+    return KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, nimi, REG_SZ, arvo);
+}

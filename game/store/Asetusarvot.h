@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+// The forms in which the window's options and the game's settings are stored
+// under the game's key, beside the best-results list.
+
+// Booleans are stored as "True" and "False".
+std::string Totuusarvona(bool arvo);
+
+// A view option as the window reads it at start: "True", or no value at all,
+// turns it on; "False" turns it off; any other text leaves `suunniteltu`, the
+// state the menu was drawn with.
+bool LueNakymavalinta(const std::string& nimi, bool suunniteltu);
+
+// Writes one text value under the game's key; true when every step succeeded.
+bool Tallenna(const std::string& nimi, const std::string& arvo);
