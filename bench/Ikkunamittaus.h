@@ -8,8 +8,11 @@
 #include <sys/resource.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
+#include <QTest>
 #include <QTimer>
 
 #include "Kuvaruutu.h"
@@ -38,6 +41,54 @@ inline void Odota(int ms) {
 
 inline Kuvaruutu* Ruutu(frmMorvak& ikkuna, const char* ruudukko, int n) {
     return ikkuna.findChild<Kuvaruutu*>(QString("%1(%2)").arg(ruudukko).arg(n));
+}
+
+// Context switches of every thread of this process so far: each is a time
+// the process was woken up or put aside.
+inline long Kontekstinvaihdot() {
+    long vaihtoja = 0;
+    for (const QString& saie : QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile tila("/proc/self/task/" + saie + "/status");
+        if (!tila.open(QIODevice::ReadOnly)) continue;
+        for (const QByteArray& rivi : tila.readAll().split('\n')) {
+            if (rivi.endsWith("ctxt_switches:") || !rivi.contains("ctxt_switches:")) continue;
+            vaihtoja += rivi.mid(rivi.indexOf(':') + 1).trimmed().toLong();
+        }
+    }
+    return vaihtoja;
+}
+
+// Ships in fleet order, all with the left button: the five longest from the
+// left edge on every other row, a gunboat and the submarines further right.
+inline void SijoitaLaivasto(frmMorvak& ikkuna) {
+    for (int n : {1, 21, 41, 61, 81, 8, 28, 48, 68, 88})
+        QTest::mouseClick(Ruutu(ikkuna, "imgPelaaja", n), Qt::LeftButton);
+}
+
+// Answers the end-of-game box as soon as it is up, and then stops looking.
+inline void VastaaLoppuun() {
+    QTimer::singleShot(20, [] {
+        if (QWidget* ruutu = QApplication::activeModalWidget()) {
+            ruutu->close();
+        } else {
+            VastaaLoppuun();
+        }
+    });
+}
+
+// A game to its end: the player hits every ship, or shoots only water until
+// the computer has sunk every ship of the player's.
+inline void PelaaLoppuun(frmMorvak& ikkuna, bool voitto) {
+    ikkuna.AsetaTauonPituus(std::chrono::milliseconds(0));
+    SijoitaLaivasto(ikkuna);
+    bool vastaaja = false;
+    for (int n = 1; n <= 100 && ikkuna.Tila().PeliKaynnissa; ++n) {
+        if ((ikkuna.Tila().KoneenRuudut[n] == Sana::laiva) != voitto) continue;
+        const bool viimeinen = ikkuna.Tila().PelaajanOsumat == 19 || ikkuna.Tila().KoneenOsumat == 19;
+        if (viimeinen && !vastaaja) VastaaLoppuun();
+        vastaaja |= viimeinen;
+        QTest::mouseClick(Ruutu(ikkuna, "imgKone", n), Qt::LeftButton);
+    }
 }
 
 inline int AjaMittaukset(int argc, char** argv) {

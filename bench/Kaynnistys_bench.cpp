@@ -1,6 +1,5 @@
 // The start of the program: from the process's start to the first frame the
-// main window paints, and the memory it holds then; and the processor time of
-// an idle window after a game won and after a game lost. Each start is a new
+// main window paints, and the memory it holds then. Each start is a new
 // process of this program, which starts the game as main() does. The platform
 // is QT_QPA_PLATFORM's (offscreen when unset); run under xvfb-run with
 // QT_QPA_PLATFORM=xcb for a real X server.
@@ -27,7 +26,6 @@ extern char** environ;
 namespace {
 
 constexpr const char* LAPSI = "--ensimmainen-kuva";
-constexpr int JOUTOAIKA_MS = 10000;
 
 std::int64_t Nyt() {
     timespec aika{};
@@ -108,58 +106,9 @@ void BM_Ensimmainen_kuva(benchmark::State& state) {
     state.counters["resident_MiB"] = rss;
 }
 
-// Answers the end-of-game box as soon as it is up.
-void VastaaLoppuun() {
-    QTimer::singleShot(50, [] {
-        if (QWidget* ruutu = QApplication::activeModalWidget()) {
-            ruutu->close();
-        } else {
-            VastaaLoppuun();
-        }
-    });
-}
-
-// A game to its end: the player hits every ship, or shoots only water until
-// the computer has sunk every ship of the player's.
-void PelaaLoppuun(frmMorvak& ikkuna, bool voitto) {
-    ikkuna.AsetaTauonPituus(std::chrono::milliseconds(0));
-    for (int n : {1, 21, 41, 61, 81, 8, 28, 48, 68, 88})
-        QTest::mouseClick(Ruutu(ikkuna, "imgPelaaja", n), Qt::LeftButton);
-    for (int n = 1; n <= 100 && ikkuna.Tila().PeliKaynnissa; ++n) {
-        if ((ikkuna.Tila().KoneenRuudut[n] == Sana::laiva) != voitto) continue;
-        if (ikkuna.Tila().PelaajanOsumat == 19 || ikkuna.Tila().KoneenOsumat == 19) VastaaLoppuun();
-        QTest::mouseClick(Ruutu(ikkuna, "imgKone", n), Qt::LeftButton);
-    }
-}
-
-void Joutoaika(benchmark::State& state, bool voitto) {
-    frmMorvak ikkuna;
-    ikkuna.show();
-    PelaaLoppuun(ikkuna, voitto);
-    if (ikkuna.Tila().PeliKaynnissa) {
-        state.SkipWithError("the game did not end");
-        return;
-    }
-    Odota(200);
-    for (auto _ : state) {
-        const double alku = Prosessoriaika();
-        QElapsedTimer kello;
-        kello.start();
-        Odota(JOUTOAIKA_MS);
-        const double seinakello = Sekunteina(kello);
-        state.SetIterationTime(seinakello);
-        state.counters["ydin_%"] = 100.0 * (Prosessoriaika() - alku) / seinakello;
-    }
-}
-
-void BM_Joutoaika_voitettu(benchmark::State& state) { Joutoaika(state, true); }
-void BM_Joutoaika_havitty(benchmark::State& state) { Joutoaika(state, false); }
-
 }  // namespace
 
 BENCHMARK(BM_Ensimmainen_kuva)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Joutoaika_voitettu)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
-BENCHMARK(BM_Joutoaika_havitty)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
