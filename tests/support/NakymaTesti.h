@@ -49,6 +49,8 @@ class NakymaTesti : public Nakyma {
     int taukoja = 0;
     bool taukoJatkuu = true;
     std::function<void()> tauonAikana;  // events that run during the pause
+    std::function<void()> laatikonAikana;     // events that run while a box is up
+    std::function<void()> tapahtumienAikana;  // events let run by KasitteleTapahtumat
     int tapahtumakasittelyt = 0;
     int lopetuksia = 0;
     int muutoksia = 0;  // events after which the state was to be shown
@@ -72,15 +74,20 @@ class NakymaTesti : public Nakyma {
     void AsetaKorkeus(int twipit) override { korkeudet.push_back(twipit); }
     void Ilmoita(const std::string& o, const std::string& t, Kuvake k) override {
         viestit.push_back({o, t, k, Nykyinen()});
+        if (laatikonAikana) laatikonAikana();
     }
     bool Kysy(const std::string& o, const std::string& t) override {
         kysymykset.push_back({o, t, Kuvake::Kysymys, Nykyinen()});
+        if (laatikonAikana) laatikonAikana();
         if (vastaukset.empty()) return false;
         const bool v = vastaukset.front();
         vastaukset.pop_front();
         return v;
     }
-    void KasitteleTapahtumat() override { ++tapahtumakasittelyt; }
+    void KasitteleTapahtumat() override {
+        ++tapahtumakasittelyt;
+        if (tapahtumienAikana) tapahtumienAikana();
+    }
     void AvaaKuorella(const Kuorikohde& k, Nayttokomento n) override {
         avaukset.push_back({k, n, osoitin});
     }

@@ -28,7 +28,24 @@ void frmMorvakMalli::Form_Load(int pisteitaTuumalla) {
     peli_.Paivita();
 }
 
+namespace {
+
+// Counts an event of the window for as long as it is being handled.
+class Kasittely {
+  public:
+    explicit Kasittely(int& kasittelyssa) : kasittelyssa_(kasittelyssa) { ++kasittelyssa_; }
+    ~Kasittely() { --kasittelyssa_; }
+    Kasittely(const Kasittely&) = delete;
+    Kasittely& operator=(const Kasittely&) = delete;
+
+  private:
+    int& kasittelyssa_;
+};
+
+}  // namespace
+
 void frmMorvakMalli::Suorita(Komento komento) {
+    const Kasittely kasittely(kasittelyssa_);
     switch (komento) {
         case Komento::UusiPeli:
             mUusiPeli_Click();
@@ -72,22 +89,32 @@ void frmMorvakMalli::Suorita(Komento komento) {
 }
 
 void frmMorvakMalli::imgPelaaja_MouseUp(int ruutu, int painike) {
+    const Kasittely kasittely(kasittelyssa_);
     peli_.imgPelaaja_MouseUp(ruutu, painike);
     n.TilanneMuuttui();
 }
 
 void frmMorvakMalli::imgKone_Click(int ruutu) {
+    const Kasittely kasittely(kasittelyssa_);
     peli_.imgKone_Click(ruutu);
     n.TilanneMuuttui();
 }
 
-void frmMorvakMalli::mUusiPeli_Click() { peli_.mUusiPeli_Click(); }
+// A new game starts only between events. A click the window system delivers
+// late (a button's access key presses it a moment after the key) can arrive
+// while a box of the game is open or the computer lays its fleet; a game
+// started there would be pulled from under the event still being handled.
+void frmMorvakMalli::mUusiPeli_Click() {
+    if (Sisakkainen()) return;
+    peli_.mUusiPeli_Click();
+}
 
 void frmMorvakMalli::mLopeta_Click() {
     if (peli_.VahvistaLopetus()) Lopeta();
 }
 
 bool frmMorvakMalli::Form_QueryUnload(Sulkutapa tapa) {
+    const Kasittely kasittely(kasittelyssa_);
     if (tapa == Sulkutapa::Koodi) return true;
     if (!peli_.VahvistaLopetus()) return false;
     Lopeta();

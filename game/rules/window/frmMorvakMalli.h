@@ -45,8 +45,12 @@ class frmMorvakMalli {
     void mNaytaAsetukset_Click();
     void mTietojaOhjelmasta_Click();
     void Lopeta();
+    // Whether this event came while another was still being handled: inside
+    // a message box, a dialog, the pause or the new game's pass of events.
+    bool Sisakkainen() const { return kasittelyssa_ > 1; }
 
     Pelitila& t;
     Nakyma& n;
     Peli peli_;
+    int kasittelyssa_ = 0;  // events of the window being handled, nested ones included
 };

@@ -204,4 +204,37 @@ TEST_F(Paaikkuna, ClosingAsksUnlessTheProgramItselfCloses) {
     EXPECT_EQ(n.lopetuksia, 2);
 }
 
+// A click that the window system delivers late must not start a game in the
+// middle of another event: not inside the win box, not while the computer
+// lays its fleet.
+TEST_F(Paaikkuna, ANewGameAskedForInsideAnotherEventIsIgnored) {
+    Lataa();
+    for (int ruutu : {1, 21, 41, 61, 81, 8, 28, 48, 68, 88}) malli.imgPelaaja_MouseUp(ruutu, 1);
+    ASSERT_TRUE(t.AmmuntaKaynnissa);
+    n.laatikonAikana = [&] {
+        malli.Suorita(Komento::UusiPeliPainike);
+        malli.Suorita(Komento::UusiPeli);
+    };
+    for (int ruutu = 1; ruutu <= 100 && t.PeliKaynnissa; ++ruutu) {
+        if (t.KoneenRuudut[ruutu] == Sana::laiva) malli.imgKone_Click(ruutu);
+    }
+    ASSERT_EQ(n.viestit.back().otsikko, "Voitit");
+    EXPECT_EQ(t.PelaajanOsumat, 20);
+    EXPECT_FALSE(t.PelaajanVuoro);
+    EXPECT_EQ(t.PerakkaisetVoitot, 1);
+
+    n.laatikonAikana = nullptr;
+    int pelejaAlkoi = 0;
+    n.tapahtumienAikana = [&] {
+        ++pelejaAlkoi;
+        malli.Suorita(Komento::UusiPeli);
+    };
+    malli.Suorita(Komento::UusiPeli);
+    EXPECT_EQ(pelejaAlkoi, 1);
+    EXPECT_TRUE(t.SijoitusKaynnissa);
+    EXPECT_TRUE(t.PelaajanVuoro);
+    EXPECT_EQ(t.PelaajanOsumat, 0);
+    EXPECT_TRUE(n.ikkunaKaytossa);
+}
+
 }  // namespace
