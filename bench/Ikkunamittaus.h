@@ -47,7 +47,8 @@ inline Kuvaruutu* Ruutu(frmMorvak& ikkuna, const char* ruudukko, int n) {
 // the process was woken up or put aside.
 inline long Kontekstinvaihdot() {
     long vaihtoja = 0;
-    for (const QString& saie : QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    for (const QString& saie :
+         QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QFile tila("/proc/self/task/" + saie + "/status");
         if (!tila.open(QIODevice::ReadOnly)) continue;
         for (const QByteArray& rivi : tila.readAll().split('\n')) {
@@ -84,7 +85,8 @@ inline void PelaaLoppuun(frmMorvak& ikkuna, bool voitto) {
     bool vastaaja = false;
     for (int n = 1; n <= 100 && ikkuna.Tila().PeliKaynnissa; ++n) {
         if ((ikkuna.Tila().KoneenRuudut[n] == Sana::laiva) != voitto) continue;
-        const bool viimeinen = ikkuna.Tila().PelaajanOsumat == 19 || ikkuna.Tila().KoneenOsumat == 19;
+        const bool viimeinen =
+            ikkuna.Tila().PelaajanOsumat == 19 || ikkuna.Tila().KoneenOsumat == 19;
         if (viimeinen && !vastaaja) VastaaLoppuun();
         vastaaja |= viimeinen;
         QTest::mouseClick(Ruutu(ikkuna, "imgKone", n), Qt::LeftButton);

@@ -48,7 +48,7 @@ class NakymaTesti : public Nakyma {
     std::function<void(frmTietojaMalli&)> tietoja;
     int taukoja = 0;
     bool taukoJatkuu = true;
-    std::function<void()> tauonAikana;  // events that run during the pause
+    std::function<void()> tauonAikana;        // events that run during the pause
     std::function<void()> laatikonAikana;     // events that run while a box is up
     std::function<void()> tapahtumienAikana;  // events let run by KasitteleTapahtumat
     int tapahtumakasittelyt = 0;

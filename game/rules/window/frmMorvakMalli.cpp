@@ -154,26 +154,25 @@ void frmMorvakMalli::mNaytaMahdottomatLaivaruudut_Click() {
     n.AsetaOsoitin(Osoitin::Oletus);
 }
 
-void frmMorvakMalli::mNaytaParhaatTulokset_Click() {
+// A dialog opened from the menu: under the hourglass, over a model loaded
+// afresh, with the window up to date while it is open.
+template <class Malli, class... Tila>
+void frmMorvakMalli::NaytaDialogi(void (Nakyma::*nayta)(Malli&), Tila&... tila) {
     n.AsetaOsoitin(Osoitin::Tiimalasi);
     peli_.Paivita();
-    frmParhaatTuloksetMalli malli(t, n);
-    n.NaytaParhaatTulokset(malli);
+    Malli malli(tila..., n);
+    (n.*nayta)(malli);
     n.AsetaOsoitin(Osoitin::Oletus);
+}
+
+void frmMorvakMalli::mNaytaParhaatTulokset_Click() {
+    NaytaDialogi<frmParhaatTuloksetMalli>(&Nakyma::NaytaParhaatTulokset, t);
 }
 
 void frmMorvakMalli::mNaytaAsetukset_Click() {
-    n.AsetaOsoitin(Osoitin::Tiimalasi);
-    peli_.Paivita();
-    frmAsetuksetMalli malli(t, n);
-    n.NaytaAsetukset(malli);
-    n.AsetaOsoitin(Osoitin::Oletus);
+    NaytaDialogi<frmAsetuksetMalli>(&Nakyma::NaytaAsetukset, t);
 }
 
 void frmMorvakMalli::mTietojaOhjelmasta_Click() {
-    n.AsetaOsoitin(Osoitin::Tiimalasi);
-    peli_.Paivita();
-    frmTietojaMalli malli(n);
-    n.NaytaTietoja(malli);
-    n.AsetaOsoitin(Osoitin::Oletus);
+    NaytaDialogi<frmTietojaMalli>(&Nakyma::NaytaTietoja);
 }

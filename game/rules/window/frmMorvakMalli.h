@@ -45,6 +45,8 @@ class frmMorvakMalli {
     void mNaytaAsetukset_Click();
     void mTietojaOhjelmasta_Click();
     void Lopeta();
+    template <class Malli, class... Tila>
+    void NaytaDialogi(void (Nakyma::*nayta)(Malli&), Tila&... tila);
     // Whether this event came while another was still being handled: inside
     // a message box, a dialog, the pause or the new game's pass of events.
     bool Sisakkainen() const { return kasittelyssa_ > 1; }
