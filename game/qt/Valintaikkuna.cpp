@@ -62,6 +62,23 @@ void Sijoita(QWidget* saadin, const Alue& alue) {
     saadin->setGeometry(paikka);
 }
 
+// A one-line text that does not fit its control in a font of other measures
+// than the table's: a right-aligned one grows to the left, as far as the gap
+// before it goes, and then any is set in narrower letters until it fits.
+void Kavenna(QWidget* saadin) {
+    auto* nimio = qobject_cast<QLabel*>(saadin);
+    if (nimio && (nimio->alignment() & Qt::AlignRight)) {
+        const int lisa = std::min(saadin->sizeHint().width() - saadin->width(), saadin->x());
+        if (lisa > 0) saadin->setGeometry(saadin->geometry().adjusted(-lisa, 0, 0, 0));
+    }
+    QFont kirjasin = saadin->font();
+    for (int venytys = 98; saadin->sizeHint().width() > saadin->width() && venytys >= 50;
+         venytys -= 2) {
+        kirjasin.setStretch(venytys);
+        saadin->setFont(kirjasin);
+    }
+}
+
 }  // namespace
 
 Valintaikkuna::Valintaikkuna(QWidget* parent, const Asettelu& asettelu, Valintaikkunamalli& malli)
@@ -142,7 +159,29 @@ void Valintaikkuna::closeEvent(QCloseEvent* tapahtuma) {
     QDialog::closeEvent(tapahtuma);
 }
 
+// The table gives a label of several lines the height its text takes in the
+// font it was laid out for. In a font of other measures the text takes the
+// height it needs: what lies below the label moves down as much, and the
+// dialog grows with it, so no line is cut.
+void Valintaikkuna::AnnaTilaaTeksteille() {
+    for (auto& [nimi, saadin] : saatimet_) {
+        auto* nimio = qobject_cast<QLabel*>(saadin);
+        if (LeveneeTekstinMukaan(saadin) || qobject_cast<QPushButton*>(saadin)) Kavenna(saadin);
+        if (!nimio || !nimio->wordWrap()) continue;
+        const int lisa = nimio->heightForWidth(nimio->width()) - nimio->height();
+        if (lisa <= 0) continue;
+        const int alareuna = nimio->geometry().bottom();
+        for (QWidget* muu :
+             nimio->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (muu->y() > alareuna) muu->move(muu->x(), muu->y() + lisa);
+        }
+        nimio->resize(nimio->width(), nimio->height() + lisa);
+        if (nimio->parentWidget() == this) setFixedHeight(height() + lisa);
+    }
+}
+
 void Valintaikkuna::showEvent(QShowEvent* tapahtuma) {
+    AnnaTilaaTeksteille();
     QDialog::showEvent(tapahtuma);
     if (QScreen* naytto = screen()) {
         QRect kehys = frameGeometry();

@@ -35,6 +35,8 @@ class Valintaikkuna : public QDialog {
 
   private:
     void Luo(const Asettelu& asettelu);
+    // Fits every text to its control in the font at hand, before showing.
+    void AnnaTilaaTeksteille();
     QWidget* LuoSaadin(const Saadin& saadin, QWidget* isanta);
 
     Valintaikkunamalli& malli_;
