@@ -1,15 +1,13 @@
 // Another process holding the hive: takes an exclusive lock on the file given,
-// says so with one line, holds the lock for the seconds given and lets go.
+// says so with one line, and holds the lock until its standard input closes.
 
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s HIVE SECONDS\n", argv[0]);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s HIVE\n", argv[0]);
         return 2;
     }
     sqlite3* kanta = nullptr;
@@ -20,7 +18,8 @@ int main(int argc, char* argv[]) {
     }
     std::puts("lukittu");
     std::fflush(stdout);
-    sleep(static_cast<unsigned>(std::atoi(argv[2])));
+    while (std::fgetc(stdin) != EOF) {
+    }
     sqlite3_exec(kanta, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(kanta);
     return 0;

@@ -17,6 +17,7 @@
 
 #include "Ikkunatesti.h"
 #include "Invariantit.h"
+#include "Lukitsija.h"
 #include "Modaalinen.h"
 #include "Sovellus.h"
 #include "Testipesa.h"
@@ -239,19 +240,14 @@ class Varastoviat_test : public QObject {
     void hiveLockedByAnotherProcess() {
         TallennaLista();
         const ParhaatTulokset ennen = Tallessa();
-        const std::string komento =
-            std::string(LUKITSIJA) + " '" + pesa->Tiedosto().string() + "' 15";
-        FILE* lukitsija = popen(komento.c_str(), "r");
-        QVERIFY(lukitsija);
-        char rivi[32] = {};
-        QVERIFY(std::fgets(rivi, sizeof rivi, lukitsija));
-        QCOMPARE(QString(rivi).trimmed(), QString("lukittu"));
+        Lukitsija lukitsija(LUKITSIJA, pesa->Tiedosto());
+        QVERIFY(lukitsija.Lukittu());
 
         Kaynnista();
         QVERIFY2(Lukittu(pesa->Tiedosto()), "the start waited until the lock was let go");
         Pelaa();
         QVERIFY(Lukittu(pesa->Tiedosto()));
-        QCOMPARE(pclose(lukitsija), 0);
+        QCOMPARE(lukitsija.Vapauta(), 0);
 
         QCOMPARE(Tallessa().ParasPelaaja, ennen.ParasPelaaja);
         QCOMPARE(Tallessa().ParasTulos, ennen.ParasTulos);

@@ -5,18 +5,15 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include <cstdio>
+#include <memory>
 #include <string>
 
+#include "Lukitsija.h"
 #include "ParhaidenLista.h"
 #include "Testipesa.h"
 #include "mdlMorvak2.h"
 
 namespace {
-
-// The store's wait for a lock is five seconds; the lock outlasts it by a
-// margin that lets the test act while it is still held.
-constexpr const char* LUKON_SEKUNNIT = "7";
 
 std::string Nimi(std::size_t i) { return std::string(1, static_cast<char>('A' + i)); }
 
@@ -33,25 +30,13 @@ class LukittuPesa : public ::testing::Test {
         }
     }
 
-    void TearDown() override {
-        if (lukitsija != nullptr) pclose(lukitsija);
-    }
-
+    // The lock stays until Vapauta(), however long the store waits first.
     void Lukitse() {
-        const std::string komento =
-            std::string(LUKITSIJA) + " '" + pesa.Tiedosto().string() + "' " + LUKON_SEKUNNIT;
-        lukitsija = popen(komento.c_str(), "r");
-        ASSERT_NE(lukitsija, nullptr);
-        char rivi[32] = {};
-        ASSERT_NE(std::fgets(rivi, sizeof rivi, lukitsija), nullptr);
-        ASSERT_EQ(std::string(rivi), "lukittu\n");
+        lukitsija = std::make_unique<Lukitsija>(LUKITSIJA, pesa.Tiedosto());
+        ASSERT_TRUE(lukitsija->Lukittu());
     }
 
-    // Waits until the other process has let go.
-    void Vapauta() {
-        ASSERT_EQ(pclose(lukitsija), 0);
-        lukitsija = nullptr;
-    }
+    void Vapauta() { ASSERT_EQ(lukitsija->Vapauta(), 0); }
 
     // Whether a write could begin at once now.
     bool Lukittu() const {
@@ -71,7 +56,7 @@ class LukittuPesa : public ::testing::Test {
     }
 
     Testipesa pesa;
-    FILE* lukitsija = nullptr;
+    std::unique_ptr<Lukitsija> lukitsija;
 };
 
 TEST_F(LukittuPesa, AnInsertionAfterTheLockIsGoneKeepsTheStoredEntries) {
@@ -100,7 +85,7 @@ TEST_F(LukittuPesa, AnInsertionWhileTheLockIsHeldSavesNothingButKeepsTheEntryFor
     ASSERT_FALSE(lista.LuettuKokonaan);
 
     LisaaListalle(lista, "Uusi", 5);
-    ASSERT_TRUE(Lukittu()) << "the lock was let go before the insertion was done";
+    ASSERT_TRUE(Lukittu());
     Vapauta();
 
     EXPECT_EQ(lista.ParasPelaaja[0], "Uusi");
