@@ -1,5 +1,6 @@
 // Whole games played through real clicks, with a short computer's pause.
 
+#include <QElapsedTimer>
 #include <QSet>
 
 #include "Ikkunatesti.h"
@@ -65,6 +66,19 @@ void Aktivoi(frmMorvak& ikkuna) {
     QVERIFY(QTest::qWaitForWindowActive(&ikkuna));
 }
 
+// Every time a watched control is turned on or off, in order.
+class Kaytossaolo : public QObject {
+  public:
+    QList<bool> muutokset;
+
+  protected:
+    bool eventFilter(QObject* kohde, QEvent* tapahtuma) override {
+        if (tapahtuma->type() == QEvent::EnabledChange)
+            muutokset << static_cast<QWidget*>(kohde)->isEnabled();
+        return QObject::eventFilter(kohde, tapahtuma);
+    }
+};
+
 QList<int> Ruudut(const Ruudukko& ruudukko, Sana sana) {
     QList<int> ruudut;
     for (int n = 1; n <= 100; ++n) {
@@ -82,6 +96,50 @@ class frmMorvakPeli_test : public QObject {
 
   private slots:
     void initTestCase() { ValmisteleSovellus(*qobject_cast<QApplication*>(qApp)); }
+
+    // At the length a player sees, untouched by any test: the computer's
+    // turn takes a second at least, and neither the menu command nor the
+    // buttons come back on before it is over.
+    void theComputersPauseLastsASecondWithTheNewGameCommandsOff() {
+        Testipesa pesa;
+        frmMorvak ikkuna(Siemen(8));
+        ikkuna.show();
+        QVERIFY(QTest::qWaitForWindowActive(&ikkuna));
+        SijoitaLaivasto(ikkuna);
+        // Nothing of the placing is left to show when the shot begins.
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(Komento(ikkuna, "mUusiPeli")->isEnabled());
+        QList<bool> komento;
+        connect(Komento(ikkuna, "mUusiPeli"), &QAction::enabledChanged, this,
+                [&](bool kaytossa) { komento << kaytossa; });
+        Kaytossaolo painikkeet;
+        Painike(ikkuna, 0)->installEventFilter(&painikkeet);
+        Painike(ikkuna, 1)->installEventFilter(&painikkeet);
+        int vesi = 1;
+        while (ikkuna.Tila().KoneenRuudut[vesi] == Sana::laiva) ++vesi;
+
+        // The first event the pause lets through.
+        bool alussaKaytossa = true;
+        QMetaObject::invokeMethod(
+            &ikkuna,
+            [&] {
+                alussaKaytossa = Komento(ikkuna, "mUusiPeli")->isEnabled() ||
+                                 Painike(ikkuna, 0)->isEnabled() || Painike(ikkuna, 1)->isEnabled();
+            },
+            Qt::QueuedConnection);
+        QElapsedTimer kello;
+        kello.start();
+        QTest::mouseClick(Koneen(ikkuna, vesi), Qt::LeftButton);
+        const qint64 kesto = kello.elapsed();
+
+        QVERIFY(!alussaKaytossa);
+        QVERIFY2(kesto >= 1000, qPrintable(QString::number(kesto) + " ms"));
+        QCOMPARE(ikkuna.Tila().KoneenViimeisinLaukaus != 0, true);
+        QCOMPARE(komento, QList<bool>{false});
+        QCOMPARE(painikkeet.muutokset, (QList<bool>{false, false}));
+        QTRY_COMPARE(komento, (QList<bool>{false, true}));
+        QCOMPARE(painikkeet.muutokset, (QList<bool>{false, false, true, true}));
+    }
 
     void sinkingEveryShipWinsAndTheStreakGrows() {
         Peluri peli(11);
