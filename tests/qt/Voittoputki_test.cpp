@@ -2,7 +2,10 @@
 // clicking, the streak ended by a new game or by quitting, the name typed
 // into the name dialog, and the list found again after a restart.
 
+#include <sqlite3.h>
+
 #include <QLineEdit>
+#include <filesystem>
 
 #include "Ikkunatesti.h"
 #include "Modaalinen.h"
@@ -33,6 +36,31 @@ void VoitaJaAloitaUusi(frmMorvak& ikkuna) {
     VoitaPeli(ikkuna);
     Komento(ikkuna, "mUusiPeli")->trigger();
     QTest::mouseClick(Pelaajan(ikkuna, 8), Qt::LeftButton);
+}
+
+// Every value stored under the game's key, read from the hive with SQLite
+// itself rather than the game's reader: "name type bytes", the bytes as they
+// lie in the file, the terminating zero shown as \0.
+QStringList Tallennetut(const std::filesystem::path& pesa) {
+    QStringList rivit;
+    sqlite3* kanta = nullptr;
+    sqlite3_stmt* lause = nullptr;
+    sqlite3_open_v2(pesa.c_str(), &kanta, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_prepare_v2(kanta,
+                       "SELECT name, type, data FROM vals WHERE key = "
+                       "'Software\\Relvano\\Morvak 1.2 Freeware' ORDER BY name",
+                       -1, &lause, nullptr);
+    while (sqlite3_step(lause) == SQLITE_ROW) {
+        const QByteArray data(static_cast<const char*>(sqlite3_column_blob(lause, 2)),
+                              sqlite3_column_bytes(lause, 2));
+        rivit << QString("%1 %2 %3")
+                     .arg(reinterpret_cast<const char*>(sqlite3_column_text(lause, 0)))
+                     .arg(sqlite3_column_int(lause, 1))
+                     .arg(QString::fromUtf8(data).replace(QChar(0), "\\0"));
+    }
+    sqlite3_finalize(lause);
+    sqlite3_close(kanta);
+    return rivit;
 }
 
 bool ListaTyhja(const Pelitila& tila) {
@@ -101,6 +129,8 @@ class Voittoputki_test : public QObject {
             Komento(ikkuna, "mUusiPeli")->trigger();
             VoitaPeli(ikkuna);
             QCOMPARE(ikkuna.Tila().PerakkaisetVoitot, 2);
+            Komento(ikkuna, "mNaytaPainikkeet")->trigger();
+            Komento(ikkuna, "mNaytaMahdottomatLaivaruudut")->trigger();
 
             QString teksti;
             bool avattiin = false;
@@ -108,7 +138,7 @@ class Voittoputki_test : public QObject {
                 &ikkuna,
                 [&](frmKysyNimi* kysyNimi) {
                     teksti = kysyNimi->findChild<QLabel*>("lblTeksti")->text();
-                    Kirjoita(kysyNimi, "Mestari");
+                    Kirjoita(kysyNimi, "Mestäri");
                     QTest::keyClick(Nappaimisto(kysyNimi), Qt::Key_Return);
                 },
                 &avattiin);
@@ -116,6 +146,12 @@ class Voittoputki_test : public QObject {
 
             QVERIFY(avattiin);
             QVERIFY(teksti.startsWith("Voitit 2 peliä peräkkäin"));
+            QStringList odotetut = {"NaytaMahdottomatLaivaruudut 1 False\\0",
+                                    "NaytaPainikkeet 1 False\\0", "ParasPelaaja0 1 Mestäri\\0"};
+            for (int i = 1; i < 10; ++i) odotetut << QString("ParasPelaaja%1 1 Relvano\\0").arg(i);
+            odotetut << "ParasTulos0 1 2\\0";
+            for (int i = 1; i < 10; ++i) odotetut << QString("ParasTulos%1 1 0\\0").arg(i);
+            QCOMPARE(Tallennetut(pesa.Tiedosto()), odotetut);
             QCOMPARE(vastaaja.nahdyt.back().otsikko, QString("Lopeta"));
             QVERIFY(!ikkuna.isVisible());
         }
@@ -124,7 +160,7 @@ class Voittoputki_test : public QObject {
         frmParhaatTuloksetMalli malli(uusi.Tila(), uusi);
         frmParhaatTulokset lista(malli, &uusi);
         QCOMPARE(lista.findChild<QLabel*>("lblSija0")->text(), QString("1."));
-        QCOMPARE(lista.findChild<QLabel*>("lblNimi0")->text(), QString("Mestari"));
+        QCOMPARE(lista.findChild<QLabel*>("lblNimi0")->text(), QString("Mestäri"));
         QCOMPARE(lista.findChild<QLabel*>("lblTulos0")->text(), QString("2"));
         QCOMPARE(lista.findChild<QLabel*>("lblNimi1")->text(), QString("Relvano"));
     }
