@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "Kuvaruutu.h"
+#include "Modaalinen.h"
 #include "frmMorvak.h"
 
 // A generator that gives the same game every time, re-seeding included.
@@ -40,60 +41,6 @@ inline QAction* Komento(frmMorvak& ikkuna, const char* nimi) {
 inline bool Sormi(QWidget* ruutu) {
     return ruutu->testAttribute(Qt::WA_SetCursor) && ruutu->cursor().shape() == Qt::BitmapCursor;
 }
-
-struct Viesti {
-    QString otsikko;
-    QString teksti;
-    QMessageBox::Icon ikoni;
-    QStringList painikkeet;
-    QString oletus;
-};
-
-// Answers every message box that opens while it lives: with the queued
-// answers first, then OK where there is one and No otherwise. Keeps what each
-// box showed.
-class Viestivastaaja : public QObject {
-  public:
-    explicit Viestivastaaja(std::deque<QMessageBox::StandardButton> vastaukset = {})
-        : vastaukset_(std::move(vastaukset)) {
-        connect(&vahti_, &QTimer::timeout, this, &Viestivastaaja::Katso);
-        vahti_.start(2);
-    }
-
-    std::vector<Viesti> nahdyt;
-    // Runs while a box is up, before it is answered.
-    std::function<void(QMessageBox*)> ennenVastausta;
-
-  private:
-    void Katso() {
-        auto* ruutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!ruutu || !ruutu->isVisible() || ruutu == vastattu_) return;
-        vastattu_ = ruutu;
-        Viesti viesti{ruutu->windowTitle(), ruutu->text(), ruutu->icon(), {}, {}};
-        for (QAbstractButton* painike : ruutu->buttons()) viesti.painikkeet << painike->text();
-        viesti.painikkeet.sort();
-        if (ruutu->defaultButton()) viesti.oletus = ruutu->defaultButton()->text();
-        nahdyt.push_back(viesti);
-        if (ennenVastausta) ennenVastausta(ruutu);
-        QMessageBox::StandardButton vastaus =
-            ruutu->button(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::No;
-        if (!vastaukset_.empty()) {
-            vastaus = vastaukset_.front();
-            vastaukset_.pop_front();
-        }
-        // A box without the expected button is closed, for the test to fail
-        // on what it shows rather than hang.
-        if (QAbstractButton* painike = ruutu->button(vastaus)) {
-            QTest::mouseClick(painike, Qt::LeftButton);
-        } else {
-            ruutu->done(0);
-        }
-    }
-
-    std::deque<QMessageBox::StandardButton> vastaukset_;
-    QPointer<QMessageBox> vastattu_;
-    QTimer vahti_;
-};
 
 // One legal fleet laid with all three buttons; each step is one ship.
 struct Sijoitus {

@@ -13,7 +13,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <deque>
 #include <functional>
+#include <vector>
 
 inline constexpr int MODAALINEN_AIKARAJA_MS = 5000;
 
@@ -90,24 +92,59 @@ void KunAukeaa(QObject* konteksti, std::function<void(Ikkuna*)> toimi, bool* ava
         [toimi](QWidget* ikkuna) { toimi(qobject_cast<Ikkuna*>(ikkuna)); }, avattiin);
 }
 
-// Arranges for the next message box that opens over `emo` to be answered with
-// `painike` once `tarkista` has looked at it.
-inline void VastaaViestiruutuun(QWidget* emo, QMessageBox::StandardButton painike,
-                                std::function<void(QMessageBox*)> tarkista, bool* avattiin) {
-    KunModaalinenAukeaa(
-        emo,
-        [=](QWidget* ikkuna) {
-            auto* ruutu = qobject_cast<QMessageBox*>(ikkuna);
-            if (!ruutu) {
-                QTest::qFail("a message box was expected", __FILE__, __LINE__);
-                ikkuna->close();
-                return;
-            }
-            tarkista(ruutu);
-            QTest::mouseClick(ruutu->button(painike), Qt::LeftButton);
-        },
-        avattiin);
-}
+struct Viesti {
+    QString otsikko;
+    QString teksti;
+    QMessageBox::Icon ikoni;
+    QStringList painikkeet;
+    QString oletus;
+};
+
+// Answers every message box that opens while it lives: with the queued
+// answers first, then OK where there is one and No otherwise. Keeps what each
+// box showed.
+class Viestivastaaja : public QObject {
+  public:
+    explicit Viestivastaaja(std::deque<QMessageBox::StandardButton> vastaukset = {})
+        : vastaukset_(std::move(vastaukset)) {
+        connect(&vahti_, &QTimer::timeout, this, &Viestivastaaja::Katso);
+        vahti_.start(2);
+    }
+
+    std::vector<Viesti> nahdyt;
+    // Runs while a box is up, before it is answered.
+    std::function<void(QMessageBox*)> ennenVastausta;
+
+  private:
+    void Katso() {
+        auto* ruutu = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!ruutu || !ruutu->isVisible() || ruutu == vastattu_) return;
+        vastattu_ = ruutu;
+        Viesti viesti{ruutu->windowTitle(), ruutu->text(), ruutu->icon(), {}, {}};
+        for (QAbstractButton* painike : ruutu->buttons()) viesti.painikkeet << painike->text();
+        viesti.painikkeet.sort();
+        if (ruutu->defaultButton()) viesti.oletus = ruutu->defaultButton()->text();
+        nahdyt.push_back(viesti);
+        if (ennenVastausta) ennenVastausta(ruutu);
+        QMessageBox::StandardButton vastaus =
+            ruutu->button(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::No;
+        if (!vastaukset_.empty()) {
+            vastaus = vastaukset_.front();
+            vastaukset_.pop_front();
+        }
+        // A box without the expected button is closed, for the test to fail
+        // on what it shows rather than hang.
+        if (QAbstractButton* painike = ruutu->button(vastaus)) {
+            QTest::mouseClick(painike, Qt::LeftButton);
+        } else {
+            ruutu->done(0);
+        }
+    }
+
+    std::deque<QMessageBox::StandardButton> vastaukset_;
+    QPointer<QMessageBox> vastattu_;
+    QTimer vahti_;
+};
 
 // The widget that has the keyboard now, where a player's key goes.
 inline QWidget* Nappaimisto(QWidget* ikkuna) {

@@ -101,7 +101,6 @@ class frmMorvakPeli_test : public QObject {
     // turn takes a second at least, and neither the menu command nor the
     // buttons come back on before it is over.
     void theComputersPauseLastsASecondWithTheNewGameCommandsOff() {
-        Testipesa pesa;
         frmMorvak ikkuna(Siemen(8));
         ikkuna.show();
         QVERIFY(QTest::qWaitForWindowActive(&ikkuna));

@@ -134,26 +134,20 @@ class frmParhaatTulokset_test : public QObject {
         Dialogi<frmParhaatTulokset, frmParhaatTuloksetMalli> ikkuna_(tila);
         auto& ikkuna = ikkuna_.ikkuna;
 
-        bool kysyttiin = false;
+        Viestivastaaja vastaaja({QMessageBox::No});
         const int tulos = AjaModaalisena(ikkuna, [&] {
-            VastaaViestiruutuun(
-                &ikkuna, QMessageBox::No,
-                [](QMessageBox* kysymys) {
-                    QCOMPARE(kysymys->windowTitle(), QString("Tyhjennä"));
-                    QCOMPARE(kysymys->text(),
-                             QString("Haluatko varmasti tyhjentää parhaiden tulosten listan?"));
-                    QCOMPARE(kysymys->icon(), QMessageBox::Question);
-                    QCOMPARE(kysymys->defaultButton(), kysymys->button(QMessageBox::No));
-                    QCOMPARE(kysymys->button(QMessageBox::No)->text(), QString("Ei"));
-                    QCOMPARE(kysymys->button(QMessageBox::Yes)->text(), QString("Kyllä"));
-                },
-                &kysyttiin);
             QTest::mouseClick(Painike(&ikkuna, 1), Qt::LeftButton);
             QVERIFY(ikkuna.isVisible());
             QTest::keyClick(Nappaimisto(&ikkuna), Qt::Key_Escape);
         });
 
-        QVERIFY(kysyttiin);
+        QCOMPARE(vastaaja.nahdyt.size(), std::size_t{1});
+        const Viesti& kysymys = vastaaja.nahdyt[0];
+        QCOMPARE(kysymys.otsikko, QString("Tyhjennä"));
+        QCOMPARE(kysymys.teksti, QString("Haluatko varmasti tyhjentää parhaiden tulosten listan?"));
+        QCOMPARE(kysymys.ikoni, QMessageBox::Question);
+        QCOMPARE(kysymys.painikkeet, (QStringList{"Ei", "Kyllä"}));
+        QCOMPARE(kysymys.oletus, QString("Ei"));
         QCOMPARE(tulos, int(QDialog::Accepted));  // Esc presses OK, also the cancel button
         QCOMPARE(tila.Parhaat.ParasPelaaja[0], std::string("Voittaja"));
         QCOMPARE(Nimio(&ikkuna, "lblNimi0")->text(), QString("Voittaja"));
@@ -170,17 +164,15 @@ class frmParhaatTulokset_test : public QObject {
         Dialogi<frmParhaatTulokset, frmParhaatTuloksetMalli> ikkuna_(tila);
         auto& ikkuna = ikkuna_.ikkuna;
 
-        bool kysyttiin = false;
+        Viestivastaaja vastaaja({QMessageBox::Yes});
         bool auki = false;
         const int tulos = AjaModaalisena(ikkuna, [&] {
-            VastaaViestiruutuun(
-                &ikkuna, QMessageBox::Yes, [](QMessageBox*) {}, &kysyttiin);
             QTest::mouseClick(Painike(&ikkuna, 1), Qt::LeftButton);
             auki = ikkuna.isVisible();
             QTest::keyClick(Nappaimisto(&ikkuna), Qt::Key_Return);
         });
 
-        QVERIFY(kysyttiin);
+        QCOMPARE(vastaaja.nahdyt.size(), std::size_t{1});
         QVERIFY2(auki, "the window stays open showing the cleared list");
         QCOMPARE(tulos, int(QDialog::Accepted));
         QCOMPARE(Nimio(&ikkuna, "lblNimi0")->text(), QString("Relvano"));
