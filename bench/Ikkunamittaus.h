@@ -8,12 +8,11 @@
 #include <sys/resource.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QTest>
 #include <QTimer>
+#include <vector>
 
 #include "Kuvaruutu.h"
 #include "Sovellus.h"
@@ -43,22 +42,6 @@ inline Kuvaruutu* Ruutu(frmMorvak& ikkuna, const char* ruudukko, int n) {
     return ikkuna.findChild<Kuvaruutu*>(QString("%1(%2)").arg(ruudukko).arg(n));
 }
 
-// Context switches of every thread of this process so far: each is a time
-// the process was woken up or put aside.
-inline long Kontekstinvaihdot() {
-    long vaihtoja = 0;
-    for (const QString& saie :
-         QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile tila("/proc/self/task/" + saie + "/status");
-        if (!tila.open(QIODevice::ReadOnly)) continue;
-        for (const QByteArray& rivi : tila.readAll().split('\n')) {
-            if (rivi.endsWith("ctxt_switches:") || !rivi.contains("ctxt_switches:")) continue;
-            vaihtoja += rivi.mid(rivi.indexOf(':') + 1).trimmed().toLong();
-        }
-    }
-    return vaihtoja;
-}
-
 // Ships in fleet order, all with the left button: the five longest from the
 // left edge on every other row, a gunboat and the submarines further right.
 inline void SijoitaLaivasto(frmMorvak& ikkuna) {
@@ -77,14 +60,20 @@ inline void VastaaLoppuun() {
     });
 }
 
-// A game to its end: the player hits every ship, or shoots only water until
-// the computer has sunk every ship of the player's.
+// A game to its end: the player hits every ship, or shoots only water, and
+// then ship squares all but the last, until the computer has sunk every ship
+// of the player's.
 inline void PelaaLoppuun(frmMorvak& ikkuna, bool voitto) {
     ikkuna.AsetaTauonPituus(std::chrono::milliseconds(0));
     SijoitaLaivasto(ikkuna);
+    std::vector<int> maalit;
+    for (int n = 1; n <= 100; ++n)
+        if ((ikkuna.Tila().KoneenRuudut[n] == Sana::laiva) == voitto) maalit.push_back(n);
+    for (int n = 1; n <= 100 && !voitto; ++n)
+        if (ikkuna.Tila().KoneenRuudut[n] == Sana::laiva) maalit.push_back(n);
     bool vastaaja = false;
-    for (int n = 1; n <= 100 && ikkuna.Tila().PeliKaynnissa; ++n) {
-        if ((ikkuna.Tila().KoneenRuudut[n] == Sana::laiva) != voitto) continue;
+    for (const int n : maalit) {
+        if (!ikkuna.Tila().PeliKaynnissa) break;
         const bool viimeinen =
             ikkuna.Tila().PelaajanOsumat == 19 || ikkuna.Tila().KoneenOsumat == 19;
         if (viimeinen && !vastaaja) VastaaLoppuun();

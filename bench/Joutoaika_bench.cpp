@@ -1,63 +1,128 @@
 // An idle main window: how often the process wakes up and how much processor
 // time it takes while the player is placing, while the player is to shoot,
-// and after a game won and a game lost. Offscreen (or the platform of
-// QT_QPA_PLATFORM), with a store of its own. The only wake-up an idle game
-// should show is the one that ends each measurement.
+// and after a game won and a game lost. Each phase runs in a process of its
+// own, started as main() starts the game, against a store of its own; once
+// the phase is reached it only waits on its event loop, and this process
+// reads its counters from /proc over 15 seconds. Offscreen, or the platform of
+// QT_QPA_PLATFORM.
 
 #include <benchmark/benchmark.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QTest>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
 
 #include "Ikkunamittaus.h"
 #include "Testipesa.h"
 
+extern char** environ;
+
 namespace {
 
-constexpr int JOUTOAIKA_MS = 15000;
+constexpr const char* LAPSI = "--joutoaika";
+constexpr auto JOUTOAIKA = std::chrono::seconds(15);
 
-enum class Vaihe { Sijoitus, PelaajanVuoro, Voitettu, Havitty };
-
-void Valmistele(frmMorvak& ikkuna, Vaihe vaihe) {
-    switch (vaihe) {
-        case Vaihe::Sijoitus:
-            break;
-        case Vaihe::PelaajanVuoro:
-            SijoitaLaivasto(ikkuna);
-            break;
-        case Vaihe::Voitettu:
-        case Vaihe::Havitty:
-            PelaaLoppuun(ikkuna, vaihe == Vaihe::Voitettu);
-            break;
-    }
-}
-
-void Joutoaika(benchmark::State& state, Vaihe vaihe) {
+// The child: reaches the phase, says so, and waits for nothing.
+int Joutokaynti(int argc, char** argv) {
+    const std::string vaihe = argv[2];
+    QApplication sovellus(argc, argv);
+    ValmisteleSovellus(sovellus);
     frmMorvak ikkuna;
     ikkuna.show();
-    Valmistele(ikkuna, vaihe);
+    if (vaihe == "vuoro") SijoitaLaivasto(ikkuna);
+    if (vaihe == "voitettu" || vaihe == "havitty") PelaaLoppuun(ikkuna, vaihe == "voitettu");
     Odota(500);
+    const Pelitila& t = ikkuna.Tila();
+    const bool loppui = t.PelaajanOsumat == 20 || t.KoneenOsumat == 20;
+    if ((vaihe == "voitettu" || vaihe == "havitty") != loppui ||
+        t.PeliKaynnissa != (vaihe == "vuoro"))
+        return 1;
+    std::puts("valmis");
+    std::fflush(stdout);
+    return QApplication::exec();
+}
+
+// Context switches of every thread of the process: each is a time it woke
+// up or was put aside.
+long Heratykset(pid_t pid) {
+    long yhteensa = 0;
+    const std::filesystem::path saikeet = "/proc/" + std::to_string(pid) + "/task";
+    for (const auto& saie : std::filesystem::directory_iterator(saikeet)) {
+        std::ifstream tila(saie.path() / "status");
+        for (std::string rivi; std::getline(tila, rivi);) {
+            const auto kohta = rivi.find("ctxt_switches:");
+            if (kohta != std::string::npos) yhteensa += std::stol(rivi.substr(kohta + 14));
+        }
+    }
+    return yhteensa;
+}
+
+// User and system time of the process, in clock ticks.
+long Prosessoritikit(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string rivi;
+    std::getline(stat, rivi);
+    std::istringstream kentat(rivi.substr(rivi.rfind(')') + 2));
+    std::string kentta;
+    long tikit = 0;
+    for (int i = 3; i <= 15 && kentat >> kentta; ++i) {
+        if (i == 14 || i == 15) tikit += std::stol(kentta);
+    }
+    return tikit;
+}
+
+void Joutoaika(benchmark::State& state, const char* vaihe) {
+    char ohjelma[4096] = {};
+    if (readlink("/proc/self/exe", ohjelma, sizeof ohjelma - 1) < 0) return;
     for (auto _ : state) {
-        const double prosessoriAlussa = Prosessoriaika();
-        const long herataAlussa = Kontekstinvaihdot();
-        QElapsedTimer kello;
-        kello.start();
-        Odota(JOUTOAIKA_MS);
-        const double sekunnit = Sekunteina(kello);
+        int putki[2];
+        if (pipe(putki) != 0) return;
+        posix_spawn_file_actions_t toimet;
+        posix_spawn_file_actions_init(&toimet);
+        posix_spawn_file_actions_adddup2(&toimet, putki[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&toimet, putki[0]);
+        char lapsi[] = "--joutoaika";
+        std::string nimi = vaihe;
+        char* argumentit[] = {ohjelma, lapsi, nimi.data(), nullptr};
+        pid_t pid = 0;
+        posix_spawn(&pid, ohjelma, &toimet, nullptr, argumentit, environ);
+        posix_spawn_file_actions_destroy(&toimet);
+        close(putki[1]);
+        char rivi[16] = {};
+        const bool valmis = read(putki[0], rivi, sizeof rivi - 1) > 0;
+        close(putki[0]);
+        if (!valmis) {
+            state.SkipWithError("the child did not reach its phase");
+            return;
+        }
+        const long herataAlussa = Heratykset(pid);
+        const long tikitAlussa = Prosessoritikit(pid);
+        std::this_thread::sleep_for(JOUTOAIKA);
+        const long heratyksia = Heratykset(pid) - herataAlussa;
+        const long tikkeja = Prosessoritikit(pid) - tikitAlussa;
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        const double sekunnit = std::chrono::duration<double>(JOUTOAIKA).count();
         state.SetIterationTime(sekunnit);
-        state.counters["heratyksia_s"] =
-            static_cast<double>(Kontekstinvaihdot() - herataAlussa) / sekunnit;
-        state.counters["ydin_%"] = 100.0 * (Prosessoriaika() - prosessoriAlussa) / sekunnit;
+        state.counters["heratyksia_s"] = static_cast<double>(heratyksia) / sekunnit;
+        state.counters["ydin_%"] = 100.0 * static_cast<double>(tikkeja) /
+                                   static_cast<double>(sysconf(_SC_CLK_TCK)) / sekunnit;
     }
 }
 
-void BM_Joutoaika_sijoitus(benchmark::State& state) { Joutoaika(state, Vaihe::Sijoitus); }
-void BM_Joutoaika_pelaajan_vuoro(benchmark::State& state) {
-    Joutoaika(state, Vaihe::PelaajanVuoro);
-}
-void BM_Joutoaika_voitettu(benchmark::State& state) { Joutoaika(state, Vaihe::Voitettu); }
-void BM_Joutoaika_havitty(benchmark::State& state) { Joutoaika(state, Vaihe::Havitty); }
+void BM_Joutoaika_sijoitus(benchmark::State& state) { Joutoaika(state, "sijoitus"); }
+void BM_Joutoaika_pelaajan_vuoro(benchmark::State& state) { Joutoaika(state, "vuoro"); }
+void BM_Joutoaika_voitettu(benchmark::State& state) { Joutoaika(state, "voitettu"); }
+void BM_Joutoaika_havitty(benchmark::State& state) { Joutoaika(state, "havitty"); }
 
 }  // namespace
 
@@ -69,5 +134,9 @@ BENCHMARK(BM_Joutoaika_havitty)->Iterations(1)->UseManualTime()->Unit(benchmark:
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     Testipesa pesa;
-    return AjaMittaukset(argc, argv);
+    if (argc == 3 && std::string(argv[1]) == LAPSI) return Joutokaynti(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
