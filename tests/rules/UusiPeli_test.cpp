@@ -2,6 +2,8 @@
 
 #include "NakymaTesti.h"
 #include "Peli.h"
+#include "Testipesa.h"
+#include "frmKysyNimiMalli.h"
 
 namespace {
 
@@ -179,16 +181,19 @@ TEST_F(UusiPeli, KeskeytysIlmanSijoitustaListallaNollaaPutken) {
 }
 
 TEST_F(UusiPeli, KeskeytysListallePaasevallaPutkellaKysyyNimenEnsin) {
+    Testipesa pesa;
     PeliKayntiin();
     t.PerakkaisetVoitot = 2;
     t.Parhaat.ParasTulos[9] = 1;
     n.vastaukset = {true};
     bool vanhaPeliVielaKaynnissa = false;
     Osoitin osoitinNimelle = Osoitin::Tiimalasi;
-    n.kysyNimi = [&](frmKysyNimiMalli&) {
+    // The player enters a name in the real dialog model; it ends the streak.
+    n.kysyNimi = [&](frmKysyNimiMalli& nimi) {
         vanhaPeliVielaKaynnissa = t.PeliKaynnissa;
         osoitinNimelle = n.osoitin;
-        t.PerakkaisetVoitot = 0;
+        nimi.txtNimi_Change("Keskeyttäjä");
+        nimi.cmdPainike_Click(0);
     };
     n.osoitin = Osoitin::Tiimalasi;
     p.mUusiPeli_Click();
@@ -196,6 +201,8 @@ TEST_F(UusiPeli, KeskeytysListallePaasevallaPutkellaKysyyNimenEnsin) {
     EXPECT_TRUE(vanhaPeliVielaKaynnissa);
     EXPECT_EQ(osoitinNimelle, Osoitin::Oletus);
     EXPECT_EQ(t.PerakkaisetVoitot, 0);
+    EXPECT_EQ(t.Parhaat.ParasPelaaja[0], "Keskeyttäjä");
+    EXPECT_EQ(t.Parhaat.ParasTulos[0], 2);
     EXPECT_FALSE(t.PeliKaynnissa);
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Ruudut.h"
+#include "frmKysyNimiMalli.h"
 
 Pelisimulaatio::Pelisimulaatio(std::uint64_t siemen, bool kulmatSaavatKoskettaa,
                                Pelaajatyyppi tyyppi)
@@ -12,9 +13,9 @@ Pelisimulaatio::Pelisimulaatio(std::uint64_t siemen, bool kulmatSaavatKoskettaa,
       tyyppi_(tyyppi),
       pelaajanArpa_(siemen) {
     t.LaivojenKulmatSaavatKoskettaa = kulmatSaavatKoskettaa;
-    // The player gives up every place on the list; the dialog still ends
-    // the streak.
-    n.kysyNimi = [this](frmKysyNimiMalli&) { t.PerakkaisetVoitot = 0; };
+    // The player gives up every place on the list in the real dialog model,
+    // which ends the streak.
+    n.kysyNimi = [](frmKysyNimiMalli& nimi) { nimi.cmdPainike_Click(1); };
     n.tauonAikana = [this] {
         if (tarkkailija_) tarkkailija_(Hetki::PelaajaAmpui);
     };
