@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "Laivastotarkistus.h"
 #include "NakymaTesti.h"
 #include "Peli.h"
 #include "Ruudut.h"
@@ -36,57 +37,13 @@ class KoneenSijoitus : public ::testing::Test {
     Peli p{t, n, arpa};
 };
 
-// Which ship owns each square, -1 for none.
-std::array<int, 101> Omistajat(Pelitila& t) {
-    std::array<int, 101> omistaja;
-    omistaja.fill(-1);
-    int i = 0;
-    for (const Laiva& laiva : t.Laivat(Puoli::Kone)) {
-        for (int r : laiva.ruudut) omistaja[static_cast<std::size_t>(r)] = i;
-        ++i;
-    }
-    return omistaja;
-}
-
-// Checks everything a laid fleet must be; returns a description of the
-// first fault, or an empty text.
-std::string Laivastovirhe(Pelitila& t, bool kulmat) {
-    std::set<int> kaikki;
-    for (const Laiva& laiva : t.Laivat(Puoli::Kone)) {
-        if (!laiva.sijoitettu) return "ship not placed";
-        const int alku = laiva.ruudut[0];
-        if (!OnRuudukossa(alku)) return "square off the grid";
-        const int askel = laiva.ruudut.size() > 1 ? laiva.ruudut[1] - alku : 1;
-        if (std::abs(askel) != 1 && std::abs(askel) != 10) return "not straight";
-        for (std::size_t i = 0; i < laiva.ruudut.size(); ++i) {
-            const int r = laiva.ruudut[i];
-            if (r != alku + static_cast<int>(i) * askel || !OnRuudukossa(r)) return "not straight";
-            if (std::abs(askel) == 1 && Rivi(r) != Rivi(alku)) return "wraps a row";
-            if (t.KoneenRuudut[r] != Sana::laiva) return "record square not a ship";
-            if (!kaikki.insert(r).second) return "two ships share a square";
-        }
-    }
-    if (kaikki.size() != 20) return "not twenty squares";
-    const auto omistaja = Omistajat(t);
-    for (int r = 1; r <= 100; ++r) {
-        if (t.KoneenRuudut[r] == Sana::laiva && omistaja[static_cast<std::size_t>(r)] < 0)
-            return "ship square in no record";
-        if (omistaja[static_cast<std::size_t>(r)] < 0) continue;
-        for (int m : Naapurit(r, kulmat)) {
-            const int toinen = omistaja[static_cast<std::size_t>(m)];
-            if (toinen >= 0 && toinen != omistaja[static_cast<std::size_t>(r)])
-                return "ships touch at " + std::to_string(r) + " and " + std::to_string(m);
-        }
-    }
-    return "";
-}
-
 TEST_F(KoneenSijoitus, JokainenSiemenAntaaLaillisenLaivaston) {
     for (bool kulmat : {true, false}) {
         for (std::uint64_t siemen = 0; siemen < 3000; ++siemen) {
             Aloita(siemen, kulmat);
             p.UusiPeli();
-            ASSERT_EQ(Laivastovirhe(t, kulmat), "") << "seed " << siemen << " corners " << kulmat;
+            ASSERT_EQ(Laivastovirhe(t, Puoli::Kone, kulmat), "")
+                << "seed " << siemen << " corners " << kulmat;
             ASSERT_EQ(Laivaruutuja(), 20);
         }
     }
@@ -112,7 +69,7 @@ TEST_F(KoneenSijoitus, KeskenJaanytLaivastoLaitetaanAlusta) {
         p.UusiPeli();
         // Every full reset draws each square of the player's grid once.
         nollauksia += n.pelaaja[1].piirretty - ennen - 1;
-        ASSERT_EQ(Laivastovirhe(t, false), "") << "seed " << siemen;
+        ASSERT_EQ(Laivastovirhe(t, Puoli::Kone, false), "") << "seed " << siemen;
         ASSERT_TRUE(t.SijoitusKaynnissa);
     }
     EXPECT_GT(nollauksia, 100);
