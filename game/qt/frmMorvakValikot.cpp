@@ -12,6 +12,8 @@ QKeySequence Pikanappain(Nappain nappain) {
             return Qt::Key_F1;
         case Nappain::F2:
             return Qt::Key_F2;
+        case Nappain::F3:
+            return Qt::Key_F3;
         case Nappain::Ei:
         case Nappain::Enter:
             break;

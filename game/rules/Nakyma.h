@@ -31,6 +31,8 @@ struct Tilanne {
     bool UusiPeliKaytossa = true;
     bool NaytaPainikkeet = false;
     bool NaytaMahdottomatLaivaruudut = false;
+    // The player lays ships: the random fleet can be asked for.
+    bool PelaajaSijoittaa = false;
     bool operator==(const Tilanne&) const = default;
 };
 

@@ -32,6 +32,8 @@ class Peli {
     // painike 1 is the left button; any other lays the ship vertically.
     void imgPelaaja_MouseUp(int ruutu, int painike);
     void SijoitaKoneenLaiva(int Pituus);
+    // Lays the ships the player has not laid, at random, click by click.
+    void SijoitaLaivatSatunnaisesti();
 
     void imgKone_Click(int ruutu);
     void MihinLaivaanPelaajaOsui(int RuutuJohonAmmuttiin);
@@ -68,6 +70,12 @@ class Peli {
     void PeruLaiva(Puoli puoli, const Laiva& laiva);
     // The player's fleet is complete: firing opens.
     void AloitaAmmunta();
+    // One random try at the player's ships not yet laid; false when one of
+    // them found no room within its attempts.
+    bool SijoitaLoputSatunnaisesti();
+    // Takes back every ship of the player's but those in fleet order marked
+    // here, with the blocked squares around them.
+    void JataPelaajanLaivat(const std::array<bool, 10>& jatettavat);
 
     Pelitila& t;
     Nakyma& n;

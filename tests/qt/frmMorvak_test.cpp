@@ -81,7 +81,9 @@ class frmMorvak_test : public QObject {
         QCOMPARE(otsikot, QStringList({"&Tiedosto", "&Näytä", "&Ohje"}));
 
         QCOMPARE(Valikonrivit(ikkuna.findChild<QMenu*>("mnuTiedosto")),
-                 QStringList({"&Uusi peli    |F2|mUusiPeli", "-||vTiedosto", "&Lopeta||mLopeta"}));
+                 QStringList({"&Uusi peli    |F2|mUusiPeli",
+                              "&Sijoita laivat satunnaisesti|F3|mSijoitaLaivatSatunnaisesti",
+                              "-||vTiedosto", "&Lopeta||mLopeta"}));
         QCOMPARE(Valikonrivit(ikkuna.findChild<QMenu*>("mnuNayta")),
                  QStringList({"&Ikkunan alalaidan painikkeet    ||mNaytaPainikkeet",
                               "&Epäkelvot ruudut laivoja sijoiteltaessa||"

@@ -5,8 +5,10 @@
 namespace {
 
 // The trailing spaces of some captions keep their menus wide, as they always were.
-constexpr std::array<Valikkokohta, 3> TIEDOSTO{{
+constexpr std::array<Valikkokohta, 4> TIEDOSTO{{
     {"mUusiPeli", "&Uusi peli    ", Komento::UusiPeli, Nappain::F2},
+    {"mSijoitaLaivatSatunnaisesti", "&Sijoita laivat satunnaisesti",
+     Komento::SijoitaLaivatSatunnaisesti, Nappain::F3},
     {"vTiedosto", "-", std::nullopt},
     {"mLopeta", "&Lopeta", Komento::Lopeta},
 }};
@@ -56,6 +58,8 @@ bool Kaytossa(const Tilanne& tilanne, Komento komento) {
         case Komento::UusiPeliPainike:
         case Komento::LopetaPainike:
             return tilanne.UusiPeliKaytossa;
+        case Komento::SijoitaLaivatSatunnaisesti:
+            return tilanne.PelaajaSijoittaa;
         default:
             return true;
     }

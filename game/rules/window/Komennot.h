@@ -9,6 +9,7 @@
 // buttons and the keys that stand for them.
 enum class Komento {
     UusiPeli,
+    SijoitaLaivatSatunnaisesti,
     Lopeta,
     NaytaPainikkeet,
     NaytaMahdottomatLaivaruudut,
@@ -23,7 +24,7 @@ enum class Komento {
     LopetaPainike,    // cmdPainike(1)
 };
 
-enum class Nappain { Ei, F1, F2, Enter };
+enum class Nappain { Ei, F1, F2, F3, Enter };
 
 // One line of a menu. A separator has no command; its caption is "-".
 struct Valikkokohta {

@@ -50,6 +50,9 @@ void frmMorvakMalli::Suorita(Komento komento) {
         case Komento::UusiPeli:
             mUusiPeli_Click();
             break;
+        case Komento::SijoitaLaivatSatunnaisesti:
+            peli_.SijoitaLaivatSatunnaisesti();
+            break;
         case Komento::Lopeta:
             mLopeta_Click();
             break;

@@ -1,0 +1,131 @@
+// The random fleet: the player's ships not yet laid, laid by random clicks.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "Komennot.h"
+#include "Laivastotarkistus.h"
+#include "NakymaTesti.h"
+#include "Peli.h"
+
+namespace {
+
+constexpr int VASEN = 1, OIKEA = 2;
+
+class SatunnainenLaivasto : public ::testing::Test {
+  protected:
+    void Aloita(std::uint64_t siemen, bool kulmat, bool epakelvot) {
+        arpa = Satunnaisluvut(siemen, [] { return std::uint64_t{77}; });
+        t.LaivojenKulmatSaavatKoskettaa = kulmat;
+        t.NaytaMahdottomatLaivaruudut = epakelvot;
+        p.UusiPeli();
+    }
+
+    std::vector<int> Tietue(int laiva) {
+        auto ruudut = t.Laivat(Puoli::Pelaaja)[static_cast<std::size_t>(laiva)].ruudut;
+        return {ruudut.begin(), ruudut.end()};
+    }
+
+    // Firing has opened as after the tenth click: the phase, the pictures of
+    // the player's grid with no blocked marks left, and the pointers.
+    void OdotaAmmunta(const std::string& missa) {
+        ASSERT_TRUE(t.AmmuntaKaynnissa) << missa;
+        ASSERT_FALSE(t.SijoitusKaynnissa) << missa;
+        ASSERT_TRUE(t.PeliKaynnissa) << missa;
+        ASSERT_TRUE(t.PelaajanVuoro) << missa;
+        ASSERT_EQ(p.NykyinenTilanne().ohje,
+                  "Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu.")
+            << missa;
+        for (int r = 1; r <= 100; ++r) {
+            const Kuva kuva = t.PelaajanRuudut[r] == Sana::laiva ? Kuva::Laiva : Kuva::Vesi;
+            ASSERT_EQ(n.pelaaja[r].kuva, kuva) << missa << " square " << r;
+            ASSERT_FALSE(n.pelaaja[r].sormi) << missa << " square " << r;
+            ASSERT_TRUE(n.kone[r].sormi) << missa << " square " << r;
+        }
+    }
+
+    Pelitila t;
+    NakymaTesti n;
+    Satunnaisluvut arpa{0, [] { return std::uint64_t{77}; }};
+    Peli p{t, n, arpa};
+};
+
+TEST_F(SatunnainenLaivasto, JokainenSiemenAntaaLaillisenLaivastonJaAvaaAmmunnan) {
+    for (bool kulmat : {true, false}) {
+        for (std::uint64_t siemen = 0; siemen < 1500; ++siemen) {
+            const std::string missa =
+                "seed " + std::to_string(siemen) + " corners " + std::to_string(kulmat);
+            Aloita(siemen, kulmat, siemen % 2 == 0);
+            p.SijoitaLaivatSatunnaisesti();
+            ASSERT_EQ(Laivastovirhe(t, Puoli::Pelaaja, kulmat), "") << missa;
+            OdotaAmmunta(missa);
+        }
+    }
+}
+
+TEST_F(SatunnainenLaivasto, NapautuksinSijoitetutLaivatJaavat) {
+    for (std::uint64_t siemen = 0; siemen < 500; ++siemen) {
+        Aloita(siemen, false, true);
+        p.imgPelaaja_MouseUp(8, VASEN);   // carrier 8, 7, 6, 5
+        p.imgPelaaja_MouseUp(71, OIKEA);  // cruiser 71, 81, 91
+        p.imgPelaaja_MouseUp(28, VASEN);  // cruiser 28, 29, 30
+        p.SijoitaLaivatSatunnaisesti();
+        const std::string missa = "seed " + std::to_string(siemen);
+        ASSERT_EQ(Tietue(0), (std::vector<int>{8, 7, 6, 5})) << missa;
+        ASSERT_EQ(Tietue(1), (std::vector<int>{71, 81, 91})) << missa;
+        ASSERT_EQ(Tietue(2), (std::vector<int>{28, 29, 30})) << missa;
+        ASSERT_EQ(Laivastovirhe(t, Puoli::Pelaaja, false), "") << missa;
+        OdotaAmmunta(missa);
+    }
+}
+
+// With two attempts a ship, the rest of the fleet often finds no room around
+// the player's carrier; the random fleet then gives the carrier up too and
+// still comes out whole.
+TEST_F(SatunnainenLaivasto, LaivastoValmistuuVaikkaOmatLaivatJouduttaisiinLuovuttamaan) {
+    int jaaneita = 0, luovutettuja = 0;
+    for (std::uint64_t siemen = 0; siemen < 300; ++siemen) {
+        Aloita(siemen, false, false);
+        p.KoneenSijoitusyrityksia = 2;
+        p.imgPelaaja_MouseUp(45, VASEN);
+        p.SijoitaLaivatSatunnaisesti();
+        ASSERT_EQ(Laivastovirhe(t, Puoli::Pelaaja, false), "") << "seed " << siemen;
+        OdotaAmmunta("seed " + std::to_string(siemen));
+        if (Tietue(0) == std::vector<int>{45, 46, 47, 48}) {
+            ++jaaneita;
+        } else {
+            ++luovutettuja;
+        }
+    }
+    EXPECT_GT(jaaneita, 30);
+    EXPECT_GT(luovutettuja, 30);
+}
+
+TEST_F(SatunnainenLaivasto, KaytossaVainPelaajanSijoittaessa) {
+    Aloita(4, true, false);
+    EXPECT_TRUE(Kaytossa(p.NykyinenTilanne(), Komento::SijoitaLaivatSatunnaisesti));
+    p.imgPelaaja_MouseUp(1, VASEN);
+    EXPECT_TRUE(Kaytossa(p.NykyinenTilanne(), Komento::SijoitaLaivatSatunnaisesti));
+    p.SijoitaLaivatSatunnaisesti();
+    EXPECT_FALSE(Kaytossa(p.NykyinenTilanne(), Komento::SijoitaLaivatSatunnaisesti));
+
+    // Asked for anyway, by a key already on its way, it changes nothing.
+    const Pelitila ammunnassa = t;
+    const auto kuvat = n.pelaaja;
+    p.SijoitaLaivatSatunnaisesti();
+    EXPECT_EQ(t.PelaajanRuudut, ammunnassa.PelaajanRuudut);
+    EXPECT_EQ(t.PelaajanLentotukialus, ammunnassa.PelaajanLentotukialus);
+    EXPECT_EQ(t.PelaajanSukellusveneet, ammunnassa.PelaajanSukellusveneet);
+    for (int r = 1; r <= 100; ++r) EXPECT_EQ(n.pelaaja[r].piirretty, kuvat[r].piirretty) << r;
+
+    // Nor while the computer lays its fleet.
+    p.UusiPeli();
+    t.PelaajanVuoro = false;
+    EXPECT_FALSE(Kaytossa(p.NykyinenTilanne(), Komento::SijoitaLaivatSatunnaisesti));
+    p.SijoitaLaivatSatunnaisesti();
+    EXPECT_FALSE(t.PelaajanLentotukialusSijoitettu);
+    EXPECT_FALSE(t.PeliKaynnissa);
+}
+
+}  // namespace
