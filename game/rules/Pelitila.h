@@ -24,6 +24,15 @@ using Risteilija = std::array<int, 4>;
 using Tykkivene = std::array<int, 3>;
 using Sukellusveneet = std::array<int, 5>;
 
+// The keyboard on the grids: each grid's focus square, the grid the rules
+// last handed the keyboard to, and how many times they have handed it over,
+// so that a face moves its own focus exactly then.
+struct Kohdistus {
+    std::array<int, 2> ruutu{1, 1};  // indexed by Puoli
+    Puoli ruudukko = Puoli::Pelaaja;
+    int luovutuksia = 0;
+};
+
 // One ship of a fleet seen uniformly: its laid squares and its placed flag.
 struct Laiva {
     std::span<int> ruudut;
@@ -94,6 +103,7 @@ struct Pelitila {
     bool YlosTutkittu = false;
     bool AlasTutkittu = false;
     bool KoneUpottiLaivan = false;
+    Kohdistus Nappaimisto;
 
     // The side's ten ships in fleet order: carrier, cruisers 1-2, gunboats
     // 1-3, submarines 1-4.

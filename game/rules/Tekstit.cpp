@@ -20,4 +20,9 @@ std::string Onnittelu(int perakkaisetVoitot) {
            " peliä peräkkäin ja pääset tuloksellasi parhaiden tulosten listalle.";
 }
 
+std::string Ruudunnimi(const char* ruudukko, int rivi, int sarake, const std::string& sisalto) {
+    return std::string(ruudukko) + ", rivi " + std::to_string(rivi) + ", sarake " +
+           std::to_string(sarake) + ": " + sisalto;
+}
+
 }  // namespace teksti

@@ -61,6 +61,19 @@ inline constexpr const char* NIMETON = "Nimetön";
 inline constexpr const char* KIRJOITA_NIMESI = "Kirjoita nimesi:";
 std::string Onnittelu(int perakkaisetVoitot);
 
+// What assistive technology says of the grids and of each square.
+inline constexpr const char* OMA_RUUDUKKO = "Oma ruudukko";
+inline constexpr const char* VASTUSTAJAN_RUUDUKKO = "Vastustajan ruudukko";
+inline constexpr const char* RUUTU_VESI = "vesi";
+inline constexpr const char* RUUTU_LAIVA = "laiva";
+inline constexpr const char* RUUTU_EPAKELPO = "epäkelpo";
+inline constexpr const char* RUUTU_OHI = "ohi";
+inline constexpr const char* RUUTU_OSUMA = "osuma";
+inline constexpr const char* RUUTU_UPONNUT = "uponnut";
+inline constexpr const char* VIIMEISIN_LAUKAUS = ", viimeisin laukaus";
+// "Oma ruudukko, rivi 3, sarake 5: laiva"
+std::string Ruudunnimi(const char* ruudukko, int rivi, int sarake, const std::string& sisalto);
+
 inline constexpr const char* TEKIJA = "Versio 1.2 · Tekijät: Morvak-työryhmä";
 
 }  // namespace teksti

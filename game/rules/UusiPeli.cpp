@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "Nappaimisto.h"
 #include "Peli.h"
 #include "Ruudut.h"
 #include "Tekstit.h"
@@ -50,6 +51,7 @@ void Peli::UusiPeli() {
     t.SijoitusKaynnissa = t.KoneenSukellusveneSijoitettu[4];
     t.AmmuntaKaynnissa = false;
     t.PeliKaynnissa = false;
+    AloitaKohdistus(t.Nappaimisto);
     n.AsetaIkkunaKaytossa(true);
     n.AsetaOsoitin(Osoitin::Oletus);
 }

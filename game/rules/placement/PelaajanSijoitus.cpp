@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "Nappaimisto.h"
 #include "Peli.h"
 #include "Ruudut.h"
 
@@ -60,4 +61,5 @@ void Peli::AloitaAmmunta() {
     t.AmmuntaKaynnissa = true;
     t.SijoitusKaynnissa = false;
     TeePelinAlkuvalmistelut();
+    LuovutaNappaimisto(t.Nappaimisto, Puoli::Kone);
 }

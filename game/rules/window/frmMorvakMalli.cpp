@@ -9,7 +9,7 @@
 #include "frmTietojaMalli.h"
 
 frmMorvakMalli::frmMorvakMalli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& arpa)
-    : t(tila), n(nakyma), peli_(tila, nakyma, arpa) {}
+    : t(tila), n(nakyma), nakyvat_(nakyma), peli_(tila, nakyvat_, arpa) {}
 
 int frmMorvakMalli::Korkeus(bool painikkeet) {
     return painikkeet ? KORKEUS_PAINIKKEIN : KORKEUS_ILMAN_PAINIKKEITA;

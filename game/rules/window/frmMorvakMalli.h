@@ -1,6 +1,8 @@
 #pragma once
 
 #include "Komennot.h"
+#include "NakyvatRuudut.h"
+#include "Nappaimisto.h"
 #include "Peli.h"
 
 // How the window system asks the main window to close, numbered as the
@@ -28,6 +30,12 @@ class frmMorvakMalli {
     void Suorita(Komento komento);
     void imgPelaaja_MouseUp(int ruutu, int painike);
     void imgKone_Click(int ruutu);
+    // A key on the grid that has the keyboard: a move of its focus square,
+    // or a button on it.
+    void Ruudukko_KeyDown(Puoli ruudukko, Ruutunappain nappain);
+    const Kohdistus& Nappaimisto() const { return t.Nappaimisto; }
+    // What the square tells assistive technology as the screen shows it now.
+    std::string RuudunNimi(Puoli ruudukko, int ruutu) const;
     // True when the window may close. On a Yes to the question the streak
     // is settled and the program ends through the face's Lopeta.
     bool Form_QueryUnload(Sulkutapa tapa);
@@ -53,6 +61,8 @@ class frmMorvakMalli {
 
     Pelitila& t;
     Nakyma& n;
+    // The rules draw through it, so the window's model knows every square.
+    NakyvatRuudut nakyvat_;
     Peli peli_;
     int kasittelyssa_ = 0;  // events of the window being handled, nested ones included
 };
