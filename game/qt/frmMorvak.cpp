@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <utility>
 
+#include "Kuvaruudukko.h"
 #include "Kuvaruutu.h"
 #include "Ruudut.h"
 #include "Sormikursori.h"
@@ -37,19 +38,20 @@ frmMorvak::frmMorvak(Satunnaisluvut arpa, QWidget* parent)
 }
 
 void frmMorvak::LuoRuudukot(QWidget* alue) {
+    for (Puoli puoli : {Puoli::Pelaaja, Puoli::Kone})
+        ruudukot_[static_cast<std::size_t>(puoli)] = new Kuvaruudukko(puoli, malli_, alue);
     for (int n = 1; n <= RUUTUJA; ++n) {
-        imgPelaaja[n] = new Kuvaruutu(alue);
-        imgPelaaja[n]->setObjectName(QString("imgPelaaja(%1)").arg(n));
-        imgPelaaja[n]->move(TwipeistaAlue(Ruudunpaikka(Puoli::Pelaaja, n)).topLeft());
+        imgPelaaja[n] = ruudukot_[0]->Ruutu(n);
         connect(imgPelaaja[n], &Kuvaruutu::MouseUp, this,
                 [this, n](int painike) { malli_.imgPelaaja_MouseUp(n, painike); });
     }
     for (int n = 1; n <= RUUTUJA; ++n) {
-        imgKone[n] = new Kuvaruutu(alue);
-        imgKone[n]->setObjectName(QString("imgKone(%1)").arg(n));
-        imgKone[n]->move(TwipeistaAlue(Ruudunpaikka(Puoli::Kone, n)).topLeft());
+        imgKone[n] = ruudukot_[1]->Ruutu(n);
         connect(imgKone[n], &Kuvaruutu::Click, this, [this, n] { malli_.imgKone_Click(n); });
     }
+    // Tab goes from the player's grid to the computer's and on to the buttons.
+    setTabOrder(ruudukot_[0], ruudukot_[1]);
+    setTabOrder(ruudukot_[1], cmdPainike[0]);
 }
 
 void frmMorvak::LuoAlalaita(QWidget* alue) {
@@ -99,6 +101,7 @@ void frmMorvak::NaytaOhje(const std::string& ohje) {
         kirjasin.setStretch(venytys);
     }
     lblOhje->setFont(kirjasin);
+    // The label tells assistive technology of its new name itself.
     lblOhje->setText(teksti);
 }
 

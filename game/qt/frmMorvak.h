@@ -15,6 +15,7 @@
 #include "frmMorvakMalli.h"
 
 class Kuvaruutu;
+class Kuvaruudukko;
 class QAction;
 class QEventLoop;
 class QGroupBox;
@@ -70,6 +71,9 @@ class frmMorvak : public QMainWindow, public Nakyma {
     void LuoValikot();
     void NaytaOhje(const std::string& ohje);
     Kuvaruutu* Ruutu(Puoli ruudukko, int ruutu) const;
+    // The focus squares as the rules have them, and the keyboard's focus
+    // moved to the grid the rules handed it to since the last showing.
+    void NaytaNappaimisto();
 
     Pelitila tila_;
     Satunnaisluvut arpa_;
@@ -78,6 +82,8 @@ class frmMorvak : public QMainWindow, public Nakyma {
 
     std::array<Kuvaruutu*, 101> imgPelaaja{};
     std::array<Kuvaruutu*, 101> imgKone{};
+    std::array<Kuvaruudukko*, 2> ruudukot_{};  // indexed by Puoli
+    int luovutuksiaNaytetty_ = 0;
     QGroupBox* fraOhje = nullptr;
     QLabel* lblOhje = nullptr;
     std::array<QPushButton*, 2> cmdPainike{};

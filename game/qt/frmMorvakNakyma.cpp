@@ -47,6 +47,7 @@ void frmMorvak::NaytaTilanne(const Tilanne& tilanne) {
             painike->setEnabled(kaytossa);
     }
     naytetty_ = tilanne;
+    NaytaNappaimisto();
 }
 
 // One showing for however many events came in between, on the next turn of

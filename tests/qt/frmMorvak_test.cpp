@@ -14,6 +14,11 @@ namespace {
 
 QRgb Pikseli(const QImage& kuva, int x, int y) { return kuva.pixel(x, y) & 0xFFFFFF; }
 
+// Where a control lies in the window's client area, whatever holds it.
+QRect Alueella(frmMorvak& ikkuna, QWidget* saadin) {
+    return {saadin->mapTo(ikkuna.centralWidget(), QPoint(0, 0)), saadin->size()};
+}
+
 QStringList Valikonrivit(QMenu* valikko) {
     QStringList rivit;
     for (QAction* komento : valikko->actions()) {
@@ -52,11 +57,11 @@ class frmMorvak_test : public QObject {
         QCOMPARE(ikkuna.centralWidget()->geometry(), QRect(0, valikko, 514, 340));
         QCOMPARE(ikkuna.size(), QSize(514, valikko + 340));
 
-        QCOMPARE(Pelaajan(ikkuna, 1)->geometry(), QRect(8, 16, 25, 25));
-        QCOMPARE(Pelaajan(ikkuna, 11)->pos(), QPoint(8, 40));
-        QCOMPARE(Pelaajan(ikkuna, 100)->geometry().bottomRight(), QPoint(248, 256));
-        QCOMPARE(Koneen(ikkuna, 1)->pos(), QPoint(264, 16));
-        QCOMPARE(Koneen(ikkuna, 100)->geometry(), QRect(480, 232, 25, 25));
+        QCOMPARE(Alueella(ikkuna, Pelaajan(ikkuna, 1)), QRect(8, 16, 25, 25));
+        QCOMPARE(Alueella(ikkuna, Pelaajan(ikkuna, 11)).topLeft(), QPoint(8, 40));
+        QCOMPARE(Alueella(ikkuna, Pelaajan(ikkuna, 100)).bottomRight(), QPoint(248, 256));
+        QCOMPARE(Alueella(ikkuna, Koneen(ikkuna, 1)).topLeft(), QPoint(264, 16));
+        QCOMPARE(Alueella(ikkuna, Koneen(ikkuna, 100)), QRect(480, 232, 25, 25));
         // Neighbours overlap by one pixel and share their border line.
         QCOMPARE(Koneen(ikkuna, 2)->x() - Koneen(ikkuna, 1)->x(), 24);
         QCOMPARE(Koneen(ikkuna, 11)->y() - Koneen(ikkuna, 1)->y(), 24);

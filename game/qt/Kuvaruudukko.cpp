@@ -1,0 +1,145 @@
+#include "Kuvaruudukko.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <optional>
+
+#include "Kohdistuskehys.h"
+#include "Kuvaruutu.h"
+#include "RuudukonSaavutettavuus.h"
+#include "Ruudunnimet.h"
+#include "Ruudut.h"
+#include "Twipit.h"
+
+namespace {
+
+std::optional<Ruutunappain> Ruutunappaimeksi(const QKeyEvent& tapahtuma) {
+    const Qt::KeyboardModifiers muuntimet = tapahtuma.modifiers() & ~Qt::KeypadModifier;
+    const bool ilman = muuntimet == Qt::NoModifier;
+    switch (tapahtuma.key()) {
+        case Qt::Key_Left:
+            if (ilman) return Ruutunappain::Vasemmalle;
+            break;
+        case Qt::Key_Right:
+            if (ilman) return Ruutunappain::Oikealle;
+            break;
+        case Qt::Key_Up:
+            if (ilman) return Ruutunappain::Ylos;
+            break;
+        case Qt::Key_Down:
+            if (ilman) return Ruutunappain::Alas;
+            break;
+        case Qt::Key_Home:
+            if (ilman) return Ruutunappain::RivinAlkuun;
+            break;
+        case Qt::Key_End:
+            if (ilman) return Ruutunappain::RivinLoppuun;
+            break;
+        case Qt::Key_Space:
+            // A held key is one press of a button, not a stream of them.
+            if (tapahtuma.isAutoRepeat()) break;
+            if (ilman) return Ruutunappain::Valilyonti;
+            if (muuntimet == Qt::ShiftModifier) return Ruutunappain::VaihtoValilyonti;
+            break;
+        default:
+            break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+Kuvaruudukko::Kuvaruudukko(Puoli puoli, frmMorvakMalli& malli, QWidget* parent)
+    : QWidget(parent), puoli_(puoli), malli_(malli) {
+    AsennaRuudukonSaavutettavuus();
+    const bool pelaaja = puoli == Puoli::Pelaaja;
+    setObjectName(pelaaja ? "ruudukkoPelaaja" : "ruudukkoKone");
+    // Tab reaches the grid; a click stays with the square it hits.
+    setFocusPolicy(Qt::TabFocus);
+    const QRect alue(TwipeistaAlue(Ruudunpaikka(puoli, 1)).topLeft(),
+                     TwipeistaAlue(Ruudunpaikka(puoli, RUUTUJA)).bottomRight());
+    setGeometry(alue);
+    for (int n = 1; n <= RUUTUJA; ++n) {
+        auto* ruutu = new Kuvaruutu(this);
+        ruutu->setObjectName(QString(pelaaja ? "imgPelaaja(%1)" : "imgKone(%1)").arg(n));
+        ruutu->move(TwipeistaAlue(Ruudunpaikka(puoli, n)).topLeft() - alue.topLeft());
+        ruudut_[static_cast<std::size_t>(n)] = ruutu;
+    }
+    kehys_ = new Kehysruutu(this);
+    kehys_->setObjectName("kohdistuskehys");
+    kehys_->hide();
+}
+
+int Kuvaruudukko::Numero(const QWidget* ruutu) const {
+    for (int n = 1; n <= RUUTUJA; ++n)
+        if (Ruutu(n) == ruutu) return n;
+    return 0;
+}
+
+int Kuvaruudukko::Kohdistusruutu() const {
+    return malli_.Nappaimisto().ruutu[static_cast<std::size_t>(puoli_)];
+}
+
+QString Kuvaruudukko::Nimi() const { return QString::fromUtf8(RuudukonNimi(puoli_)); }
+
+QString Kuvaruudukko::RuudunNimi(int ruutu) const {
+    return QString::fromStdString(malli_.RuudunNimi(puoli_, ruutu));
+}
+
+void Kuvaruudukko::NaytaKohdistus() {
+    const int kohdistus = Kohdistusruutu();
+    if (kohdistus != naytetty_) {
+        naytetty_ = kohdistus;
+        kehys_->move(Ruutu(kohdistus)->pos());
+        kehys_->raise();
+        if (hasFocus()) KerroKohdistus();
+    }
+    KerroNimet();
+}
+
+void Kuvaruudukko::KerroKohdistus() {
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent tapahtuma(this, QAccessible::Focus);
+    tapahtuma.setChild(naytetty_ - 1);
+    QAccessible::updateAccessibility(&tapahtuma);
+}
+
+void Kuvaruudukko::KerroNimet() {
+    if (!QAccessible::isActive()) {
+        kerrotut_ = {};
+        return;
+    }
+    for (int n = 1; n <= RUUTUJA; ++n) {
+        QString nimi = RuudunNimi(n);
+        QString& kerrottu = kerrotut_[static_cast<std::size_t>(n)];
+        if (nimi == kerrottu) continue;
+        // A name never heard before is read when the square is reached.
+        const bool muuttui = !kerrottu.isEmpty();
+        kerrottu = std::move(nimi);
+        if (!muuttui) continue;
+        QAccessibleEvent tapahtuma(Ruutu(n), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&tapahtuma);
+    }
+}
+
+void Kuvaruudukko::keyPressEvent(QKeyEvent* tapahtuma) {
+    const auto nappain = Ruutunappaimeksi(*tapahtuma);
+    // Return and every other key go on to the window.
+    if (!nappain) {
+        QWidget::keyPressEvent(tapahtuma);
+        return;
+    }
+    malli_.Ruudukko_KeyDown(puoli_, *nappain);
+}
+
+void Kuvaruudukko::focusInEvent(QFocusEvent* tapahtuma) {
+    QWidget::focusInEvent(tapahtuma);
+    NaytaKohdistus();
+    kehys_->show();
+    KerroKohdistus();
+}
+
+void Kuvaruudukko::focusOutEvent(QFocusEvent* tapahtuma) {
+    QWidget::focusOutEvent(tapahtuma);
+    kehys_->hide();
+}
