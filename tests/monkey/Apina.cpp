@@ -127,6 +127,11 @@ void Apina::Tapahtuma() {
         if (!Komento(ikkuna_, "mUusiPeli")->isEnabled()) QTest::qWait(12);
         Kirjaa("F2 after the game");
         Nappain(Qt::Key_F2);
+    } else if (vaihe == "player placing" && Kolikko(0.02)) {
+        Kirjaa("F3 while placing");
+        Nappain(Qt::Key_F3);
+    } else if ((vaihe == "player placing" || vaihe == "player to shoot") && Kolikko(0.15)) {
+        Ruudukolle();
     } else if (vaihe == "player placing" && Kolikko(0.6)) {
         const int ruutu = Arvo(RUUTUJA) + 1;
         const Qt::MouseButton painike = Hiirenpainike();
@@ -247,6 +252,13 @@ void Apina::PaaikkunanTapahtuma() {
             Kirjaa("F1");
             Nappain(Qt::Key_F1);
             break;
+        case 20:
+            Kirjaa("F3");
+            Nappain(Qt::Key_F3);
+            break;
+        case 21:
+            Ruudukolle();
+            break;
         case 19: {
             static constexpr Qt::Key NAPPAIMET[] = {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Escape,
                                                     Qt::Key_A,   Qt::Key_F10,   Qt::Key_Alt};
@@ -260,6 +272,32 @@ void Apina::PaaikkunanTapahtuma() {
             QTest::qWait(Arvo(15));
             break;
     }
+}
+
+// A key of the grids, to whatever has the keyboard: mostly Space, so that
+// the focus square walks the grid and ships and shots come of it.
+void Apina::Ruudukolle() {
+    struct Nappaily {
+        Qt::Key nappain;
+        Qt::KeyboardModifiers muunnin;
+        const char* nimi;
+    };
+    static constexpr Nappaily NAPPAIMET[] = {{Qt::Key_Left, Qt::NoModifier, "Left"},
+                                             {Qt::Key_Right, Qt::NoModifier, "Right"},
+                                             {Qt::Key_Up, Qt::NoModifier, "Up"},
+                                             {Qt::Key_Down, Qt::NoModifier, "Down"},
+                                             {Qt::Key_Home, Qt::NoModifier, "Home"},
+                                             {Qt::Key_End, Qt::NoModifier, "End"},
+                                             {Qt::Key_Space, Qt::NoModifier, "Space"},
+                                             {Qt::Key_Space, Qt::NoModifier, "Space"},
+                                             {Qt::Key_Space, Qt::NoModifier, "Space"},
+                                             {Qt::Key_Space, Qt::ShiftModifier, "Shift+Space"},
+                                             {Qt::Key_Backtab, Qt::NoModifier, "Backtab"}};
+    const Nappaily& n = NAPPAIMET[Arvo(std::size(NAPPAIMET))];
+    QWidget* kohde = QApplication::focusWidget();
+    Kirjaa(std::string("grid key ") + n.nimi + " to " +
+           (kohde ? kohde->objectName().toStdString() : "nothing"));
+    Nappain(n.nappain, n.muunnin);
 }
 
 void Apina::Napsauta(QWidget* kohde, Qt::MouseButton painike) { QTest::mouseClick(kohde, painike); }

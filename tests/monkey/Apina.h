@@ -42,6 +42,7 @@ class Apina : public QObject {
     void Ammu();
     void Valikosta(Qt::Key valikko, Qt::Key kohta);
     void Nappain(Qt::Key nappain, Qt::KeyboardModifiers muunnin = Qt::NoModifier);
+    void Ruudukolle();
     void Napsauta(QWidget* kohde, Qt::MouseButton painike);
     void VastaaViestiin(QMessageBox* ruutu);
     void KaytaDialogia(QDialog* dialogi);

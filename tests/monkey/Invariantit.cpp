@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "Laivastotarkistus.h"
 #include "Ruudut.h"
 
 namespace {
@@ -103,6 +104,15 @@ std::vector<std::string> Tilarikkeet(Pelitila& t) {
     }
     if (vaihe == "player to shoot" && (t.PelaajanOsumat >= 20 || t.KoneenOsumat >= 20))
         rikkeet.push_back("game goes on after twenty hits");
+    // Whether laid by clicks, by keys or at random, a fleet keeps its ships
+    // apart; the player's by the corner rule, which cannot change while the
+    // game runs, the computer's along the sides whatever rule came after.
+    if (omat == 10 && t.PeliKaynnissa) {
+        const std::string virhe = Laivastovirhe(t, Puoli::Pelaaja, t.LaivojenKulmatSaavatKoskettaa);
+        if (!virhe.empty()) rikkeet.push_back("player's fleet: " + virhe);
+    }
+    if (const std::string virhe = Laivastovirhe(t, Puoli::Kone, true); !virhe.empty())
+        rikkeet.push_back("computer's fleet: " + virhe);
     if (t.PerakkaisetVoitot < 0) rikkeet.push_back("negative streak");
     if (vaihe == "won" && t.PerakkaisetVoitot < 1) rikkeet.push_back("won without a streak");
     return rikkeet;
