@@ -1,12 +1,9 @@
+#include "Asetustenluku.h"
 #include "Peli.h"
 #include "mdlMorvak2.h"
 
 void Peli::AloitaOhjelma() {
-    // The settings dialog stores its values but every run starts from these.
-    t.LaivojenKulmatSaavatKoskettaa = true;
-    t.LaivaSaaSijaitaReunassa = true;
-    t.PelinAloitustapa.clear();
-    t.NaytetaanLaivojenUppoaminen = false;
+    LueAsetukset(t);
     LataaParhaatTulokset(t.Parhaat);
     t.PerakkaisetVoitot = 0;
     mUusiPeli_Click();

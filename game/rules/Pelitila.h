@@ -80,10 +80,11 @@ struct Pelitila {
     bool NaytaPainikkeet = false;
     bool NaytaMahdottomatLaivaruudut = false;
 
-    // Settings; each run starts from these, whatever the store holds.
+    // Settings, read from the store at start. Until then a ship may lie at
+    // the edge, so that a state set up by hand has no blocked ring.
     std::string PelinAloitustapa;
     bool LaivojenKulmatSaavatKoskettaa = false;
-    bool LaivaSaaSijaitaReunassa = false;
+    bool LaivaSaaSijaitaReunassa = true;
     bool NaytetaanLaivojenUppoaminen = false;
 
     ParhaatTulokset Parhaat;

@@ -11,6 +11,17 @@ bool LueNakymavalinta(const std::string& nimi, bool suunniteltu) {
     return suunniteltu;
 }
 
+bool LueTotuusasetus(const std::string& nimi, bool alku) {
+    const std::string arvo = LueAsetus(nimi);
+    if (arvo == "True") return true;
+    if (arvo == "False") return false;
+    return alku;
+}
+
+std::string LueAsetus(const std::string& nimi) {
+    return LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, nimi);
+}
+
 bool Tallenna(const std::string& nimi, const std::string& arvo) {
     return KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, nimi, REG_SZ, arvo);
 }

@@ -13,5 +13,12 @@ std::string Totuusarvona(bool arvo);
 // state the menu was drawn with.
 bool LueNakymavalinta(const std::string& nimi, bool suunniteltu);
 
+// A game setting as the game reads it at start: "True" or "False"; no value,
+// or any other text, leaves `alku`, the value a run starts from.
+bool LueTotuusasetus(const std::string& nimi, bool alku);
+
+// A text value under the game's key as it is stored, or "Not Found".
+std::string LueAsetus(const std::string& nimi);
+
 // Writes one text value under the game's key; true when every step succeeded.
 bool Tallenna(const std::string& nimi, const std::string& arvo);

@@ -7,29 +7,43 @@
 
 namespace {
 
-TEST(Aloitus, OhjelmaAlkaaKiinteistaAsetuksistaJaTallennetustaListasta) {
-    Testipesa pesa;
-    KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, "ParasPelaaja0", REG_SZ, "Liisa");
-    KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, "ParasTulos9", REG_SZ, "4");
-    // Stored settings never reach the game at start.
-    KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, "LaivojenKulmatSaavatKoskettaa", REG_SZ,
-                        "False");
+void Tallenna(const char* nimi, const char* arvo) {
+    KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, nimi, REG_SZ, arvo);
+}
 
+class Aloitus : public ::testing::Test {
+  protected:
+    Aloitus() { Vastakohdat(); }
+
+    // The opposite of every start value, so that only the read at start can
+    // bring a setting where a test expects it.
+    void Vastakohdat() {
+        t.PelinAloitustapa = "Vuoroaloitus";
+        t.LaivojenKulmatSaavatKoskettaa = false;
+        t.LaivaSaaSijaitaReunassa = false;
+        t.NaytetaanLaivojenUppoaminen = true;
+    }
+
+    void Aloita() { Peli(t, n, arpa).AloitaOhjelma(); }
+
+    Testipesa pesa;
     Pelitila t;
-    t.LaivaSaaSijaitaReunassa = false;
-    t.PelinAloitustapa = "Vuoroaloitus";
-    t.NaytetaanLaivojenUppoaminen = true;
+    NakymaTesti n;
+    Satunnaisluvut arpa{4, [] { return std::uint64_t{4}; }};
+};
+
+TEST_F(Aloitus, AFreshStoreStartsFromTheValuesOfOld) {
+    Tallenna("ParasPelaaja0", "Liisa");
+    Tallenna("ParasTulos9", "4");
     t.PerakkaisetVoitot = 5;
     t.PelaajanVuoro = true;
     t.PeliKaynnissa = true;
-    NakymaTesti n;
     n.osoitin = Osoitin::Tiimalasi;
-    Satunnaisluvut arpa(4, [] { return std::uint64_t{4}; });
-    Peli(t, n, arpa).AloitaOhjelma();
+    Aloita();
 
+    EXPECT_EQ(t.PelinAloitustapa, "");
     EXPECT_TRUE(t.LaivojenKulmatSaavatKoskettaa);
     EXPECT_TRUE(t.LaivaSaaSijaitaReunassa);
-    EXPECT_EQ(t.PelinAloitustapa, "");
     EXPECT_FALSE(t.NaytetaanLaivojenUppoaminen);
     EXPECT_EQ(t.Parhaat.ParasPelaaja[0], "Liisa");
     EXPECT_EQ(t.Parhaat.ParasTulos[9], 4);
@@ -42,6 +56,55 @@ TEST(Aloitus, OhjelmaAlkaaKiinteistaAsetuksistaJaTallennetustaListasta) {
     EXPECT_TRUE(t.SijoitusKaynnissa);
     EXPECT_FALSE(t.PeliKaynnissa);
     EXPECT_EQ(n.osoitin, Osoitin::Oletus);
+}
+
+TEST_F(Aloitus, StoredSettingsLastIntoTheNextRun) {
+    Tallenna("PelinAloitustapa", "Edellisen pelin voittanut");
+    Tallenna("LaivojenKulmatSaavatKoskettaa", "False");
+    Tallenna("LaivaSaaSijaitaReunassa", "False");
+    Tallenna("NaytetaanLaivojenUppoaminen", "True");
+    Aloita();
+
+    EXPECT_EQ(t.PelinAloitustapa, "Edellisen pelin voittanut");
+    EXPECT_FALSE(t.LaivojenKulmatSaavatKoskettaa);
+    EXPECT_FALSE(t.LaivaSaaSijaitaReunassa);
+    EXPECT_TRUE(t.NaytetaanLaivojenUppoaminen);
+}
+
+TEST_F(Aloitus, StoredTrueAndTheOtherModesReadBack) {
+    Tallenna("LaivojenKulmatSaavatKoskettaa", "True");
+    Tallenna("LaivaSaaSijaitaReunassa", "True");
+    Tallenna("NaytetaanLaivojenUppoaminen", "False");
+    for (const char* tapa : {"Vuoroaloitus", "Aloittaja arvotaan"}) {
+        Tallenna("PelinAloitustapa", tapa);
+        t.LaivojenKulmatSaavatKoskettaa = false;
+        t.LaivaSaaSijaitaReunassa = false;
+        t.NaytetaanLaivojenUppoaminen = true;
+        Aloita();
+        EXPECT_EQ(t.PelinAloitustapa, tapa);
+        EXPECT_TRUE(t.LaivojenKulmatSaavatKoskettaa);
+        EXPECT_TRUE(t.LaivaSaaSijaitaReunassa);
+        EXPECT_FALSE(t.NaytetaanLaivojenUppoaminen);
+    }
+}
+
+TEST_F(Aloitus, AnUnknownValueKeepsTheStartValue) {
+    for (const char* roska : {"false", "TRUE", "", "-1", "Kyllä"}) {
+        Tallenna("LaivojenKulmatSaavatKoskettaa", roska);
+        Tallenna("LaivaSaaSijaitaReunassa", roska);
+        Tallenna("NaytetaanLaivojenUppoaminen", roska);
+        Tallenna("PelinAloitustapa", "Edellisen pelin voittanut aloittaa");
+        Vastakohdat();
+        Aloita();
+        EXPECT_TRUE(t.LaivojenKulmatSaavatKoskettaa) << roska;
+        EXPECT_TRUE(t.LaivaSaaSijaitaReunassa) << roska;
+        EXPECT_FALSE(t.NaytetaanLaivojenUppoaminen) << roska;
+        EXPECT_EQ(t.PelinAloitustapa, "") << roska;
+    }
+    Tallenna("PelinAloitustapa", "vuoroaloitus");
+    Vastakohdat();
+    Aloita();
+    EXPECT_EQ(t.PelinAloitustapa, "");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "Aloitustavat.h"
 #include "Pelitila.h"
 #include "Valintaikkunamalli.h"
 
@@ -11,8 +12,7 @@ class frmAsetuksetMalli : public Valintaikkunamalli {
   public:
     // The stored start modes, in the order of the dialog's options; the third
     // is shorter than its option's caption.
-    static constexpr std::array<const char*, 3> ALOITUSTAVAT{"Vuoroaloitus", "Aloittaja arvotaan",
-                                                             "Edellisen pelin voittanut"};
+    static constexpr std::array<const char*, 3> ALOITUSTAVAT = aloitustapa::KAIKKI;
 
     frmAsetuksetMalli(Pelitila& tila, Palvelut& palvelut);
 
