@@ -11,6 +11,14 @@ constexpr int Rivi(int ruutu) { return (ruutu - 1) / 10; }
 // Column 1 is the left edge, 10 the right edge.
 constexpr int Sarake(int ruutu) { return (ruutu - 1) % 10 + 1; }
 constexpr bool OnRuudukossa(int ruutu) { return ruutu >= 1 && ruutu <= RUUTUJA; }
+// The outer ring: the top and bottom rows and the left and right columns.
+constexpr bool OnReunassa(int ruutu) {
+    return Rivi(ruutu) == 0 || Rivi(ruutu) == 9 || Sarake(ruutu) == 1 || Sarake(ruutu) == 10;
+}
+// Whether the rules let a ship lie on the square at all.
+constexpr bool LaivaVoiOlla(int ruutu, bool laivaSaaSijaitaReunassa) {
+    return laivaSaaSijaitaReunassa || !OnReunassa(ruutu);
+}
 
 // The neighbours of a square that exist on the grid, in the one order every
 // rule visits them: left, up-right, up, up-left, right, down-left, down,

@@ -23,6 +23,7 @@ void Peli::PoistaLaivat() {
 }
 
 bool Peli::SijoitaKoneenLaivasto() {
+    VaraaLaittomatRuudut();
     for (const Laiva& laiva : t.Laivat(Puoli::Kone)) {
         const int pituus = static_cast<int>(laiva.ruudut.size());
         if (pituus == 1 && std::ranges::find(t.KoneenRuudut, Sana::vesi) == t.KoneenRuudut.end())
@@ -48,6 +49,8 @@ void Peli::UusiPeli() {
     } while (!SijoitaKoneenLaivasto());
     n.KasitteleTapahtumat();
     t.PelaajanVuoro = true;
+    // What is blocked before the first ship shows while the player lays it.
+    VaraaLaittomatRuudut();
     t.SijoitusKaynnissa = t.KoneenSukellusveneSijoitettu[4];
     t.AmmuntaKaynnissa = false;
     t.PeliKaynnissa = false;

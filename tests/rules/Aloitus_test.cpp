@@ -69,6 +69,12 @@ TEST_F(Aloitus, StoredSettingsLastIntoTheNextRun) {
     EXPECT_FALSE(t.LaivojenKulmatSaavatKoskettaa);
     EXPECT_FALSE(t.LaivaSaaSijaitaReunassa);
     EXPECT_TRUE(t.NaytetaanLaivojenUppoaminen);
+    // The first game is laid under the stored rules: the ring is blocked on
+    // both grids before any ship.
+    for (int ruutu : {1, 5, 10, 11, 20, 91, 95, 100}) {
+        EXPECT_EQ(t.KoneenRuudut[ruutu], Sana::varattu) << ruutu;
+        EXPECT_EQ(t.PelaajanRuudut[ruutu], Sana::varattu) << ruutu;
+    }
 }
 
 TEST_F(Aloitus, StoredTrueAndTheOtherModesReadBack) {

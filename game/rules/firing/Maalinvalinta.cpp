@@ -66,6 +66,12 @@ bool Tunnettu(const Ruudukko& ruudut, int c) {
     return ruudut[c] == Sana::ohi || ruudut[c] == Sana::uponnut;
 }
 
+// Known squares are never shot again, and with ships kept off the edge
+// neither is the ring, where the rules let no ship lie.
+bool Ammuttava(const Pelitila& t, int c) {
+    return !Tunnettu(t.PelaajanRuudut, c) && LaivaVoiOlla(c, t.LaivaSaaSijaitaReunassa);
+}
+
 // The hunt's next square, moving KohdeRuutu one further out; nothing when
 // there is no hunt or its last direction has just run out.
 std::optional<int> Jahtimaali(Pelitila& t) {
@@ -80,7 +86,7 @@ std::optional<int> Jahtimaali(Pelitila& t) {
         const int c = t.KohdeRuutu;
         const bool jatkuu =
             t.KoneenViimeisinOsui == Osui::kylla || kaannetty[static_cast<std::size_t>(*d)];
-        if (jatkuu && ReunaSallii(*d, c) && !Tunnettu(t.PelaajanRuudut, c)) {
+        if (jatkuu && ReunaSallii(*d, c) && Ammuttava(t, c)) {
             t.KohdeRuutu = c + Askel(*d);
             return c;
         }
@@ -92,14 +98,14 @@ std::optional<int> Jahtimaali(Pelitila& t) {
     }
 }
 
-int Satunnaismaali(const Ruudukko& ruudut, Satunnaisluvut& arpa) {
+int Satunnaismaali(const Pelitila& t, Satunnaisluvut& arpa) {
     // Cannot happen with a whole fleet afloat, but drawing on would never end.
-    if (std::ranges::all_of(std::views::iota(1, RUUTUJA + 1),
-                            [&](int c) { return Tunnettu(ruudut, c); }))
+    if (std::ranges::none_of(std::views::iota(1, RUUTUJA + 1),
+                             [&](int c) { return Ammuttava(t, c); }))
         return 0;
     for (;;) {
         const int c = arpa.Arvo(RUUTUJA) + 1;
-        if (!Tunnettu(ruudut, c)) return c;
+        if (Ammuttava(t, c)) return c;
     }
 }
 
@@ -115,7 +121,7 @@ void UnohdaUponnutKohde(Pelitila& t) {
 int ValitseMaali(Pelitila& t, Satunnaisluvut& arpa) {
     UnohdaUponnutKohde(t);
     if (const auto maali = Jahtimaali(t)) return *maali;
-    return Satunnaismaali(t.PelaajanRuudut, arpa);
+    return Satunnaismaali(t, arpa);
 }
 
 void AloitaJahti(Pelitila& t, Satunnaisluvut& arpa, int osuma) {

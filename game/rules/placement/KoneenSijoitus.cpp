@@ -4,11 +4,13 @@
 
 namespace {
 
-// Whether a ship starting at this row or column runs towards row 9 or column
-// 10: forced away from an edge it would cross, drawn when it fits both ways.
-bool KohtiLoppua(int paikka, int pituus, Satunnaisluvut& arpa) {
+// Whether a ship starting at this row or column runs towards the last row or
+// column: forced away from an edge it would cross, drawn when it fits both
+// ways. `paikka` counts rows from 0 and columns from 1 within the `koko`
+// rows or columns a ship may use.
+bool KohtiLoppua(int paikka, int pituus, int koko, Satunnaisluvut& arpa) {
     if (paikka < pituus) return true;
-    if (paikka > 10 - pituus) return false;
+    if (paikka > koko - pituus) return false;
     return arpa.Arvo(2) == 1;
 }
 
@@ -32,16 +34,20 @@ void Peli::SijoitaKoneenLaiva(int Pituus) {
 
 bool Peli::SijoitaKoneenLaivaKerran(const Laiva& laiva) {
     const int pituus = static_cast<int>(laiva.ruudut.size());
+    // Kept off the edge, every draw falls inside the ring, so no attempt is
+    // spent on a ship that could never be laid.
+    const int reunus = t.LaivaSaaSijaitaReunassa ? 0 : 1;
+    const int koko = 10 - 2 * reunus;
     arpa.AlustaKellosta();
-    const int rivi = arpa.Arvo(10);
-    const int sarake = arpa.Arvo(10) + 1;
+    const int rivi = reunus + arpa.Arvo(koko);
+    const int sarake = reunus + arpa.Arvo(koko) + 1;
     const int alku = rivi * 10 + sarake;
     arpa.AlustaKellosta();
     const bool vaakaan = arpa.Arvo(2) == 1;
     // Both directions are settled whatever the orientation, so every attempt
     // draws in the same pattern.
-    const bool oikealle = KohtiLoppua(sarake, pituus, arpa);
-    const bool alas = KohtiLoppua(rivi, pituus, arpa);
+    const bool oikealle = KohtiLoppua(sarake - reunus, pituus, koko, arpa);
+    const bool alas = KohtiLoppua(rivi - reunus, pituus, koko, arpa);
     const int askel = vaakaan ? (oikealle ? 1 : -1) : (alas ? 10 : -10);
 
     for (int i = 0; i < pituus; ++i) {

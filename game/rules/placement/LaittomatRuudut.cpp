@@ -5,14 +5,20 @@ void Peli::VaraaLaittomatRuudut() {
     // The grid being laid is the one whose side is placing now.
     const Puoli puoli = t.PelaajanVuoro ? Puoli::Pelaaja : Puoli::Kone;
     Ruudukko& ruudut = t.Ruudut(puoli);
+    const auto varaa = [&](int m) {
+        if (ruudut[m] == Sana::laiva || ruudut[m] == Sana::varattu) return;
+        ruudut[m] = Sana::varattu;
+        if (puoli == Puoli::Pelaaja && t.NaytaMahdottomatLaivaruudut)
+            n.NaytaKuva(Puoli::Pelaaja, m, Kuva::Ohi);
+    };
+    // Ships kept off the edge: the ring is blocked from before the first
+    // ship, like the squares around a ship.
+    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+        if (!LaivaVoiOlla(ruutu, t.LaivaSaaSijaitaReunassa)) varaa(ruutu);
+    }
     for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
         if (ruudut[ruutu] != Sana::laiva) continue;
-        for (int m : Naapurit(ruutu, t.LaivojenKulmatSaavatKoskettaa)) {
-            if (ruudut[m] == Sana::laiva || ruudut[m] == Sana::varattu) continue;
-            ruudut[m] = Sana::varattu;
-            if (puoli == Puoli::Pelaaja && t.NaytaMahdottomatLaivaruudut)
-                n.NaytaKuva(Puoli::Pelaaja, m, Kuva::Ohi);
-        }
+        for (int m : Naapurit(ruutu, t.LaivojenKulmatSaavatKoskettaa)) varaa(m);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Ampumatilanne.h"
+#include "Reunarengas.h"
 #include "Ruudut.h"
 
 namespace {
@@ -173,6 +174,55 @@ INSTANTIATE_TEST_SUITE_P(Reunat, JahtiReunalla,
                              return "osuma" + std::to_string(testi.param.osuma) + "_vaihe" +
                                     std::to_string(testi.param.vaihe);
                          });
+
+// Kept off the edge, no ship lies on the ring: the hunt treats it as the
+// grid's edge and turns within the same turn.
+TEST_F(Jahti, KeptOffTheEdgeTheRingEndsADirectionLikeTheEdge) {
+    t.LaivaSaaSijaitaReunassa = false;
+    Laske(Puoli::Pelaaja, 3, {12, 13});
+    JahtiKaynnissa(12, 1, 11);
+    EXPECT_EQ(Vuorot(1), std::vector<int>{13});
+    EXPECT_TRUE(t.VasenTutkittu);
+}
+
+TEST_F(Jahti, KeptOffTheEdgeTheRingEndsAnUpwardSearchToo) {
+    t.LaivaSaaSijaitaReunassa = false;
+    Laske(Puoli::Pelaaja, 3, {12, 22});
+    JahtiKaynnissa(12, 5, 2);
+    EXPECT_EQ(Vuorot(1), std::vector<int>{22});
+    EXPECT_TRUE(t.YlosTutkittu);
+}
+
+TEST_F(Jahti, WhereTheEdgeIsAllowedTheSameHuntShootsIt) {
+    Laske(Puoli::Pelaaja, 3, {12, 13});
+    JahtiKaynnissa(12, 1, 11);
+    EXPECT_EQ(Vuorot(1), std::vector<int>{11});
+}
+
+// Every random target, each taken as a miss, until none is left.
+std::vector<int> SatunnaisetMaalit(bool reunaSallittu) {
+    Pelitila t;
+    t.LaivaSaaSijaitaReunassa = reunaSallittu;
+    std::ranges::fill(t.PelaajanRuudut.begin() + 1, t.PelaajanRuudut.end(), Sana::vesi);
+    Satunnaisluvut arpa(77, [] { return std::uint64_t{0}; });
+    std::vector<int> maalit;
+    while (const int maali = ValitseMaali(t, arpa)) {
+        maalit.push_back(maali);
+        t.PelaajanRuudut[maali] = Sana::ohi;
+    }
+    std::ranges::sort(maalit);
+    return maalit;
+}
+
+TEST(Satunnaismaali, KeptOffTheEdgeNoRandomShotFallsOnTheRing) {
+    std::vector<int> sisus;
+    for (int r = 1; r <= 100; ++r) {
+        if (std::ranges::find(REUNARENGAS, r) == REUNARENGAS.end()) sisus.push_back(r);
+    }
+    ASSERT_EQ(sisus.size(), 64u);
+    EXPECT_EQ(SatunnaisetMaalit(false), sisus);
+    EXPECT_EQ(SatunnaisetMaalit(true).size(), 100u);
+}
 
 class KoneenMerkki : public Jahti {};
 

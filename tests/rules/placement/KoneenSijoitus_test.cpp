@@ -8,6 +8,7 @@
 #include "Laivastotarkistus.h"
 #include "NakymaTesti.h"
 #include "Peli.h"
+#include "Reunarengas.h"
 #include "Ruudut.h"
 
 namespace {
@@ -45,6 +46,18 @@ TEST_F(KoneenSijoitus, JokainenSiemenAntaaLaillisenLaivaston) {
             ASSERT_EQ(Laivastovirhe(t, Puoli::Kone, kulmat), "")
                 << "seed " << siemen << " corners " << kulmat;
             ASSERT_EQ(Laivaruutuja(), 20);
+        }
+    }
+}
+
+TEST_F(KoneenSijoitus, KeptOffTheEdgeEverySeedGivesALegalFleetInsideTheRing) {
+    for (bool kulmat : {true, false}) {
+        for (std::uint64_t siemen = 0; siemen < 3000; ++siemen) {
+            Aloita(siemen, kulmat);
+            t.LaivaSaaSijaitaReunassa = false;
+            p.UusiPeli();
+            ASSERT_EQ(Laivastovirhe(t, kulmat), "") << "seed " << siemen << " corners " << kulmat;
+            ASSERT_EQ(LaivatReunassa(t.KoneenRuudut), std::vector<int>{}) << "seed " << siemen;
         }
     }
 }
@@ -112,6 +125,39 @@ TEST_F(KoneenSijoitus, LentotukialuksenSuuntaSaannot) {
                                        : rivi >= 7 ? std::set<int>{-10}
                                                    : std::set<int>{-10, 10};
         EXPECT_EQ(askeleet[1][rivi], odotettu) << "row " << rivi;
+    }
+}
+
+// Kept off the edge, the carrier is drawn inside the ring: the same
+// direction rules over columns 2 to 9 and rows 1 to 8, and never an attempt
+// wasted on the ring.
+TEST_F(KoneenSijoitus, KeptOffTheEdgeTheCarrierIsDrawnInsideTheRing) {
+    std::set<int> askeleet[2][10];  // [vertical?][row or column - offset]
+    for (std::uint64_t siemen = 0; siemen < 20000; ++siemen) {
+        Aloita(siemen, true);
+        t.LaivaSaaSijaitaReunassa = false;
+        p.PoistaLaivat();
+        p.VaraaLaittomatRuudut();
+        kellonLukuja = 0;
+        p.SijoitaKoneenLaiva(4);
+        ASSERT_EQ(kellonLukuja, 2) << "one attempt re-seeds twice; seed " << siemen;
+        const auto& r = t.KoneenLentotukialus;
+        const int askel = r[2] - r[1];
+        if (std::abs(askel) == 1)
+            askeleet[0][Sarake(r[1]) - 1].insert(askel);
+        else
+            askeleet[1][Rivi(r[1])].insert(askel);
+    }
+    const std::set<int> ei{}, oikealle{1}, vasemmalle{-1}, alas{10}, ylos{-10};
+    const std::set<int> sivuttain{-1, 1}, pystyyn{-10, 10};
+    const std::set<int> sarakkeittain[10] = {ei,         oikealle,   oikealle,   oikealle,
+                                             sivuttain,  vasemmalle, vasemmalle, vasemmalle,
+                                             vasemmalle, ei};
+    const std::set<int> riveittain[10] = {ei,      alas, alas, alas, alas,
+                                          pystyyn, ylos, ylos, ylos, ei};
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(askeleet[0][i], sarakkeittain[i]) << "column " << i + 1;
+        EXPECT_EQ(askeleet[1][i], riveittain[i]) << "row " << i;
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "NakymaTesti.h"
 #include "Peli.h"
+#include "Reunarengas.h"
 
 namespace {
 
@@ -136,6 +137,41 @@ TEST_F(LaittomatRuudut, NakymanVaihtoAmmuttaessaEiPiirraMitaan) {
     p.NaytaEpakelvotRuudut(true);
     p.NaytaEpakelvotRuudut(false);
     for (int r = 1; r <= 100; ++r) EXPECT_EQ(n.pelaaja[r].piirretty, piirrot[r].piirretty) << r;
+}
+
+TEST_F(LaittomatRuudut, ShipsKeptOffTheEdgeBlockTheRingBeforeAnyShip) {
+    t.LaivaSaaSijaitaReunassa = false;
+    p.VaraaLaittomatRuudut();
+    EXPECT_EQ(Varatut(t.PelaajanRuudut), REUNARENGAS);
+    for (int r : REUNARENGAS) EXPECT_EQ(n.pelaaja[r].kuva, Kuva::Ohi) << r;
+    EXPECT_EQ(n.pelaaja[12].piirretty, 0);
+    EXPECT_EQ(n.pelaaja[89].piirretty, 0);
+}
+
+TEST_F(LaittomatRuudut, TheRingAddsToTheSquaresAroundAShip) {
+    t.LaivaSaaSijaitaReunassa = false;
+    Laivat({12}, false);
+    EXPECT_EQ(Varatut(t.PelaajanRuudut),
+              (std::vector<int>{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 13, 20,
+                                21, 22, 23, 30, 31, 40, 41, 50, 51, 60, 61, 70, 71,
+                                80, 81, 90, 91, 92, 93, 94, 95, 96, 97, 98, 99, 100}));
+    // Each blocked square is drawn once, however many reasons it has.
+    EXPECT_EQ(n.pelaaja[2].piirretty, 1);
+    EXPECT_EQ(n.pelaaja[13].piirretty, 1);
+}
+
+TEST_F(LaittomatRuudut, TheComputersRingIsBlockedUnseenAndHiddenMarksStayWater) {
+    t.LaivaSaaSijaitaReunassa = false;
+    t.NaytaMahdottomatLaivaruudut = false;
+    p.VaraaLaittomatRuudut();
+    t.PelaajanVuoro = false;
+    p.VaraaLaittomatRuudut();
+    EXPECT_EQ(Varatut(t.KoneenRuudut), REUNARENGAS);
+    EXPECT_EQ(Varatut(t.PelaajanRuudut), REUNARENGAS);
+    for (int r = 1; r <= 100; ++r) {
+        EXPECT_EQ(n.pelaaja[r].piirretty, 0) << r;
+        EXPECT_EQ(n.kone[r].piirretty, 0) << r;
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "NakymaTesti.h"
 #include "Peli.h"
+#include "Reunarengas.h"
 
 namespace {
 
@@ -197,6 +198,41 @@ TEST_F(PelaajanSijoitus, KymmenenLaivanJalkeenNapautusEiMuutaMitaan) {
     p.imgPelaaja_MouseUp(45, VASEN);
     EXPECT_EQ(t.PelaajanRuudut, ruudut);
     EXPECT_FALSE(t.PeliKaynnissa);
+}
+
+class ReunaKielletty : public PelaajanSijoitus {
+  protected:
+    ReunaKielletty() {
+        t.LaivaSaaSijaitaReunassa = false;
+        t.NaytaMahdottomatLaivaruudut = true;
+        p.UusiPeli();
+    }
+};
+
+TEST_F(ReunaKielletty, TheRingShowsBlockedBeforeTheFirstShip) {
+    for (int r : REUNARENGAS) {
+        EXPECT_EQ(t.PelaajanRuudut[r], Sana::varattu) << r;
+        EXPECT_EQ(n.pelaaja[r].kuva, Kuva::Ohi) << r;
+    }
+    EXPECT_EQ(t.PelaajanRuudut[12], Sana::vesi);
+    EXPECT_EQ(n.pelaaja[12].kuva, Kuva::Vesi);
+}
+
+TEST_F(ReunaKielletty, EvenTheCarrierIsRefusedWhereItWouldTouchTheRing) {
+    const Ruudukko ruudut = t.PelaajanRuudut;
+    const auto kuvat = n.pelaaja;
+    p.imgPelaaja_MouseUp(1, VASEN);   // on the corner itself
+    p.imgPelaaja_MouseUp(17, VASEN);  // 17, 18, 19 laid, then 20 refuses
+    p.imgPelaaja_MouseUp(62, OIKEA);  // 62, 72, 82 laid, then 92 refuses
+    EXPECT_FALSE(Sijoitettu(0));
+    EXPECT_EQ(Tietue(0), (std::vector<int>{-1, -1, -1, -1}));
+    EXPECT_EQ(t.PelaajanRuudut, ruudut);
+    for (int r = 1; r <= 100; ++r) EXPECT_EQ(n.pelaaja[r].kuva, kuvat[r].kuva) << r;
+
+    p.imgPelaaja_MouseUp(16, VASEN);
+    EXPECT_EQ(Tietue(0), (std::vector<int>{16, 17, 18, 19}));
+    p.imgPelaaja_MouseUp(88, OIKEA);  // row 9 runs up: 88, 78, 68
+    EXPECT_EQ(Tietue(1), (std::vector<int>{88, 78, 68}));
 }
 
 }  // namespace
