@@ -47,6 +47,11 @@ inline constexpr const char* UUSI_PELI_KESKEN =
 inline constexpr const char* LOPETA_OTSIKKO = "Lopeta";
 inline constexpr const char* LOPETA = "Haluatko varmasti lopettaa Morvak-ohjelman käytön?";
 
+// The ships laid so far leave the next one no room.
+inline constexpr const char* EI_MAHDU_OTSIKKO = "Laivat eivät mahdu";
+inline constexpr const char* EI_MAHDU =
+    "Jäljellä olevat laivasi eivät enää mahdu ruudukkoon.\nLaivojen sijoittaminen alkaa alusta.";
+
 inline constexpr const char* VOITTO_OTSIKKO = "Voitit";
 inline constexpr const char* VOITTO = "Onneksi olkoon, upotit kaikki vastustajasi laivat!";
 inline constexpr const char* TAPPIO_OTSIKKO = "Hävisit";

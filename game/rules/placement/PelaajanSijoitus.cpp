@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "Nappaimisto.h"
+#include "Mahtuminen.h"
 #include "Peli.h"
 #include "Ruudut.h"
 
@@ -30,7 +31,14 @@ void Peli::imgPelaaja_MouseUp(int ruutu, int painike) {
 
     VaraaLaittomatRuudut();
     seuraava->sijoitettu = true;
-    if (seuraava == laivat.end() - 1) AloitaAmmunta();
+    if (seuraava == laivat.end() - 1) {
+        AloitaAmmunta();
+        return;
+    }
+    // Under the stricter rules the ships laid so far can leave the next one
+    // no room at all; the player would click on for nothing.
+    if (!Mahtuu(t.PelaajanRuudut, static_cast<int>((seuraava + 1)->ruudut.size())))
+        AloitaPelaajanSijoitusAlusta();
 }
 
 bool Peli::SijoitaPelaajanLaiva(const Laiva& laiva, int ankkuri, int painike) {

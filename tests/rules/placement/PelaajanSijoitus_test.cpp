@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <vector>
 
@@ -233,6 +234,56 @@ TEST_F(ReunaKielletty, EvenTheCarrierIsRefusedWhereItWouldTouchTheRing) {
     EXPECT_EQ(Tietue(0), (std::vector<int>{16, 17, 18, 19}));
     p.imgPelaaja_MouseUp(88, OIKEA);  // row 9 runs up: 88, 78, 68
     EXPECT_EQ(Tietue(1), (std::vector<int>{88, 78, 68}));
+}
+
+// Ships kept off the edge and apart at their corners: five ships laid so
+// that no run of two water squares is left for the third gunboat.
+class Umpikuja : public PelaajanSijoitus {
+  protected:
+    Umpikuja() {
+        t.LaivaSaaSijaitaReunassa = false;
+        t.LaivojenKulmatSaavatKoskettaa = false;
+        t.NaytaMahdottomatLaivaruudut = true;
+        p.UusiPeli();
+    }
+
+    static constexpr int NAPAUTUKSET[5][2] = {
+        {78, VASEN}, {46, VASEN}, {16, VASEN}, {23, OIKEA}, {62, OIKEA}};
+};
+
+TEST_F(Umpikuja, AFleetThatBoxesItselfInIsToldSoAndLaidAgain) {
+    const Ruudukko koneen = t.KoneenRuudut;
+    for (int i = 0; i < 4; ++i) p.imgPelaaja_MouseUp(NAPAUTUKSET[i][0], NAPAUTUKSET[i][1]);
+    ASSERT_TRUE(Sijoitettu(4 - 1));
+    EXPECT_TRUE(n.viestit.empty()) << "a gunboat still fits after four ships";
+    p.imgPelaaja_MouseUp(NAPAUTUKSET[4][0], NAPAUTUKSET[4][1]);
+
+    ASSERT_EQ(n.viestit.size(), 1u);
+    EXPECT_EQ(n.viestit[0].otsikko, "Laivat eivät mahdu");
+    EXPECT_EQ(n.viestit[0].teksti,
+              "Jäljellä olevat laivasi eivät enää mahdu ruudukkoon.\n"
+              "Laivojen sijoittaminen alkaa alusta.");
+    EXPECT_EQ(n.viestit[0].kuvake, Kuvake::Tieto);
+    // The box went up over the layout that boxed itself in.
+    EXPECT_EQ(n.viestit[0].tilanne.ohje,
+              "Sijoita 3. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon.");
+
+    for (int laiva = 0; laiva < 10; ++laiva) EXPECT_FALSE(Sijoitettu(laiva)) << laiva;
+    EXPECT_EQ(Tietue(0), (std::vector<int>{-1, -1, -1, -1}));
+    EXPECT_EQ(Tietue(4), (std::vector<int>{-1, -1}));
+    for (int r = 1; r <= 100; ++r) {
+        const bool reuna = std::ranges::find(REUNARENGAS, r) != REUNARENGAS.end();
+        EXPECT_EQ(t.PelaajanRuudut[r], reuna ? Sana::varattu : Sana::vesi) << r;
+        EXPECT_EQ(n.pelaaja[r].kuva, reuna ? Kuva::Ohi : Kuva::Vesi) << r;
+        EXPECT_TRUE(n.pelaaja[r].sormi) << r;
+    }
+    EXPECT_EQ(t.KoneenRuudut, koneen) << "the computer's fleet stays";
+    EXPECT_TRUE(t.PeliKaynnissa);
+    EXPECT_TRUE(t.SijoitusKaynnissa);
+    EXPECT_EQ(Ohje(), "Sijoita lentotukialuksesi (pituus 4 ruutua) vasemmanpuoleiseen ruudukkoon.");
+
+    p.imgPelaaja_MouseUp(78, VASEN);
+    EXPECT_EQ(Tietue(0), (std::vector<int>{78, 77, 76, 75}));
 }
 
 }  // namespace
