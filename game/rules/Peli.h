@@ -27,6 +27,9 @@ class Peli {
     bool VahvistaLopetus();
     // The blocked-square view toggled: repaints during placement.
     void NaytaEpakelvotRuudut(bool nayta);
+    // The settings changed a placement rule: a game laid but not yet begun
+    // is laid again under it.
+    void SijoitussaannotMuuttuivat();
 
     void VaraaLaittomatRuudut();
     // painike 1 is the left button; any other lays the ship vertically.

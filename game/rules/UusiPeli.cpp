@@ -71,6 +71,13 @@ void Peli::TeePelinAlkuvalmistelut() {
     }
 }
 
+// The rules can change only before the player's first click, and the
+// computer's fleet was laid under the old ones: no game is played under two
+// sets of rules, so both fleets start again.
+void Peli::SijoitussaannotMuuttuivat() {
+    if (t.SijoitusKaynnissa && !t.PeliKaynnissa) UusiPeli();
+}
+
 void Peli::mUusiPeli_Click() {
     // The command is off while the computer shoots, but a key that was
     // already on its way when the turn began still arrives.

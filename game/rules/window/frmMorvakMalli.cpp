@@ -173,7 +173,11 @@ void frmMorvakMalli::mNaytaParhaatTulokset_Click() {
 }
 
 void frmMorvakMalli::mNaytaAsetukset_Click() {
+    const bool kulmat = t.LaivojenKulmatSaavatKoskettaa;
+    const bool reuna = t.LaivaSaaSijaitaReunassa;
     NaytaDialogi<frmAsetuksetMalli>(&Nakyma::NaytaAsetukset, t);
+    if (t.LaivojenKulmatSaavatKoskettaa != kulmat || t.LaivaSaaSijaitaReunassa != reuna)
+        peli_.SijoitussaannotMuuttuivat();
 }
 
 void frmMorvakMalli::mTietojaOhjelmasta_Click() {

@@ -168,6 +168,48 @@ TEST_F(Paaikkuna, DialogsOpenUnderTheHourglassOverAFreshModelAndGiveTheDefaultBa
     EXPECT_EQ(n.osoitin, Osoitin::Oletus);
 }
 
+// Before the player's first click a changed placement rule lays both fleets
+// again under it; any other change leaves the game as it was laid.
+TEST_F(Paaikkuna, AChangedPlacementRuleLaysAGameNotYetBegunAgain) {
+    Lataa();
+    t.NaytaMahdottomatLaivaruudut = true;
+    const Ruudukko laskettu = t.KoneenRuudut;
+    n.asetukset = [](frmAsetuksetMalli& m) {
+        m.Aloitustapa = 1;
+        m.Uppoaminen = 0;
+        m.cmdPainike_Click(0);
+    };
+    malli.Suorita(Komento::NaytaAsetukset);
+    EXPECT_EQ(t.KoneenRuudut, laskettu);
+    EXPECT_EQ(t.PelaajanRuudut[1], Sana::vesi);
+
+    n.asetukset = [](frmAsetuksetMalli& m) {
+        m.Sijainti[1] = false;
+        m.cmdPainike_Click(0);
+    };
+    malli.Suorita(Komento::NaytaAsetukset);
+    EXPECT_NE(t.KoneenRuudut, laskettu);
+    for (int r : {1, 10, 45, 91, 100}) {
+        EXPECT_EQ(t.KoneenRuudut[r] == Sana::varattu, r != 45) << r;
+        EXPECT_EQ(t.PelaajanRuudut[r] == Sana::varattu, r != 45) << r;
+        EXPECT_EQ(n.pelaaja[r].kuva == Kuva::Ohi, r != 45) << r;
+    }
+    EXPECT_TRUE(t.SijoitusKaynnissa);
+    EXPECT_EQ(n.osoitin, Osoitin::Oletus);
+
+    // Once the first ship is down the rules are locked; after a finished
+    // game the next one is laid under the new rules anyway.
+    t.SijoitusKaynnissa = false;
+    const Ruudukko lopussa = t.KoneenRuudut;
+    n.asetukset = [](frmAsetuksetMalli& m) {
+        m.Sijainti[1] = true;
+        m.cmdPainike_Click(0);
+    };
+    malli.Suorita(Komento::NaytaAsetukset);
+    EXPECT_TRUE(t.LaivaSaaSijaitaReunassa);
+    EXPECT_EQ(t.KoneenRuudut, lopussa);
+}
+
 TEST_F(Paaikkuna, TheHelpCommandsOpenTheirTargets) {
     Lataa();
     for (Komento k : {Komento::ReadmeOhje, Komento::Ohjelmapaivitykset,
