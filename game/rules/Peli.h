@@ -79,6 +79,8 @@ class Peli {
     // Takes back every ship of the player's but those in fleet order marked
     // here, with the blocked squares around them.
     void JataPelaajanLaivat(const std::array<bool, 10>& jatettavat);
+    // Firing has opened: when the computer is to start, it shoots now.
+    void AnnaEnsimmainenVuoro();
     // The next ship fits nowhere: the player is told, and the placement
     // starts again on a cleared grid.
     void AloitaPelaajanSijoitusAlusta();

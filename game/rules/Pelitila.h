@@ -74,6 +74,10 @@ struct Pelitila {
     bool PeliKaynnissa = false;
 
     int PerakkaisetVoitot = 0;
+    // What the run remembers for who starts: the starter of its last game
+    // whose firing opened, and the winner of its last finished game.
+    std::optional<Puoli> EdellinenAloittaja;
+    std::optional<Puoli> EdellinenVoittaja;
 
     // The check marks of the window's view options: the band of the
     // instruction line and the buttons, and the blocked squares while placing.

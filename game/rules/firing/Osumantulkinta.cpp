@@ -39,6 +39,7 @@ void Peli::MihinLaivaanPelaajaOsui(int RuutuJohonAmmuttiin) {
 
     t.PeliKaynnissa = false;
     t.AmmuntaKaynnissa = false;
+    t.EdellinenVoittaja = Puoli::Pelaaja;
     ++t.PerakkaisetVoitot;
     for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
     Ilmoita(teksti::VOITTO_OTSIKKO, teksti::VOITTO, Kuvake::Tieto);
@@ -53,6 +54,7 @@ void Peli::MihinLaivaanTietokoneOsui(int RuutuJohonAmmuttiin) {
 
     t.PeliKaynnissa = false;
     t.AmmuntaKaynnissa = false;
+    t.EdellinenVoittaja = Puoli::Kone;
     Ilmoita(teksti::TAPPIO_OTSIKKO, teksti::TAPPIO, Kuvake::Huutomerkki);
     // The computer's ships the player never hit come to light.
     for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {

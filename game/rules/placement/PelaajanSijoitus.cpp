@@ -70,4 +70,5 @@ void Peli::AloitaAmmunta() {
     t.SijoitusKaynnissa = false;
     TeePelinAlkuvalmistelut();
     LuovutaNappaimisto(t.Nappaimisto, Puoli::Kone);
+    AnnaEnsimmainenVuoro();
 }

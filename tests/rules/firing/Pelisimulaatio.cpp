@@ -27,6 +27,7 @@ Pelitulos Pelisimulaatio::Pelaa(const Tarkkailija& tarkkailija) {
     const int taukojaAlussa = n.taukoja;
     Pelitulos tulos;
     if (!LaskePelaajanLaivasto()) return tulos;
+    tulos.koneAloitti = n.taukoja > taukojaAlussa;
 
     while (t.PeliKaynnissa) {
         const int ruutu = ValitseRuutu();
@@ -47,6 +48,7 @@ bool Pelisimulaatio::LaskePelaajanLaivasto() {
     // A fleet drawn on a board of its own by the computer's placement.
     Pelitila malli;
     malli.LaivojenKulmatSaavatKoskettaa = t.LaivojenKulmatSaavatKoskettaa;
+    malli.LaivaSaaSijaitaReunassa = t.LaivaSaaSijaitaReunassa;
     NakymaTesti mallinNakyma;
     Peli mallinPeli(malli, mallinNakyma, arpa_);
     mallinPeli.UusiPeli();
@@ -58,7 +60,10 @@ bool Pelisimulaatio::LaskePelaajanLaivasto() {
         const bool pysty = loppu - alku >= 10;
         peli_.imgPelaaja_MouseUp(alku, pysty ? 2 : 1);
     }
-    return t.AmmuntaKaynnissa && std::ranges::count(t.PelaajanRuudut, Sana::laiva) == 20;
+    // When the computer starts it has already fired its first shot.
+    const auto laivoja = std::ranges::count(t.PelaajanRuudut, Sana::laiva) +
+                         std::ranges::count(t.PelaajanRuudut, Sana::uponnut);
+    return t.AmmuntaKaynnissa && laivoja == 20;
 }
 
 int Pelisimulaatio::ValitseRuutu() {
@@ -66,9 +71,11 @@ int Pelisimulaatio::ValitseRuutu() {
     for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
         if (n.kone[ruutu].kaytossa) vapaat.push_back(ruutu);
     }
-    if (tyyppi_ == Pelaajatyyppi::Haviava &&
-        std::ranges::any_of(vapaat, [&](int r) { return t.KoneenRuudut[r] != Sana::laiva; })) {
-        std::erase_if(vapaat, [&](int r) { return t.KoneenRuudut[r] == Sana::laiva; });
+    if (tyyppi_ != Pelaajatyyppi::Satunnainen) {
+        // Ships or water first, by the player's type, as long as any are left.
+        const bool laivaan = tyyppi_ == Pelaajatyyppi::Voittava;
+        const auto sivuun = [&](int r) { return (t.KoneenRuudut[r] == Sana::laiva) != laivaan; };
+        if (!std::ranges::all_of(vapaat, sivuun)) std::erase_if(vapaat, sivuun);
     }
     if (vapaat.empty()) return 0;
     std::uniform_int_distribution<std::size_t> valinta(0, vapaat.size() - 1);

@@ -1,0 +1,23 @@
+#include "Aloittaja.h"
+
+#include "Aloitustavat.h"
+#include "Peli.h"
+
+Puoli ValitseAloittaja(const Pelitila& t, Satunnaisluvut& arpa) {
+    const std::string& tapa = t.PelinAloitustapa;
+    if (tapa == aloitustapa::VUOROALOITUS)
+        return t.EdellinenAloittaja == Puoli::Pelaaja ? Puoli::Kone : Puoli::Pelaaja;
+    if (tapa == aloitustapa::ARVOTAAN) return arpa.Arvo(2) == 0 ? Puoli::Pelaaja : Puoli::Kone;
+    if (tapa == aloitustapa::VOITTAJA) return t.EdellinenVoittaja.value_or(Puoli::Pelaaja);
+    return Puoli::Pelaaja;
+}
+
+void Peli::AnnaEnsimmainenVuoro() {
+    const Puoli aloittaja = ValitseAloittaja(t, arpa);
+    t.EdellinenAloittaja = aloittaja;
+    if (aloittaja == Puoli::Pelaaja) return;
+    // The computer opens exactly as it answers a shot: the pause, its
+    // prompt, the commands out of reach, then the player's turn.
+    t.PelaajanVuoro = false;
+    AmmuTietokoneenPuolesta();
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "Pelitila.h"
+#include "Satunnaisluvut.h"
+
+// Who shoots first in the game whose firing opens now, by the start mode of
+// the settings and what the run remembers of its earlier games.
+Puoli ValitseAloittaja(const Pelitila& t, Satunnaisluvut& arpa);
