@@ -37,16 +37,30 @@ void Kuvaruutu::NaytaKuva(Kuva kuva) {
     update();
 }
 
+void Kuvaruutu::AsetaVedenpinta(std::optional<double> pinta) {
+    if (pinta == vedenpinta_) return;
+    vedenpinta_ = pinta;
+    // A press made before the sinking never turns into a click after it.
+    vasenPainettu_ = false;
+    update();
+}
+
 void Kuvaruutu::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawImage(QPointF(0, 0), Mallikuva(kuva_, devicePixelRatio()));
+    if (vedenpinta_) {
+        p.drawImage(QPointF(0, 0), Uppoamiskuva(kuva_, *vedenpinta_, devicePixelRatio()));
+    } else {
+        p.drawImage(QPointF(0, 0), Mallikuva(kuva_, devicePixelRatio()));
+    }
 }
 
 void Kuvaruutu::mousePressEvent(QMouseEvent* tapahtuma) {
+    if (vedenpinta_) return;
     if (tapahtuma->button() == Qt::LeftButton) vasenPainettu_ = true;
 }
 
 void Kuvaruutu::mouseReleaseEvent(QMouseEvent* tapahtuma) {
+    if (vedenpinta_) return;
     // Qt sends the release to the square that took the press, wherever the
     // pointer has moved since; a click needs the pointer still on it.
     const bool klikkaus = tapahtuma->button() == Qt::LeftButton && vasenPainettu_ &&

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "Nakyma.h"
 
@@ -14,6 +15,10 @@ class Kuvaruutu : public QWidget {
 
     void NaytaKuva(Kuva kuva);
     Kuva kuva() const { return kuva_; }
+    // While the square sinks: the share of its height under water, over its
+    // picture. A sinking square takes no clicks. Nothing: not sinking.
+    void AsetaVedenpinta(std::optional<double> pinta);
+    std::optional<double> vedenpinta() const { return vedenpinta_; }
 
   signals:
     // A button released over the square that took the press: 1 left,
@@ -29,5 +34,6 @@ class Kuvaruutu : public QWidget {
 
   private:
     Kuva kuva_ = Kuva::Vesi;
+    std::optional<double> vedenpinta_;
     bool vasenPainettu_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QtMath>
+#include <algorithm>
 #include <array>
 #include <map>
 #include <utility>
@@ -99,4 +100,14 @@ const QImage& Mallikuva(Kuva kuva, qreal laitepikselisuhde) {
         paikka->second.setDevicePixelRatio(laitepikselisuhde);
     }
     return paikka->second;
+}
+
+QImage Uppoamiskuva(Kuva kuva, double vedenpinta, qreal laitepikselisuhde) {
+    QImage kehys = Mallikuva(kuva, laitepikselisuhde).copy();
+    const QImage& vesi = Mallikuva(Kuva::Vesi, laitepikselisuhde);
+    const int korkeus = kehys.height();
+    const int raja = korkeus - qRound(std::clamp(vedenpinta, 0.0, 1.0) * korkeus);
+    for (int y = raja; y < korkeus; ++y)
+        std::copy_n(vesi.constScanLine(y), vesi.bytesPerLine(), kehys.scanLine(y));
+    return kehys;
 }

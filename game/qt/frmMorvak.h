@@ -26,7 +26,7 @@ class QPushButton;
 // menus, built from the rules' tables. It owns the one game state, passes
 // every event to the rules and shows what they decide. Creating it runs the
 // window's load, first new game included. Nothing ticks while nothing happens:
-// the only timer is the computer's pause.
+// the only timers are the computer's pause and a sinking ship's frames.
 class frmMorvak : public QMainWindow, public Nakyma {
     Q_OBJECT
 
@@ -59,6 +59,7 @@ class frmMorvak : public QMainWindow, public Nakyma {
     void NaytaKysyNimi(frmKysyNimiMalli& malli) override;
     void NaytaTietoja(frmTietojaMalli& malli) override;
     bool Tauko() override;
+    bool NaytaUppoaminen(Puoli ruudukko, const std::vector<int>& ruudut) override;
     void Lopeta() override;
 
   protected:
@@ -93,6 +94,6 @@ class frmMorvak : public QMainWindow, public Nakyma {
     Tilanne naytetty_;
     bool paivitysTulossa_ = false;
     std::chrono::milliseconds tauonPituus_{1000};
-    QEventLoop* tauko_ = nullptr;
+    QEventLoop* tauko_ = nullptr;  // the pause's or a sinking's, while it runs
     bool lopetetaan_ = false;
 };

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "Pelitila.h"
+#include "Uppoamiskayra.h"
 
 // The pictures a grid square can show, copied from the window's templates.
 enum class Kuva { Vesi, Laiva, Osuma, Ohi, OsumaViimeksi, OhiViimeksi };
@@ -93,6 +95,12 @@ class Nakyma : public Palvelut {
     // the face's pause length. False when the program is ending and the
     // interrupted step must not go on.
     virtual bool Tauko() = 0;
+    // A ship has sunk: its squares, in record order, play the sinking of
+    // Vedenpinta over UPPOAMISEN_KESTO, each ending on the picture it began
+    // with. Events keep running meanwhile, as in the pause, but no click
+    // reaches a square while it changes. Returns when it has ended; false
+    // when the program is ending and the interrupted step must not go on.
+    virtual bool NaytaUppoaminen(Puoli ruudukko, const std::vector<int>& ruudut) = 0;
     // Ends the program: every window goes, no event of the game runs after.
     virtual void Lopeta() = 0;
 };

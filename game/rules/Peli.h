@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "Nakyma.h"
@@ -43,6 +44,9 @@ class Peli {
     void AmmuTietokoneenPuolesta();
     void MihinLaivaanTietokoneOsui(int RuutuJohonAmmuttiin);
     void UpotaRuutu(int Ruutu);
+    // A ship of the side has sunk: its surroundings are revealed now, or,
+    // when sinking is animated, once its squares have played it.
+    void UpotaLaiva(Puoli puoli, std::span<const int> ruudut);
 
     // A message box or a question, with the window brought up to date while
     // it is open and after it closes, as the player would have seen it.
@@ -69,6 +73,12 @@ class Peli {
     bool SijoitaKoneenLaivaKerran(const Laiva& laiva);
     // Lays the player's ship from the anchor square, or leaves no trace.
     bool SijoitaPelaajanLaiva(const Laiva& laiva, int ankkuri, int painike);
+    // UpotaRuutu on the grid of the side given.
+    void UpotaRuutu(Puoli puoli, int Ruutu);
+    // The sunk ship that waits for its animation plays it, under the
+    // hourglass with the new-game commands out of reach, and then its
+    // surroundings are revealed. False when the program ends meanwhile.
+    bool EsitaUppoaminen();
     // Takes back what a refused ship had laid so far.
     void PeruLaiva(Puoli puoli, const Laiva& laiva);
     // The player's fleet is complete: firing opens.
@@ -88,4 +98,6 @@ class Peli {
     Pelitila& t;
     Nakyma& n;
     Satunnaisluvut& arpa;
+    // The face said the program is ending: the step under way stops.
+    bool ohjelmaLoppuu_ = false;
 };

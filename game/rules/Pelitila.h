@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "ParhaatTulokset.h"
 
@@ -31,6 +32,13 @@ struct Kohdistus {
     std::array<int, 2> ruutu{1, 1};  // indexed by Puoli
     Puoli ruudukko = Puoli::Pelaaja;
     int luovutuksia = 0;
+};
+
+// A ship that has sunk while sinking is animated: its side and its squares
+// in record order, still to play the sinking before its surroundings show.
+struct UppoavaLaiva {
+    Puoli puoli = Puoli::Pelaaja;
+    std::vector<int> ruudut;
 };
 
 // One ship of a fleet seen uniformly: its laid squares and its placed flag.
@@ -109,6 +117,11 @@ struct Pelitila {
     bool AlasTutkittu = false;
     bool KoneUpottiLaivan = false;
     Kohdistus Nappaimisto;
+
+    // The sunk ship whose animation is still to come, and whether one plays
+    // now; the new-game commands wait for it.
+    std::optional<UppoavaLaiva> Uppoava;
+    bool UppoaminenKaynnissa = false;
 
     // The side's ten ships in fleet order: carrier, cruisers 1-2, gunboats
     // 1-3, submarines 1-4.

@@ -43,6 +43,7 @@ void Peli::UusiPeli() {
     t.KoneenOsumat = 0;
     t.KohdeOsuma.reset();
     t.KohdeRuutu = 0;
+    t.Uppoava.reset();
     t.PelaajanVuoro = false;
     do {
         PoistaLaivat();
@@ -79,9 +80,9 @@ void Peli::SijoitussaannotMuuttuivat() {
 }
 
 void Peli::mUusiPeli_Click() {
-    // The command is off while the computer shoots, but a key that was
-    // already on its way when the turn began still arrives.
-    if (!t.PelaajanVuoro && t.PeliKaynnissa) return;
+    // The command is off while the computer shoots or a ship sinks, but a
+    // key that was already on its way when that began still arrives.
+    if ((!t.PelaajanVuoro && t.PeliKaynnissa) || t.UppoaminenKaynnissa) return;
     if (t.PerakkaisetVoitot > 0 && t.PeliKaynnissa) {
         if (!Kysy(teksti::UUSI_PELI_OTSIKKO, teksti::UUSI_PELI_KESKEN)) return;
         PaataVoittoputki();

@@ -24,6 +24,12 @@ class NakymaTesti : public Nakyma {
         Kuvake kuvake;
         Tilanne tilanne;  // what the window showed while the box was up
     };
+    struct Uppoaminen {
+        Puoli puoli;
+        std::vector<int> ruudut;
+        Tilanne tilanne;  // what the window showed while the ship sank
+        Osoitin osoitin;
+    };
     struct Avaus {
         Kuorikohde kohde;
         Nayttokomento naytto;
@@ -51,6 +57,9 @@ class NakymaTesti : public Nakyma {
     std::function<void()> tauonAikana;        // events that run during the pause
     std::function<void()> laatikonAikana;     // events that run while a box is up
     std::function<void()> tapahtumienAikana;  // events let run by KasitteleTapahtumat
+    std::vector<Uppoaminen> uppoamiset;
+    bool uppoaminenJatkuu = true;
+    std::function<void()> uppoamisenAikana;  // events that run while a ship sinks
     int tapahtumakasittelyt = 0;
     int lopetuksia = 0;
     int muutoksia = 0;  // events after which the state was to be shown
@@ -109,6 +118,11 @@ class NakymaTesti : public Nakyma {
         ++taukoja;
         if (tauonAikana) tauonAikana();
         return taukoJatkuu;
+    }
+    bool NaytaUppoaminen(Puoli p, const std::vector<int>& r) override {
+        uppoamiset.push_back({p, r, Nykyinen(), osoitin});
+        if (uppoamisenAikana) uppoamisenAikana();
+        return uppoaminenJatkuu;
     }
     void Lopeta() override { ++lopetuksia; }
 

@@ -3,6 +3,8 @@
 #include "ViimeisinLaukaus.h"
 
 void Peli::AmmuTietokoneenPuolesta() {
+    // A ship the player's shot sank goes down as the computer's turn begins.
+    if (!EsitaUppoaminen()) return;
     n.AsetaOsoitin(Osoitin::Tiimalasi);
     // The commands go out of reach before the first event of the pause can
     // use them.
@@ -22,6 +24,7 @@ void Peli::AmmuTietokoneenPuolesta() {
             t.KoneenViimeisinOsui = Osui::kylla;
             ++t.KoneenOsumat;
             MihinLaivaanTietokoneOsui(maali);
+            if (ohjelmaLoppuu_) return;
             // Hits made during a hunt belong to it; a sinking ends it before
             // the next choice of target.
             if (!t.KohdeOsuma) AloitaJahti(t, arpa, maali);

@@ -27,7 +27,7 @@ Tulkinta TulkitseOsuma(Peli& peli, Pelitila& t, Puoli puoli, int R) {
         return Tulkinta::Virhe;
     }
     if (!Uponnut(laiva->ruudut, ruudut)) return Tulkinta::Osui;
-    for (const int ruutu : laiva->ruudut) peli.UpotaRuutu(ruutu);
+    peli.UpotaLaiva(puoli, laiva->ruudut);
     return Tulkinta::Upposi;
 }
 
@@ -42,6 +42,8 @@ void Peli::MihinLaivaanPelaajaOsui(int RuutuJohonAmmuttiin) {
     t.EdellinenVoittaja = Puoli::Pelaaja;
     ++t.PerakkaisetVoitot;
     for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
+    // The last ship sinks before the word of the win.
+    if (!EsitaUppoaminen()) return;
     Ilmoita(teksti::VOITTO_OTSIKKO, teksti::VOITTO, Kuvake::Tieto);
 }
 
@@ -50,6 +52,8 @@ void Peli::MihinLaivaanTietokoneOsui(int RuutuJohonAmmuttiin) {
     const Tulkinta tulos = TulkitseOsuma(*this, t, Puoli::Pelaaja, RuutuJohonAmmuttiin);
     if (tulos == Tulkinta::Virhe) return;
     t.KoneUpottiLaivan = tulos == Tulkinta::Upposi;
+    // Still the computer's turn: no click reaches the player's grid.
+    if (!EsitaUppoaminen()) return;
     if (t.KoneenOsumat != 20) return;
 
     t.PeliKaynnissa = false;

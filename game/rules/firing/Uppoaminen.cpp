@@ -6,7 +6,10 @@
 void Peli::UpotaRuutu(int Ruutu) {
     // Right after the player's shot the turn is still the player's: the
     // square is on the computer's grid.
-    const Puoli puoli = t.PelaajanVuoro ? Puoli::Kone : Puoli::Pelaaja;
+    UpotaRuutu(t.PelaajanVuoro ? Puoli::Kone : Puoli::Pelaaja, Ruutu);
+}
+
+void Peli::UpotaRuutu(Puoli puoli, int Ruutu) {
     Ruudukko& ruudut = t.Ruudut(puoli);
     if (!OnRuudukossa(Ruutu) || ruudut[Ruutu] != Sana::uponnut) return;
 

@@ -15,7 +15,7 @@
 class NakymaLoki : public NakymaTesti {
   public:
     struct Tapahtuma {
-        std::string mika;  // "kuva", a box's title, or "KysyNimi"
+        std::string mika;  // "kuva", a box's title, "KysyNimi" or "Uppoaminen"
         Puoli puoli = Puoli::Pelaaja;
         int ruutu = 0;
         Kuva kuva = Kuva::Vesi;
@@ -33,6 +33,10 @@ class NakymaLoki : public NakymaTesti {
     void NaytaKysyNimi(frmKysyNimiMalli& malli) override {
         loki.push_back({"KysyNimi"});
         NakymaTesti::NaytaKysyNimi(malli);
+    }
+    bool NaytaUppoaminen(Puoli p, const std::vector<int>& r) override {
+        loki.push_back({"Uppoaminen", p});
+        return NakymaTesti::NaytaUppoaminen(p, r);
     }
 
     // Squares of one grid that got picture `kuva`, in drawing order.
