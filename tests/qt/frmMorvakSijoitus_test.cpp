@@ -1,6 +1,9 @@
 // Laying the player's fleet with real clicks on the left grid.
 
+#include <QCheckBox>
+
 #include "Ikkunatesti.h"
+#include "Modaalinen.h"
 #include "Sovellus.h"
 #include "Testipesa.h"
 
@@ -130,6 +133,52 @@ class frmMorvakSijoitus_test : public QObject {
         epakelvot->trigger();
         epakelvot->trigger();
         for (int n = 1; n <= 100; ++n) QVERIFY(Pelaajan(ikkuna, n)->kuva() != Kuva::Ohi);
+    }
+
+    void aStoredEdgeRuleBlocksTheRingAtTheNextStart() {
+        Testipesa oma;
+        bool avattiin = false;
+        {
+            frmMorvak ensimmainen(Siemen(7));
+            ensimmainen.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&ensimmainen));
+            QCOMPARE(Pelaajan(ensimmainen, 1)->kuva(), Kuva::Vesi);
+            KunModaalinenAukeaa(
+                &ensimmainen,
+                [](QWidget* auki) {
+                    QTest::mouseClick(auki->findChild<QCheckBox*>("chkSijainti1"), Qt::LeftButton);
+                    QTest::keyClick(Nappaimisto(auki), Qt::Key_Return);
+                },
+                &avattiin);
+            Komento(ensimmainen, "mNaytaAsetukset")->trigger();
+            QVERIFY(avattiin);
+            // The game not yet begun is laid again under the new rule at once.
+            QCOMPARE(Pelaajan(ensimmainen, 1)->kuva(), Kuva::Ohi);
+        }
+
+        frmMorvak seuraava(Siemen(8));
+        seuraava.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&seuraava));
+        QVERIFY(!seuraava.Tila().LaivaSaaSijaitaReunassa);
+        QCOMPARE(Pelaajan(seuraava, 1)->kuva(), Kuva::Ohi);
+        QCOMPARE(seuraava.Tila().PelaajanRuudut[1], Sana::varattu);
+        QTest::mouseClick(Pelaajan(seuraava, 1), Qt::LeftButton);
+        QCOMPARE(seuraava.Tila().PelaajanLentotukialus, (Lentotukialus{0, -1, -1, -1, -1}));
+        QTest::mouseClick(Pelaajan(seuraava, 12), Qt::LeftButton);
+        QCOMPARE(seuraava.Tila().PelaajanLentotukialus, (Lentotukialus{0, 12, 13, 14, 15}));
+
+        // The dialog shows the rule the run started with.
+        bool reunaSallittu = true;
+        KunModaalinenAukeaa(
+            &seuraava,
+            [&](QWidget* auki) {
+                reunaSallittu = auki->findChild<QCheckBox*>("chkSijainti1")->isChecked();
+                QTest::keyClick(Nappaimisto(auki), Qt::Key_Escape);
+            },
+            &avattiin);
+        Komento(seuraava, "mNaytaAsetukset")->trigger();
+        QVERIFY(avattiin);
+        QVERIFY(!reunaSallittu);
     }
 };
 
