@@ -76,7 +76,7 @@ void Peli::TeePelinAlkuvalmistelut() {
 // computer's fleet was laid under the old ones: no game is played under two
 // sets of rules, so both fleets start again.
 void Peli::SijoitussaannotMuuttuivat() {
-    if (t.SijoitusKaynnissa && !t.PeliKaynnissa) UusiPeli();
+    if (t.PelaajanVuoro && t.SijoitusKaynnissa && !t.PeliKaynnissa) UusiPeli();
 }
 
 void Peli::mUusiPeli_Click() {

@@ -197,6 +197,18 @@ TEST_F(Paaikkuna, AChangedPlacementRuleLaysAGameNotYetBegunAgain) {
     EXPECT_TRUE(t.SijoitusKaynnissa);
     EXPECT_EQ(n.osoitin, Osoitin::Oletus);
 
+    // Opened from the one pass of events while a new game lays the
+    // computer's fleet, the dialog starts no game inside that one.
+    t.PelaajanVuoro = false;
+    const Ruudukko laskettaessa = t.KoneenRuudut;
+    n.asetukset = [](frmAsetuksetMalli& m) {
+        m.Sijainti[0] = false;
+        m.cmdPainike_Click(0);
+    };
+    malli.Suorita(Komento::NaytaAsetukset);
+    EXPECT_EQ(t.KoneenRuudut, laskettaessa);
+    t.PelaajanVuoro = true;
+
     // Once the first ship is down the rules are locked; after a finished
     // game the next one is laid under the new rules anyway.
     t.SijoitusKaynnissa = false;
