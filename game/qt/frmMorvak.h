@@ -39,6 +39,8 @@ class frmMorvak : public QMainWindow, public Nakyma {
     void Paivita() { malli_.Saannot().Paivita(); }
     // The computer's pause is one second; tests shorten it.
     void AsetaTauonPituus(std::chrono::milliseconds pituus) { tauonPituus_ = pituus; }
+    // A sinking plays for UPPOAMISEN_KESTO; tests shorten it too.
+    void AsetaUppoamisenKesto(std::chrono::milliseconds kesto) { uppoamisenKesto_ = kesto; }
 
     void NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) override;
     void AsetaSormiosoitin(Puoli ruudukko, int ruutu, bool sormi) override;
@@ -94,6 +96,7 @@ class frmMorvak : public QMainWindow, public Nakyma {
     Tilanne naytetty_;
     bool paivitysTulossa_ = false;
     std::chrono::milliseconds tauonPituus_{1000};
+    std::chrono::milliseconds uppoamisenKesto_ = UPPOAMISEN_KESTO;
     QEventLoop* tauko_ = nullptr;  // the pause's or a sinking's, while it runs
     bool lopetetaan_ = false;
 };

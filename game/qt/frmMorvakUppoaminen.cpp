@@ -32,11 +32,12 @@ bool frmMorvak::NaytaUppoaminen(Puoli ruudukko, const std::vector<int>& ruudut) 
     kuvat.setTimerType(Qt::PreciseTimer);
     connect(&kuvat, &QTimer::timeout, &silmukka, [&] {
         const std::chrono::milliseconds kulunut(kello.elapsed());
-        if (kulunut >= UPPOAMISEN_KESTO) {
+        if (kulunut >= uppoamisenKesto_) {
             silmukka.quit();
             return;
         }
-        nayta(Vedenpinta(kulunut));
+        // A shortened sinking plays the whole curve in its own time.
+        nayta(Vedenpinta(kulunut * UPPOAMISEN_KESTO.count() / uppoamisenKesto_.count()));
     });
     kello.start();
     kuvat.start(KUVAVALI);

@@ -64,6 +64,8 @@ bool Ohi(Kuva kuva) { return kuva == Kuva::Ohi || kuva == Kuva::OhiViimeksi; }
 Apina::Apina(std::uint64_t siemen) : siemen_(siemen), arpa_(siemen), ikkuna_(Pelinarpa(siemen)) {
     // The computer's pause still waits for one tick of the turn timer.
     ikkuna_.AsetaTauonPituus(std::chrono::milliseconds(0));
+    // A sinking still lets one frame's events in.
+    ikkuna_.AsetaUppoamisenKesto(std::chrono::milliseconds(0));
     ikkuna_.show();
     ikkuna_.activateWindow();
     if (!QTest::qWaitForWindowActive(&ikkuna_)) Riko("the window never took the keyboard");
@@ -535,9 +537,12 @@ void Apina::TarkistaRajalla() {
 
     const auto pelaajan = ikkuna_.Laukaukset(Puoli::Kone).size();
     const auto koneen = ikkuna_.Laukaukset(Puoli::Pelaaja).size();
-    const bool oikein = vaihe == "won"
-                            ? pelaajan == koneen + 1
-                            : pelaajan == koneen && (vaihe != "player placing" || pelaajan == 0);
+    // Once firing has opened, a computer that started is one shot ahead.
+    const std::size_t edella =
+        vaihe != "player placing" && t.EdellinenAloittaja == Puoli::Kone ? 1 : 0;
+    const bool oikein = vaihe == "won" ? pelaajan + edella == koneen + 1
+                                       : pelaajan + edella == koneen &&
+                                             (vaihe != "player placing" || pelaajan == 0);
     if (!oikein)
         Riko("player shot " + std::to_string(pelaajan) + " times, computer " +
              std::to_string(koneen) + " times in phase " + vaihe);

@@ -33,3 +33,10 @@ bool Seurattuikkuna::Tauko() {
     --tauolla;
     return jatkuu;
 }
+
+bool Seurattuikkuna::NaytaUppoaminen(Puoli ruudukko, const std::vector<int>& ruudut) {
+    ++tauolla;
+    const bool jatkuu = frmMorvak::NaytaUppoaminen(ruudukko, ruudut);
+    --tauolla;
+    return jatkuu;
+}
