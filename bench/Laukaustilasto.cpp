@@ -1,5 +1,6 @@
 // How many shots the computer needs to sink a whole fleet laid at random by
-// the computer's own placement rules, over many seeded games.
+// the computer's own placement rules, over many seeded games, with ships
+// allowed at the edge and kept off it, their corners touching or not.
 //
 //   Laukaustilasto [games] [first seed]
 //
@@ -38,22 +39,26 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: Laukaustilasto [games >= 2] [first seed]\n");
         return 2;
     }
-    for (const bool kulmat : {true, false}) {
-        std::vector<int> laukaukset;
-        int keskeytyneita = 0;
-        for (int i = 0; i < peleja; ++i) {
-            Pelisimulaatio peli(alku + static_cast<std::uint64_t>(i), kulmat,
-                                Pelaajatyyppi::Haviava);
-            const Pelitulos tulos = peli.Pelaa();
-            if (tulos.paattyi && !tulos.pelaajaVoitti) {
-                laukaukset.push_back(tulos.koneenLaukaukset);
-            } else {
-                ++keskeytyneita;
+    for (const bool reuna : {true, false}) {
+        std::printf("%s\n", reuna ? "ships may lie at the edge" : "ships kept off the edge");
+        for (const bool kulmat : {true, false}) {
+            std::vector<int> laukaukset;
+            int keskeytyneita = 0;
+            for (int i = 0; i < peleja; ++i) {
+                Pelisimulaatio peli(alku + static_cast<std::uint64_t>(i), kulmat,
+                                    Pelaajatyyppi::Haviava);
+                peli.t.LaivaSaaSijaitaReunassa = reuna;
+                const Pelitulos tulos = peli.Pelaa();
+                if (tulos.paattyi && !tulos.pelaajaVoitti) {
+                    laukaukset.push_back(tulos.koneenLaukaukset);
+                } else {
+                    ++keskeytyneita;
+                }
             }
+            Tulosta(kulmat ? "  corners may touch:" : "  corners may not touch:", laukaukset);
+            if (keskeytyneita > 0)
+                std::printf("  %d games did not end in the computer's win\n", keskeytyneita);
         }
-        Tulosta(kulmat ? "corners may touch:" : "corners may not touch:", laukaukset);
-        if (keskeytyneita > 0)
-            std::printf("  %d games did not end in the computer's win\n", keskeytyneita);
     }
     return 0;
 }
