@@ -83,8 +83,14 @@ class Peli {
     void PeruLaiva(Puoli puoli, const Laiva& laiva);
     // The player's fleet is complete: firing opens.
     void AloitaAmmunta();
-    // One random try at the player's ships not yet laid; false when one of
-    // them found no room within its attempts.
+    // What one click on the player's grid came to: nothing, a ship laid, the
+    // fleet complete, or a ship laid after which the next fits nowhere.
+    enum class Sijoitustulos { Ohi, Laskettu, Valmis, Umpikuja };
+    // Lays the player's next ship by a click; what comes of it is the caller's.
+    Sijoitustulos LaskePelaajanLaiva(int ruutu, int painike);
+    // One random try at the player's ships not yet laid; true when the fleet
+    // came out complete, false when a ship found no room within its attempts
+    // or left the next one none.
     bool SijoitaLoputSatunnaisesti();
     // Takes back every ship of the player's but those in fleet order marked
     // here, with the blocked squares around them.

@@ -40,6 +40,9 @@ class NakyvatRuudut : public Nakyma {
     void NaytaKysyNimi(frmKysyNimiMalli& malli) override { n.NaytaKysyNimi(malli); }
     void NaytaTietoja(frmTietojaMalli& malli) override { n.NaytaTietoja(malli); }
     bool Tauko() override { return n.Tauko(); }
+    bool NaytaUppoaminen(Puoli ruudukko, const std::vector<int>& ruudut) override {
+        return n.NaytaUppoaminen(ruudukko, ruudut);
+    }
     void Lopeta() override { n.Lopeta(); }
     void AsetaOsoitin(Osoitin osoitin) override { n.AsetaOsoitin(osoitin); }
     void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) override {

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "Nappaimisto.h"
 #include "Mahtuminen.h"
+#include "Nappaimisto.h"
 #include "Peli.h"
 #include "Ruudut.h"
 
@@ -19,26 +19,38 @@ int Askel(int ruutu, int pituus, int painike) {
 }  // namespace
 
 void Peli::imgPelaaja_MouseUp(int ruutu, int painike) {
-    if (!t.PelaajanVuoro || t.AmmuntaKaynnissa || !t.SijoitusKaynnissa) return;
-    if (!OnRuudukossa(ruutu)) return;
+    switch (LaskePelaajanLaiva(ruutu, painike)) {
+        case Sijoitustulos::Valmis:
+            AloitaAmmunta();
+            break;
+        case Sijoitustulos::Umpikuja:
+            AloitaPelaajanSijoitusAlusta();
+            break;
+        case Sijoitustulos::Ohi:
+        case Sijoitustulos::Laskettu:
+            break;
+    }
+}
+
+Peli::Sijoitustulos Peli::LaskePelaajanLaiva(int ruutu, int painike) {
+    if (!t.PelaajanVuoro || t.AmmuntaKaynnissa || !t.SijoitusKaynnissa) return Sijoitustulos::Ohi;
+    if (!OnRuudukossa(ruutu)) return Sijoitustulos::Ohi;
     t.PeliKaynnissa = true;
 
     auto laivat = t.Laivat(Puoli::Pelaaja);
     const auto seuraava =
         std::ranges::find_if(laivat, [](const Laiva& laiva) { return !laiva.sijoitettu; });
-    if (seuraava == laivat.end()) return;
-    if (!SijoitaPelaajanLaiva(*seuraava, ruutu, painike)) return;
+    if (seuraava == laivat.end()) return Sijoitustulos::Ohi;
+    if (!SijoitaPelaajanLaiva(*seuraava, ruutu, painike)) return Sijoitustulos::Ohi;
 
     VaraaLaittomatRuudut();
     seuraava->sijoitettu = true;
-    if (seuraava == laivat.end() - 1) {
-        AloitaAmmunta();
-        return;
-    }
+    if (seuraava == laivat.end() - 1) return Sijoitustulos::Valmis;
     // Under the stricter rules the ships laid so far can leave the next one
     // no room at all; the player would click on for nothing.
     if (!Mahtuu(t.PelaajanRuudut, static_cast<int>((seuraava + 1)->ruudut.size())))
-        AloitaPelaajanSijoitusAlusta();
+        return Sijoitustulos::Umpikuja;
+    return Sijoitustulos::Laskettu;
 }
 
 bool Peli::SijoitaPelaajanLaiva(const Laiva& laiva, int ankkuri, int painike) {

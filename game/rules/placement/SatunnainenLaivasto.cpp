@@ -14,26 +14,37 @@ constexpr int KIERROKSIA = 20;
 void Peli::SijoitaLaivatSatunnaisesti() {
     if (!t.PelaajanVuoro || t.AmmuntaKaynnissa || !t.SijoitusKaynnissa) return;
     const auto omat = t.Sijoitetut(Puoli::Pelaaja);
-    for (int kierros = 0; kierros < KIERROKSIA; ++kierros) {
-        if (SijoitaLoputSatunnaisesti()) return;
-        JataPelaajanLaivat(omat);
+    bool valmis = false;
+    for (int kierros = 0; kierros < KIERROKSIA && !valmis; ++kierros) {
+        valmis = SijoitaLoputSatunnaisesti();
+        if (!valmis) JataPelaajanLaivat(omat);
     }
     // Laid one by one, the player's own ships can leave no straight run of
     // water long enough for the next; the fleet then never fails, as the
     // computer's does not: it starts again from an empty grid.
-    do {
+    while (!valmis) {
         JataPelaajanLaivat({});
-    } while (!SijoitaLoputSatunnaisesti());
+        valmis = SijoitaLoputSatunnaisesti();
+    }
+    AloitaAmmunta();
 }
 
 // Random clicks of either button, each one ship's attempt, bounded as the
-// computer's attempts are; a refused click leaves no trace, and the last
-// ship opens the firing as any last click does.
+// computer's attempts are; a refused click leaves no trace. A fleet that
+// boxes itself in is only a failed try here, never a word to the player.
 bool Peli::SijoitaLoputSatunnaisesti() {
     for (const Laiva& laiva : t.Laivat(Puoli::Pelaaja)) {
         for (int yritys = 0; !laiva.sijoitettu && yritys < KoneenSijoitusyrityksia; ++yritys) {
             const int ruutu = arpa.Arvo(RUUTUJA) + 1;
-            imgPelaaja_MouseUp(ruutu, arpa.Arvo(2) + 1);
+            switch (LaskePelaajanLaiva(ruutu, arpa.Arvo(2) + 1)) {
+                case Sijoitustulos::Valmis:
+                    return true;
+                case Sijoitustulos::Umpikuja:
+                    return false;
+                case Sijoitustulos::Ohi:
+                case Sijoitustulos::Laskettu:
+                    break;
+            }
         }
         if (!laiva.sijoitettu) return false;
     }

@@ -56,7 +56,8 @@ TEST_F(KoneenSijoitus, KeptOffTheEdgeEverySeedGivesALegalFleetInsideTheRing) {
             Aloita(siemen, kulmat);
             t.LaivaSaaSijaitaReunassa = false;
             p.UusiPeli();
-            ASSERT_EQ(Laivastovirhe(t, kulmat), "") << "seed " << siemen << " corners " << kulmat;
+            ASSERT_EQ(Laivastovirhe(t, Puoli::Kone, kulmat), "")
+                << "seed " << siemen << " corners " << kulmat;
             ASSERT_EQ(LaivatReunassa(t.KoneenRuudut), std::vector<int>{}) << "seed " << siemen;
         }
     }

@@ -128,4 +128,26 @@ TEST_F(SatunnainenLaivasto, KaytossaVainPelaajanSijoittaessa) {
     EXPECT_FALSE(t.PeliKaynnissa);
 }
 
+// With the edge and the corners barred, laid one by one, the ships often
+// leave the next one no room. The random fleet takes that as a failed try: no
+// box, no cleared grid, only a legal fleet inside the ring and firing open.
+TEST_F(SatunnainenLaivasto, UnderTheStrictestRulesABoxedInTryIsRetriedWithoutAWord) {
+    for (std::uint64_t siemen = 0; siemen < 500; ++siemen) {
+        const std::string missa = "seed " + std::to_string(siemen);
+        t = Pelitila();
+        n = NakymaTesti();
+        t.LaivaSaaSijaitaReunassa = false;
+        Aloita(siemen, false, true);
+        p.imgPelaaja_MouseUp(23, VASEN);  // the carrier 23..26, inside the ring
+        p.SijoitaLaivatSatunnaisesti();
+        ASSERT_TRUE(n.viestit.empty()) << missa << ": " << n.viestit[0].teksti;
+        ASSERT_EQ(Laivastovirhe(t, Puoli::Pelaaja, false), "") << missa;
+        for (int r = 1; r <= 100; ++r) {
+            const bool reuna = r <= 10 || r > 90 || r % 10 <= 1;
+            ASSERT_FALSE(reuna && t.PelaajanRuudut[r] == Sana::laiva) << missa << " square " << r;
+        }
+        OdotaAmmunta(missa);
+    }
+}
+
 }  // namespace
