@@ -16,6 +16,7 @@
 #include "Ikkunatesti.h"
 #include "Invariantit.h"
 #include "Kuvaruutu.h"
+#include "Listaoraakkeli.h"
 #include "ParhaidenLista.h"
 #include "Ruudut.h"
 #include "frmKysyNimi.h"
@@ -46,6 +47,13 @@ Satunnaisluvut Pelinarpa(std::uint64_t siemen) {
 
 bool Yhtenevat(const ParhaatTulokset& a, const ParhaatTulokset& b) {
     return a.ParasPelaaja == b.ParasPelaaja && a.ParasTulos == b.ParasTulos;
+}
+
+Listaoraakkeli Oraakkelille(const ParhaatTulokset& lista) {
+    Listaoraakkeli rivit;
+    for (std::size_t i = 0; i < rivit.size(); ++i)
+        rivit[i] = {lista.ParasPelaaja[i], lista.ParasTulos[i]};
+    return rivit;
 }
 
 std::string Teksti(const ParhaatTulokset& lista) {
@@ -365,6 +373,11 @@ void Apina::VastaaViestiin(QMessageBox* ruutu) {
     // Quitting must never be answered Yes: the run would end here.
     const bool lopetus = ruutu->windowTitle() == "Lopeta";
     const std::string otsikko = ruutu->windowTitle().toStdString();
+    if (ruutu != laskettuLaatikko_) {
+        laskettuLaatikko_ = ruutu;
+        if (otsikko == "Voitit") ++voittolaatikoita_;
+        if (otsikko == "Hävisit") ++haviolaatikoita_;
+    }
     switch (Arvo(5)) {
         case 0:
             Kirjaa("box " + otsikko + ": Esc");
@@ -393,9 +406,12 @@ void Apina::KaytaDialogia(QDialog* dialogi) {
     auto* nimikysely = qobject_cast<frmKysyNimi*>(dialogi);
     if (nimikysely && !nimiAuki_) {
         nimiAuki_ = true;
+        ++nimikyselyja_;
         nimenPutki_ = ikkuna_.Tila().PerakkaisetVoitot;
         if (nimenPutki_ <= ikkuna_.Tila().Parhaat.ParasTulos[9])
             Riko("name asked for a streak that earns no place");
+        // Mostly a name of its own, so that the list's order shows.
+        if (Kolikko(0.7)) KirjoitaNimi(dialogi);
     }
     if (auto* nimi = dialogi->findChild<QLineEdit*>()) nimi_ = nimi->text().toStdString();
     const std::string otsikko = dialogi->windowTitle().toStdString();
@@ -464,7 +480,10 @@ void Apina::KirjoitaNimi(QDialog* dialogi) {
         QTest::keyClick(kentta, Qt::Key_Backspace);
         return;
     }
-    const QString& nimi = NIMET[Arvo(std::size(NIMET))];
+    // Short names get a number of their own, so that two entries of equal
+    // score can be told apart in the list and their order checked.
+    QString nimi = NIMET[Arvo(std::size(NIMET))];
+    if (nimi.size() < 12) nimi += " " + QString::number(++kirjoitettujaNimia_);
     Kirjaa("dialog: name typed " + nimi.toStdString());
     kentta->selectAll();
     for (const QChar merkki : nimi) {
@@ -498,15 +517,13 @@ void Apina::TarkistaLista() {
     ParhaatTulokset& lista = ikkuna_.Tila().Parhaat;
     if (Yhtenevat(lista, lista_)) return;
     if (ListallaTuloksia(lista)) {
-        ParhaatTulokset odotettu = lista_;
-        const auto sija = SijaListalla(odotettu, nimenPutki_);
-        if (!sija) {
+        const Listaoraakkeli ennen = Oraakkelille(lista_);
+        const Listaoraakkeli odotettu = ListaLisayksenJalkeen(ennen, nimi_, nimenPutki_);
+        if (odotettu == ennen) {
             Riko("the list changed with no place to earn: " + Teksti(lista));
             return;
         }
-        ValmisteleLisays(odotettu, *sija, nimi_, nimenPutki_);
-        if (odotettu.UusiParasPelaaja != lista.ParasPelaaja ||
-            odotettu.UusiParasTulos != lista.ParasTulos) {
+        if (odotettu != Oraakkelille(lista)) {
             Riko("list after entering " + nimi_ + " with " + std::to_string(nimenPutki_) + " is " +
                  Teksti(lista));
         }
@@ -526,14 +543,15 @@ void Apina::TarkistaRajalla() {
 
     const std::string vaihe = Vaihe(t);
     if (vaihe != vaihe_) {
-        if (vaihe == "won") ++voittoja_;
+        if (vaihe == "won" && ++voittoja_ != voittolaatikoita_) Riko("a game won without its box");
         if (vaihe == "lost") {
-            ++haviota_;
+            if (++haviota_ != haviolaatikoita_) Riko("a game lost without its box");
             if (t.PerakkaisetVoitot != 0 && !ruksillaSuljettu_) Riko("streak outlived a loss");
         }
         vaihe_ = vaihe;
     }
     ruksillaSuljettu_ = false;
+    TarkistaNimikysely();
 
     const auto pelaajan = ikkuna_.Laukaukset(Puoli::Kone).size();
     const auto koneen = ikkuna_.Laukaukset(Puoli::Pelaaja).size();
@@ -547,6 +565,20 @@ void Apina::TarkistaRajalla() {
         Riko("player shot " + std::to_string(pelaajan) + " times, computer " +
              std::to_string(koneen) + " times in phase " + vaihe);
     TarkistaNakyma();
+}
+
+// A streak that ended while it beat the tenth place, by a loss or an
+// abandoned game, must have been offered the name entry on its way out.
+void Apina::TarkistaNimikysely() {
+    const Pelitila& t = ikkuna_.Tila();
+    if (putkiRajalla_ > 0 && t.PerakkaisetVoitot == 0 && putkiRajalla_ > kymmenesRajalla_ &&
+        nimikyselyja_ == nimikyselyjaRajalla_) {
+        Riko("a streak of " + std::to_string(putkiRajalla_) + " above the tenth place's " +
+             std::to_string(kymmenesRajalla_) + " ended without the name entry");
+    }
+    putkiRajalla_ = t.PerakkaisetVoitot;
+    kymmenesRajalla_ = t.Parhaat.ParasTulos[9];
+    nimikyselyjaRajalla_ = nimikyselyja_;
 }
 
 void Apina::TarkistaNakyma() {

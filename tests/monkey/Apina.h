@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <cstdint>
 #include <deque>
@@ -52,6 +54,7 @@ class Apina : public QObject {
     void Tarkista(bool rajalla);
     void TarkistaRajalla();
     void TarkistaNakyma();
+    void TarkistaNimikysely();
     void TarkistaLista();
     void TarkistaPutki();
     void Riko(const std::string& syy);
@@ -87,4 +90,14 @@ class Apina : public QObject {
     int nimenPutki_ = 0;
     std::string nimi_;
     bool ruksillaSuljettu_ = false;
+    // The boxes that told of a win or a loss, the name dialogs that opened,
+    // and the streak and tenth score as they stood after the last event.
+    QPointer<QMessageBox> laskettuLaatikko_;
+    int voittolaatikoita_ = 0;
+    int haviolaatikoita_ = 0;
+    int nimikyselyja_ = 0;
+    int putkiRajalla_ = 0;
+    int kymmenesRajalla_ = 0;
+    int nimikyselyjaRajalla_ = 0;
+    int kirjoitettujaNimia_ = 0;
 };
