@@ -7,23 +7,12 @@
 #include <map>
 #include <utility>
 
+#include "Piirrokset.h"
 #include "Twipit.h"
 
 namespace {
 
-// The pictures were 21 pixels wide: ten one-pixel rings and a centre pixel,
-// listed from the border inwards.
-constexpr int YKSIKOITA = 21;
-using Renkaat = std::array<QRgb, 11>;
-
-constexpr Renkaat VESI{0x4670A0, 0x5985B7, 0x7399C3, 0x88A8CC, 0x9CB6D4, 0xABC2DB,
-                       0xB5C9DF, 0xBDCFE3, 0xC1D2E5, 0xC3D3E5, 0xC0D1E4};
-constexpr Renkaat LAIVA{0x151515, 0x252525, 0x363636, 0x494949, 0x5A5A5A, 0x686868,
-                        0x717171, 0x797979, 0x7D7D7D, 0x7E7E7E, 0x7B7B7B};
-
-constexpr QRgb VAALEANKELTAINEN = 0xFFFFC0;
-constexpr QRgb PUNAINEN = 0xFF4040;
-constexpr QRgb REUNUS = 0x404040;
+using namespace piirros;
 
 // Ring edges fall on whole device pixels, so no ring is smeared into its
 // neighbour.
@@ -43,46 +32,30 @@ void AsetaMerkkiasteikko(QPainter& p, const QImage& kuva) {
     p.scale(kuva.width() / double(YKSIKOITA), kuva.height() / double(YKSIKOITA));
 }
 
-void PiirraRisti(QImage& kuva, QRgb vari) {
+void PiirraRisti(QImage& kuva, Vari vari) {
     QPainter p(&kuva);
     AsetaMerkkiasteikko(p, kuva);
-    p.setPen(QPen(QColor::fromRgb(vari), 2.0, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(5, 5), QPointF(16, 16));
-    p.drawLine(QPointF(16, 5), QPointF(5, 16));
+    p.setPen(QPen(QColor::fromRgb(vari), RISTI_PAKSUUS, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(RISTI_ALKU, RISTI_ALKU), QPointF(RISTI_LOPPU, RISTI_LOPPU));
+    p.drawLine(QPointF(RISTI_LOPPU, RISTI_ALKU), QPointF(RISTI_ALKU, RISTI_LOPPU));
 }
 
-// A coloured ring with a dark edge on both sides.
-void PiirraRengas(QImage& kuva, QRgb vari) {
+void PiirraRengas(QImage& kuva, Vari vari) {
     QPainter p(&kuva);
     AsetaMerkkiasteikko(p, kuva);
     const QPointF keskus(YKSIKOITA / 2.0, YKSIKOITA / 2.0);
-    p.setPen(QPen(QColor::fromRgb(REUNUS), 4.0));
-    p.drawEllipse(keskus, 5.0, 5.0);
-    p.setPen(QPen(QColor::fromRgb(vari), 2.0));
-    p.drawEllipse(keskus, 5.0, 5.0);
+    p.setPen(QPen(QColor::fromRgb(REUNUS), RENGAS_REUNUS_PAKSUUS));
+    p.drawEllipse(keskus, RENGAS_SADE, RENGAS_SADE);
+    p.setPen(QPen(QColor::fromRgb(vari), RENGAS_PAKSUUS));
+    p.drawEllipse(keskus, RENGAS_SADE, RENGAS_SADE);
 }
 
 QImage Piirra(Kuva kuva, int koko) {
     QImage tulos(koko, koko, QImage::Format_RGB32);
-    const bool laiva = kuva == Kuva::Laiva || kuva == Kuva::Osuma || kuva == Kuva::OsumaViimeksi;
-    PiirraLaatta(tulos, laiva ? LAIVA : VESI);
-    switch (kuva) {
-        case Kuva::Vesi:
-        case Kuva::Laiva:
-            break;
-        case Kuva::Osuma:
-            PiirraRisti(tulos, VAALEANKELTAINEN);
-            break;
-        case Kuva::OsumaViimeksi:
-            PiirraRisti(tulos, PUNAINEN);
-            break;
-        case Kuva::Ohi:
-            PiirraRengas(tulos, VAALEANKELTAINEN);
-            break;
-        case Kuva::OhiViimeksi:
-            PiirraRengas(tulos, PUNAINEN);
-            break;
-    }
+    const Kuvamalli malli = Malli(kuva);
+    PiirraLaatta(tulos, malli.laatta);
+    if (malli.merkki == Merkki::Risti) PiirraRisti(tulos, malli.vari);
+    if (malli.merkki == Merkki::Rengas) PiirraRengas(tulos, malli.vari);
     return tulos;
 }
 

@@ -2,54 +2,23 @@
 
 #include <QBitmap>
 #include <QPainter>
-#include <array>
 #include <string_view>
+
+#include "Piirrokset.h"
 
 namespace {
 
-constexpr int SIVU = 32;
-constexpr int KARKI_X = 5;
-constexpr int KARKI_Y = 0;
-
-// '#' black, 'o' white, anything else see-through. Rows end where the
-// picture does; the rest of the 32 x 32 square is see-through.
-constexpr std::array<std::string_view, 25> KASI{
-    ".....####",
-    "....#oooo#",
-    "....#oooo#",
-    "....#oooo#",
-    "....#oooo#",
-    "....#oooo#",
-    "....#oooo#",
-    "....#oooo#####",
-    "....#oooo#oooo#####",
-    "....#oooo#oooo#oooo####",
-    "....#oooo#oooo#oooo#ooo#",
-    ".##.#oooo#oooo#oooo#ooo#",
-    "#oo##oooo#oooo#oooo#ooo#",
-    "#ooo#oooooooooooooooooo#",
-    ".#oo#oooooooooooooooooo#",
-    ".#ooooooooooooooooooooo#",
-    "..#oooooooooooooooooooo#",
-    "..#oooooooooooooooooooo#",
-    "...#ooooooooooooooooooo#",
-    "...#oooooooooooooooooo#",
-    "....#ooooooooooooooooo#",
-    "....#oooooooooooooooo#",
-    ".....#ooooooooooooooo#",
-    ".....#ooooooooooooooo#",
-    ".....#################",
-};
+using namespace piirros;
 
 // In a cursor bitmap color1 is black and color0 white; the mask's color1
 // marks the pixels that are drawn at all.
 QBitmap Bittikartta(std::string_view merkit) {
-    QBitmap kartta(SIVU, SIVU);
+    QBitmap kartta(KURSORIN_SIVU, KURSORIN_SIVU);
     kartta.fill(Qt::color0);
     QPainter p(&kartta);
     p.setPen(Qt::color1);
-    for (int y = 0; y < static_cast<int>(KASI.size()); ++y) {
-        const std::string_view rivi = KASI[static_cast<std::size_t>(y)];
+    for (int y = 0; y < static_cast<int>(SORMIKURSORI.size()); ++y) {
+        const std::string_view rivi = SORMIKURSORI[static_cast<std::size_t>(y)];
         for (int x = 0; x < static_cast<int>(rivi.size()); ++x) {
             if (merkit.find(rivi[static_cast<std::size_t>(x)]) != std::string_view::npos)
                 p.drawPoint(x, y);
@@ -60,4 +29,6 @@ QBitmap Bittikartta(std::string_view merkit) {
 
 }  // namespace
 
-QCursor Sormikursori() { return QCursor(Bittikartta("#"), Bittikartta("#o"), KARKI_X, KARKI_Y); }
+QCursor Sormikursori() {
+    return QCursor(Bittikartta("#"), Bittikartta("#o"), KURSORIN_KARKI_X, KURSORIN_KARKI_Y);
+}
