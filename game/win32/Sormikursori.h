@@ -1,0 +1,6 @@
+#pragma once
+
+#include <windows.h>
+
+// The pointing hand over a square or a link that can be clicked; made once.
+HCURSOR Sormikursori();

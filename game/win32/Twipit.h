@@ -1,0 +1,16 @@
+#pragma once
+
+#include <windows.h>
+
+#include "Asettelu.h"
+
+// The layout is measured in twips, 1440 to an inch: fifteen make a pixel at
+// 96 dots per inch, twelve at 120. Each window scales them by the density of
+// the screen it is on.
+inline int Twipeista(int twipit, UINT dpi) { return MulDiv(twipit, static_cast<int>(dpi), 1440); }
+
+inline RECT TwipeistaAlue(const Alue& alue, UINT dpi) {
+    const int vasen = Twipeista(alue.vasen, dpi);
+    const int yla = Twipeista(alue.yla, dpi);
+    return {vasen, yla, vasen + Twipeista(alue.leveys, dpi), yla + Twipeista(alue.korkeus, dpi)};
+}

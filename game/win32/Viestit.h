@@ -1,0 +1,19 @@
+#pragma once
+
+#include <windows.h>
+
+// The main window's own messages and identifiers.
+namespace viesti {
+
+// The state is shown on the next turn of the message loop: a posted message,
+// not a timer.
+inline constexpr UINT TILANNE = WM_APP + 1;
+// The computer's pause, the one timer the game runs.
+inline constexpr UINT_PTR TAUKO = 1;
+// Menu commands carry the command's number above this.
+inline constexpr WORD KOMENTO_ENSIMMAINEN = 100;
+inline constexpr WORD KOMENTOJA = 13;
+// cmdPainike(0) and cmdPainike(1).
+inline constexpr WORD PAINIKE_ENSIMMAINEN = 2000;
+
+}  // namespace viesti

@@ -1,0 +1,125 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "Kirjasimet.h"
+#include "Nakyma.h"
+#include "Pelitila.h"
+#include "Satunnaisluvut.h"
+#include "frmMorvakMalli.h"
+
+// The main window: both grids, the instruction frame, the two buttons and the
+// menus, built from the rules' tables. It owns the one game state, passes
+// every event to the rules and shows what they decide. Creating it runs the
+// window's load, first new game included. Nothing ticks while nothing happens:
+// the only timer is the computer's pause.
+class frmMorvak : public Nakyma {
+  public:
+    frmMorvak(HINSTANCE ohjelma, Satunnaisluvut arpa, std::chrono::milliseconds tauonPituus);
+    ~frmMorvak() override;
+    frmMorvak(const frmMorvak&) = delete;
+    frmMorvak& operator=(const frmMorvak&) = delete;
+
+    HWND Kahva() const { return hwnd_; }
+    // Whatever the window's keys stand for, before the message is dispatched:
+    // the F1/F2 accelerators, Tab between the buttons, Enter. True when taken.
+    bool EsiKasittele(MSG& viesti);
+    // Runs the message loop until the program ends; its exit code.
+    int Aja();
+
+    void NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) override;
+    void AsetaSormiosoitin(Puoli ruudukko, int ruutu, bool sormi) override;
+    void AsetaRuutuKaytossa(Puoli ruudukko, int ruutu, bool kaytossa) override;
+    void AsetaIkkunaKaytossa(bool kaytossa) override;
+    void NaytaTilanne(const Tilanne& tilanne) override;
+    void TilanneMuuttui() override;
+    void AsetaPainikkeetKaytossa(bool kaytossa) override;
+    void AsetaKorkeus(int twipit) override;
+    void AsetaOsoitin(Osoitin osoitin) override;
+    void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) override;
+    bool Kysy(const std::string& otsikko, const std::string& teksti) override;
+    void KasitteleTapahtumat() override;
+    void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) override;
+    std::string OhjelmanKansio() const override;
+    void NaytaAsetukset(frmAsetuksetMalli& malli) override;
+    void NaytaParhaatTulokset(frmParhaatTuloksetMalli& malli) override;
+    void NaytaKysyNimi(frmKysyNimiMalli& malli) override;
+    void NaytaTietoja(frmTietojaMalli& malli) override;
+    bool Tauko() override;
+    void Lopeta() override;
+
+  private:
+    // A fixed single border: a minimise box but no maximise box, no resizing.
+    static constexpr DWORD TYYLI = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+    struct Ruutu {
+        Kuva kuva = Kuva::Vesi;
+        bool sormi = false;
+        bool kaytossa = true;
+    };
+    struct Painallus {
+        Puoli puoli;
+        int ruutu;
+        bool vasen;
+    };
+
+    static LRESULT CALLBACK Ikkunaproseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l);
+    LRESULT Kasittele(UINT viesti, WPARAM w, LPARAM l);
+
+    // frmMorvakIkkuna.cpp: the window, its controls and their places.
+    void LuoSaatimet();
+    void Sijoita();
+    void MuutaKoko();
+    void NaytaOhje(const std::string& ohje);
+    void Piirra();
+    void VaihdaTiheys(UINT dpi, const RECT& ehdotus);
+    RECT RuudunAlue(Puoli puoli, int ruutu) const;
+    std::optional<std::pair<Puoli, int>> RuutuKohdassa(POINT kohta) const;
+    HWND Aktiivinen() const;
+
+    // frmMorvakHiiri.cpp: the grids' mouse and pointer.
+    void HiiriAlas(POINT kohta, int painike);
+    void HiiriYlos(POINT kohta, int painike, WPARAM napit);
+    bool AsetaKursori();
+
+    // frmMorvakValikot.cpp: the menus from the command table.
+    void LuoValikot();
+    void SuoritaKomento(WORD tunnus);
+
+    Ruutu& Ruudun(Puoli puoli, int ruutu) {
+        return puoli == Puoli::Pelaaja ? imgPelaaja_[ruutu] : imgKone_[ruutu];
+    }
+
+    HINSTANCE ohjelma_;
+    HWND hwnd_ = nullptr;
+    UINT dpi_ = 96;
+    std::unique_ptr<Kirjasimet> kirjasimet_;
+    HFONT ohjeenKirjasin_ = nullptr;  // narrowed for a line too long, else null
+
+    Pelitila tila_;
+    Satunnaisluvut arpa_;
+    frmMorvakMalli malli_;
+
+    std::array<Ruutu, 101> imgPelaaja_{};
+    std::array<Ruutu, 101> imgKone_{};
+    HWND fraOhje_ = nullptr;
+    HWND lblOhje_ = nullptr;
+    std::array<HWND, 2> cmdPainike_{};
+    HWND fraKehysviiva_ = nullptr;
+    HMENU valikko_ = nullptr;
+    HACCEL pikanappaimet_ = nullptr;
+
+    std::optional<Painallus> painallus_;
+    int korkeus_ = 0;  // outer height in twips
+    Tilanne naytetty_;
+    bool paivitysTulossa_ = false;
+    std::chrono::milliseconds tauonPituus_;
+    bool tauolla_ = false;
+    bool lopetetaan_ = false;
+};

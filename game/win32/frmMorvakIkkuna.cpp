@@ -1,0 +1,151 @@
+#include "Leveat.h"
+#include "Mallikuvat.h"
+#include "Ruudut.h"
+#include "Twipit.h"
+#include "Viestit.h"
+#include "frmMorvak.h"
+
+// The window's controls, their places at the screen's density, and the grids.
+
+namespace {
+
+HWND Luo(HWND isanta, const wchar_t* luokka, const std::string& teksti, DWORD tyyli, int tunnus) {
+    return CreateWindowExW(0, luokka, Leveaksi(teksti).c_str(), WS_CHILD | WS_VISIBLE | tyyli, 0, 0,
+                           0, 0, isanta, reinterpret_cast<HMENU>(static_cast<INT_PTR>(tunnus)),
+                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(isanta, GWLP_HINSTANCE)),
+                           nullptr);
+}
+
+void Siirra(HWND saadin, const RECT& alue) {
+    SetWindowPos(saadin, nullptr, alue.left, alue.top, alue.right - alue.left,
+                 alue.bottom - alue.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int TekstinLeveys(HWND saadin, HFONT kirjasin, const std::wstring& teksti) {
+    HDC dc = GetDC(saadin);
+    HGDIOBJ vanha = SelectObject(dc, kirjasin);
+    SIZE koko{};
+    GetTextExtentPoint32W(dc, teksti.c_str(), static_cast<int>(teksti.size()), &koko);
+    SelectObject(dc, vanha);
+    ReleaseDC(saadin, dc);
+    return koko.cx;
+}
+
+}  // namespace
+
+void frmMorvak::LuoSaatimet() {
+    const Asettelu& asettelu = frmMorvakAsettelu();
+    // Creation order is the order Tab visits them.
+    for (const int i : {0, 1}) {
+        const Saadin& painike = asettelu["cmdPainike(" + std::to_string(i) + ")"];
+        const DWORD oletus = painike.tyyli & tyyli::OLETUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        cmdPainike_[static_cast<std::size_t>(i)] = Luo(
+            hwnd_, L"BUTTON", painike.teksti, WS_TABSTOP | oletus, viesti::PAINIKE_ENSIMMAINEN + i);
+    }
+    // The line lies over the frame, which is drawn around it.
+    lblOhje_ =
+        Luo(hwnd_, L"STATIC", asettelu["lblOhje"].teksti, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0);
+    fraOhje_ = Luo(hwnd_, L"BUTTON", asettelu["fraOhje"].teksti, BS_GROUPBOX | WS_CLIPSIBLINGS, 0);
+    fraKehysviiva_ = Luo(hwnd_, L"STATIC", "", SS_ETCHEDHORZ, 0);
+    naytetty_.ohje = asettelu["lblOhje"].teksti;
+    Sijoita();
+}
+
+void frmMorvak::Sijoita() {
+    const Asettelu& asettelu = frmMorvakAsettelu();
+    const auto alue = [&](const char* nimi) { return TwipeistaAlue(asettelu[nimi].alue, dpi_); };
+    Alue ohje = asettelu["lblOhje"].alue;
+    ohje.vasen += asettelu["fraOhje"].alue.vasen;
+    ohje.yla += asettelu["fraOhje"].alue.yla;
+    Siirra(fraOhje_, alue("fraOhje"));
+    Siirra(lblOhje_, TwipeistaAlue(ohje, dpi_));
+    Siirra(cmdPainike_[0], alue("cmdPainike(0)"));
+    Siirra(cmdPainike_[1], alue("cmdPainike(1)"));
+    Siirra(fraKehysviiva_, alue("fraKehysviiva"));
+    for (HWND saadin : {fraOhje_, lblOhje_, cmdPainike_[0], cmdPainike_[1]}) {
+        SendMessageW(saadin, WM_SETFONT, reinterpret_cast<WPARAM>(kirjasimet_->Tavallinen()), TRUE);
+    }
+    NaytaOhje(naytetty_.ohje);
+}
+
+// The client area is the layout's; the frame, the caption and the menu bar
+// are whatever this Windows draws around it.
+void frmMorvak::MuutaKoko() {
+    RECT alue{0, 0, Twipeista(frmMorvakAsettelu().leveys, dpi_),
+              Twipeista(korkeus_ - IKKUNAN_KEHYKSET, dpi_)};
+    AdjustWindowRectExForDpi(&alue, TYYLI, TRUE, 0, dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, alue.right - alue.left, alue.bottom - alue.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frmMorvak::NaytaOhje(const std::string& ohje) {
+    const std::wstring teksti = Leveaksi(ohje);
+    RECT alue{};
+    GetClientRect(lblOhje_, &alue);
+    // A streak of a hundred wins makes the win text wider than its line;
+    // narrower letters keep it whole.
+    HFONT kirjasin = kirjasimet_->Tavallinen();
+    HFONT kavennettu = nullptr;
+    for (int venytys = 98; TekstinLeveys(lblOhje_, kirjasin, teksti) > alue.right && venytys >= 50;
+         venytys -= 2) {
+        if (kavennettu != nullptr) DeleteObject(kavennettu);
+        kavennettu = kirjasimet_->Kavennettu(venytys);
+        kirjasin = kavennettu;
+    }
+    SendMessageW(lblOhje_, WM_SETFONT, reinterpret_cast<WPARAM>(kirjasin), FALSE);
+    if (ohjeenKirjasin_ != nullptr) DeleteObject(ohjeenKirjasin_);
+    ohjeenKirjasin_ = kavennettu;
+    SetWindowTextW(lblOhje_, teksti.c_str());
+}
+
+RECT frmMorvak::RuudunAlue(Puoli puoli, int ruutu) const {
+    return TwipeistaAlue(Ruudunpaikka(puoli, ruutu), dpi_);
+}
+
+std::optional<std::pair<Puoli, int>> frmMorvak::RuutuKohdassa(POINT kohta) const {
+    // Neighbours share their border line; the later square lies on top.
+    for (const Puoli puoli : {Puoli::Kone, Puoli::Pelaaja}) {
+        for (int ruutu = RUUTUJA; ruutu >= 1; --ruutu) {
+            const RECT alue = RuudunAlue(puoli, ruutu);
+            if (PtInRect(&alue, kohta)) return std::pair{puoli, ruutu};
+        }
+    }
+    return std::nullopt;
+}
+
+void frmMorvak::Piirra() {
+    PAINTSTRUCT maalaus{};
+    HDC dc = BeginPaint(hwnd_, &maalaus);
+    HDC muisti = CreateCompatibleDC(dc);
+    HGDIOBJ alkuperainen = nullptr;
+    for (const Puoli puoli : {Puoli::Pelaaja, Puoli::Kone}) {
+        for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+            const RECT alue = RuudunAlue(puoli, ruutu);
+            RECT leikkaus{};
+            if (!IntersectRect(&leikkaus, &alue, &maalaus.rcPaint)) continue;
+            const int koko = alue.right - alue.left;
+            HGDIOBJ edellinen = SelectObject(muisti, Mallikuva(Ruudun(puoli, ruutu).kuva, koko));
+            if (alkuperainen == nullptr) alkuperainen = edellinen;
+            BitBlt(dc, alue.left, alue.top, koko, koko, muisti, 0, 0, SRCCOPY);
+        }
+    }
+    if (alkuperainen != nullptr) SelectObject(muisti, alkuperainen);
+    DeleteDC(muisti);
+    EndPaint(hwnd_, &maalaus);
+}
+
+void frmMorvak::VaihdaTiheys(UINT dpi, const RECT& ehdotus) {
+    dpi_ = dpi;
+    kirjasimet_ = std::make_unique<Kirjasimet>(dpi_);
+    SetWindowPos(hwnd_, nullptr, ehdotus.left, ehdotus.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MuutaKoko();
+    Sijoita();
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+HWND frmMorvak::Aktiivinen() const {
+    // A dialog's box belongs to that dialog.
+    HWND aktiivinen = GetActiveWindow();
+    return aktiivinen != nullptr ? aktiivinen : hwnd_;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Valintaikkuna.h"
+#include "frmParhaatTuloksetMalli.h"
+
+// "Parhaat tulokset" over its model.
+class frmParhaatTulokset : public Valintaikkuna {
+  public:
+    explicit frmParhaatTulokset(frmParhaatTuloksetMalli& malli);
+
+  private:
+    void Alusta() override;
+    void Napsautettu(const std::string& nimi) override;
+
+    frmParhaatTuloksetMalli& m;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Valintaikkuna.h"
+#include "frmTietojaMalli.h"
+
+// "Tietoja ohjelmasta" over its model.
+class frmTietoja : public Valintaikkuna {
+  public:
+    explicit frmTietoja(frmTietojaMalli& malli);
+
+  private:
+    void Alusta() override;
+    void Napsautettu(const std::string& nimi) override;
+
+    frmTietojaMalli& m;
+};
