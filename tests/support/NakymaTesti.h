@@ -8,6 +8,14 @@
 
 #include "Nakyma.h"
 
+// A program folder as each system writes one, with forward slashes as the
+// rules join paths.
+#ifdef _WIN32
+inline constexpr const char* OHJELMAN_KANSIO = "C:/Pelit/Morvak";
+#else
+inline constexpr const char* OHJELMAN_KANSIO = "/opt/morvak/bin";
+#endif
+
 // A display that remembers what the rules asked of it, so rules tests can
 // check pictures, pointers, message boxes and dialogs without a window.
 class NakymaTesti : public Nakyma {
@@ -46,7 +54,7 @@ class NakymaTesti : public Nakyma {
     std::vector<Tilanne> tilanteet;  // every state the window was asked to show
     std::vector<int> korkeudet;      // every height the window was given
     std::vector<Avaus> avaukset;
-    std::string ohjelmanKansio = "/opt/morvak/bin";
+    std::string ohjelmanKansio = OHJELMAN_KANSIO;
     int kysyNimiKertoja = 0;
     std::function<void(frmKysyNimiMalli&)> kysyNimi;  // what the player does in it
     std::function<void(frmAsetuksetMalli&)> asetukset;

@@ -228,7 +228,8 @@ TEST_F(Paaikkuna, TheHelpCommandsOpenTheirTargets) {
                       Komento::PalautettaOhjelmasta, Komento::Virheilmoitukset})
         malli.Suorita(k);
     ASSERT_EQ(n.avaukset.size(), 4u);
-    EXPECT_EQ(n.avaukset[0].kohde, (Kuorikohde{"/opt/morvak/bin/readme.txt", true}));
+    EXPECT_EQ(n.avaukset[0].kohde,
+              (Kuorikohde{std::string(OHJELMAN_KANSIO) + "/readme.txt", true}));
     EXPECT_EQ(n.avaukset[0].naytto, Nayttokomento::Normaali);
     EXPECT_EQ(n.avaukset[1].kohde.polku, "https://www.morvak.fi/morvak/?morvak12");
     EXPECT_EQ(n.avaukset[2].kohde.polku, "mailto:palaute@morvak.fi");
