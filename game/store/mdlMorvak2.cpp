@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "arvot.h"
 #include "kirjoitusera.h"
 
 namespace {
@@ -81,7 +82,7 @@ Arvo LueArvo(HKEY juuri, const std::string& avain, const std::string& nimi) {
     puskuri.fill(' ');
     DWORD koko = LUKUPUSKURIN_KOKO;
     DWORD tyyppi = 0;
-    LONG kysely = RegQueryValueExA(kahva, nimi.c_str(), nullptr, &tyyppi, puskuri.data(), &koko);
+    LONG kysely = KysyArvo(kahva, nimi.c_str(), &tyyppi, puskuri.data(), &koko);
     std::optional<std::string> teksti;
     if (kysely == ERROR_SUCCESS) teksti = Tekstina(tyyppi, puskuri, koko);
     if (kysely == ERROR_SUCCESS && !teksti) kysely = ERROR_MORE_DATA;
@@ -105,8 +106,8 @@ bool KirjoitaRekisteriin(HKEY juuri, const std::string& avain, const std::string
     const LONG luonti = RegCreateKeyA(juuri, avain.c_str(), &kahva);
     const std::string teksti = data + '\0';
     const LONG asetus =
-        RegSetValueExA(kahva, nimi.c_str(), 0, tyyppi, reinterpret_cast<const BYTE*>(teksti.data()),
-                       static_cast<DWORD>(teksti.size()));
+        TallennaArvo(kahva, nimi.c_str(), tyyppi, reinterpret_cast<const BYTE*>(teksti.data()),
+                     static_cast<DWORD>(teksti.size()));
     const LONG huuhtelu = RegFlushKey(kahva);
     const LONG sulkeminen = RegCloseKey(kahva);
     return luonti == ERROR_SUCCESS && asetus == ERROR_SUCCESS && huuhtelu == ERROR_SUCCESS &&

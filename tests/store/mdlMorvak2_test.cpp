@@ -77,6 +77,55 @@ TEST_F(Varasto, WriteStoresTheTextWithOneZeroAsRegSz) {
               std::string("Vuoroaloitus\0", 13));
 }
 
+#ifdef _WIN32
+// The registry's own text is UTF-16: regedit, other programs and every code
+// page see the letters themselves.
+TEST_F(Varasto, TextIsStoredAsTheRegistrysOwnUnicode) {
+    ASSERT_TRUE(Kirjoita("ParasPelaaja0", "Äijä Öhman"));
+
+    HKEY kahva = nullptr;
+    ASSERT_EQ(RegOpenKeyW(HKEY_CURRENT_USER, L"Software\\Relvano\\Morvak 1.2 Freeware", &kahva),
+              ERROR_SUCCESS);
+    wchar_t data[32] = {};
+    DWORD koko = sizeof data;
+    DWORD tyyppi = 0;
+    EXPECT_EQ(RegQueryValueExW(kahva, L"ParasPelaaja0", nullptr, &tyyppi,
+                               reinterpret_cast<BYTE*>(data), &koko),
+              ERROR_SUCCESS);
+    RegCloseKey(kahva);
+    EXPECT_EQ(tyyppi, REG_SZ);
+    EXPECT_EQ(std::wstring(data, koko / sizeof(wchar_t)),
+              std::wstring(L"\u00C4ij\u00E4 \u00D6hman\0", 11));
+}
+
+// As the game of old and regedit store a name.
+TEST_F(Varasto, UnicodeTextStoredByAnotherProgramReadsAsItsLetters) {
+    HKEY kahva = nullptr;
+    ASSERT_EQ(RegCreateKeyW(HKEY_CURRENT_USER, L"Software\\Relvano\\Morvak 1.2 Freeware", &kahva),
+              ERROR_SUCCESS);
+    const wchar_t nimi[] = L"V\u00E4in\u00F6 \u20AC";
+    EXPECT_EQ(RegSetValueExW(kahva, L"ParasPelaaja1", 0, REG_SZ,
+                             reinterpret_cast<const BYTE*>(nimi), sizeof nimi),
+              ERROR_SUCCESS);
+    RegCloseKey(kahva);
+    EXPECT_EQ(Lue("ParasPelaaja1"), "Väinö €");
+}
+#else
+TEST_F(Varasto, TheHiveKeepsTheUtf8BytesOfAText) {
+    ASSERT_TRUE(Kirjoita("ParasPelaaja0", "Äijä"));
+
+    HKEY kahva = nullptr;
+    ASSERT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, AVAIN_LUKU, &kahva), ERROR_SUCCESS);
+    BYTE data[16] = {};
+    DWORD koko = sizeof data;
+    EXPECT_EQ(RegQueryValueExA(kahva, "ParasPelaaja0", nullptr, nullptr, data, &koko),
+              ERROR_SUCCESS);
+    RegCloseKey(kahva);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(data), koko),
+              std::string("\xC3\x84ij\xC3\xA4\0", 7));
+}
+#endif
+
 TEST_F(Varasto, TrailingBackslashAndLetterCaseNameTheSameKey) {
     ASSERT_TRUE(
         KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, "NaytaPainikkeet", REG_SZ, "True"));

@@ -1,0 +1,9 @@
+#include "arvot.h"
+
+LONG TallennaArvo(HKEY kahva, const char* nimi, DWORD tyyppi, const BYTE* data, DWORD koko) {
+    return RegSetValueExA(kahva, nimi, 0, tyyppi, data, koko);
+}
+
+LONG KysyArvo(HKEY kahva, const char* nimi, LPDWORD tyyppi, LPBYTE data, LPDWORD koko) {
+    return RegQueryValueExA(kahva, nimi, nullptr, tyyppi, data, koko);
+}
