@@ -1,0 +1,301 @@
+// Reads and drives the game's windows through the window system, as a player
+// would see and use them, for the end-to-end runs of morvak.exe under Wine.
+// Texts go in and come out in UTF-8.
+//
+//   ikkunaluku odota <otsikko> [<rivi>]   waits until a window so titled shows,
+//                                         and until lue prints that line
+//   ikkunaluku poissa <otsikko>           waits until no window so titled shows
+//   ikkunaluku lue <otsikko>              its controls, one a line, in Tab order
+//   ikkunaluku koko <otsikko>             the client area's width and height
+//   ikkunaluku paina <otsikko> <painike>  presses the button with that caption
+//   ikkunaluku kirjoita <otsikko> <teksti>  puts the text in its text box
+//   ikkunaluku sulje <otsikko>            the close box
+//   ikkunaluku ruudukot                   both grids of "Morvak", a letter a square
+//   ikkunaluku varit [<x> <y>]            colours at every square, from the
+//                                         client area at x, y of the screen
+//   ikkunaluku napsauta <pelaaja|kone> <ruutu> [oikea]
+//   ikkunaluku ammu <ruutu>...            shoots at those still unshot, in
+//                                         turn, until the game ends
+//
+// Every wait is bounded; a window that never comes is an error (exit 1).
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "Nayttopisteet.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto ODOTUS = 60s;
+
+std::string Utf8(const std::wstring& teksti) {
+    if (teksti.empty()) return {};
+    const int pituus = WideCharToMultiByte(
+        CP_UTF8, 0, teksti.data(), static_cast<int>(teksti.size()), nullptr, 0, nullptr, nullptr);
+    std::string tulos(static_cast<std::size_t>(pituus), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, teksti.data(), static_cast<int>(teksti.size()), tulos.data(),
+                        pituus, nullptr, nullptr);
+    return tulos;
+}
+
+// Asked of the control itself: the window system keeps no copy of a text
+// box's text for other processes to read.
+std::wstring Teksti(HWND ikkuna) {
+    DWORD_PTR pituus = 0;
+    SendMessageTimeoutW(ikkuna, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &pituus);
+    std::wstring teksti(pituus + 1, L'\0');
+    DWORD_PTR luettu = 0;
+    SendMessageTimeoutW(ikkuna, WM_GETTEXT, teksti.size(), reinterpret_cast<LPARAM>(teksti.data()),
+                        SMTO_ABORTIFHUNG, 5000, &luettu);
+    teksti.resize(luettu);
+    return teksti;
+}
+
+std::wstring Luokka(HWND ikkuna) {
+    wchar_t luokka[64] = {};
+    GetClassNameW(ikkuna, luokka, 64);
+    return luokka;
+}
+
+struct Haku {
+    std::wstring otsikko;
+    HWND loydetty = nullptr;
+};
+
+BOOL CALLBACK Vertaa(HWND ikkuna, LPARAM tiedot) {
+    auto* haku = reinterpret_cast<Haku*>(tiedot);
+    if (!IsWindowVisible(ikkuna) || Teksti(ikkuna) != haku->otsikko) return TRUE;
+    haku->loydetty = ikkuna;
+    return FALSE;
+}
+
+HWND Etsi(const std::wstring& otsikko) {
+    Haku haku{otsikko};
+    EnumWindows(Vertaa, reinterpret_cast<LPARAM>(&haku));
+    return haku.loydetty;
+}
+
+template <class Ehto>
+bool Odota(Ehto ehto) {
+    const auto raja = std::chrono::steady_clock::now() + ODOTUS;
+    while (!ehto()) {
+        if (std::chrono::steady_clock::now() > raja) return false;
+        std::this_thread::sleep_for(10ms);
+    }
+    return true;
+}
+
+HWND OdotaIkkunaa(const std::wstring& otsikko) {
+    HWND ikkuna = nullptr;
+    if (!Odota([&] { return (ikkuna = Etsi(otsikko)) != nullptr; })) {
+        std::fprintf(stderr, "ikkunaa \"%s\" ei tullut\n", Utf8(otsikko).c_str());
+        std::exit(1);
+    }
+    return ikkuna;
+}
+
+std::vector<HWND> Osat(HWND ikkuna) {
+    std::vector<HWND> osat;
+    for (HWND osa = GetWindow(ikkuna, GW_CHILD); osa != nullptr; osa = GetWindow(osa, GW_HWNDNEXT))
+        osat.push_back(osa);
+    return osat;
+}
+
+// What kind of control the player sees, and its state.
+std::string Kuvaus(HWND osa) {
+    const std::wstring luokka = Luokka(osa);
+    const LONG tyyli = GetWindowLongW(osa, GWL_STYLE);
+    std::string laji = "teksti";
+    std::string tila;
+    if (_wcsicmp(luokka.c_str(), L"Button") == 0) {
+        const LONG nappi = tyyli & BS_TYPEMASK;
+        if (nappi == BS_GROUPBOX) {
+            laji = "kehys";
+        } else if (nappi == BS_AUTOCHECKBOX || nappi == BS_CHECKBOX ||
+                   nappi == BS_AUTORADIOBUTTON || nappi == BS_RADIOBUTTON) {
+            laji =
+                nappi == BS_AUTOCHECKBOX || nappi == BS_CHECKBOX ? "valintaruutu" : "valintanappi";
+            if (SendMessageW(osa, BM_GETCHECK, 0, 0) == BST_CHECKED) tila += " [valittu]";
+        } else {
+            laji = "painike";
+            if (nappi == BS_DEFPUSHBUTTON) tila += " [oletus]";
+        }
+    } else if (_wcsicmp(luokka.c_str(), L"Edit") == 0) {
+        laji = "kenttä";
+        DWORD alku = 0;
+        DWORD loppu = 0;
+        SendMessageW(osa, EM_GETSEL, reinterpret_cast<WPARAM>(&alku),
+                     reinterpret_cast<LPARAM>(&loppu));
+        tila += " [valittuna " + std::to_string(alku) + "-" + std::to_string(loppu) + "]";
+    }
+    if (!IsWindowEnabled(osa)) tila += " [pois]";
+    return laji + ": " + Utf8(Teksti(osa)) + tila;
+}
+
+std::vector<std::string> Rivit(HWND ikkuna) {
+    std::vector<std::string> rivit;
+    for (HWND osa : Osat(ikkuna)) {
+        if (IsWindowVisible(osa) && !Teksti(osa).empty()) rivit.push_back(Kuvaus(osa));
+    }
+    return rivit;
+}
+
+int Lue(HWND ikkuna) {
+    for (const std::string& rivi : Rivit(ikkuna)) std::printf("%s\n", rivi.c_str());
+    return 0;
+}
+
+int OdotaRivia(HWND ikkuna, const std::string& rivi) {
+    const bool nakyy = Odota([&] {
+        for (const std::string& luettu : Rivit(ikkuna)) {
+            if (luettu == rivi) return true;
+        }
+        return false;
+    });
+    if (!nakyy) std::fprintf(stderr, "rivi \"%s\" ei tullut näkyviin\n", rivi.c_str());
+    return nakyy ? 0 : 1;
+}
+
+HWND Painike(HWND ikkuna, const std::wstring& teksti) {
+    for (HWND osa : Osat(ikkuna)) {
+        if (_wcsicmp(Luokka(osa).c_str(), L"Button") == 0 && Teksti(osa) == teksti) return osa;
+    }
+    return nullptr;
+}
+
+int Paina(HWND ikkuna, const std::wstring& teksti) {
+    HWND painike = Painike(ikkuna, teksti);
+    if (painike == nullptr) {
+        std::fprintf(stderr, "ei painiketta \"%s\"\n", Utf8(teksti).c_str());
+        return 1;
+    }
+    PostMessageW(painike, BM_CLICK, 0, 0);
+    return 0;
+}
+
+int Kirjoita(HWND ikkuna, const std::wstring& teksti) {
+    for (HWND osa : Osat(ikkuna)) {
+        if (_wcsicmp(Luokka(osa).c_str(), L"Edit") != 0) continue;
+        SendMessageW(osa, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(teksti.c_str()));
+        return 0;
+    }
+    std::fprintf(stderr, "ei tekstikenttää\n");
+    return 1;
+}
+
+POINT Alkupiste(HWND ikkuna) {
+    POINT alku{0, 0};
+    ClientToScreen(ikkuna, &alku);
+    return alku;
+}
+
+// A click as the mouse makes it: the pointer goes to the square first.
+void Napsauta(HWND ikkuna, Puoli puoli, int ruutu, bool oikea) {
+    const POINT alku = Alkupiste(ikkuna);
+    const POINT kohta = Keskipiste(puoli, ruutu);
+    SetCursorPos(alku.x + kohta.x, alku.y + kohta.y);
+    INPUT syotteet[2] = {};
+    syotteet[0].type = syotteet[1].type = INPUT_MOUSE;
+    syotteet[0].mi.dwFlags = oikea ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    syotteet[1].mi.dwFlags = oikea ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    SendInput(2, syotteet, sizeof(INPUT));
+}
+
+const std::wstring PELI = L"Morvak";
+const std::wstring PELAAJAN_VUORO =
+    L"Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu.";
+
+std::wstring Ohje(HWND peli) {
+    for (HWND osa : Osat(peli)) {
+        const std::wstring teksti = Teksti(osa);
+        if (_wcsicmp(Luokka(osa).c_str(), L"Static") == 0 && !teksti.empty()) return teksti;
+    }
+    return {};
+}
+
+HWND Loppu() {
+    for (const wchar_t* otsikko : {L"Voitit", L"Hävisit"}) {
+        if (HWND ruutu = Etsi(otsikko)) return ruutu;
+    }
+    return nullptr;
+}
+
+// Each shot waits for the player's turn, and for the square to show what it
+// hit before the next one.
+int Ammu(const std::vector<int>& ruudut) {
+    HWND peli = OdotaIkkunaa(PELI);
+    for (const int ruutu : ruudut) {
+        if (!Odota([&] { return Loppu() != nullptr || Ohje(peli) == PELAAJAN_VUORO; })) return 1;
+        if (Loppu() != nullptr) break;
+        if (RuudunTila(peli, Puoli::Kone, ruutu) != 'V') continue;
+        Napsauta(peli, Puoli::Kone, ruutu, false);
+        if (!Odota([&] { return RuudunTila(peli, Puoli::Kone, ruutu) != 'V'; })) return 1;
+    }
+    HWND loppu = nullptr;
+    if (!Odota([&] { return (loppu = Loppu()) != nullptr; })) return 1;
+    std::printf("%s\n", Utf8(Teksti(loppu)).c_str());
+    return 0;
+}
+
+int Kaytto() {
+    std::fprintf(stderr, "käyttö: katso ikkunaluku.cpp\n");
+    return 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) return Kaytto();
+    const std::wstring komento = argv[1];
+    if (komento == L"odota" && argc == 3) return OdotaIkkunaa(argv[2]) != nullptr ? 0 : 1;
+    if (komento == L"odota" && argc == 4) return OdotaRivia(OdotaIkkunaa(argv[2]), Utf8(argv[3]));
+    if (komento == L"poissa" && argc == 3)
+        return Odota([&] { return Etsi(argv[2]) == nullptr; }) ? 0 : 1;
+    if (komento == L"lue" && argc == 3) return Lue(OdotaIkkunaa(argv[2]));
+    if (komento == L"koko" && argc == 3) {
+        RECT alue{};
+        GetClientRect(OdotaIkkunaa(argv[2]), &alue);
+        std::printf("%ldx%ld\n", alue.right, alue.bottom);
+        return 0;
+    }
+    if (komento == L"paina" && argc == 4) return Paina(OdotaIkkunaa(argv[2]), argv[3]);
+    if (komento == L"kirjoita" && argc == 4) return Kirjoita(OdotaIkkunaa(argv[2]), argv[3]);
+    if (komento == L"sulje" && argc == 3) {
+        PostMessageW(OdotaIkkunaa(argv[2]), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return 0;
+    }
+    if (komento == L"ruudukot" && argc == 2) {
+        const Ruudukkotila tila = Ruudukot(OdotaIkkunaa(PELI));
+        for (int rivi = 0; rivi < 10; ++rivi) {
+            std::printf("%.10s %.10s\n", tila.pelaaja.data() + 1 + rivi * 10,
+                        tila.kone.data() + 1 + rivi * 10);
+        }
+        return 0;
+    }
+    if (komento == L"varit" && (argc == 2 || argc == 4)) {
+        const POINT alku =
+            argc == 4 ? POINT{std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10)}
+                      : Alkupiste(OdotaIkkunaa(PELI));
+        TulostaVarit(alku);
+        return 0;
+    }
+    if (komento == L"napsauta" && (argc == 4 || argc == 5)) {
+        const Puoli puoli = std::wstring(argv[2]) == L"kone" ? Puoli::Kone : Puoli::Pelaaja;
+        Napsauta(OdotaIkkunaa(PELI), puoli, std::wcstol(argv[3], nullptr, 10), argc == 5);
+        return 0;
+    }
+    if (komento == L"ammu" && argc >= 3) {
+        std::vector<int> ruudut;
+        for (int i = 2; i < argc; ++i) ruudut.push_back(std::wcstol(argv[i], nullptr, 10));
+        return Ammu(ruudut);
+    }
+    return Kaytto();
+}

@@ -1,0 +1,364 @@
+#!/bin/sh
+# The Windows game end to end: the real morvak.exe under Wine on an Xvfb and
+# a Wine prefix of this run's own, read and driven through the window system
+# by ikkunaluku.exe, its store read back with Wine's own reg tool.
+#
+#   peli_e2e.sh <morvak.exe> <wine64> <ikkunaluku.exe> [<Qt morvak>]
+#
+# With the Qt build given, the two faces' main windows are compared: the same
+# client area and the same colour at every square.
+set -eu
+
+PELI=$1
+WINE=$2
+LUKU=$3
+QT_PELI=${4:-}
+
+TILAPAIKKA=$(mktemp -d)
+XVFB_PID=""
+PELI_PID=""
+AVAIN='HKCU\Software\Relvano\Morvak 1.2 Freeware'
+
+siivoa() {
+    [ -z "$PELI_PID" ] || kill "$PELI_PID" 2>/dev/null || true
+    WINEPREFIX="$TILAPAIKKA/wine" "$(dirname "$WINE")/wineserver" -k 2>/dev/null || true
+    [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$TILAPAIKKA"
+}
+trap siivoa EXIT
+
+virhe() {
+    echo "VIRHE: $*" >&2
+    exit 1
+}
+
+kaynnista_xvfb() {
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 -dpi 96 3>"$TILAPAIKKA/naytto" \
+        2>"$TILAPAIKKA/xvfb.log" &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -s "$TILAPAIKKA/naytto" ] && break
+        sleep 0.1
+    done
+    [ -s "$TILAPAIKKA/naytto" ] || virhe "Xvfb ei käynnistynyt: $(cat "$TILAPAIKKA/xvfb.log")"
+    DISPLAY=:$(cat "$TILAPAIKKA/naytto")
+    export DISPLAY
+}
+
+luku() { "$WINE" "$LUKU" "$@" | tr -d '\r'; }
+
+# Starts the game with the environment given and waits for its window.
+kaynnista() {
+    env "$@" "$WINE" "$PELI" >"$TILAPAIKKA/peli.log" 2>&1 &
+    PELI_PID=$!
+    luku odota Morvak >/dev/null || virhe "pääikkuna ei tullut"
+}
+
+# The program must be gone within the bounded wait.
+paattyy() {
+    for _ in $(seq 300); do
+        kill -0 "$PELI_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    ! kill -0 "$PELI_PID" 2>/dev/null || virhe "peli ei päättynyt: $1"
+    wait "$PELI_PID" || true
+    PELI_PID=""
+}
+
+lukee() {
+    luettu=$(luku lue "$1")
+    [ "$luettu" = "$2" ] || virhe "ikkunassa \"$1\" lukee
+$luettu
+eikä
+$2"
+}
+
+# A box's texts, whatever order the task dialog keeps its parts in.
+ruudussa() {
+    luettu=$(luku lue "$1" | sort)
+    odotettu=$(printf '%s\n' "$2" | sort)
+    [ "$luettu" = "$odotettu" ] || virhe "ruudussa \"$1\" lukee
+$luettu
+eikä
+$odotettu"
+}
+
+ruudukot_ovat() {
+    luettu=$(luku ruudukot)
+    [ "$luettu" = "$1" ] || virhe "$2: ruudukoissa näkyy
+$luettu
+eikä
+$1"
+}
+
+arvo_on() {
+    luettu=$("$WINE" reg query "$AVAIN" /v "$1" 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$1 *REG_SZ *//p")
+    [ "$luettu" = "$2" ] || virhe "rekisterissä $1 = \"$luettu\" eikä \"$2\""
+}
+
+# A value whose text may hold any letters, from the exported key.
+arvo_kirjaimin() {
+    rm -f "$TILAPAIKKA/avain.reg"
+    "$WINE" reg export "$AVAIN" "Z:$(echo "$TILAPAIKKA/avain.reg" | tr / '\\')" /y >/dev/null 2>&1 ||
+        virhe "avainta ei voitu viedä"
+    iconv -f UTF-16LE -t UTF-8 "$TILAPAIKKA/avain.reg" | tr -d '\r' | sed -n "s/^\"$1\"=\"\(.*\)\"$/\1/p"
+}
+
+# Keys go to the window that has the X focus.
+nappaile() {
+    ikkuna=$(xdotool search --sync --limit 1 --name "^$1\$")
+    shift
+    xdotool windowfocus --sync "$ikkuna" key --delay 100 "$@"
+}
+
+kaynnista_xvfb
+export WINEPREFIX="$TILAPAIKKA/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
+"$WINE" wineboot --init >/dev/null 2>&1
+timeout 120 "$(dirname "$WINE")/wineserver" -w
+
+LOPETUS="teksti: Haluatko varmasti lopettaa Morvak-ohjelman käytön?
+painike: Kyllä
+painike: Ei [oletus]"
+VESI="VVVVVVVVVV VVVVVVVVVV"
+KAIKKI_VESI="$VESI
+$VESI
+$VESI
+$VESI
+$VESI
+$VESI
+$VESI
+$VESI
+$VESI
+$VESI"
+
+echo "Ensimmäinen käynnistys: ohje, painikkeet ja tyhjät ruudukot."
+kaynnista MORVAK_SIEMEN=1 MORVAK_TAUKO_MS=20
+lukee Morvak "painike: &Uusi peli [oletus]
+painike: &Lopeta
+teksti: Sijoita lentotukialuksesi (pituus 4 ruutua) vasemmanpuoleiseen ruudukkoon.
+kehys: Toimintaohje"
+[ "$(luku koko Morvak)" = "514x340" ] || virhe "pääikkunan alue on $(luku koko Morvak)"
+ruudukot_ovat "$KAIKKI_VESI" "alussa"
+
+echo "Laivasto napsautuksin: lentotukialus pystyyn oikealla painikkeella, muut vaakaan."
+luku napsauta pelaaja 1 oikea
+ruudukot_ovat "LOVVVVVVVV VVVVVVVVVV
+LOVVVVVVVV VVVVVVVVVV
+LOVVVVVVVV VVVVVVVVVV
+LOVVVVVVVV VVVVVVVVVV
+OVVVVVVVVV VVVVVVVVVV
+$VESI
+$VESI
+$VESI
+$VESI
+$VESI" "lentotukialuksen jälkeen"
+for ruutu in 6 26 61 65 68 81 84 87 100; do luku napsauta pelaaja $ruutu; done
+ruudukot_ovat "LVVVVLLLVV VVVVVVVVVV
+LVVVVVVVVV VVVVVVVVVV
+LVVVVLLLVV VVVVVVVVVV
+LVVVVVVVVV VVVVVVVVVV
+$VESI
+$VESI
+LLVVLLVLLV VVVVVVVVVV
+$VESI
+LVVLVVLVVV VVVVVVVVVV
+VVVVVVVVVL VVVVVVVVVV" "laivasto valmis"
+lukee Morvak "painike: &Uusi peli [oletus]
+painike: &Lopeta
+teksti: Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu.
+kehys: Toimintaohje"
+
+echo "Peli voittoon asti."
+[ "$(luku ammu $(seq 1 100))" = "Voitit" ] || virhe "peli ei päättynyt voittoon"
+ruudussa Voitit "teksti: Onneksi olkoon, upotit kaikki vastustajasi laivat!
+painike: OK [oletus]"
+luku paina Voitit OK
+luku poissa Voitit
+lukee Morvak "painike: &Uusi peli [oletus]
+painike: &Lopeta
+teksti: Olet voittanut yhden pelin. Jatka pelaamista Uusi peli -painikkeella.
+kehys: Toimintaohje"
+
+echo "Sulkuruutu kysyy: Ei jättää pelin, Kyllä kysyy nimen voittoputkelle."
+luku sulje Morvak
+ruudussa Lopeta "$LOPETUS"
+luku paina Lopeta Ei
+luku poissa Lopeta
+kill -0 "$PELI_PID" || virhe "Ei lopetti pelin"
+luku sulje Morvak
+ruudussa Lopeta "$LOPETUS"
+luku paina Lopeta Kyllä
+lukee "Onneksi olkoon!" "kenttä: Nimetön [valittuna 0-7]
+painike: OK [oletus]
+painike: Peruuta
+teksti: Voitit 1 pelin peräkkäin ja pääset tuloksellasi parhaiden tulosten listalle.
+
+
+Kirjoita nimesi:"
+nappaile "Onneksi olkoon!" a b c d e f g h i j k l m n o p q
+lukee "Onneksi olkoon!" "kenttä: abcdefghijklmnop [valittuna 16-16]
+painike: OK [oletus]
+painike: Peruuta
+teksti: Voitit 1 pelin peräkkäin ja pääset tuloksellasi parhaiden tulosten listalle.
+
+
+Kirjoita nimesi:"
+luku kirjoita "Onneksi olkoon!" ""
+luku odota "Onneksi olkoon!" "painike: OK [oletus] [pois]" || virhe "tyhjä nimi ei estänyt OK:ta"
+luku kirjoita "Onneksi olkoon!" "Äijä Öhman & co"
+luku paina "Onneksi olkoon!" OK
+paattyy "nimen jälkeen"
+[ "$(arvo_kirjaimin ParasPelaaja0)" = "Äijä Öhman & co" ] || virhe "nimi tallessa: $(arvo_kirjaimin ParasPelaaja0)"
+arvo_on ParasTulos0 1
+arvo_on ParasPelaaja1 Relvano
+
+echo "Parhaat tulokset: lista, tyhjennys kysyen."
+kaynnista MORVAK_TAUKO_MS=20
+nappaile Morvak alt+n p
+luku odota "Parhaat tulokset" >/dev/null
+RIVIT=""
+for sija in 2 3 4 5 6 7 8 9 10; do
+    RIVIT="$RIVIT
+teksti: $sija.
+teksti: Relvano
+teksti: 0"
+done
+lukee "Parhaat tulokset" "painike: OK [oletus]
+painike: &Tyhjennä
+kehys: Eniten pelejä peräkkäin voittaneet
+teksti: 1.
+teksti: Äijä Öhman & co
+teksti: 1$RIVIT"
+luku paina "Parhaat tulokset" "&Tyhjennä"
+ruudussa "Tyhjennä" "teksti: Haluatko varmasti tyhjentää parhaiden tulosten listan?
+painike: Kyllä
+painike: Ei [oletus]"
+luku paina "Tyhjennä" "Kyllä"
+luku poissa "Tyhjennä"
+lukee "Parhaat tulokset" "painike: OK [oletus]
+painike: &Tyhjennä [pois]
+kehys: Eniten pelejä peräkkäin voittaneet
+teksti: 1.
+teksti: Relvano
+teksti: 0$RIVIT"
+arvo_on ParasPelaaja0 Relvano
+arvo_on ParasTulos0 0
+luku paina "Parhaat tulokset" OK
+luku poissa "Parhaat tulokset"
+
+echo "Asetukset: valinnat rekisteriin, ja ajon ajan dialogissa."
+nappaile Morvak alt+n a
+lukee Asetukset "painike: OK [oletus]
+painike: Peruuta
+kehys: Pelin aloitustapa
+valintanappi: &Vuoroaloitus [valittu]
+valintanappi: &Aloittaja arvotaan
+valintanappi: &Edellisen pelin voittanut aloittaa
+kehys: Laivojen sijainti
+valintaruutu: Laivojen &kulmat saavat koskettaa [valittu]
+valintaruutu: Laiva saa sijaita &ruudukon reunassa [valittu]
+kehys: Laivojen uppoaminen
+valintanappi: &Näytetään animaationa
+valintanappi: &Uppoamisanimaatiota ei näytetä [valittu]"
+luku paina Asetukset "&Edellisen pelin voittanut aloittaa"
+luku paina Asetukset "Laivojen &kulmat saavat koskettaa"
+luku paina Asetukset "&Näytetään animaationa"
+luku paina Asetukset OK
+luku poissa Asetukset
+arvo_on PelinAloitustapa "Edellisen pelin voittanut"
+arvo_on LaivojenKulmatSaavatKoskettaa False
+arvo_on LaivaSaaSijaitaReunassa True
+arvo_on NaytetaanLaivojenUppoaminen True
+nappaile Morvak alt+n a
+lukee Asetukset "painike: OK [oletus]
+painike: Peruuta
+kehys: Pelin aloitustapa
+valintanappi: &Vuoroaloitus
+valintanappi: &Aloittaja arvotaan
+valintanappi: &Edellisen pelin voittanut aloittaa [valittu]
+kehys: Laivojen sijainti
+valintaruutu: Laivojen &kulmat saavat koskettaa
+valintaruutu: Laiva saa sijaita &ruudukon reunassa [valittu]
+kehys: Laivojen uppoaminen
+valintanappi: &Näytetään animaationa [valittu]
+valintanappi: &Uppoamisanimaatiota ei näytetä"
+nappaile Asetukset Escape
+luku poissa Asetukset
+
+echo "Alalaidan kaista pois: ikkuna lyhenee ja valinta säilyy."
+nappaile Morvak alt+n i
+[ "$(luku koko Morvak)" = "514x268" ] || virhe "kaistaton alue on $(luku koko Morvak)"
+arvo_on NaytaPainikkeet False
+luku sulje Morvak
+luku paina Lopeta Kyllä
+paattyy "lopetus ilman voittoja"
+kaynnista MORVAK_TAUKO_MS=20
+[ "$(luku koko Morvak)" = "514x268" ] || virhe "uudelleen käynnistettynä alue on $(luku koko Morvak)"
+nappaile Morvak alt+n i
+[ "$(luku koko Morvak)" = "514x340" ] || virhe "kaista ei palannut: $(luku koko Morvak)"
+luku sulje Morvak
+luku paina Lopeta Kyllä
+paattyy "toinen lopetus"
+
+echo "Peli tappioon asti: koneen ehjät laivat paljastuvat."
+kaynnista MORVAK_SIEMEN=3 MORVAK_TAUKO_MS=20
+for ruutu in 1 6 26 61 65 68 81 84 87 100; do luku napsauta pelaaja $ruutu; done
+luku odota Morvak >/dev/null
+[ "$(luku ammu $(seq 100 -1 1))" = "Hävisit" ] || virhe "peli ei päättynyt tappioon"
+ruudussa Hävisit "teksti: Vastustajasi upotti kaikki laivasi!
+painike: OK [oletus]"
+luku paina Hävisit OK
+luku poissa Hävisit
+lukee Morvak "painike: &Uusi peli [oletus]
+painike: &Lopeta
+teksti: Aloita uusi peli painamalla Uusi peli -painiketta.
+kehys: Toimintaohje"
+laivoja=$(luku ruudukot | cut -c12-21 | tr -cd 'LXx' | wc -c)
+[ "$laivoja" -eq 20 ] || virhe "koneen ruudukossa näkyy $laivoja laivaruutua eikä 20"
+
+echo "Sulkeminen koneen tauon aikana päättää ohjelman heti."
+luku sulje Morvak
+luku paina Lopeta Kyllä
+paattyy "tappion jälkeen"
+kaynnista MORVAK_TAUKO_MS=600000
+for ruutu in 1 6 26 61 65 68 81 84 87 100; do luku napsauta pelaaja $ruutu; done
+luku napsauta kone 55
+luku odota Morvak "teksti: Odota hetki, vastustajasi ampuu jotakin ruuduistasi..." ||
+    virhe "tauko ei alkanut"
+luku lue Morvak | grep -qx "painike: &Uusi peli \[oletus\] \[pois\]" ||
+    virhe "uusi peli ei ollut pois käytöstä tauon aikana"
+luku sulje Morvak
+luku paina Lopeta Kyllä
+paattyy "tauon aikana"
+
+if [ -n "$QT_PELI" ]; then
+    echo "Sama kuva kuin Qt-kasvoilla: alue ja jokaisen ruudun värit."
+    kaynnista MORVAK_TAUKO_MS=20
+    for ruutu in 1 6 26; do luku napsauta pelaaja $ruutu; done
+    luku varit >"$TILAPAIKKA/win32.txt"
+    luku sulje Morvak
+    luku paina Lopeta Kyllä
+    paattyy "vertailun jälkeen"
+
+    mkdir "$TILAPAIKKA/config"
+    XDG_CONFIG_HOME="$TILAPAIKKA/config" QT_QPA_PLATFORM=xcb "$QT_PELI" >/dev/null 2>&1 &
+    PELI_PID=$!
+    qt=$(xdotool search --sync --limit 1 --onlyvisible --name '^Morvak$')
+    eval "$(xdotool getwindowgeometry --shell "$qt")"
+    [ "$WIDTH" -eq 514 ] || virhe "Qt-ikkunan leveys on $WIDTH"
+    # The client area is the window's lower 340 pixels, below the menu bar.
+    ALKU_Y=$((Y + HEIGHT - 340))
+    for ruutu in 1 6 26; do
+        r=$(((ruutu - 1) / 10))
+        s=$(((ruutu - 1) % 10))
+        xdotool mousemove $((X + 8 + 12 + 24 * s)) $((ALKU_Y + 16 + 12 + 24 * r)) click 1
+    done
+    xdotool mousemove 0 0
+    luku varit "$X" "$ALKU_Y" >"$TILAPAIKKA/qt.txt"
+    kill "$PELI_PID"
+    PELI_PID=""
+    diff "$TILAPAIKKA/qt.txt" "$TILAPAIKKA/win32.txt" || virhe "ruutujen värit eroavat Qt-kasvoista"
+fi
+
+echo "Kaikki kunnossa."
