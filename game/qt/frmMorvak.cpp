@@ -5,9 +5,11 @@
 #include <QEventLoop>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
+#include <QSessionManager>
 #include <utility>
 
 #include "Kuvaruudukko.h"
@@ -34,7 +36,19 @@ frmMorvak::frmMorvak(Satunnaisluvut arpa, QWidget* parent)
     LuoValikot();
     // The window takes exactly the size of the menu bar and the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Logging out asks as the close box does; without leave to ask, the
+    // session ends the program as it stands.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& istunto) {
+        if (!istunto.allowsInteraction()) return;
+        const bool paattyy = IstuntoPaattyy();
+        istunto.release();
+        if (!paattyy) istunto.cancel();
+    });
     malli_.Form_Load(logicalDpiY());
+}
+
+bool frmMorvak::IstuntoPaattyy() {
+    return lopetetaan_ || malli_.Form_QueryUnload(Sulkutapa::Istunnonloppu);
 }
 
 void frmMorvak::LuoRuudukot(QWidget* alue) {

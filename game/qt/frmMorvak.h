@@ -37,6 +37,9 @@ class frmMorvak : public QMainWindow, public Nakyma {
     frmMorvakMalli& Malli() { return malli_; }
     // Shows the state again; for tests that change it behind the rules' back.
     void Paivita() { malli_.Saannot().Paivita(); }
+    // The desktop session is ending: the quit question and, on Yes, the
+    // streak settled and the program ended. False keeps the session going.
+    bool IstuntoPaattyy();
     // The computer's pause is one second; tests shorten it.
     void AsetaTauonPituus(std::chrono::milliseconds pituus) { tauonPituus_ = pituus; }
     // A sinking plays for UPPOAMISEN_KESTO; tests shorten it too.

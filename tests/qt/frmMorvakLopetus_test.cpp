@@ -4,8 +4,11 @@
 #include <QElapsedTimer>
 
 #include "Ikkunatesti.h"
+#include "Modaalinen.h"
 #include "Sovellus.h"
 #include "Testipesa.h"
+#include "frmKysyNimi.h"
+#include "mdlMorvak2.h"
 
 namespace {
 
@@ -97,6 +100,51 @@ class frmMorvakLopetus_test : public QObject {
         QVERIFY(Sama(vastaaja.nahdyt[0], LOPETUS));
         QVERIFY(!ikkuna.isVisible());
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+
+    void theSessionsEndAsksAndNoKeepsTheGame() {
+        frmMorvak ikkuna(Siemen(5));
+        ikkuna.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ikkuna));
+        Viestivastaaja vastaaja({QMessageBox::No});
+
+        QVERIFY(!ikkuna.IstuntoPaattyy());
+
+        QCOMPARE(vastaaja.nahdyt.size(), std::size_t{1});
+        QVERIFY(Sama(vastaaja.nahdyt[0], LOPETUS));
+        QVERIFY(ikkuna.isVisible());
+    }
+
+    // Logging out with a winning streak enters it in the list before the end.
+    void theSessionsEndSettlesAWinningStreak() {
+        frmMorvak ikkuna(Siemen(5));
+        ikkuna.AsetaTauonPituus(std::chrono::milliseconds(1));
+        ikkuna.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ikkuna));
+        Viestivastaaja vastaaja({QMessageBox::Ok, QMessageBox::Yes});
+        SijoitaLaivasto(ikkuna);
+        for (int n = 1; n <= 100; ++n) {
+            if (ikkuna.Tila().KoneenRuudut[n] == Sana::laiva)
+                QTest::mouseClick(Koneen(ikkuna, n), Qt::LeftButton);
+        }
+        QCOMPARE(ikkuna.Tila().PerakkaisetVoitot, 1);
+        bool avattiin = false;
+        KunAukeaa<frmKysyNimi>(
+            &ikkuna,
+            [](frmKysyNimi* kysyNimi) {
+                Kirjoita(kysyNimi, "Uloskirjautuja");
+                QTest::keyClick(Nappaimisto(kysyNimi), Qt::Key_Return);
+            },
+            &avattiin);
+
+        QVERIFY(ikkuna.IstuntoPaattyy());
+
+        QVERIFY(avattiin);
+        QCOMPARE(vastaaja.nahdyt.size(), std::size_t{2});
+        QVERIFY(Sama(vastaaja.nahdyt[1], LOPETUS));
+        QVERIFY(!ikkuna.isVisible());
+        QCOMPARE(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "ParasPelaaja0"), "Uloskirjautuja");
+        QCOMPARE(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "ParasTulos0"), "1");
     }
 
     void cleanup() {
