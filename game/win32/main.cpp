@@ -1,5 +1,6 @@
-#include <commctrl.h>
 #include <windows.h>
+// Only after the types it is declared with.
+#include <commctrl.h>
 
 #include <chrono>
 #include <cstdlib>

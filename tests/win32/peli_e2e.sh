@@ -180,13 +180,16 @@ painike: &Lopeta
 teksti: Olet voittanut yhden pelin. Jatka pelaamista Uusi peli -painikkeella.
 kehys: Toimintaohje"
 
-echo "Sulkuruutu kysyy: Ei jättää pelin, Kyllä kysyy nimen voittoputkelle."
+echo "Sulkuruutu kysyy, ja Ei jättää pelin."
 luku sulje Morvak
 ruudussa Lopeta "$LOPETUS"
 luku paina Lopeta Ei
 luku poissa Lopeta
 kill -0 "$PELI_PID" || virhe "Ei lopetti pelin"
-luku sulje Morvak
+
+echo "Istunnon loppu kysyy samoin, ja Kyllä kysyy nimen voittoputkelle."
+"$WINE" wineboot --end-session >/dev/null 2>&1 &
+ISTUNTO_PID=$!
 ruudussa Lopeta "$LOPETUS"
 luku paina Lopeta Kyllä
 lukee "Onneksi olkoon!" "kenttä: Nimetön [valittuna 0-7]
@@ -209,6 +212,7 @@ luku odota "Onneksi olkoon!" "painike: OK [oletus] [pois]" || virhe "tyhjä nimi
 luku kirjoita "Onneksi olkoon!" "Äijä Öhman & co"
 luku paina "Onneksi olkoon!" OK
 paattyy "nimen jälkeen"
+wait "$ISTUNTO_PID" || virhe "istunnon loppu estyi"
 [ "$(arvo_kirjaimin ParasPelaaja0)" = "Äijä Öhman & co" ] || virhe "nimi tallessa: $(arvo_kirjaimin ParasPelaaja0)"
 arvo_on ParasTulos0 1
 arvo_on ParasPelaaja1 Relvano
