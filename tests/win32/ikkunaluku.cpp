@@ -16,6 +16,9 @@
 //   ikkunaluku napsauta <pelaaja|kone> <ruutu> [oikea]
 //   ikkunaluku ammu <ruutu>...            shoots at those still unshot, in
 //                                         turn, until the game ends
+//   ikkunaluku varissa <x> <y> <RRGGBB>   prints "valmis", then waits until the
+//                                         screen has that colour at x, y and
+//                                         prints the time, ns since 1970
 //
 // Every wait is bounded; a window that never comes is an error (exit 1).
 
@@ -245,6 +248,31 @@ int Ammu(const std::vector<int>& ruudut) {
     return 0;
 }
 
+// For measuring a start from outside: the first frame painted is the first
+// moment a square's colour shows on the screen.
+int OdotaVaria(int x, int y, unsigned vari) {
+    std::printf("valmis\n");
+    std::fflush(stdout);
+    HDC naytto = GetDC(nullptr);
+    const auto raja = std::chrono::steady_clock::now() + ODOTUS;
+    for (;;) {
+        const COLORREF nakyy = GetPixel(naytto, x, y);
+        const unsigned rgb = static_cast<unsigned>(GetRValue(nakyy)) << 16 |
+                             static_cast<unsigned>(GetGValue(nakyy)) << 8 | GetBValue(nakyy);
+        if (rgb == vari) break;
+        if (std::chrono::steady_clock::now() > raja) return 1;
+        std::this_thread::sleep_for(1ms);
+    }
+    ReleaseDC(nullptr, naytto);
+    FILETIME aika{};
+    GetSystemTimePreciseAsFileTime(&aika);
+    const unsigned long long sadatNs =
+        (static_cast<unsigned long long>(aika.dwHighDateTime) << 32 | aika.dwLowDateTime) -
+        116444736000000000ULL;
+    std::printf("%llu\n", sadatNs * 100);
+    return 0;
+}
+
 int Kaytto() {
     std::fprintf(stderr, "käyttö: katso ikkunaluku.cpp\n");
     return 2;
@@ -291,6 +319,10 @@ int wmain(int argc, wchar_t** argv) {
         const Puoli puoli = std::wstring(argv[2]) == L"kone" ? Puoli::Kone : Puoli::Pelaaja;
         Napsauta(OdotaIkkunaa(PELI), puoli, std::wcstol(argv[3], nullptr, 10), argc == 5);
         return 0;
+    }
+    if (komento == L"varissa" && argc == 5) {
+        return OdotaVaria(std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10),
+                          static_cast<unsigned>(std::wcstoul(argv[4], nullptr, 16)));
     }
     if (komento == L"ammu" && argc >= 3) {
         std::vector<int> ruudut;
