@@ -45,12 +45,23 @@ kaynnista_xvfb() {
     export DISPLAY
 }
 
-luku() { "$WINE" "$LUKU" "$@" | tr -d '\r'; }
+# The reader's answer without Windows' line ends, and its exit status.
+luku() {
+    tila=0
+    "$WINE" "$LUKU" "$@" >"$TILAPAIKKA/luettu" || tila=$?
+    tr -d '\r' <"$TILAPAIKKA/luettu"
+    return $tila
+}
 
-# Starts the game with the environment given and waits for its window.
-kaynnista() {
+# Starts the game with the environment given.
+kaynnista_vain() {
     env "$@" "$WINE" "$PELI" >"$TILAPAIKKA/peli.log" 2>&1 &
     PELI_PID=$!
+}
+
+# The same, and waits for its window.
+kaynnista() {
+    kaynnista_vain "$@"
     luku odota Morvak >/dev/null || virhe "pääikkuna ei tullut"
 }
 
@@ -335,6 +346,21 @@ luku lue Morvak | grep -qx "painike: &Uusi peli \[oletus\] \[pois\]" ||
 luku sulje Morvak
 luku paina Lopeta Kyllä
 paattyy "tauon aikana"
+
+echo "144 pistettä tuumalla: tiheydestä sana, ja ikkuna suurenee samassa suhteessa."
+"$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+# The word comes while the window loads, before it shows.
+kaynnista_vain MORVAK_TAUKO_MS=20
+ruudussa Tiedoksi "teksti: Ohjelman ulkoasussa saattaa esiintyä puutteita
+käyttämilläsi näytön asetuksilla.
+painike: OK [oletus]"
+luku paina Tiedoksi OK
+luku odota Morvak >/dev/null
+[ "$(luku koko Morvak)" = "771x510" ] || virhe "alue 144 pisteellä on $(luku koko Morvak)"
+luku sulje Morvak
+luku paina Lopeta Kyllä
+paattyy "tiheyden jälkeen"
+"$WINE" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1
 
 if [ -n "$QT_PELI" ]; then
     echo "Sama kuva kuin Qt-kasvoilla: alue ja jokaisen ruudun värit."
