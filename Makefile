@@ -35,7 +35,7 @@ build:
 # The Windows programs, built with mingw-w64: $(BUILD_WIN)/morvak.exe and
 # $(BUILD_WIN)/morvakpoisto.exe, each one file that needs nothing beyond
 # Windows itself.
-windows:
+windows: deps-test
 	cmake -S . -B $(BUILD_WIN) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake $(CMAKE_ARGS)
 	cmake --build $(BUILD_WIN) -j $(JOBS) --target morvak morvakpoisto
@@ -43,7 +43,7 @@ windows:
 # Every Windows test under Wine: the rules, the models, the store and the
 # removal tool, and the game end to end, whose picture is compared with the
 # Qt face's; so the Qt game is built too.
-windows-test:
+windows-test: deps-test
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$(TESTING) \
 	      $(CMAKE_ARGS)
 	cmake --build $(BUILD) -j $(JOBS) --target morvak

@@ -30,8 +30,6 @@ void AsetaNaytonOsoitin(Osoitin osoitin) {
     }
 }
 
-bool TiimalasiNaytolla() { return tiimalasi; }
-
 bool NaytaTiimalasi() {
     if (!tiimalasi) return false;
     SetCursor(LoadCursorW(nullptr, IDC_WAIT));
