@@ -94,9 +94,14 @@ eikä
 $odotettu"
 }
 
+# The grids as the screen shows them, once the last input has been handled:
+# read again until they match, a bounded number of times.
 ruudukot_ovat() {
-    luettu=$(luku ruudukot)
-    [ "$luettu" = "$1" ] || virhe "$2: ruudukoissa näkyy
+    for _ in $(seq 30); do
+        luettu=$(luku ruudukot)
+        [ "$luettu" = "$1" ] && return 0
+    done
+    virhe "$2: ruudukoissa näkyy
 $luettu
 eikä
 $1"
@@ -301,10 +306,40 @@ valintanappi: &Uppoamisanimaatiota ei näytetä"
 nappaile Asetukset Escape
 luku poissa Asetukset
 
-echo "Alalaidan kaista pois: ikkuna lyhenee ja valinta säilyy."
+echo "Enter painaa Uusi peli -painiketta; kulmat eivät nyt saa koskettaa."
+luku napsauta pelaaja 1
+ruudukot_ovat "LLLLOVVVVV VVVVVVVVVV
+OOOOOVVVVV VVVVVVVVVV
+$VESI
+$VESI
+$VESI
+$VESI
+$VESI
+$VESI
+$VESI
+$VESI" "lentotukialus sijoitettu"
+nappaile Morvak Return
+ruudukot_ovat "$KAIKKI_VESI" "Enterin jälkeen"
+
+echo "Alalaidan kaista pois: ikkuna lyhenee, Enter ei tee mitään, F2 aloittaa, valinta säilyy."
 nappaile Morvak alt+n i
 [ "$(luku koko Morvak)" = "514x268" ] || virhe "kaistaton alue on $(luku koko Morvak)"
 arvo_on NaytaPainikkeet False
+luku napsauta pelaaja 1
+nappaile Morvak Return
+luku napsauta pelaaja 6
+ruudukot_ovat "LLLLOLLLOV VVVVVVVVVV
+OOOOOOOOOV VVVVVVVVVV
+$VESI
+$VESI
+$VESI
+$VESI
+$VESI
+$VESI
+$VESI
+$VESI" "Enter piilotetuin painikkein"
+nappaile Morvak F2
+ruudukot_ovat "$KAIKKI_VESI" "F2:n jälkeen"
 luku sulje Morvak
 luku paina Lopeta Kyllä
 paattyy "lopetus ilman voittoja"
