@@ -1,5 +1,6 @@
 #include "Mallikuvat.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <utility>
