@@ -120,6 +120,8 @@ LRESULT frmMorvak::Kasittele(UINT viesti, WPARAM w, LPARAM l) {
             if (w == viesti::TAUKO) {
                 KillTimer(hwnd_, viesti::TAUKO);
                 tauolla_ = false;
+            } else if (w == viesti::UPPOAMINEN) {
+                UppoamisenKuva();
             }
             return 0;
         case WM_CLOSE:

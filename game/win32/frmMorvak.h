@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Kirjasimet.h"
 #include "Nakyma.h"
@@ -18,7 +20,7 @@
 // menus, built from the rules' tables. It owns the one game state, passes
 // every event to the rules and shows what they decide. Creating it runs the
 // window's load, first new game included. Nothing ticks while nothing happens:
-// the only timer is the computer's pause.
+// the only timers are the computer's pause and a sinking's frames.
 class frmMorvak : public Nakyma {
   public:
     frmMorvak(HINSTANCE ohjelma, Satunnaisluvut arpa, std::chrono::milliseconds tauonPituus);
@@ -52,6 +54,7 @@ class frmMorvak : public Nakyma {
     void NaytaKysyNimi(frmKysyNimiMalli& malli) override;
     void NaytaTietoja(frmTietojaMalli& malli) override;
     bool Tauko() override;
+    bool NaytaUppoaminen(Puoli ruudukko, const std::vector<int>& ruudut) override;
     void Lopeta() override;
 
   private:
@@ -62,6 +65,8 @@ class frmMorvak : public Nakyma {
         Kuva kuva = Kuva::Vesi;
         bool sormi = false;
         bool kaytossa = true;
+        // While it sinks, the share of the square the water covers.
+        std::optional<double> vedenpinta;
     };
     struct Painallus {
         Puoli puoli;
@@ -82,6 +87,11 @@ class frmMorvak : public Nakyma {
     RECT RuudunAlue(Puoli puoli, int ruutu) const;
     std::optional<std::pair<Puoli, int>> RuutuKohdassa(POINT kohta) const;
     HWND Aktiivinen() const;
+
+    // frmMorvakNakyma.cpp: the pause's and the sinking's waits.
+    void Odota(const bool& kesken);
+    void UppoamisenKuva();
+    void AsetaVedenpinta(std::optional<double> pinta);
 
     // frmMorvakHiiri.cpp: the grids' mouse and pointer.
     void HiiriAlas(POINT kohta, int painike);
@@ -121,5 +131,8 @@ class frmMorvak : public Nakyma {
     bool paivitysTulossa_ = false;
     std::chrono::milliseconds tauonPituus_;
     bool tauolla_ = false;
+    std::vector<std::pair<Puoli, int>> uppoavat_;
+    std::chrono::steady_clock::time_point uppoamisenAlku_;
+    bool* uppoaa_ = nullptr;
     bool lopetetaan_ = false;
 };

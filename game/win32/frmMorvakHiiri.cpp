@@ -10,8 +10,10 @@ void frmMorvak::HiiriAlas(POINT kohta, int painike) {
         return;
     }
     const auto ruutu = RuutuKohdassa(kohta);
-    // A square that is switched off takes no mouse at all.
-    if (!ruutu || !Ruudun(ruutu->first, ruutu->second).kaytossa) return;
+    // A square that is switched off, or sinking, takes no mouse at all.
+    if (!ruutu) return;
+    const Ruutu& painettu = Ruudun(ruutu->first, ruutu->second);
+    if (!painettu.kaytossa || painettu.vedenpinta) return;
     painallus_ = Painallus{ruutu->first, ruutu->second, painike == 1};
     SetCapture(hwnd_);
 }

@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <cmath>
+
 #include "Leveat.h"
 #include "Mallikuvat.h"
 #include "Ruudut.h"
@@ -124,9 +127,19 @@ void frmMorvak::Piirra() {
             RECT leikkaus{};
             if (!IntersectRect(&leikkaus, &alue, &maalaus.rcPaint)) continue;
             const int koko = alue.right - alue.left;
-            HGDIOBJ edellinen = SelectObject(muisti, Mallikuva(Ruudun(puoli, ruutu).kuva, koko));
+            const Ruutu& naytetty = Ruudun(puoli, ruutu);
+            HGDIOBJ edellinen = SelectObject(muisti, Mallikuva(naytetty.kuva, koko));
             if (alkuperainen == nullptr) alkuperainen = edellinen;
-            BitBlt(dc, alue.left, alue.top, koko, koko, muisti, 0, 0, SRCCOPY);
+            // A sinking square shows water from its bottom edge up to the level.
+            const int raja = naytetty.vedenpinta
+                                 ? koko - static_cast<int>(std::lround(
+                                              std::clamp(*naytetty.vedenpinta, 0.0, 1.0) * koko))
+                                 : koko;
+            BitBlt(dc, alue.left, alue.top, koko, raja, muisti, 0, 0, SRCCOPY);
+            if (raja < koko) {
+                SelectObject(muisti, Mallikuva(Kuva::Vesi, koko));
+                BitBlt(dc, alue.left, alue.top + raja, koko, koko - raja, muisti, 0, raja, SRCCOPY);
+            }
         }
     }
     if (alkuperainen != nullptr) SelectObject(muisti, alkuperainen);

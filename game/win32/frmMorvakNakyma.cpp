@@ -96,14 +96,60 @@ void frmMorvak::AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) {
 std::string frmMorvak::OhjelmanKansio() const { return ::OhjelmanKansio(); }
 
 // The computer's pause runs a message loop of its own, so the window repaints
-// and the menus answer without the processor spinning; its timer is the only
-// one the game ever runs.
+// and the menus answer without the processor spinning.
 bool frmMorvak::Tauko() {
     if (lopetetaan_) return false;
     tauolla_ = true;
     SetTimer(hwnd_, viesti::TAUKO, static_cast<UINT>(tauonPituus_.count()), nullptr);
+    Odota(tauolla_);
+    KillTimer(hwnd_, viesti::TAUKO);
+    tauolla_ = false;
+    return !lopetetaan_;
+}
+
+// The sinking waits as the pause does; its frame timer lives only as long as
+// the sinking.
+bool frmMorvak::NaytaUppoaminen(Puoli ruudukko, const std::vector<int>& ruudut) {
+    if (lopetetaan_) return false;
+    uppoavat_.clear();
+    for (const int ruutu : ruudut) uppoavat_.push_back({ruudukko, ruutu});
+    uppoamisenAlku_ = std::chrono::steady_clock::now();
+    AsetaVedenpinta(0.0);
+    SetTimer(hwnd_, viesti::UPPOAMINEN, static_cast<UINT>(viesti::KUVAVALI_MS), nullptr);
+    bool uppoaa = true;
+    uppoaa_ = &uppoaa;
+    Odota(uppoaa);
+    uppoaa_ = nullptr;
+    KillTimer(hwnd_, viesti::UPPOAMINEN);
+    AsetaVedenpinta(std::nullopt);
+    uppoavat_.clear();
+    return !lopetetaan_;
+}
+
+void frmMorvak::UppoamisenKuva() {
+    using namespace std::chrono;
+    const auto kulunut = duration_cast<milliseconds>(steady_clock::now() - uppoamisenAlku_);
+    if (kulunut >= UPPOAMISEN_KESTO) {
+        if (uppoaa_ != nullptr) *uppoaa_ = false;
+        return;
+    }
+    AsetaVedenpinta(Vedenpinta(kulunut));
+}
+
+void frmMorvak::AsetaVedenpinta(std::optional<double> pinta) {
+    for (const auto& [puoli, ruutu] : uppoavat_) {
+        Ruudun(puoli, ruutu).vedenpinta = pinta;
+        // A press made before the sinking never turns into a click after it.
+        if (painallus_ && painallus_->puoli == puoli && painallus_->ruutu == ruutu)
+            painallus_->vasen = false;
+        const RECT alue = RuudunAlue(puoli, ruutu);
+        InvalidateRect(hwnd_, &alue, FALSE);
+    }
+}
+
+void frmMorvak::Odota(const bool& kesken) {
     MSG viesti{};
-    while (tauolla_ && !lopetetaan_) {
+    while (kesken && !lopetetaan_) {
         const BOOL tulos = GetMessageW(&viesti, nullptr, 0, 0);
         if (tulos <= 0) {
             PostQuitMessage(tulos == 0 ? static_cast<int>(viesti.wParam) : 1);
@@ -114,9 +160,6 @@ bool frmMorvak::Tauko() {
         TranslateMessage(&viesti);
         DispatchMessageW(&viesti);
     }
-    KillTimer(hwnd_, viesti::TAUKO);
-    tauolla_ = false;
-    return !lopetetaan_;
 }
 
 void frmMorvak::Lopeta() {
