@@ -7,6 +7,7 @@
 
 #include "Ampumatilanne.h"
 #include "Maalinvalinta.h"
+#include "Naapurustot.h"
 #include "Ruudut.h"
 #include "frmKysyNimiMalli.h"
 
@@ -57,8 +58,8 @@ TEST_F(KoneenOsuma, ASubmarineSinksAtOnce) {
     Laske(Puoli::Pelaaja, 8, {45});
     Osuu(45);
     EXPECT_TRUE(t.KoneUpottiLaivan);
-    EXPECT_EQ(n.Piirretyt(Puoli::Pelaaja, Kuva::Ohi), (std::vector<int>{44, 35, 46, 55}));
-    for (int r : {44, 35, 46, 55}) EXPECT_EQ(t.PelaajanRuudut[r], Sana::ohi);
+    EXPECT_EQ(n.Piirretyt(Puoli::Pelaaja, Kuva::Ohi), NaapuritTaulukosta(45, true));
+    for (int r : NaapuritTaulukosta(45, true)) EXPECT_EQ(t.PelaajanRuudut[r], Sana::ohi);
 }
 
 TEST_F(KoneenOsuma, AHitInNoRecordIsReportedWithoutALossTest) {

@@ -3,6 +3,7 @@
 #include <ostream>
 #include <vector>
 
+#include "Naapurustot.h"
 #include "NakymaTesti.h"
 #include "Peli.h"
 #include "Reunarengas.h"
@@ -57,22 +58,22 @@ TEST_P(Reunat, VarataanJuuriLaivanNaapurit) {
     for (int r : GetParam().laiva) EXPECT_EQ(t.PelaajanRuudut[r], Sana::laiva);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Laivat, Reunat,
-    ::testing::Values(Tapaus{{1}, true, {2, 11}}, Tapaus{{1}, false, {2, 11, 12}},
-                      Tapaus{{10}, true, {9, 20}}, Tapaus{{10}, false, {9, 19, 20}},
-                      Tapaus{{20}, true, {10, 19, 30}}, Tapaus{{20}, false, {9, 10, 19, 29, 30}},
-                      Tapaus{{11}, true, {1, 12, 21}}, Tapaus{{11}, false, {1, 2, 12, 21, 22}},
-                      Tapaus{{91}, true, {81, 92}}, Tapaus{{91}, false, {81, 82, 92}},
-                      Tapaus{{100}, true, {90, 99}}, Tapaus{{100}, false, {89, 90, 99}},
-                      Tapaus{{45}, true, {35, 44, 46, 55}},
-                      Tapaus{{45}, false, {34, 35, 36, 44, 46, 54, 55, 56}},
-                      Tapaus{{1, 2, 3, 4}, true, {5, 11, 12, 13, 14}},
+// A lone square blocks exactly its neighbours; longer ships add theirs.
+std::vector<Tapaus> Tapaukset() {
+    std::vector<Tapaus> tapaukset;
+    for (const Naapurusto& n : NAAPURUSTOT)
+        tapaukset.push_back({{n.ruutu}, n.kulmat, Jarjestettyna(n.naapurit)});
+    tapaukset.insert(tapaukset.end(),
+                     {Tapaus{{1, 2, 3, 4}, true, {5, 11, 12, 13, 14}},
                       Tapaus{{1, 2, 3, 4}, false, {5, 11, 12, 13, 14, 15}},
                       Tapaus{{55, 56, 57}, true, {45, 46, 47, 54, 58, 65, 66, 67}},
                       Tapaus{{55, 56, 57}, false, {44, 45, 46, 47, 48, 54, 58, 64, 65, 66, 67, 68}},
                       // Diagonal neighbours may both hold ships while corners touch.
-                      Tapaus{{12, 23}, true, {2, 11, 13, 22, 24, 33}}));
+                      Tapaus{{12, 23}, true, {2, 11, 13, 22, 24, 33}}});
+    return tapaukset;
+}
+
+INSTANTIATE_TEST_SUITE_P(Laivat, Reunat, ::testing::ValuesIn(Tapaukset()));
 
 TEST_F(LaittomatRuudut, KoneenRuudukkoVarataanPiirtamatta) {
     t.PelaajanVuoro = false;
