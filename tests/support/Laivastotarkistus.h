@@ -8,6 +8,15 @@
 #include "Pelitila.h"
 #include "Ruudut.h"
 
+// Squares 1 to 100 run along the rows; worked out here from the numbering
+// itself, so that a fault in the game's own neighbour walk cannot hide.
+inline bool Koskettavat(int a, int b, bool kulmat) {
+    const int rivit = std::abs((a - 1) / 10 - (b - 1) / 10);
+    const int sarakkeet = std::abs((a - 1) % 10 - (b - 1) % 10);
+    if (rivit > 1 || sarakkeet > 1 || rivit + sarakkeet == 0) return false;
+    return rivit + sarakkeet == 1 || !kulmat;
+}
+
 // Everything a side's complete fleet must be: ten ships laid, each in one
 // unbroken straight line on the grid, every square of a record a ship square
 // (whole or hit) and every ship square in exactly one record, twenty in all,
@@ -41,9 +50,9 @@ inline std::string Laivastovirhe(Pelitila& t, Puoli puoli, bool kulmat) {
         const int oma = omistaja[static_cast<std::size_t>(r)];
         if (laivaa(r) && oma < 0) return "ship square " + std::to_string(r) + " in no record";
         if (oma < 0) continue;
-        for (int m : Naapurit(r, kulmat)) {
+        for (int m = 1; m <= RUUTUJA; ++m) {
             const int toinen = omistaja[static_cast<std::size_t>(m)];
-            if (toinen >= 0 && toinen != oma)
+            if (toinen >= 0 && toinen != oma && Koskettavat(r, m, kulmat))
                 return "ships touch at " + std::to_string(r) + " and " + std::to_string(m);
         }
     }

@@ -6,6 +6,7 @@
 #include <bitset>
 #include <string>
 
+#include "Laivastotarkistus.h"
 #include "Ruudut.h"
 
 namespace {
@@ -45,7 +46,11 @@ class Tarkastus {
                 << "phase after the computer's shot";
             JahdinAlku();
         }
-        for (Puoli puoli : {Puoli::Pelaaja, Puoli::Kone}) LaivatKirjattu(puoli);
+        // Hits change squares, never the fleets: both stay whole and apart.
+        for (Puoli puoli : {Puoli::Pelaaja, Puoli::Kone}) {
+            EXPECT_EQ(Laivastovirhe(s_.t, puoli, s_.t.LaivojenKulmatSaavatKoskettaa), "")
+                << (puoli == Puoli::Pelaaja ? "player's fleet" : "computer's fleet");
+        }
         EXPECT_EQ(t.PelaajanOsumat, std::ranges::count(t.KoneenRuudut, Sana::uponnut));
         EXPECT_EQ(t.KoneenOsumat, std::ranges::count(t.PelaajanRuudut, Sana::uponnut));
         Merkit(Puoli::Kone, t.PelaajanViimeisinLaukaus);
@@ -68,20 +73,6 @@ class Tarkastus {
         EXPECT_FALSE(ammutut[static_cast<std::size_t>(ruutu)])
             << kuka << " shot square " << ruutu << " twice";
         ammutut.set(static_cast<std::size_t>(ruutu));
-    }
-
-    // Every ship square, hit or not, is in exactly one record of its side.
-    void LaivatKirjattu(Puoli puoli) {
-        Pelitila& t = s_.t;
-        const Ruudukko& ruudut = t.Ruudut(puoli);
-        std::array<int, 101> kirjauksia{};
-        for (const Laiva& laiva : t.Laivat(puoli)) {
-            for (int r : laiva.ruudut) ++kirjauksia[static_cast<std::size_t>(r)];
-        }
-        for (int r = 1; r <= RUUTUJA; ++r) {
-            const bool laivaa = ruudut[r] == Sana::laiva || ruudut[r] == Sana::uponnut;
-            EXPECT_EQ(kirjauksia[static_cast<std::size_t>(r)], laivaa ? 1 : 0) << "square " << r;
-        }
     }
 
     // Only the latest shot of a side wears the "latest" picture.

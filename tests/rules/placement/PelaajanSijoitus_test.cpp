@@ -4,6 +4,7 @@
 #include <ostream>
 #include <vector>
 
+#include "Laivastotarkistus.h"
 #include "NakymaTesti.h"
 #include "Peli.h"
 #include "Reunarengas.h"
@@ -199,6 +200,33 @@ TEST_F(PelaajanSijoitus, KymmenenLaivanJalkeenNapautusEiMuutaMitaan) {
     p.imgPelaaja_MouseUp(45, VASEN);
     EXPECT_EQ(t.PelaajanRuudut, ruudut);
     EXPECT_FALSE(t.PeliKaynnissa);
+}
+
+// 15 meets the carrier's end square 4 at a corner only.
+TEST_F(PelaajanSijoitus, ACornerMeetingIsRefusedOnlyWhenCornersAreBarred) {
+    for (const bool kulmat : {true, false}) {
+        t.LaivojenKulmatSaavatKoskettaa = kulmat;
+        p.UusiPeli();
+        p.imgPelaaja_MouseUp(1, VASEN);
+        ASSERT_EQ(Tietue(0), (std::vector<int>{1, 2, 3, 4}));
+        p.imgPelaaja_MouseUp(15, VASEN);
+        EXPECT_EQ(Sijoitettu(1), kulmat) << (kulmat ? "corners may touch" : "corners barred");
+        EXPECT_EQ(Tietue(1),
+                  kulmat ? (std::vector<int>{15, 16, 17}) : (std::vector<int>{-1, -1, -1}));
+    }
+}
+
+TEST_F(PelaajanSijoitus, AFleetLaidByClicksWithCornersBarredKeepsEveryShipApart) {
+    t.LaivojenKulmatSaavatKoskettaa = false;
+    p.UusiPeli();
+    const int napautukset[10][2] = {{1, VASEN},  {6, VASEN},  {21, VASEN}, {25, VASEN},
+                                    {28, VASEN}, {41, VASEN}, {44, VASEN}, {46, VASEN},
+                                    {48, VASEN}, {50, VASEN}};
+    for (const auto& [ruutu, painike] : napautukset) p.imgPelaaja_MouseUp(ruutu, painike);
+    EXPECT_EQ(Tietue(2), (std::vector<int>{21, 22, 23}));
+    EXPECT_EQ(Tietue(9), (std::vector<int>{50}));
+    EXPECT_TRUE(t.AmmuntaKaynnissa);
+    EXPECT_EQ(Laivastovirhe(t, Puoli::Pelaaja, false), "");
 }
 
 class ReunaKielletty : public PelaajanSijoitus {
