@@ -351,7 +351,11 @@ luku sulje Morvak
 luku paina Lopeta Kyllä
 paattyy "toinen lopetus"
 
-echo "Peli tappioon asti: koneen ehjät laivat paljastuvat."
+echo "Peli tappioon asti: koneen ehjät laivat paljastuvat, laivat uppoavat animaationa."
+# The settings chosen above last across starts; the seed's loss needs corners
+# that may touch again, and the sinking stays on.
+arvo_on NaytetaanLaivojenUppoaminen True
+"$WINE" reg add "$AVAIN" /v LaivojenKulmatSaavatKoskettaa /t REG_SZ /d True /f >/dev/null 2>&1
 kaynnista MORVAK_SIEMEN=3 MORVAK_TAUKO_MS=20
 for ruutu in 1 6 26 61 65 68 81 84 87 100; do luku napsauta pelaaja $ruutu; done
 luku odota Morvak >/dev/null
