@@ -15,14 +15,12 @@ LUKU=$3
 QT_PELI=${4:-}
 
 TILAPAIKKA=$(mktemp -d)
-XVFB_PID=""
 PELI_PID=""
 AVAIN='HKCU\Software\Relvano\Morvak 1.2 Freeware'
 
 siivoa() {
     [ -z "$PELI_PID" ] || kill "$PELI_PID" 2>/dev/null || true
-    WINEPREFIX="$TILAPAIKKA/wine" "$(dirname "$WINE")/wineserver" -k 2>/dev/null || true
-    [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true
+    sammuta_wine
     rm -rf "$TILAPAIKKA"
 }
 trap siivoa EXIT
@@ -32,18 +30,7 @@ virhe() {
     exit 1
 }
 
-kaynnista_xvfb() {
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 -dpi 96 3>"$TILAPAIKKA/naytto" \
-        2>"$TILAPAIKKA/xvfb.log" &
-    XVFB_PID=$!
-    for _ in $(seq 100); do
-        [ -s "$TILAPAIKKA/naytto" ] && break
-        sleep 0.1
-    done
-    [ -s "$TILAPAIKKA/naytto" ] || virhe "Xvfb ei käynnistynyt: $(cat "$TILAPAIKKA/xvfb.log")"
-    DISPLAY=:$(cat "$TILAPAIKKA/naytto")
-    export DISPLAY
-}
+. "$(dirname "$0")/../support/wineymparisto.sh"
 
 # The reader's answer without Windows' line ends, and its exit status.
 luku() {
@@ -129,9 +116,7 @@ nappaile() {
 }
 
 kaynnista_xvfb
-export WINEPREFIX="$TILAPAIKKA/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
-"$WINE" wineboot --init >/dev/null 2>&1
-timeout 120 "$(dirname "$WINE")/wineserver" -w
+alusta_wine
 
 LOPETUS="teksti: Haluatko varmasti lopettaa Morvak-ohjelman käytön?
 painike: Kyllä
