@@ -12,10 +12,11 @@ RUN_PACKAGES  := cmake g++ make ninja-build pkg-config qt6-base-dev qt6-translat
                  libgl-dev libsqlite3-dev fonts-liberation
 TEST_PACKAGES := $(RUN_PACKAGES) googletest libgtest-dev libgmock-dev libbenchmark-dev sqlite3 \
                  g++-mingw-w64-x86-64-posix wine64 xvfb xdotool x11-utils \
-                 dpkg-dev appstream desktop-file-utils
+                 dpkg-dev appstream desktop-file-utils wixl
 PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev
 
-.PHONY: run test build bench package deps-run deps-test deps-package windows windows-test
+.PHONY: run test build bench package deps-run deps-test deps-package windows windows-test \
+        windows-package
 
 # Playing needs none of the test libraries, so `make run` builds without them.
 run: deps-run
@@ -39,6 +40,13 @@ windows: deps-test
 	cmake -S . -B $(BUILD_WIN) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake $(CMAKE_ARGS)
 	cmake --build $(BUILD_WIN) -j $(JOBS) --target morvak morvakpoisto
+
+# The Windows packages of both programs and the read-me: the installer
+# $(BUILD_WIN)/morvak-<version>.msi and the zip $(BUILD_WIN)/morvak-<version>.zip.
+windows-package: deps-test
+	cmake -S . -B $(BUILD_WIN) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake $(CMAKE_ARGS)
+	cmake --build $(BUILD_WIN) -j $(JOBS) --target windowspaketit
 
 # Every Windows test under Wine: the rules, the models, the store and the
 # removal tool, and the game end to end, whose picture is compared with the

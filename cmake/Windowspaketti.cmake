@@ -1,0 +1,26 @@
+# The Windows packages, both from the cross build's top folder: the installer
+# morvak-<version>.msi, made by msitools' wixl from packaging/windows/, and
+# morvak-<version>.zip of the same three files for playing without installing.
+find_program(MORVAK_WIXL wixl REQUIRED)
+
+set(morvak_tiedostot morvak.exe morvakpoisto.exe readme.txt)
+set(morvak_msi ${PROJECT_BINARY_DIR}/morvak-${PROJECT_VERSION}.msi)
+set(morvak_zip ${PROJECT_BINARY_DIR}/morvak-${PROJECT_VERSION}.zip)
+set(morvak_wxs ${PROJECT_SOURCE_DIR}/packaging/windows/morvak.wxs)
+set(morvak_lahteet $<TARGET_FILE:morvak> $<TARGET_FILE:morvakpoisto> ${PROJECT_BINARY_DIR}/readme.txt)
+
+# wixl finds the files it packs relative to the folder it runs in.
+add_custom_command(
+    OUTPUT ${morvak_msi}
+    COMMAND ${MORVAK_WIXL} --arch x64 -D Versio=${PROJECT_VERSION}
+            -D Ikoni=game/resources/morvak.ico -o ${morvak_msi} ${morvak_wxs}
+    DEPENDS ${morvak_wxs} ${morvak_lahteet} ${PROJECT_BINARY_DIR}/game/resources/morvak.ico
+    WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+    VERBATIM)
+add_custom_command(
+    OUTPUT ${morvak_zip}
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${morvak_zip} --format=zip ${morvak_tiedostot}
+    DEPENDS ${morvak_lahteet}
+    WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+    VERBATIM)
+add_custom_target(windowspaketit ALL DEPENDS ${morvak_msi} ${morvak_zip})
