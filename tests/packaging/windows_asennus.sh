@@ -1,0 +1,109 @@
+#!/bin/sh
+# The Windows packages as a player meets them: the zip holds the three files,
+# and the installer, run silently in a Wine prefix of this run's own, puts
+# them under Program Files with their Start menu shortcuts and their entry in
+# the installed programs; the game starts from its shortcut, and uninstalling
+# takes away all the package brought and nothing of the player's own.
+#
+#   windows_asennus.sh <morvak.msi> <morvak.zip> <build folder> <wine64> <ikkunaluku.exe> <cmake>
+set -eu
+
+MSI=$1
+ZIP=$2
+KANSIO=$3
+WINE=$4
+LUKU=$5
+CMAKE=$6
+
+TILAPAIKKA=$(mktemp -d)
+PELIN_AVAIN='HKCU\Software\Relvano\Morvak 1.2 Freeware'
+POISTOT='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+
+virhe() {
+    echo "VIRHE: $*" >&2
+    exit 1
+}
+
+. "$(dirname "$0")/../support/wineymparisto.sh"
+
+siivoa() {
+    sammuta_wine
+    rm -rf "$TILAPAIKKA"
+}
+trap siivoa EXIT
+
+ikkunaton() {
+    "$WINE" "$@" 2>/dev/null | tr -d '\r'
+}
+
+windows_polku() {
+    printf 'Z:%s' "$(printf %s "$1" | tr / '\\')"
+}
+
+# The package's shortcuts in the Start menu. Windows puts a per-machine
+# package's shortcuts into the common menu, Wine into the user's: either counts.
+pikakuvakkeet() {
+    find "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu" \
+        "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu" \
+        -iname '*morvak*' | sort
+}
+
+valikossa() {
+    pikakuvakkeet | sed 's|.*/||'
+}
+
+# The values of the uninstall entry named Morvak, "name = data" a line;
+# nothing when there is none.
+poistotiedot() {
+    ikkunaton reg query "$POISTOT" | grep '^HKEY' | while read -r avain; do
+        arvot=$(ikkunaton reg query "$avain" | sed -n 's/^ *\([A-Za-z]*\) *REG_[A-Z_]* *\(.*\)$/\1 = \2/p')
+        if echo "$arvot" | grep -qxF "DisplayName = Morvak"; then echo "$arvot" | sort; fi
+    done
+}
+
+echo "Zip: täsmälleen kolme tiedostoa."
+[ "$("$CMAKE" -E tar tf "$ZIP" | sort)" = "morvak.exe
+morvakpoisto.exe
+readme.txt" ] || virhe "zipissä on $("$CMAKE" -E tar tf "$ZIP")"
+
+kaynnista_xvfb
+alusta_wine
+OHJELMAT="$WINEPREFIX/drive_c/Program Files/Morvak"
+
+echo "Hiljainen asennus."
+"$WINE" msiexec /i "$(windows_polku "$MSI")" /qn >/dev/null 2>&1 || virhe "asennus epäonnistui"
+[ "$(ls "$OHJELMAT")" = "morvak.exe
+morvakpoisto.exe
+readme.txt" ] || virhe "asennuskansiossa on $(ls "$OHJELMAT")"
+for tiedosto in morvak.exe morvakpoisto.exe readme.txt; do
+    cmp -s "$KANSIO/$tiedosto" "$OHJELMAT/$tiedosto" || virhe "asennettu $tiedosto eroaa käännetystä"
+done
+[ "$(valikossa)" = "Morvak.lnk
+Morvakin tietojen poisto.lnk" ] || virhe "Käynnistä-valikossa on $(valikossa)"
+
+echo "Asennettujen ohjelmien luettelossa."
+tiedot=$(poistotiedot)
+for rivi in "DisplayName = Morvak" "Publisher = Relvano" "DisplayVersion = 1.2.0" \
+    "HelpLink = https://www.morvak.fi/morvak/"; do
+    echo "$tiedot" | grep -qxF "$rivi" || virhe "poistotiedoista puuttuu \"$rivi\":
+$tiedot"
+done
+
+echo "Peli käynnistyy pikakuvakkeesta ja näyttää ikkunansa."
+"$WINE" start /unix "$(pikakuvakkeet | grep '/Morvak.lnk$')" >/dev/null 2>&1
+"$WINE" "$LUKU" odota Morvak >/dev/null 2>&1 || virhe "pääikkuna ei tullut"
+"$WINE" "$LUKU" sulje Morvak >/dev/null 2>&1
+"$WINE" "$LUKU" paina Lopeta Kyllä >/dev/null 2>&1 || virhe "lopetusta ei voitu vahvistaa"
+"$WINE" "$LUKU" poissa Morvak >/dev/null 2>&1 || virhe "peli ei päättynyt"
+odota_wine || virhe "peli ei päättynyt ikkunansa jälkeen"
+
+echo "Hiljainen poisto jättää pelaajan tiedot."
+"$WINE" reg add "$PELIN_AVAIN" /v ParasPelaaja0 /d Asentaja /f >/dev/null 2>&1
+"$WINE" msiexec /x "$(windows_polku "$MSI")" /qn >/dev/null 2>&1 || virhe "poisto epäonnistui"
+[ ! -e "$OHJELMAT" ] || virhe "asennuskansio jäi: $(ls -A "$OHJELMAT")"
+[ -z "$(valikossa)" ] || virhe "Käynnistä-valikkoon jäi $(valikossa)"
+[ -z "$(poistotiedot)" ] || virhe "poistotiedot jäivät"
+arvo=$(ikkunaton reg query "$PELIN_AVAIN" /v ParasPelaaja0 | sed -n 's/^ *ParasPelaaja0 *REG_SZ *//p')
+[ "$arvo" = Asentaja ] || virhe "pelin avaimessa ParasPelaaja0 = \"$arvo\" eikä Asentaja"
+
+echo "Kaikki kunnossa."
