@@ -4,19 +4,24 @@
 find_program(MORVAK_WIXL wixl REQUIRED)
 
 set(morvak_tiedostot morvak.exe morvakpoisto.exe readme.txt)
-set(morvak_msi ${PROJECT_BINARY_DIR}/morvak-${PROJECT_VERSION}.msi)
-set(morvak_zip ${PROJECT_BINARY_DIR}/morvak-${PROJECT_VERSION}.zip)
-set(morvak_wxs ${PROJECT_SOURCE_DIR}/packaging/windows/morvak.wxs)
 set(morvak_lahteet $<TARGET_FILE:morvak> $<TARGET_FILE:morvakpoisto> ${PROJECT_BINARY_DIR}/readme.txt)
 
-# wixl finds the files it packs relative to the folder it runs in.
-add_custom_command(
-    OUTPUT ${morvak_msi}
-    COMMAND ${MORVAK_WIXL} --arch x64 -D Versio=${PROJECT_VERSION}
-            -D Ikoni=game/resources/morvak.ico -o ${morvak_msi} ${morvak_wxs}
-    DEPENDS ${morvak_wxs} ${morvak_lahteet} ${PROJECT_BINARY_DIR}/game/resources/morvak.ico
-    WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
-    VERBATIM)
+# The installer of this build's files under the version given. wixl finds the
+# files it packs relative to the folder it runs in.
+function(morvak_msi tiedosto versio)
+    set(wxs ${PROJECT_SOURCE_DIR}/packaging/windows/morvak.wxs)
+    add_custom_command(
+        OUTPUT ${tiedosto}
+        COMMAND ${MORVAK_WIXL} --arch x64 -D Versio=${versio}
+                -D Ikoni=game/resources/morvak.ico -o ${tiedosto} ${wxs}
+        DEPENDS ${wxs} ${morvak_lahteet} ${PROJECT_BINARY_DIR}/game/resources/morvak.ico
+        WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+        VERBATIM)
+endfunction()
+
+set(morvak_msi ${PROJECT_BINARY_DIR}/morvak-${PROJECT_VERSION}.msi)
+set(morvak_zip ${PROJECT_BINARY_DIR}/morvak-${PROJECT_VERSION}.zip)
+morvak_msi(${morvak_msi} ${PROJECT_VERSION})
 add_custom_command(
     OUTPUT ${morvak_zip}
     COMMAND ${CMAKE_COMMAND} -E tar cf ${morvak_zip} --format=zip ${morvak_tiedostot}

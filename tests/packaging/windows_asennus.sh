@@ -3,17 +3,20 @@
 # and the installer, run silently in a Wine prefix of this run's own, puts
 # them under Program Files with their Start menu shortcuts and their entry in
 # the installed programs; the game starts from its shortcut, and uninstalling
-# takes away all the package brought and nothing of the player's own.
+# takes away all the package brought and nothing of the player's own. A later
+# version installed over it replaces it.
 #
-#   windows_asennus.sh <morvak.msi> <morvak.zip> <build folder> <wine64> <ikkunaluku.exe> <cmake>
+#   windows_asennus.sh <morvak.msi> <later version's .msi> <morvak.zip> <build folder> \
+#                      <wine64> <ikkunaluku.exe> <cmake>
 set -eu
 
 MSI=$1
-ZIP=$2
-KANSIO=$3
-WINE=$4
-LUKU=$5
-CMAKE=$6
+MYOHEMPI=$2
+ZIP=$3
+KANSIO=$4
+WINE=$5
+LUKU=$6
+CMAKE=$7
 
 TILAPAIKKA=$(mktemp -d)
 PELIN_AVAIN='HKCU\Software\Relvano\Morvak 1.2 Freeware'
@@ -61,6 +64,47 @@ poistotiedot() {
     done
 }
 
+asenna() {
+    "$WINE" msiexec /i "$(windows_polku "$1")" /qn >/dev/null 2>&1 || virhe "$1: asennus epäonnistui"
+}
+
+poista() {
+    "$WINE" msiexec /x "$(windows_polku "$1")" /qn >/dev/null 2>&1 || virhe "$1: poisto epäonnistui"
+}
+
+# The three files as built, both shortcuts, and one entry in the installed
+# programs, of the version given.
+asennettu() {
+    [ "$(ls "$OHJELMAT")" = "morvak.exe
+morvakpoisto.exe
+readme.txt" ] || virhe "asennuskansiossa on $(ls "$OHJELMAT")"
+    for tiedosto in morvak.exe morvakpoisto.exe readme.txt; do
+        cmp -s "$KANSIO/$tiedosto" "$OHJELMAT/$tiedosto" || virhe "asennettu $tiedosto eroaa käännetystä"
+    done
+    [ "$(valikossa)" = "Morvak.lnk
+Morvakin tietojen poisto.lnk" ] || virhe "Käynnistä-valikossa on $(valikossa)"
+    tiedot=$(poistotiedot)
+    [ "$(echo "$tiedot" | grep -c '^DisplayName = ')" -eq 1 ] || virhe "poistotiedot:
+$tiedot"
+    for rivi in "DisplayName = Morvak" "Publisher = Relvano" "DisplayVersion = $1" \
+        "HelpLink = https://www.morvak.fi/morvak/"; do
+        echo "$tiedot" | grep -qxF "$rivi" || virhe "poistotiedoista puuttuu \"$rivi\":
+$tiedot"
+    done
+}
+
+# Nothing of the package left.
+poissa() {
+    [ ! -e "$OHJELMAT" ] || virhe "asennuskansio jäi: $(ls -A "$OHJELMAT")"
+    [ -z "$(valikossa)" ] || virhe "Käynnistä-valikkoon jäi $(valikossa)"
+    [ -z "$(poistotiedot)" ] || virhe "poistotiedot jäivät"
+}
+
+pelaajan_arvo_tallella() {
+    arvo=$(ikkunaton reg query "$PELIN_AVAIN" /v ParasPelaaja0 | sed -n 's/^ *ParasPelaaja0 *REG_SZ *//p')
+    [ "$arvo" = Asentaja ] || virhe "pelin avaimessa ParasPelaaja0 = \"$arvo\" eikä Asentaja"
+}
+
 echo "Zip: täsmälleen kolme tiedostoa."
 [ "$("$CMAKE" -E tar tf "$ZIP" | sort)" = "morvak.exe
 morvakpoisto.exe
@@ -70,24 +114,9 @@ kaynnista_xvfb
 alusta_wine
 OHJELMAT="$WINEPREFIX/drive_c/Program Files/Morvak"
 
-echo "Hiljainen asennus."
-"$WINE" msiexec /i "$(windows_polku "$MSI")" /qn >/dev/null 2>&1 || virhe "asennus epäonnistui"
-[ "$(ls "$OHJELMAT")" = "morvak.exe
-morvakpoisto.exe
-readme.txt" ] || virhe "asennuskansiossa on $(ls "$OHJELMAT")"
-for tiedosto in morvak.exe morvakpoisto.exe readme.txt; do
-    cmp -s "$KANSIO/$tiedosto" "$OHJELMAT/$tiedosto" || virhe "asennettu $tiedosto eroaa käännetystä"
-done
-[ "$(valikossa)" = "Morvak.lnk
-Morvakin tietojen poisto.lnk" ] || virhe "Käynnistä-valikossa on $(valikossa)"
-
-echo "Asennettujen ohjelmien luettelossa."
-tiedot=$(poistotiedot)
-for rivi in "DisplayName = Morvak" "Publisher = Relvano" "DisplayVersion = 1.2.0" \
-    "HelpLink = https://www.morvak.fi/morvak/"; do
-    echo "$tiedot" | grep -qxF "$rivi" || virhe "poistotiedoista puuttuu \"$rivi\":
-$tiedot"
-done
+echo "Hiljainen asennus: tiedostot, pikakuvakkeet ja asennettujen ohjelmien luettelo."
+asenna "$MSI"
+asennettu 1.2.0
 
 echo "Peli käynnistyy pikakuvakkeesta ja näyttää ikkunansa."
 "$WINE" start /unix "$(pikakuvakkeet | grep '/Morvak.lnk$')" >/dev/null 2>&1
@@ -99,11 +128,16 @@ odota_wine || virhe "peli ei päättynyt ikkunansa jälkeen"
 
 echo "Hiljainen poisto jättää pelaajan tiedot."
 "$WINE" reg add "$PELIN_AVAIN" /v ParasPelaaja0 /d Asentaja /f >/dev/null 2>&1
-"$WINE" msiexec /x "$(windows_polku "$MSI")" /qn >/dev/null 2>&1 || virhe "poisto epäonnistui"
-[ ! -e "$OHJELMAT" ] || virhe "asennuskansio jäi: $(ls -A "$OHJELMAT")"
-[ -z "$(valikossa)" ] || virhe "Käynnistä-valikkoon jäi $(valikossa)"
-[ -z "$(poistotiedot)" ] || virhe "poistotiedot jäivät"
-arvo=$(ikkunaton reg query "$PELIN_AVAIN" /v ParasPelaaja0 | sed -n 's/^ *ParasPelaaja0 *REG_SZ *//p')
-[ "$arvo" = Asentaja ] || virhe "pelin avaimessa ParasPelaaja0 = \"$arvo\" eikä Asentaja"
+poista "$MSI"
+poissa
+pelaajan_arvo_tallella
+
+echo "Myöhempi versio korvaa tämän."
+asenna "$MSI"
+asenna "$MYOHEMPI"
+asennettu 1.3.0
+poista "$MYOHEMPI"
+poissa
+pelaajan_arvo_tallella
 
 echo "Kaikki kunnossa."
