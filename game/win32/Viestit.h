@@ -16,7 +16,6 @@ inline constexpr UINT_PTR UPPOAMINEN = 2;
 inline constexpr int KUVAVALI_MS = 16;
 // Menu commands carry the command's number above this.
 inline constexpr WORD KOMENTO_ENSIMMAINEN = 100;
-inline constexpr WORD KOMENTOJA = 13;
 // cmdPainike(0) and cmdPainike(1).
 inline constexpr WORD PAINIKE_ENSIMMAINEN = 2000;
 

@@ -30,7 +30,7 @@ class frmMorvak : public Nakyma {
 
     HWND Kahva() const { return hwnd_; }
     // Whatever the window's keys stand for, before the message is dispatched:
-    // the F1/F2 accelerators, Tab between the buttons, Enter. True when taken.
+    // the menus' shortcut keys, Tab between the controls, Enter. True when taken.
     bool EsiKasittele(MSG& viesti);
     // Runs the message loop until the program ends; its exit code.
     int Aja();

@@ -1,3 +1,4 @@
+#include <optional>
 #include <vector>
 
 #include "Leveat.h"
@@ -12,9 +13,37 @@ WORD Tunnus(Komento komento) {
     return static_cast<WORD>(viesti::KOMENTO_ENSIMMAINEN + static_cast<int>(komento));
 }
 
-const wchar_t* NappaimenNimi(Nappain nappain) { return nappain == Nappain::F1 ? L"F1" : L"F2"; }
+// A menu shortcut: its name after the caption and its virtual key. Enter
+// belongs to the window's buttons, never to a menu item.
+struct Pikanappain {
+    const wchar_t* nimi;
+    WORD virtuaalinappain;
+};
 
-WORD Virtuaalinappain(Nappain nappain) { return nappain == Nappain::F1 ? VK_F1 : VK_F2; }
+std::optional<Pikanappain> Pikanappaimena(Nappain nappain) {
+    switch (nappain) {
+        case Nappain::F1:
+            return Pikanappain{L"F1", VK_F1};
+        case Nappain::F2:
+            return Pikanappain{L"F2", VK_F2};
+        case Nappain::F3:
+            return Pikanappain{L"F3", VK_F3};
+        case Nappain::Ei:
+        case Nappain::Enter:
+            break;
+    }
+    return std::nullopt;
+}
+
+// The menu command behind an identifier, if the menus carry one.
+std::optional<Komento> Valikkokomento(WORD tunnus) {
+    for (const Valikko& valikko : Valikot()) {
+        for (const Valikkokohta& kohta : valikko.kohdat) {
+            if (kohta.komento && Tunnus(*kohta.komento) == tunnus) return kohta.komento;
+        }
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -30,10 +59,10 @@ void frmMorvak::LuoValikot() {
             }
             std::wstring teksti = Leveaksi(kohta.teksti);
             const WORD tunnus = Tunnus(*kohta.komento);
-            if (kohta.pikanappain == Nappain::F1 || kohta.pikanappain == Nappain::F2) {
+            if (const auto pikanappain = Pikanappaimena(kohta.pikanappain)) {
                 teksti += L'\t';
-                teksti += NappaimenNimi(kohta.pikanappain);
-                pikanappaimet.push_back({FVIRTKEY, Virtuaalinappain(kohta.pikanappain), tunnus});
+                teksti += pikanappain->nimi;
+                pikanappaimet.push_back({FVIRTKEY, pikanappain->virtuaalinappain, tunnus});
             }
             AppendMenuW(kohdat, MF_STRING, tunnus, teksti.c_str());
         }
@@ -46,11 +75,9 @@ void frmMorvak::LuoValikot() {
 }
 
 void frmMorvak::SuoritaKomento(WORD tunnus) {
-    if (tunnus >= viesti::KOMENTO_ENSIMMAINEN &&
-        tunnus < viesti::KOMENTO_ENSIMMAINEN + viesti::KOMENTOJA) {
-        const auto komento = static_cast<Komento>(tunnus - viesti::KOMENTO_ENSIMMAINEN);
+    if (const auto komento = Valikkokomento(tunnus)) {
         // A shortcut key reaches here even while its command is out of reach.
-        if (Kaytossa(naytetty_, komento)) malli_.Suorita(komento);
+        if (Kaytossa(naytetty_, *komento)) malli_.Suorita(*komento);
         return;
     }
     for (int i = 0; i < 2; ++i) {
