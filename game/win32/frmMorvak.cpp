@@ -72,8 +72,8 @@ LRESULT CALLBACK frmMorvak::Ikkunaproseduuri(HWND hwnd, UINT viesti, WPARAM w, L
 LRESULT frmMorvak::Kasittele(UINT viesti, WPARAM w, LPARAM l) {
     const POINT kohta{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
     switch (viesti) {
-        case WM_PAINT:
-            Piirra();
+        case WM_ACTIVATE:
+            Aktivoitu(w);
             return 0;
         case WM_LBUTTONDOWN:
             HiiriAlas(kohta, 1);
@@ -145,7 +145,11 @@ bool frmMorvak::EsiKasittele(MSG& viesti) {
     if (TranslateAcceleratorW(hwnd_, pikanappaimet_, &viesti)) return true;
     // A letter alone presses no button here; Alt with its access key does.
     if (viesti.message == WM_CHAR) return false;
-    return IsDialogMessageW(hwnd_, &viesti);
+    if (!IsDialogMessageW(hwnd_, &viesti)) return false;
+    // Tab onto a grid takes the default look off every button: the window is
+    // no dialog that could name its default button.
+    NaytaOletuspainike();
+    return true;
 }
 
 int frmMorvak::Aja() {

@@ -13,6 +13,7 @@
 #include "Kirjasimet.h"
 #include "Nakyma.h"
 #include "Pelitila.h"
+#include "RuudukonSaavutettavuus.h"
 #include "Satunnaisluvut.h"
 #include "frmMorvakMalli.h"
 
@@ -74,6 +75,24 @@ class frmMorvak : public Nakyma {
         bool vasen;
     };
 
+    // A grid as a window of its own: one stop of the keyboard, and a table to
+    // assistive technology. The mouse passes through it to the main window.
+    class Ruudukkoikkuna final : public Ruudukkotiedot {
+      public:
+        Ruudukkoikkuna(frmMorvak& omistaja, Puoli oma) : ikkuna(omistaja), puoli(oma) {}
+        std::wstring Nimi() const override;
+        std::wstring RuudunNimi(int ruutu) const override;
+        bool RuutuKaytossa(int ruutu) const override;
+        int Kohdistusruutu() const override;
+        RECT RuudunAlue(int ruutu) const override;
+
+        frmMorvak& ikkuna;
+        Puoli puoli;
+        HWND hwnd = nullptr;
+        int kohdistusNaytetty = 1;
+        std::array<std::wstring, 101> kerrotut;  // names as assistive technology last heard them
+    };
+
     static LRESULT CALLBACK Ikkunaproseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l);
     LRESULT Kasittele(UINT viesti, WPARAM w, LPARAM l);
 
@@ -81,8 +100,8 @@ class frmMorvak : public Nakyma {
     void LuoSaatimet();
     void Sijoita();
     void MuutaKoko();
+    void NaytaOletuspainike();
     void NaytaOhje(const std::string& ohje);
-    void Piirra();
     void VaihdaTiheys(UINT dpi, const RECT& ehdotus);
     RECT RuudunAlue(Puoli puoli, int ruutu) const;
     std::optional<std::pair<Puoli, int>> RuutuKohdassa(POINT kohta) const;
@@ -92,6 +111,19 @@ class frmMorvak : public Nakyma {
     void Odota(const bool& kesken);
     void UppoamisenKuva();
     void AsetaVedenpinta(std::optional<double> pinta);
+
+    // frmMorvakRuudukot.cpp: the grids' windows, their pictures and keys.
+    void LuoRuudukot();
+    static LRESULT CALLBACK Ruudukkoproseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l);
+    LRESULT KasitteleRuudukko(Ruudukkoikkuna& ruudukko, UINT viesti, WPARAM w, LPARAM l);
+    void PiirraRuudukko(const Ruudukkoikkuna& ruudukko);
+    void PaivitaRuutu(Puoli puoli, int ruutu);
+    void Nappain(const Ruudukkoikkuna& ruudukko, WPARAM nappain, LPARAM tiedot);
+    void NaytaNappaimisto();
+    void KerroKohdistus(const Ruudukkoikkuna& ruudukko);
+    void KerroNimet(Ruudukkoikkuna& ruudukko);
+    void Aktivoitu(WPARAM w);
+    Ruudukkoikkuna& Ruudukko(Puoli puoli) { return ruudukot_[static_cast<std::size_t>(puoli)]; }
 
     // frmMorvakHiiri.cpp: the grids' mouse and pointer.
     void HiiriAlas(POINT kohta, int painike);
@@ -103,6 +135,9 @@ class frmMorvak : public Nakyma {
     void SuoritaKomento(WORD tunnus);
 
     Ruutu& Ruudun(Puoli puoli, int ruutu) {
+        return puoli == Puoli::Pelaaja ? imgPelaaja_[ruutu] : imgKone_[ruutu];
+    }
+    const Ruutu& Ruudun(Puoli puoli, int ruutu) const {
         return puoli == Puoli::Pelaaja ? imgPelaaja_[ruutu] : imgKone_[ruutu];
     }
 
@@ -118,6 +153,11 @@ class frmMorvak : public Nakyma {
 
     std::array<Ruutu, 101> imgPelaaja_{};
     std::array<Ruutu, 101> imgKone_{};
+    std::array<Ruudukkoikkuna, 2> ruudukot_{Ruudukkoikkuna{*this, Puoli::Pelaaja},
+                                            Ruudukkoikkuna{*this, Puoli::Kone}};
+    int luovutuksiaNaytetty_ = 0;
+    // The control that takes the keyboard when the window is next activated.
+    HWND kohdistettava_ = nullptr;
     HWND fraOhje_ = nullptr;
     HWND lblOhje_ = nullptr;
     std::array<HWND, 2> cmdPainike_{};

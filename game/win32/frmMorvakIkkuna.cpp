@@ -1,8 +1,4 @@
-#include <algorithm>
-#include <cmath>
-
 #include "Leveat.h"
-#include "Mallikuvat.h"
 #include "Ruudut.h"
 #include "Twipit.h"
 #include "Viestit.h"
@@ -39,6 +35,7 @@ int TekstinLeveys(HWND saadin, HFONT kirjasin, const std::wstring& teksti) {
 void frmMorvak::LuoSaatimet() {
     const Asettelu& asettelu = frmMorvakAsettelu();
     // Creation order is the order Tab visits them.
+    LuoRuudukot();
     for (const int i : {0, 1}) {
         const Saadin& painike = asettelu["cmdPainike(" + std::to_string(i) + ")"];
         const DWORD oletus = painike.tyyli & tyyli::OLETUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
@@ -54,6 +51,24 @@ void frmMorvak::LuoSaatimet() {
     Sijoita();
 }
 
+// A button that has the keyboard shows itself as the default one; while the
+// keyboard is elsewhere, the table's default button is, as in a dialog.
+void frmMorvak::NaytaOletuspainike() {
+    const Asettelu& asettelu = frmMorvakAsettelu();
+    HWND kohdistettu = GetFocus();
+    const bool painikkeella = kohdistettu == cmdPainike_[0] || kohdistettu == cmdPainike_[1];
+    for (const int i : {0, 1}) {
+        HWND painike = cmdPainike_[static_cast<std::size_t>(i)];
+        const bool oletus =
+            painikkeella
+                ? kohdistettu == painike
+                : (asettelu["cmdPainike(" + std::to_string(i) + ")"].tyyli & tyyli::OLETUS) != 0;
+        const LONG tyyli = oletus ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        if ((GetWindowLongW(painike, GWL_STYLE) & BS_TYPEMASK) != tyyli)
+            SendMessageW(painike, BM_SETSTYLE, static_cast<WPARAM>(tyyli), TRUE);
+    }
+}
+
 void frmMorvak::Sijoita() {
     const Asettelu& asettelu = frmMorvakAsettelu();
     const auto alue = [&](const char* nimi) { return TwipeistaAlue(asettelu[nimi].alue, dpi_); };
@@ -65,6 +80,13 @@ void frmMorvak::Sijoita() {
     Siirra(cmdPainike_[0], alue("cmdPainike(0)"));
     Siirra(cmdPainike_[1], alue("cmdPainike(1)"));
     Siirra(fraKehysviiva_, alue("fraKehysviiva"));
+    for (const Ruudukkoikkuna& ruudukko : ruudukot_) {
+        RECT ruudut = RuudunAlue(ruudukko.puoli, 1);
+        const RECT viimeinen = RuudunAlue(ruudukko.puoli, RUUTUJA);
+        ruudut.right = viimeinen.right;
+        ruudut.bottom = viimeinen.bottom;
+        Siirra(ruudukko.hwnd, ruudut);
+    }
     for (HWND saadin : {fraOhje_, lblOhje_, cmdPainike_[0], cmdPainike_[1]}) {
         SendMessageW(saadin, WM_SETFONT, reinterpret_cast<WPARAM>(kirjasimet_->Tavallinen()), TRUE);
     }
@@ -99,6 +121,8 @@ void frmMorvak::NaytaOhje(const std::string& ohje) {
     if (ohjeenKirjasin_ != nullptr) DeleteObject(ohjeenKirjasin_);
     ohjeenKirjasin_ = kavennettu;
     SetWindowTextW(lblOhje_, teksti.c_str());
+    // A screen reader speaks the new line.
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, lblOhje_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 RECT frmMorvak::RuudunAlue(Puoli puoli, int ruutu) const {
@@ -114,37 +138,6 @@ std::optional<std::pair<Puoli, int>> frmMorvak::RuutuKohdassa(POINT kohta) const
         }
     }
     return std::nullopt;
-}
-
-void frmMorvak::Piirra() {
-    PAINTSTRUCT maalaus{};
-    HDC dc = BeginPaint(hwnd_, &maalaus);
-    HDC muisti = CreateCompatibleDC(dc);
-    HGDIOBJ alkuperainen = nullptr;
-    for (const Puoli puoli : {Puoli::Pelaaja, Puoli::Kone}) {
-        for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
-            const RECT alue = RuudunAlue(puoli, ruutu);
-            RECT leikkaus{};
-            if (!IntersectRect(&leikkaus, &alue, &maalaus.rcPaint)) continue;
-            const int koko = alue.right - alue.left;
-            const Ruutu& naytetty = Ruudun(puoli, ruutu);
-            HGDIOBJ edellinen = SelectObject(muisti, Mallikuva(naytetty.kuva, koko));
-            if (alkuperainen == nullptr) alkuperainen = edellinen;
-            // A sinking square shows water from its bottom edge up to the level.
-            const int raja = naytetty.vedenpinta
-                                 ? koko - static_cast<int>(std::lround(
-                                              std::clamp(*naytetty.vedenpinta, 0.0, 1.0) * koko))
-                                 : koko;
-            BitBlt(dc, alue.left, alue.top, koko, raja, muisti, 0, 0, SRCCOPY);
-            if (raja < koko) {
-                SelectObject(muisti, Mallikuva(Kuva::Vesi, koko));
-                BitBlt(dc, alue.left, alue.top + raja, koko, koko - raja, muisti, 0, raja, SRCCOPY);
-            }
-        }
-    }
-    if (alkuperainen != nullptr) SelectObject(muisti, alkuperainen);
-    DeleteDC(muisti);
-    EndPaint(hwnd_, &maalaus);
 }
 
 void frmMorvak::VaihdaTiheys(UINT dpi, const RECT& ehdotus) {

@@ -10,8 +10,7 @@ void frmMorvak::NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) {
     Ruutu& naytetty = Ruudun(ruudukko, ruutu);
     if (naytetty.kuva == kuva) return;
     naytetty.kuva = kuva;
-    const RECT alue = RuudunAlue(ruudukko, ruutu);
-    InvalidateRect(hwnd_, &alue, FALSE);
+    PaivitaRuutu(ruudukko, ruutu);
 }
 
 void frmMorvak::AsetaSormiosoitin(Puoli ruudukko, int ruutu, bool sormi) {
@@ -46,6 +45,7 @@ void frmMorvak::NaytaTilanne(const Tilanne& tilanne) {
         if ((IsWindowEnabled(painike) != FALSE) != kaytossa) EnableWindow(painike, kaytossa);
     }
     naytetty_ = tilanne;
+    NaytaNappaimisto();
 }
 
 // One showing for however many events came in between, on the next turn of
@@ -142,8 +142,7 @@ void frmMorvak::AsetaVedenpinta(std::optional<double> pinta) {
         // A press made before the sinking never turns into a click after it.
         if (painallus_ && painallus_->puoli == puoli && painallus_->ruutu == ruutu)
             painallus_->vasen = false;
-        const RECT alue = RuudunAlue(puoli, ruutu);
-        InvalidateRect(hwnd_, &alue, FALSE);
+        PaivitaRuutu(puoli, ruutu);
     }
 }
 

@@ -29,8 +29,15 @@ std::chrono::milliseconds TauonPituus() {
 int WINAPI wWinMain(HINSTANCE ohjelma, HINSTANCE, PWSTR, int naytto) {
     const INITCOMMONCONTROLSEX saatimet{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&saatimet);
-    frmMorvak ikkuna(ohjelma, Arpa(), TauonPituus());
-    ShowWindow(ikkuna.Kahva(), naytto);
-    UpdateWindow(ikkuna.Kahva());
-    return ikkuna.Aja();
+    // The grids hand assistive technology objects across processes.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    int tulos = 0;
+    {
+        frmMorvak ikkuna(ohjelma, Arpa(), TauonPituus());
+        ShowWindow(ikkuna.Kahva(), naytto);
+        UpdateWindow(ikkuna.Kahva());
+        tulos = ikkuna.Aja();
+    }
+    CoUninitialize();
+    return tulos;
 }

@@ -1,0 +1,242 @@
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "Kohdistuskehys.h"
+#include "Leveat.h"
+#include "Mallikuvat.h"
+#include "Ruudunnimet.h"
+#include "Ruudut.h"
+#include "frmMorvak.h"
+
+// The grids: each a window of its own that paints its squares, takes the
+// keyboard on its turn of Tab and tells assistive technology what it shows.
+// Its keys go to the rules; the focus square and the names come from them.
+
+namespace {
+
+constexpr const wchar_t* RUUDUKKOLUOKKA = L"frmMorvakRuudukko";
+
+std::optional<Ruutunappain> Ruutunappaimeksi(WPARAM nappain, LPARAM tiedot) {
+    const bool vaihto = GetKeyState(VK_SHIFT) < 0;
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return std::nullopt;
+    if (nappain == VK_SPACE) {
+        // A held key is one press of a button, not a stream of them.
+        if ((tiedot & (1 << 30)) != 0) return std::nullopt;
+        return vaihto ? Ruutunappain::VaihtoValilyonti : Ruutunappain::Valilyonti;
+    }
+    if (vaihto) return std::nullopt;
+    switch (nappain) {
+        case VK_LEFT:
+            return Ruutunappain::Vasemmalle;
+        case VK_RIGHT:
+            return Ruutunappain::Oikealle;
+        case VK_UP:
+            return Ruutunappain::Ylos;
+        case VK_DOWN:
+            return Ruutunappain::Alas;
+        case VK_HOME:
+            return Ruutunappain::RivinAlkuun;
+        case VK_END:
+            return Ruutunappain::RivinLoppuun;
+        default:
+            return std::nullopt;
+    }
+}
+
+RECT Siirretty(RECT alue, POINT alku) {
+    OffsetRect(&alue, -alku.x, -alku.y);
+    return alue;
+}
+
+}  // namespace
+
+std::wstring frmMorvak::Ruudukkoikkuna::Nimi() const { return Leveaksi(RuudukonNimi(puoli)); }
+
+std::wstring frmMorvak::Ruudukkoikkuna::RuudunNimi(int ruutu) const {
+    return Leveaksi(ikkuna.malli_.RuudunNimi(puoli, ruutu));
+}
+
+bool frmMorvak::Ruudukkoikkuna::RuutuKaytossa(int ruutu) const {
+    return ikkuna.Ruudun(puoli, ruutu).kaytossa;
+}
+
+int frmMorvak::Ruudukkoikkuna::Kohdistusruutu() const {
+    return ikkuna.malli_.Nappaimisto().ruutu[static_cast<std::size_t>(puoli)];
+}
+
+RECT frmMorvak::Ruudukkoikkuna::RuudunAlue(int ruutu) const {
+    const RECT alku = ikkuna.RuudunAlue(puoli, 1);
+    return Siirretty(ikkuna.RuudunAlue(puoli, ruutu), {alku.left, alku.top});
+}
+
+void frmMorvak::LuoRuudukot() {
+    WNDCLASSEXW luokka{};
+    luokka.cbSize = sizeof luokka;
+    luokka.lpfnWndProc = Ruudukkoproseduuri;
+    luokka.hInstance = ohjelma_;
+    luokka.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    luokka.lpszClassName = RUUDUKKOLUOKKA;
+    RegisterClassExW(&luokka);
+    // Created before the buttons: Tab goes from the player's grid to the
+    // computer's and on to the buttons.
+    for (Ruudukkoikkuna& ruudukko : ruudukot_) {
+        CreateWindowExW(0, RUUDUKKOLUOKKA, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0,
+                        hwnd_, nullptr, ohjelma_, &ruudukko);
+    }
+}
+
+LRESULT CALLBACK frmMorvak::Ruudukkoproseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l) {
+    if (viesti == WM_NCCREATE) {
+        auto* ruudukko =
+            static_cast<Ruudukkoikkuna*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+        ruudukko->hwnd = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(static_cast<Ruudukkotiedot*>(ruudukko)));
+    }
+    auto* tiedot = reinterpret_cast<Ruudukkotiedot*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (tiedot == nullptr) return DefWindowProcW(hwnd, viesti, w, l);
+    auto* ruudukko = static_cast<Ruudukkoikkuna*>(tiedot);
+    if (viesti == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        ruudukko->hwnd = nullptr;
+        return DefWindowProcW(hwnd, viesti, w, l);
+    }
+    return ruudukko->ikkuna.KasitteleRuudukko(*ruudukko, viesti, w, l);
+}
+
+LRESULT frmMorvak::KasitteleRuudukko(Ruudukkoikkuna& ruudukko, UINT viesti, WPARAM w, LPARAM l) {
+    switch (viesti) {
+        case WM_NCHITTEST:
+            // The main window takes the grids' mouse, as it always has.
+            return HTTRANSPARENT;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            PiirraRuudukko(ruudukko);
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS;
+        case WM_KEYDOWN:
+            Nappain(ruudukko, w, l);
+            return 0;
+        case WM_SETFOCUS:
+            kohdistettava_ = ruudukko.hwnd;
+            NaytaOletuspainike();
+            PaivitaRuutu(ruudukko.puoli, ruudukko.kohdistusNaytetty);
+            KerroKohdistus(ruudukko);
+            return 0;
+        case WM_KILLFOCUS:
+            PaivitaRuutu(ruudukko.puoli, ruudukko.kohdistusNaytetty);
+            return 0;
+        case WM_GETOBJECT:
+            if (const LRESULT olio = RuudukonObjekti(ruudukko.hwnd, w, l)) return olio;
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(ruudukko.hwnd, viesti, w, l);
+}
+
+void frmMorvak::Nappain(const Ruudukkoikkuna& ruudukko, WPARAM nappain, LPARAM tiedot) {
+    const auto ruutunappain = Ruutunappaimeksi(nappain, tiedot);
+    if (!ruutunappain) return;
+    // A sinking square takes no button, as it takes no mouse.
+    if (Painikkeena(*ruutunappain) != 0 &&
+        Ruudun(ruudukko.puoli, ruudukko.Kohdistusruutu()).vedenpinta)
+        return;
+    malli_.Ruudukko_KeyDown(ruudukko.puoli, *ruutunappain);
+}
+
+void frmMorvak::PiirraRuudukko(const Ruudukkoikkuna& ruudukko) {
+    PAINTSTRUCT maalaus{};
+    HDC dc = BeginPaint(ruudukko.hwnd, &maalaus);
+    HDC muisti = CreateCompatibleDC(dc);
+    HGDIOBJ alkuperainen = nullptr;
+    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+        const RECT alue = ruudukko.RuudunAlue(ruutu);
+        RECT leikkaus{};
+        if (!IntersectRect(&leikkaus, &alue, &maalaus.rcPaint)) continue;
+        const int koko = alue.right - alue.left;
+        const Ruutu& naytetty = Ruudun(ruudukko.puoli, ruutu);
+        HGDIOBJ edellinen = SelectObject(muisti, Mallikuva(naytetty.kuva, koko));
+        if (alkuperainen == nullptr) alkuperainen = edellinen;
+        // A sinking square shows water from its bottom edge up to the level.
+        const int raja = naytetty.vedenpinta
+                             ? koko - static_cast<int>(std::lround(
+                                          std::clamp(*naytetty.vedenpinta, 0.0, 1.0) * koko))
+                             : koko;
+        BitBlt(dc, alue.left, alue.top, koko, raja, muisti, 0, 0, SRCCOPY);
+        if (raja < koko) {
+            SelectObject(muisti, Mallikuva(Kuva::Vesi, koko));
+            BitBlt(dc, alue.left, alue.top + raja, koko, koko - raja, muisti, 0, raja, SRCCOPY);
+        }
+    }
+    if (alkuperainen != nullptr) SelectObject(muisti, alkuperainen);
+    DeleteDC(muisti);
+    if (GetFocus() == ruudukko.hwnd)
+        PiirraKohdistuskehys(dc, ruudukko.RuudunAlue(ruudukko.kohdistusNaytetty));
+    EndPaint(ruudukko.hwnd, &maalaus);
+}
+
+void frmMorvak::PaivitaRuutu(Puoli puoli, int ruutu) {
+    const Ruudukkoikkuna& ruudukko = Ruudukko(puoli);
+    // The neighbours share the square's border lines, and the frame lies over
+    // them.
+    RECT alue = ruudukko.RuudunAlue(ruutu);
+    InflateRect(&alue, 1, 1);
+    InvalidateRect(ruudukko.hwnd, &alue, FALSE);
+}
+
+// The rules' focus squares on screen, the keyboard handed over when they say
+// so, and assistive technology told of what changed.
+void frmMorvak::NaytaNappaimisto() {
+    for (Ruudukkoikkuna& ruudukko : ruudukot_) {
+        const int kohdistus = ruudukko.Kohdistusruutu();
+        if (kohdistus != ruudukko.kohdistusNaytetty) {
+            PaivitaRuutu(ruudukko.puoli, ruudukko.kohdistusNaytetty);
+            ruudukko.kohdistusNaytetty = kohdistus;
+            PaivitaRuutu(ruudukko.puoli, kohdistus);
+            if (GetFocus() == ruudukko.hwnd) KerroKohdistus(ruudukko);
+        }
+        KerroNimet(ruudukko);
+    }
+    const Kohdistus& nappaimisto = malli_.Nappaimisto();
+    if (nappaimisto.luovutuksia == luovutuksiaNaytetty_) return;
+    luovutuksiaNaytetty_ = nappaimisto.luovutuksia;
+    kohdistettava_ = Ruudukko(nappaimisto.ruudukko).hwnd;
+    if (GetActiveWindow() == hwnd_) SetFocus(kohdistettava_);
+}
+
+void frmMorvak::KerroKohdistus(const Ruudukkoikkuna& ruudukko) {
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, ruudukko.hwnd, OBJID_CLIENT, ruudukko.kohdistusNaytetty);
+}
+
+void frmMorvak::KerroNimet(Ruudukkoikkuna& ruudukko) {
+    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+        std::wstring nimi = ruudukko.RuudunNimi(ruutu);
+        std::wstring& kerrottu = ruudukko.kerrotut[static_cast<std::size_t>(ruutu)];
+        if (nimi == kerrottu) continue;
+        // A name never told before is read when the square is reached.
+        const bool muuttui = !kerrottu.empty();
+        kerrottu = std::move(nimi);
+        if (!muuttui) continue;
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, ruudukko.hwnd, OBJID_CLIENT, ruutu);
+    }
+}
+
+// The window gives the keyboard back to the control that had it, as a
+// dialog does, or to the one the rules handed it to meanwhile.
+void frmMorvak::Aktivoitu(WPARAM w) {
+    if (LOWORD(w) == WA_INACTIVE) {
+        HWND kohdistettu = GetFocus();
+        if (kohdistettu != nullptr && IsChild(hwnd_, kohdistettu)) kohdistettava_ = kohdistettu;
+        return;
+    }
+    if (kohdistettava_ != nullptr && IsWindowEnabled(kohdistettava_) &&
+        IsWindowVisible(kohdistettava_)) {
+        SetFocus(kohdistettava_);
+    } else {
+        SetFocus(hwnd_);
+    }
+}
