@@ -19,10 +19,23 @@
 //   ikkunaluku varissa <x> <y> <RRGGBB>   prints "valmis", then waits until the
 //                                         screen has that colour at x, y and
 //                                         prints the time, ns since 1970
+//   ikkunaluku nimi <pelaaja|kone> <ruutu> [<nimi>]
+//                                         the square's name as assistive
+//                                         technology reads it; with a name,
+//                                         waits until it reads so
+//   ikkunaluku kohdistus [<rivi>]         what has the keyboard: the focus
+//                                         square's name on a grid, else the
+//                                         control as lue prints it; with a
+//                                         line, waits until it is that
+//   ikkunaluku nappaimin                  shoots at every square still
+//                                         unshot with the arrow keys and
+//                                         Space, until the game ends
 //
 // Every wait is bounded; a window that never comes is an error (exit 1).
 
 #include <windows.h>
+// Only after the types it is declared with.
+#include <oleacc.h>
 
 #include <chrono>
 #include <cstdio>
@@ -273,6 +286,95 @@ int OdotaVaria(int x, int y, unsigned vari) {
     return 0;
 }
 
+// The grids' windows, the player's first: they come first in Tab order.
+HWND Ruudukko(HWND peli, Puoli puoli) {
+    std::vector<HWND> ruudukot;
+    for (HWND osa : Osat(peli)) {
+        if (Luokka(osa) == L"frmMorvakRuudukko") ruudukot.push_back(osa);
+    }
+    if (ruudukot.size() != 2) return nullptr;
+    return ruudukot[puoli == Puoli::Pelaaja ? 0 : 1];
+}
+
+// The accessible object's name for a child, 0 for the object itself, -1 for
+// its focus child. __uuidof, as mingw-w64's IID_IAccessible is oleacc's
+// import thunk rather than the identifier.
+std::string Saavutettava(HWND ikkuna, LONG lapsi) {
+    IAccessible* olio = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(ikkuna, static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible), reinterpret_cast<void**>(&olio))))
+        return "(ei saavutettavaa oliota)";
+    VARIANT kohde{};
+    kohde.vt = VT_I4;
+    kohde.lVal = lapsi;
+    if (lapsi < 0) {
+        VARIANT kohdistus{};
+        if (olio->get_accFocus(&kohdistus) != S_OK || kohdistus.vt != VT_I4) {
+            olio->Release();
+            return "(ei kohdistusta)";
+        }
+        kohde.lVal = kohdistus.lVal;
+    }
+    BSTR nimi = nullptr;
+    const HRESULT tulos = olio->get_accName(kohde, &nimi);
+    olio->Release();
+    if (tulos != S_OK || nimi == nullptr) return "(ei nimeä)";
+    std::string teksti = Utf8(std::wstring(nimi, SysStringLen(nimi)));
+    SysFreeString(nimi);
+    return teksti;
+}
+
+std::string Kohdistus(HWND peli) {
+    GUITHREADINFO tiedot{};
+    tiedot.cbSize = sizeof tiedot;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(peli, nullptr), &tiedot) ||
+        tiedot.hwndFocus == nullptr)
+        return "(ei mitään)";
+    if (Luokka(tiedot.hwndFocus) == L"frmMorvakRuudukko") return Saavutettava(tiedot.hwndFocus, -1);
+    return Kuvaus(tiedot.hwndFocus);
+}
+
+// Bounded, as every wait here is; the last reading tells what came instead.
+template <class Lukija>
+int OdotaLukemaa(Lukija lukija, const std::string& odotettu) {
+    std::string luettu;
+    if (Odota([&] { return (luettu = lukija()) == odotettu; })) return 0;
+    std::fprintf(stderr, "luettiin \"%s\" eikä \"%s\"\n", luettu.c_str(), odotettu.c_str());
+    return 1;
+}
+
+void Nappain(WORD nappain) {
+    INPUT syotteet[2] = {};
+    syotteet[0].type = syotteet[1].type = INPUT_KEYBOARD;
+    syotteet[0].ki.wVk = syotteet[1].ki.wVk = nappain;
+    syotteet[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, syotteet, sizeof(INPUT));
+}
+
+// The focus square goes along the rows, to and fro, one arrow key a square;
+// each shot waits for the player's turn and for the square to show its hit.
+int Nappaimin() {
+    HWND peli = OdotaIkkunaa(PELI);
+    for (int ruutu = 1; ruutu <= 100; ++ruutu) {
+        const int rivi = (ruutu - 1) / 10;
+        const int sarake = rivi % 2 == 0 ? (ruutu - 1) % 10 : 9 - (ruutu - 1) % 10;
+        const int kohde = rivi * 10 + sarake + 1;
+        if (ruutu > 1)
+            Nappain((ruutu - 1) % 10 == 0 ? VK_DOWN : rivi % 2 == 0 ? VK_RIGHT : VK_LEFT);
+        if (!Odota([&] { return Loppu() != nullptr || Ohje(peli) == PELAAJAN_VUORO; })) return 1;
+        if (Loppu() != nullptr) break;
+        if (RuudunTila(peli, Puoli::Kone, kohde) != 'V') continue;
+        Nappain(VK_SPACE);
+        if (!Odota(
+                [&] { return Loppu() != nullptr || RuudunTila(peli, Puoli::Kone, kohde) != 'V'; }))
+            return 1;
+    }
+    HWND loppu = nullptr;
+    if (!Odota([&] { return (loppu = Loppu()) != nullptr; })) return 1;
+    std::printf("%s\n", Utf8(Teksti(loppu)).c_str());
+    return 0;
+}
+
 int Kaytto() {
     std::fprintf(stderr, "käyttö: katso ikkunaluku.cpp\n");
     return 2;
@@ -282,6 +384,7 @@ int Kaytto() {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return Kaytto();
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const std::wstring komento = argv[1];
     if (komento == L"odota" && argc == 3) return OdotaIkkunaa(argv[2]) != nullptr ? 0 : 1;
     if (komento == L"odota" && argc == 4) return OdotaRivia(OdotaIkkunaa(argv[2]), Utf8(argv[3]));
@@ -324,6 +427,23 @@ int wmain(int argc, wchar_t** argv) {
         return OdotaVaria(std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10),
                           static_cast<unsigned>(std::wcstoul(argv[4], nullptr, 16)));
     }
+    if (komento == L"nimi" && (argc == 4 || argc == 5)) {
+        const Puoli puoli = std::wstring(argv[2]) == L"kone" ? Puoli::Kone : Puoli::Pelaaja;
+        const LONG ruutu = std::wcstol(argv[3], nullptr, 10);
+        HWND ruudukko = Ruudukko(OdotaIkkunaa(PELI), puoli);
+        const auto lukija = [&] { return Saavutettava(ruudukko, ruutu); };
+        if (argc == 5) return OdotaLukemaa(lukija, Utf8(argv[4]));
+        std::printf("%s\n", lukija().c_str());
+        return 0;
+    }
+    if (komento == L"kohdistus" && (argc == 2 || argc == 3)) {
+        HWND peli = OdotaIkkunaa(PELI);
+        const auto lukija = [&] { return Kohdistus(peli); };
+        if (argc == 3) return OdotaLukemaa(lukija, Utf8(argv[2]));
+        std::printf("%s\n", lukija().c_str());
+        return 0;
+    }
+    if (komento == L"nappaimin" && argc == 2) return Nappaimin();
     if (komento == L"ammu" && argc >= 3) {
         std::vector<int> ruudut;
         for (int i = 2; i < argc; ++i) ruudut.push_back(std::wcstol(argv[i], nullptr, 10));

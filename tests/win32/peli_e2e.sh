@@ -108,6 +108,16 @@ arvo_kirjaimin() {
     iconv -f UTF-16LE -t UTF-8 "$TILAPAIKKA/avain.reg" | tr -d '\r' | sed -n "s/^\"$1\"=\"\(.*\)\"$/\1/p"
 }
 
+# What has the keyboard, once the last input has been handled.
+kohdistus_on() {
+    luku kohdistus "$1" >/dev/null || virhe "$2: näppäimistö ei ole kohdassa \"$1\""
+}
+
+# The player's grid, a letter a square from square 1 on.
+pelaajan_ruudut() {
+    luku ruudukot | cut -c1-10 | tr -d '\n'
+}
+
 # Keys go to the window that has the X focus.
 nappaile() {
     ikkuna=$(xdotool search --sync --limit 1 --name "^$1\$")
@@ -370,6 +380,61 @@ luku lue Morvak | grep -qx "painike: &Uusi peli \[oletus\] \[pois\]" ||
 luku sulje Morvak
 luku paina Lopeta Kyllä
 paattyy "tauon aikana"
+
+echo "Näppäimistö: ruudukot Tabin pysäkkeinä, nuolet ja välilyönti, ruutujen nimet."
+kaynnista MORVAK_SIEMEN=5 MORVAK_TAUKO_MS=20
+kohdistus_on "Oma ruudukko, rivi 1, sarake 1: vesi" "alussa"
+luku nimi pelaaja 1 "Oma ruudukko, rivi 1, sarake 1: vesi" || virhe "ruudun nimi alussa"
+luku napsauta pelaaja 1
+luku nimi pelaaja 1 "Oma ruudukko, rivi 1, sarake 1: laiva" || virhe "ruudun nimi laivan jälkeen"
+luku nimi kone 100 "Vastustajan ruudukko, rivi 10, sarake 10: vesi" || virhe "koneen ruudun nimi"
+nappaile Morvak End shift+space
+kohdistus_on "Oma ruudukko, rivi 1, sarake 10: laiva" "risteilijä alas vaihto-välilyönnillä"
+# Square 40 touches the cruiser, so Space there lays nothing.
+nappaile Morvak Down Down Down space Home space
+kohdistus_on "Oma ruudukko, rivi 4, sarake 1: laiva" "risteilijä vaakaan välilyönnillä"
+
+echo "F3 sijoittaa loput laivat ja säilyttää sijoitetut; näppäimistö siirtyy koneen ruudukkoon."
+nappaile Morvak F3
+luku odota Morvak "teksti: Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu." >/dev/null ||
+    virhe "F3 ei täydentänyt laivastoa"
+kohdistus_on "Vastustajan ruudukko, rivi 1, sarake 1: vesi" "laivaston valmistuttua"
+ruudut=$(pelaajan_ruudut)
+for ruutu in 1 2 3 4 10 20 30 31 32 33; do
+    [ "$(echo "$ruudut" | cut -c$ruutu)" = L ] || virhe "F3 siirsi laivaa ruudussa $ruutu: $ruudut"
+done
+[ "$(echo "$ruudut" | cut -c40)" = V ] || virhe "välilyönti laski laivan estettyyn ruutuun: $ruudut"
+[ "$(echo "$ruudut" | tr -cd L | wc -c)" -eq 20 ] || virhe "F3:n jälkeen laivaruutuja ei ole 20: $ruudut"
+nappaile Morvak End Down
+kohdistus_on "Vastustajan ruudukko, rivi 2, sarake 10: vesi" "End ja alas"
+nappaile Morvak Home Up
+kohdistus_on "Vastustajan ruudukko, rivi 1, sarake 1: vesi" "Home ja ylös"
+nappaile Morvak shift+Tab
+kohdistus_on "Oma ruudukko, rivi 4, sarake 1: laiva" "vaihto-Tab"
+nappaile Morvak Tab Tab
+kohdistus_on "painike: &Uusi peli [oletus]" "Tab painikkeisiin"
+nappaile Morvak shift+Tab
+kohdistus_on "Vastustajan ruudukko, rivi 1, sarake 1: vesi" "vaihto-Tab takaisin"
+
+echo "Enter aloittaa uuden pelin ruudukostakin; näppäimistö palaa omaan ruudukkoon."
+nappaile Morvak Return
+kohdistus_on "Oma ruudukko, rivi 1, sarake 1: vesi" "uuden pelin jälkeen"
+
+echo "Koko peli näppäimin: F3, nuolet ja välilyönti."
+nappaile Morvak F3
+kohdistus_on "Vastustajan ruudukko, rivi 1, sarake 1: vesi" "toisen laivaston jälkeen"
+loppu=$(luku nappaimin)
+[ "$loppu" = "Hävisit" ] || virhe "näppäimin pelattu peli päättyi: $loppu"
+nappaile Hävisit Return
+luku poissa Hävisit
+luku nimi kone 1 "Vastustajan ruudukko, rivi 1, sarake 1: ohi" || virhe "ammutun ruudun nimi"
+lukee Morvak "painike: &Uusi peli [oletus]
+painike: &Lopeta
+teksti: Aloita uusi peli painamalla Uusi peli -painiketta.
+kehys: Toimintaohje"
+luku sulje Morvak
+luku paina Lopeta Kyllä
+paattyy "näppäinpelin jälkeen"
 
 echo "144 pistettä tuumalla: tiheydestä sana, ja ikkuna suurenee samassa suhteessa."
 "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
