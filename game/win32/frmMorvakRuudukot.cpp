@@ -44,7 +44,7 @@ std::optional<Ruutunappain> Ruutunappaimeksi(WPARAM nappain, LPARAM tiedot) {
     }
 }
 
-RECT Siirretty(RECT alue, POINT alku) {
+RECT AlustaNahden(RECT alue, POINT alku) {
     OffsetRect(&alue, -alku.x, -alku.y);
     return alue;
 }
@@ -67,7 +67,7 @@ int frmMorvak::Ruudukkoikkuna::Kohdistusruutu() const {
 
 RECT frmMorvak::Ruudukkoikkuna::RuudunAlue(int ruutu) const {
     const RECT alku = ikkuna.RuudunAlue(puoli, 1);
-    return Siirretty(ikkuna.RuudunAlue(puoli, ruutu), {alku.left, alku.top});
+    return AlustaNahden(ikkuna.RuudunAlue(puoli, ruutu), {alku.left, alku.top});
 }
 
 void frmMorvak::LuoRuudukot() {
@@ -233,6 +233,8 @@ void frmMorvak::Aktivoitu(WPARAM w) {
         if (kohdistettu != nullptr && IsChild(hwnd_, kohdistettu)) kohdistettava_ = kohdistettu;
         return;
     }
+    // A minimised window takes no keys.
+    if (HIWORD(w) != 0) return;
     if (kohdistettava_ != nullptr && IsWindowEnabled(kohdistettava_) &&
         IsWindowVisible(kohdistettava_)) {
         SetFocus(kohdistettava_);
