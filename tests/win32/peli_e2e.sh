@@ -423,7 +423,7 @@ kohdistus_on "Oma ruudukko, rivi 1, sarake 1: vesi" "uuden pelin jälkeen"
 echo "Koko peli näppäimin: F3, nuolet ja välilyönti."
 nappaile Morvak F3
 kohdistus_on "Vastustajan ruudukko, rivi 1, sarake 1: vesi" "toisen laivaston jälkeen"
-loppu=$(luku nappaimin)
+loppu=$(luku nappaimin) || virhe "näppäimin pelattu peli ei edennyt loppuun"
 [ "$loppu" = "Hävisit" ] || virhe "näppäimin pelattu peli päättyi: $loppu"
 nappaile Hävisit Return
 luku poissa Hävisit
