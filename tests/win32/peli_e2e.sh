@@ -453,6 +453,9 @@ paattyy "tiheyden jälkeen"
 
 if [ -n "$QT_PELI" ]; then
     echo "Sama kuva kuin Qt-kasvoilla: alue ja jokaisen ruudun värit."
+    # The Qt face starts from an empty store, so the corner rule chosen above
+    # goes back to its start value here: both faces bar the same squares.
+    "$WINE" reg add "$AVAIN" /v LaivojenKulmatSaavatKoskettaa /t REG_SZ /d True /f >/dev/null 2>&1
     kaynnista MORVAK_TAUKO_MS=20
     for ruutu in 1 6 26; do luku napsauta pelaaja $ruutu; done
     luku varit >"$TILAPAIKKA/win32.txt"
