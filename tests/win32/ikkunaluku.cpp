@@ -27,6 +27,11 @@
 //                                         square's name on a grid, else the
 //                                         control as lue prints it; with a
 //                                         line, waits until it is that
+//   ikkunaluku kuulee <pelaaja|kone> <ruutu>
+//                                         clicks the square and prints, as
+//                                         assistive technology hears them,
+//                                         the new instruction line and the
+//                                         square's new name
 //   ikkunaluku nappaimin                  shoots at every square still
 //                                         unshot with the arrow keys and
 //                                         Space, until the game ends
@@ -343,6 +348,49 @@ int OdotaLukemaa(Lukija lukija, const std::string& odotettu) {
     return 1;
 }
 
+// Name changes the game announces, as a screen reader's hook receives them:
+// from another process, on this thread's message loop.
+struct Nimimuutos {
+    HWND ikkuna;
+    LONG lapsi;
+};
+std::vector<Nimimuutos> kuullut;
+
+void CALLBACK Kuuntelija(HWINEVENTHOOK, DWORD, HWND ikkuna, LONG olio, LONG lapsi, DWORD, DWORD) {
+    if (olio == OBJID_CLIENT) kuullut.push_back({ikkuna, lapsi});
+}
+
+int Kuulee(Puoli puoli, int ruutu) {
+    HWND peli = OdotaIkkunaa(PELI);
+    HWND ruudukko = Ruudukko(peli, puoli);
+    DWORD prosessi = 0;
+    GetWindowThreadProcessId(peli, &prosessi);
+    HWINEVENTHOOK koukku = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE,
+                                           nullptr, Kuuntelija, prosessi, 0, WINEVENT_OUTOFCONTEXT);
+    Napsauta(peli, puoli, ruutu, false);
+    std::vector<std::string> rivit;
+    bool ohje = false;
+    bool ruudunNimi = false;
+    const bool kuuli = Odota([&] {
+        MSG viesti{};
+        while (PeekMessageW(&viesti, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&viesti);
+        for (const Nimimuutos& muutos : kuullut) {
+            if (Luokka(muutos.ikkuna) == L"Static" && !ohje) {
+                ohje = true;
+                rivit.push_back("ohje: " + Utf8(Teksti(muutos.ikkuna)));
+            } else if (muutos.ikkuna == ruudukko && muutos.lapsi == ruutu && !ruudunNimi) {
+                ruudunNimi = true;
+                rivit.push_back("ruutu: " + Saavutettava(ruudukko, ruutu));
+            }
+        }
+        kuullut.clear();
+        return ohje && ruudunNimi;
+    });
+    UnhookWinEvent(koukku);
+    for (const std::string& rivi : rivit) std::printf("%s\n", rivi.c_str());
+    return kuuli ? 0 : 1;
+}
+
 void Nappain(WORD nappain) {
     INPUT syotteet[2] = {};
     syotteet[0].type = syotteet[1].type = INPUT_KEYBOARD;
@@ -444,6 +492,10 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (komento == L"nappaimin" && argc == 2) return Nappaimin();
+    if (komento == L"kuulee" && argc == 4) {
+        const Puoli puoli = std::wstring(argv[2]) == L"kone" ? Puoli::Kone : Puoli::Pelaaja;
+        return Kuulee(puoli, std::wcstol(argv[3], nullptr, 10));
+    }
     if (komento == L"ammu" && argc >= 3) {
         std::vector<int> ruudut;
         for (int i = 2; i < argc; ++i) ruudut.push_back(std::wcstol(argv[i], nullptr, 10));

@@ -385,7 +385,10 @@ echo "Näppäimistö: ruudukot Tabin pysäkkeinä, nuolet ja välilyönti, ruutu
 kaynnista MORVAK_SIEMEN=5 MORVAK_TAUKO_MS=20
 kohdistus_on "Oma ruudukko, rivi 1, sarake 1: vesi" "alussa"
 luku nimi pelaaja 1 "Oma ruudukko, rivi 1, sarake 1: vesi" || virhe "ruudun nimi alussa"
-luku napsauta pelaaja 1
+kuultu=$(luku kuulee pelaaja 1) || virhe "muutoksista ei kerrottu: $kuultu"
+[ "$kuultu" = "ohje: Sijoita 1. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon.
+ruutu: Oma ruudukko, rivi 1, sarake 1: laiva" ] || virhe "avustava tekniikka kuuli
+$kuultu"
 luku nimi pelaaja 1 "Oma ruudukko, rivi 1, sarake 1: laiva" || virhe "ruudun nimi laivan jälkeen"
 luku nimi kone 100 "Vastustajan ruudukko, rivi 10, sarake 10: vesi" || virhe "koneen ruudun nimi"
 nappaile Morvak End shift+space
