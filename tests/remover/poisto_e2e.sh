@@ -15,34 +15,23 @@ WINE=${3:-}
 RUUDUNLUKU=${4:-}
 
 TILAPAIKKA=$(mktemp -d)
-XVFB_PID=""
-
-siivoa() {
-    if [ -n "$WINE" ]; then
-        WINEPREFIX="$TILAPAIKKA/wine" "$(dirname "$WINE")/wineserver" -k 2>/dev/null || true
-    fi
-    [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$TILAPAIKKA"
-}
-trap siivoa EXIT
 
 virhe() {
     echo "VIRHE: $*" >&2
     exit 1
 }
 
-kaynnista_xvfb() {
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$TILAPAIKKA/naytto" \
-        2>"$TILAPAIKKA/xvfb.log" &
-    XVFB_PID=$!
-    for _ in $(seq 100); do
-        [ -s "$TILAPAIKKA/naytto" ] && break
-        sleep 0.1
-    done
-    [ -s "$TILAPAIKKA/naytto" ] || virhe "Xvfb ei käynnistynyt: $(cat "$TILAPAIKKA/xvfb.log")"
-    DISPLAY=:$(cat "$TILAPAIKKA/naytto")
-    export DISPLAY
+. "$(dirname "$0")/../support/wineymparisto.sh"
+
+siivoa() {
+    if [ -n "$WINE" ]; then
+        sammuta_wine
+    else
+        [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true
+    fi
+    rm -rf "$TILAPAIKKA"
 }
+trap siivoa EXIT
 
 # Runs one of the two programs on the platform under test.
 aja() {
@@ -104,10 +93,7 @@ $odotettu"
 
 kaynnista_xvfb
 if [ -n "$WINE" ]; then
-    export WINEPREFIX="$TILAPAIKKA/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    "$WINE" wineboot --init >/dev/null 2>&1
-    # A new prefix finishes its setup in the background; let it end first.
-    timeout 120 "$(dirname "$WINE")/wineserver" -w
+    alusta_wine
 else
     export XDG_CONFIG_HOME="$TILAPAIKKA/config" QT_QPA_PLATFORM=xcb
     mkdir "$XDG_CONFIG_HOME"
