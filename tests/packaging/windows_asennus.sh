@@ -60,7 +60,7 @@ valikossa() {
 poistotiedot() {
     ikkunaton reg query "$POISTOT" | grep '^HKEY' | while read -r avain; do
         arvot=$(ikkunaton reg query "$avain" | sed -n 's/^ *\([A-Za-z]*\) *REG_[A-Z_]* *\(.*\)$/\1 = \2/p')
-        if echo "$arvot" | grep -qxF "DisplayName = Morvak"; then echo "$arvot" | sort; fi
+        if printf '%s\n' "$arvot" | grep -qxF "DisplayName = Morvak"; then printf '%s\n' "$arvot" | sort; fi
     done
 }
 
@@ -84,11 +84,11 @@ readme.txt" ] || virhe "asennuskansiossa on $(ls "$OHJELMAT")"
     [ "$(valikossa)" = "Morvak.lnk
 Morvakin tietojen poisto.lnk" ] || virhe "Käynnistä-valikossa on $(valikossa)"
     tiedot=$(poistotiedot)
-    [ "$(echo "$tiedot" | grep -c '^DisplayName = ')" -eq 1 ] || virhe "poistotiedot:
+    [ "$(printf '%s\n' "$tiedot" | grep -c '^DisplayName = ')" -eq 1 ] || virhe "poistotiedot:
 $tiedot"
     for rivi in "DisplayName = Morvak" "Publisher = Relvano" "DisplayVersion = $1" \
         "HelpLink = https://www.morvak.fi/morvak/"; do
-        echo "$tiedot" | grep -qxF "$rivi" || virhe "poistotiedoista puuttuu \"$rivi\":
+        printf '%s\n' "$tiedot" | grep -qxF "$rivi" || virhe "poistotiedoista puuttuu \"$rivi\":
 $tiedot"
     done
 }
