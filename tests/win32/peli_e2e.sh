@@ -132,9 +132,8 @@ LOPETUS="teksti: Haluatko varmasti lopettaa Morvak-ohjelman käytön?
 painike: Kyllä
 painike: Ei [oletus]"
 VESI="VVVVVVVVVV VVVVVVVVVV"
-KAIKKI_VESI="$VESI
-$VESI
-$VESI
+# Rows 3 to 10 of both grids, all water.
+ALARIVIT="$VESI
 $VESI
 $VESI
 $VESI
@@ -142,6 +141,9 @@ $VESI
 $VESI
 $VESI
 $VESI"
+KAIKKI_VESI="$VESI
+$VESI
+$ALARIVIT"
 
 echo "Ensimmäinen käynnistys: ohje, painikkeet ja tyhjät ruudukot."
 kaynnista MORVAK_SIEMEN=1 MORVAK_TAUKO_MS=20
@@ -305,14 +307,7 @@ echo "Enter painaa Uusi peli -painiketta; kulmat eivät nyt saa koskettaa."
 luku napsauta pelaaja 1
 ruudukot_ovat "LLLLOVVVVV VVVVVVVVVV
 OOOOOVVVVV VVVVVVVVVV
-$VESI
-$VESI
-$VESI
-$VESI
-$VESI
-$VESI
-$VESI
-$VESI" "lentotukialus sijoitettu"
+$ALARIVIT" "lentotukialus sijoitettu"
 nappaile Morvak Return
 ruudukot_ovat "$KAIKKI_VESI" "Enterin jälkeen"
 
@@ -325,14 +320,7 @@ nappaile Morvak Return
 luku napsauta pelaaja 6
 ruudukot_ovat "LLLLOLLLOV VVVVVVVVVV
 OOOOOOOOOV VVVVVVVVVV
-$VESI
-$VESI
-$VESI
-$VESI
-$VESI
-$VESI
-$VESI
-$VESI" "Enter piilotetuin painikkein"
+$ALARIVIT" "Enter piilotetuin painikkein"
 nappaile Morvak F2
 ruudukot_ovat "$KAIKKI_VESI" "F2:n jälkeen"
 luku sulje Morvak
