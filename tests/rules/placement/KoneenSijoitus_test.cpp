@@ -29,6 +29,17 @@ class KoneenSijoitus : public ::testing::Test {
         t.LaivojenKulmatSaavatKoskettaa = kulmat;
     }
 
+    // The step of the carrier just drawn, by its first square's column when
+    // it lies across and by its row when it stands.
+    void Kirjaa(std::set<int> (&askeleet)[2][10]) {
+        const auto& r = t.KoneenLentotukialus;
+        const int askel = r[2] - r[1];
+        if (std::abs(askel) == 1)
+            askeleet[0][Sarake(r[1]) - 1].insert(askel);
+        else
+            askeleet[1][Rivi(r[1])].insert(askel);
+    }
+
     int Laivaruutuja() { return static_cast<int>(std::ranges::count(t.KoneenRuudut, Sana::laiva)); }
 
     int kellonLukuja = 0;
@@ -108,12 +119,7 @@ TEST_F(KoneenSijoitus, LentotukialuksenSuuntaSaannot) {
         Aloita(siemen, true);
         p.PoistaLaivat();
         p.SijoitaKoneenLaiva(4);
-        const auto& r = t.KoneenLentotukialus;
-        const int askel = r[2] - r[1];
-        if (std::abs(askel) == 1)
-            askeleet[0][Sarake(r[1]) - 1].insert(askel);
-        else
-            askeleet[1][Rivi(r[1])].insert(askel);
+        Kirjaa(askeleet);
     }
     for (int sarake = 1; sarake <= 10; ++sarake) {
         const std::set<int> odotettu = sarake <= 3   ? std::set<int>{1}
@@ -142,12 +148,7 @@ TEST_F(KoneenSijoitus, KeptOffTheEdgeTheCarrierIsDrawnInsideTheRing) {
         kellonLukuja = 0;
         p.SijoitaKoneenLaiva(4);
         ASSERT_EQ(kellonLukuja, 2) << "one attempt re-seeds twice; seed " << siemen;
-        const auto& r = t.KoneenLentotukialus;
-        const int askel = r[2] - r[1];
-        if (std::abs(askel) == 1)
-            askeleet[0][Sarake(r[1]) - 1].insert(askel);
-        else
-            askeleet[1][Rivi(r[1])].insert(askel);
+        Kirjaa(askeleet);
     }
     const std::set<int> ei{}, oikealle{1}, vasemmalle{-1}, alas{10}, ylos{-10};
     const std::set<int> sivuttain{-1, 1}, pystyyn{-10, 10};
