@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "Komennot.h"
 #include "Laivastotarkistus.h"
 #include "NakymaTesti.h"
 #include "Peli.h"
+#include "Reunarengas.h"
 
 namespace {
 
@@ -64,22 +66,6 @@ TEST_F(SatunnainenLaivasto, JokainenSiemenAntaaLaillisenLaivastonJaAvaaAmmunnan)
     }
 }
 
-TEST_F(SatunnainenLaivasto, NapautuksinSijoitetutLaivatJaavat) {
-    for (std::uint64_t siemen = 0; siemen < 500; ++siemen) {
-        Aloita(siemen, false, true);
-        p.imgPelaaja_MouseUp(8, VASEN);   // carrier 8, 7, 6, 5
-        p.imgPelaaja_MouseUp(71, OIKEA);  // cruiser 71, 81, 91
-        p.imgPelaaja_MouseUp(28, VASEN);  // cruiser 28, 29, 30
-        p.SijoitaLaivatSatunnaisesti();
-        const std::string missa = "seed " + std::to_string(siemen);
-        ASSERT_EQ(Tietue(0), (std::vector<int>{8, 7, 6, 5})) << missa;
-        ASSERT_EQ(Tietue(1), (std::vector<int>{71, 81, 91})) << missa;
-        ASSERT_EQ(Tietue(2), (std::vector<int>{28, 29, 30})) << missa;
-        ASSERT_EQ(Laivastovirhe(t, Puoli::Pelaaja, false), "") << missa;
-        OdotaAmmunta(missa);
-    }
-}
-
 // With two attempts a ship, the rest of the fleet often finds no room around
 // the player's carrier; the random fleet then gives the carrier up too and
 // still comes out whole.
@@ -128,25 +114,40 @@ TEST_F(SatunnainenLaivasto, KaytossaVainPelaajanSijoittaessa) {
     EXPECT_FALSE(t.PeliKaynnissa);
 }
 
-// With the edge and the corners barred, laid one by one, the ships often
-// leave the next one no room. The random fleet takes that as a failed try: no
-// box, no cleared grid, only a legal fleet inside the ring and firing open.
-TEST_F(SatunnainenLaivasto, UnderTheStrictestRulesABoxedInTryIsRetriedWithoutAWord) {
-    for (std::uint64_t siemen = 0; siemen < 500; ++siemen) {
-        const std::string missa = "seed " + std::to_string(siemen);
-        t = Pelitila();
-        n = NakymaTesti();
-        t.LaivaSaaSijaitaReunassa = false;
-        Aloita(siemen, false, true);
-        p.imgPelaaja_MouseUp(23, VASEN);  // the carrier 23..26, inside the ring
-        p.SijoitaLaivatSatunnaisesti();
-        ASSERT_TRUE(n.viestit.empty()) << missa << ": " << n.viestit[0].teksti;
-        ASSERT_EQ(Laivastovirhe(t, Puoli::Pelaaja, false), "") << missa;
-        for (int r = 1; r <= 100; ++r) {
-            const bool reuna = r <= 10 || r > 90 || r % 10 <= 1;
-            ASSERT_FALSE(reuna && t.PelaajanRuudut[r] == Sana::laiva) << missa << " square " << r;
+// Ships laid by clicks stay where they were laid. With the edge and the
+// corners barred, laid one by one, the ships often leave the next one no
+// room; the random fleet takes that as a failed try: no box, no cleared grid,
+// only a legal fleet inside the ring and firing open.
+TEST_F(SatunnainenLaivasto, NapautuksinSijoitetutLaivatJaavat) {
+    struct Alku {
+        bool reunassa;
+        std::vector<std::array<int, 2>> napautukset;
+        std::vector<std::vector<int>> tietueet;
+    };
+    const Alku alut[] = {
+        {true, {{8, VASEN}, {71, OIKEA}, {28, VASEN}}, {{8, 7, 6, 5}, {71, 81, 91}, {28, 29, 30}}},
+        {false, {{23, VASEN}}, {{23, 24, 25, 26}}},
+    };
+    for (const Alku& alku : alut) {
+        for (std::uint64_t siemen = 0; siemen < 500; ++siemen) {
+            const std::string missa =
+                "seed " + std::to_string(siemen) + (alku.reunassa ? "" : ", kept off the edge");
+            t = Pelitila();
+            n = NakymaTesti();
+            t.LaivaSaaSijaitaReunassa = alku.reunassa;
+            Aloita(siemen, false, true);
+            for (const auto& [ruutu, painike] : alku.napautukset)
+                p.imgPelaaja_MouseUp(ruutu, painike);
+            p.SijoitaLaivatSatunnaisesti();
+            ASSERT_TRUE(n.viestit.empty()) << missa << ": " << n.viestit[0].teksti;
+            for (std::size_t i = 0; i < alku.tietueet.size(); ++i)
+                ASSERT_EQ(Tietue(static_cast<int>(i)), alku.tietueet[i]) << missa;
+            ASSERT_EQ(Laivastovirhe(t, Puoli::Pelaaja, false), "") << missa;
+            if (!alku.reunassa) {
+                ASSERT_EQ(LaivatReunassa(t.PelaajanRuudut), std::vector<int>{}) << missa;
+            }
+            OdotaAmmunta(missa);
         }
-        OdotaAmmunta(missa);
     }
 }
 
