@@ -8,7 +8,6 @@
 
 #include <benchmark/benchmark.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,9 +21,8 @@
 #include <thread>
 
 #include "Ikkunamittaus.h"
+#include "Itselapsi.h"
 #include "Testipesa.h"
-
-extern char** environ;
 
 namespace {
 
@@ -81,29 +79,14 @@ long Prosessoritikit(pid_t pid) {
 }
 
 void Joutoaika(benchmark::State& state, const char* vaihe) {
-    char ohjelma[4096] = {};
-    if (readlink("/proc/self/exe", ohjelma, sizeof ohjelma - 1) < 0) return;
     for (auto _ : state) {
-        int putki[2];
-        if (pipe(putki) != 0) return;
-        posix_spawn_file_actions_t toimet;
-        posix_spawn_file_actions_init(&toimet);
-        posix_spawn_file_actions_adddup2(&toimet, putki[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&toimet, putki[0]);
-        char lapsi[] = "--joutoaika";
-        std::string nimi = vaihe;
-        char* argumentit[] = {ohjelma, lapsi, nimi.data(), nullptr};
-        pid_t pid = 0;
-        posix_spawn(&pid, ohjelma, &toimet, nullptr, argumentit, environ);
-        posix_spawn_file_actions_destroy(&toimet);
-        close(putki[1]);
-        char rivi[16] = {};
-        const bool valmis = read(putki[0], rivi, sizeof rivi - 1) > 0;
-        close(putki[0]);
-        if (!valmis) {
+        const auto lapsi = KaynnistaItse({LAPSI, vaihe});
+        if (!lapsi || lapsi->tuloste.empty()) {
+            if (lapsi) waitpid(lapsi->pid, nullptr, 0);
             state.SkipWithError("the child did not reach its phase");
             return;
         }
+        const pid_t pid = lapsi->pid;
         const long herataAlussa = Heratykset(pid);
         const long tikitAlussa = Prosessoritikit(pid);
         std::this_thread::sleep_for(JOUTOAIKA);

@@ -5,7 +5,6 @@
 // QT_QPA_PLATFORM=xcb for a real X server.
 
 #include <benchmark/benchmark.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,9 +18,8 @@
 #include <string>
 
 #include "Ikkunamittaus.h"
+#include "Itselapsi.h"
 #include "Testipesa.h"
-
-extern char** environ;
 
 namespace {
 
@@ -70,33 +68,13 @@ int EnsimmainenKuva(int argc, char** argv) {
 }
 
 void BM_Ensimmainen_kuva(benchmark::State& state) {
-    char ohjelma[4096] = {};
-    if (readlink("/proc/self/exe", ohjelma, sizeof ohjelma - 1) < 0) {
-        state.SkipWithError("no path to this program");
-        return;
-    }
     double rss = 0;
     for (auto _ : state) {
-        int putki[2];
-        if (pipe(putki) != 0) return;
-        posix_spawn_file_actions_t toimet;
-        posix_spawn_file_actions_init(&toimet);
-        posix_spawn_file_actions_adddup2(&toimet, putki[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&toimet, putki[0]);
-        std::string alku = std::to_string(Nyt());
-        char lapsi[] = "--ensimmainen-kuva";
-        char* argumentit[] = {ohjelma, lapsi, alku.data(), nullptr};
-        pid_t pid = 0;
-        posix_spawn(&pid, ohjelma, &toimet, nullptr, argumentit, environ);
-        posix_spawn_file_actions_destroy(&toimet);
-        close(putki[1]);
-        char rivi[64] = {};
-        const ssize_t luettu = read(putki[0], rivi, sizeof rivi - 1);
-        close(putki[0]);
-        waitpid(pid, nullptr, 0);
+        const auto lapsi = KaynnistaItse({LAPSI, std::to_string(Nyt())});
+        if (lapsi) waitpid(lapsi->pid, nullptr, 0);
         double ms = 0;
         long kib = 0;
-        if (luettu <= 0 || std::sscanf(rivi, "%lf %ld", &ms, &kib) != 2) {
+        if (!lapsi || std::sscanf(lapsi->tuloste.c_str(), "%lf %ld", &ms, &kib) != 2) {
             state.SkipWithError("the child painted nothing");
             return;
         }
