@@ -63,6 +63,13 @@ paattyy() {
     PELI_PID=""
 }
 
+# The close box, Yes to the quit question, and the program gone.
+suljetaan() {
+    luku sulje Morvak
+    luku paina Lopeta Kyllä
+    paattyy "$1"
+}
+
 lukee() {
     luettu=$(luku lue "$1")
     [ "$luettu" = "$2" ] || virhe "ikkunassa \"$1\" lukee
@@ -323,16 +330,12 @@ OOOOOOOOOV VVVVVVVVVV
 $ALARIVIT" "Enter piilotetuin painikkein"
 nappaile Morvak F2
 ruudukot_ovat "$KAIKKI_VESI" "F2:n jälkeen"
-luku sulje Morvak
-luku paina Lopeta Kyllä
-paattyy "lopetus ilman voittoja"
+suljetaan "lopetus ilman voittoja"
 kaynnista MORVAK_TAUKO_MS=20
 [ "$(luku koko Morvak)" = "514x268" ] || virhe "uudelleen käynnistettynä alue on $(luku koko Morvak)"
 nappaile Morvak alt+n i
 [ "$(luku koko Morvak)" = "514x340" ] || virhe "kaista ei palannut: $(luku koko Morvak)"
-luku sulje Morvak
-luku paina Lopeta Kyllä
-paattyy "toinen lopetus"
+suljetaan "toinen lopetus"
 
 echo "Peli tappioon asti: koneen ehjät laivat paljastuvat, laivat uppoavat animaationa."
 # The settings chosen above last across starts; the seed's loss needs corners
@@ -355,9 +358,7 @@ laivoja=$(luku ruudukot | cut -c12-21 | tr -cd 'LXx' | wc -c)
 [ "$laivoja" -eq 20 ] || virhe "koneen ruudukossa näkyy $laivoja laivaruutua eikä 20"
 
 echo "Sulkeminen koneen tauon aikana päättää ohjelman heti."
-luku sulje Morvak
-luku paina Lopeta Kyllä
-paattyy "tappion jälkeen"
+suljetaan "tappion jälkeen"
 kaynnista MORVAK_TAUKO_MS=600000
 for ruutu in 1 6 26 61 65 68 81 84 87 100; do luku napsauta pelaaja $ruutu; done
 luku napsauta kone 55
@@ -365,9 +366,7 @@ luku odota Morvak "teksti: Odota hetki, vastustajasi ampuu jotakin ruuduistasi..
     virhe "tauko ei alkanut"
 luku lue Morvak | grep -qx "painike: &Uusi peli \[oletus\] \[pois\]" ||
     virhe "uusi peli ei ollut pois käytöstä tauon aikana"
-luku sulje Morvak
-luku paina Lopeta Kyllä
-paattyy "tauon aikana"
+suljetaan "tauon aikana"
 
 echo "Näppäimistö: ruudukot Tabin pysäkkeinä, nuolet ja välilyönti, ruutujen nimet."
 kaynnista MORVAK_SIEMEN=5 MORVAK_TAUKO_MS=20
@@ -423,9 +422,7 @@ lukee Morvak "painike: &Uusi peli [oletus]
 painike: &Lopeta
 teksti: Aloita uusi peli painamalla Uusi peli -painiketta.
 kehys: Toimintaohje"
-luku sulje Morvak
-luku paina Lopeta Kyllä
-paattyy "näppäinpelin jälkeen"
+suljetaan "näppäinpelin jälkeen"
 
 echo "144 pistettä tuumalla: tiheydestä sana, ja ikkuna suurenee samassa suhteessa."
 "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
@@ -437,9 +434,7 @@ painike: OK [oletus]"
 luku paina Tiedoksi OK
 luku odota Morvak >/dev/null
 [ "$(luku koko Morvak)" = "771x510" ] || virhe "alue 144 pisteellä on $(luku koko Morvak)"
-luku sulje Morvak
-luku paina Lopeta Kyllä
-paattyy "tiheyden jälkeen"
+suljetaan "tiheyden jälkeen"
 "$WINE" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1
 
 if [ -n "$QT_PELI" ]; then
