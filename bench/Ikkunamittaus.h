@@ -14,9 +14,9 @@
 #include <QTimer>
 #include <vector>
 
-#include "Kuvaruutu.h"
-#include "Sovellus.h"
-#include "frmMorvak.h"
+#include "qt/Kuvaruutu.h"
+#include "qt/Sovellus.h"
+#include "qt/frmMorvak.h"
 
 // Seconds of processor time this process has used, user and system.
 inline double Prosessoriaika() {

@@ -20,9 +20,9 @@
 #include <string>
 #include <thread>
 
-#include "Ikkunamittaus.h"
-#include "Itselapsi.h"
-#include "Testipesa.h"
+#include "bench/Ikkunamittaus.h"
+#include "bench/Itselapsi.h"
+#include "tests/store/Testipesa.h"
 
 namespace {
 

@@ -17,9 +17,9 @@
 #include <fstream>
 #include <string>
 
-#include "Ikkunamittaus.h"
-#include "Itselapsi.h"
-#include "Testipesa.h"
+#include "bench/Ikkunamittaus.h"
+#include "bench/Itselapsi.h"
+#include "tests/store/Testipesa.h"
 
 namespace {
 

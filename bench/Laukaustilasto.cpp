@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "Pelisimulaatio.h"
+#include "tests/rules/firing/Pelisimulaatio.h"
 
 namespace {
 

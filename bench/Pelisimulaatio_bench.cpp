@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "Pelisimulaatio.h"
+#include "tests/rules/firing/Pelisimulaatio.h"
 
 namespace {
 

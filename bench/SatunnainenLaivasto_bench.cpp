@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "NakymaTesti.h"
-#include "Peli.h"
+#include "rules/Peli.h"
+#include "tests/support/NakymaTesti.h"
 
 namespace {
 

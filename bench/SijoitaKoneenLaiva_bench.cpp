@@ -5,8 +5,8 @@
 #include <chrono>
 #include <vector>
 
-#include "NakymaTesti.h"
-#include "Peli.h"
+#include "rules/Peli.h"
+#include "tests/support/NakymaTesti.h"
 
 namespace {
 

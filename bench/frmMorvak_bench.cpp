@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "Ikkunamittaus.h"
-#include "Testipesa.h"
+#include "bench/Ikkunamittaus.h"
+#include "tests/store/Testipesa.h"
 
 namespace {
 

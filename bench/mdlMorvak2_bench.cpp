@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "ParhaidenLista.h"
-#include "Testipesa.h"
-#include "mdlMorvak2.h"
+#include "rules/results/ParhaidenLista.h"
+#include "store/mdlMorvak2.h"
+#include "tests/store/Testipesa.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <QPushButton>
 #include <QString>
 
-#include "Viestiruutu.h"
+#include "remover/Viestiruutu.h"
 
 void NaytaViestiruutu(const char* teksti, const char* otsikko) {
     QMessageBox ruutu(QMessageBox::Warning, QString::fromUtf8(otsikko), QString::fromUtf8(teksti));

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Viestiruutu.h"
+#include "remover/Viestiruutu.h"
 
 namespace {
 

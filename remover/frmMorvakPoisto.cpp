@@ -1,7 +1,7 @@
-#include "frmMorvakPoisto.h"
+#include "remover/frmMorvakPoisto.h"
 
-#include "Viestiruutu.h"
-#include "mdlMorvakPoisto.h"
+#include "remover/Viestiruutu.h"
+#include "remover/mdlMorvakPoisto.h"
 
 void frmMorvakPoisto::Form_Load() {
     const PoistonTulos tulos = PoistaJarjestelmatiedot();

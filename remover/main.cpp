@@ -1,4 +1,4 @@
-#include "frmMorvakPoisto.h"
+#include "remover/frmMorvakPoisto.h"
 
 #ifdef _WIN32
 

@@ -1,6 +1,6 @@
-#include "mdlMorvakPoisto.h"
+#include "remover/mdlMorvakPoisto.h"
 
-#include "rekisteri.h"
+#include "platform/registry/rekisteri.h"
 
 PoistonTulos PoistaJarjestelmatiedot() {
     return RegDeleteKeyA(HKEY_CURRENT_USER, MORVAKIN_AVAIN) == ERROR_SUCCESS ? POISTETTU

@@ -9,8 +9,8 @@
 #include <array>
 #include <cstdio>
 
-#include "Mallikuvat.h"
-#include "Twipit.h"
+#include "qt/Mallikuvat.h"
+#include "qt/Twipit.h"
 
 namespace {
 

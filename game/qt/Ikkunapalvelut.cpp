@@ -1,10 +1,10 @@
-#include "Ikkunapalvelut.h"
+#include "qt/Ikkunapalvelut.h"
 
 #include <QApplication>
 
-#include "Kuoriavaus.h"
-#include "NaytonOsoitin.h"
-#include "Viestilaatikot.h"
+#include "qt/Kuoriavaus.h"
+#include "qt/NaytonOsoitin.h"
+#include "qt/Viestilaatikot.h"
 
 void Ikkunapalvelut::AsetaOsoitin(Osoitin osoitin) { AsetaNaytonOsoitin(osoitin); }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 class QWidget;
 

@@ -1,11 +1,11 @@
-#include "Kohdistuskehys.h"
+#include "qt/Kohdistuskehys.h"
 
 #include <QPainter>
 #include <QtMath>
 #include <array>
 #include <map>
 
-#include "Twipit.h"
+#include "qt/Twipit.h"
 
 namespace {
 

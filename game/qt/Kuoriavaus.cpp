@@ -1,4 +1,4 @@
-#include "Kuoriavaus.h"
+#include "qt/Kuoriavaus.h"
 
 #include <QDesktopServices>
 

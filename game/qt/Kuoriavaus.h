@@ -2,7 +2,7 @@
 
 #include <QUrl>
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 class QWidget;
 

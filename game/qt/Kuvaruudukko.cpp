@@ -1,15 +1,15 @@
-#include "Kuvaruudukko.h"
+#include "qt/Kuvaruudukko.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
 #include <optional>
 
-#include "Kohdistuskehys.h"
-#include "Kuvaruutu.h"
-#include "RuudukonSaavutettavuus.h"
-#include "Ruudunnimet.h"
-#include "Ruudut.h"
-#include "Twipit.h"
+#include "qt/Kohdistuskehys.h"
+#include "qt/Kuvaruutu.h"
+#include "qt/RuudukonSaavutettavuus.h"
+#include "qt/Twipit.h"
+#include "rules/Ruudut.h"
+#include "rules/access/Ruudunnimet.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <array>
 
-#include "frmMorvakMalli.h"
+#include "rules/window/frmMorvakMalli.h"
 
 class Kehysruutu;
 class Kuvaruutu;

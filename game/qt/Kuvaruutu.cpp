@@ -1,10 +1,10 @@
-#include "Kuvaruutu.h"
+#include "qt/Kuvaruutu.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "Mallikuvat.h"
-#include "Twipit.h"
+#include "qt/Mallikuvat.h"
+#include "qt/Twipit.h"
 
 namespace {
 

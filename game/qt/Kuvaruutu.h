@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 // One square of a grid: an image control showing one of the template
 // pictures and reporting the mouse the way the grid handlers expect it.

@@ -1,8 +1,8 @@
-#include "Linkkinimio.h"
+#include "qt/Linkkinimio.h"
 
 #include <QMouseEvent>
 
-#include "Sormikursori.h"
+#include "qt/Sormikursori.h"
 
 Linkkinimio::Linkkinimio(const QString& teksti, QWidget* isanta) : QLabel(teksti, isanta) {
     setTextFormat(Qt::PlainText);

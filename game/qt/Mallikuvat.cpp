@@ -1,4 +1,4 @@
-#include "Mallikuvat.h"
+#include "qt/Mallikuvat.h"
 
 #include <QPainter>
 #include <QtMath>
@@ -7,8 +7,8 @@
 #include <map>
 #include <utility>
 
-#include "Piirrokset.h"
-#include "Twipit.h"
+#include "qt/Twipit.h"
+#include "rules/Piirrokset.h"
 
 namespace {
 

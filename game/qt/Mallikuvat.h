@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 // The six template pictures a grid square copies. Each is drawn for the
 // device pixels it will cover, so every ring stays a sharp band at any

@@ -1,4 +1,4 @@
-#include "NaytonOsoitin.h"
+#include "qt/NaytonOsoitin.h"
 
 #include <QApplication>
 

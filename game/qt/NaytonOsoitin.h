@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 // The one screen-wide pointer: the hourglass stays until the default comes back,
 // however many steps asked for it.

@@ -1,4 +1,4 @@
-#include "OhjelmanKuvake.h"
+#include "qt/OhjelmanKuvake.h"
 
 QIcon OhjelmanKuvake() {
     QIcon kuvake;

@@ -1,10 +1,10 @@
-#include "RuudukonSaavutettavuus.h"
+#include "qt/RuudukonSaavutettavuus.h"
 
 #include <QAccessibleWidget>
 
-#include "Kuvaruudukko.h"
-#include "Kuvaruutu.h"
-#include "Ruudut.h"
+#include "qt/Kuvaruudukko.h"
+#include "qt/Kuvaruutu.h"
+#include "rules/Ruudut.h"
 
 namespace {
 

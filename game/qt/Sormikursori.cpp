@@ -1,10 +1,10 @@
-#include "Sormikursori.h"
+#include "qt/Sormikursori.h"
 
 #include <QBitmap>
 #include <QPainter>
 #include <string_view>
 
-#include "Piirrokset.h"
+#include "rules/Piirrokset.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "Sovellus.h"
+#include "qt/Sovellus.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "OhjelmanKuvake.h"
+#include "qt/OhjelmanKuvake.h"
 
 void ValmisteleSovellus(QApplication& sovellus) {
     auto* kaannos = new QTranslator(&sovellus);

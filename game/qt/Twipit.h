@@ -2,7 +2,7 @@
 
 #include <QRect>
 
-#include "Asettelu.h"
+#include "rules/Asettelu.h"
 
 // The layout is measured in twips. At the 96 dots per inch it was drawn for,
 // fifteen make one logical pixel; Qt's own scaling covers other densities.

@@ -1,4 +1,4 @@
-#include "Valintaikkuna.h"
+#include "qt/Valintaikkuna.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -10,9 +10,9 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "Linkkinimio.h"
-#include "OhjelmanKuvake.h"
-#include "Twipit.h"
+#include "qt/Linkkinimio.h"
+#include "qt/OhjelmanKuvake.h"
+#include "qt/Twipit.h"
 
 namespace {
 

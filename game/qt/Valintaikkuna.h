@@ -4,8 +4,8 @@
 #include <map>
 #include <string>
 
-#include "Asettelu.h"
-#include "Valintaikkunamalli.h"
+#include "rules/Asettelu.h"
+#include "rules/Valintaikkunamalli.h"
 
 class QPushButton;
 

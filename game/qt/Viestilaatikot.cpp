@@ -1,9 +1,9 @@
-#include "Viestilaatikot.h"
+#include "qt/Viestilaatikot.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "Tekstit.h"
+#include "rules/Tekstit.h"
 
 namespace {
 

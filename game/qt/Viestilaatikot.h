@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "frmAsetukset.h"
+#include "qt/frmAsetukset.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

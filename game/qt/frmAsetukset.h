@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Valintaikkuna.h"
-#include "frmAsetuksetMalli.h"
+#include "qt/Valintaikkuna.h"
+#include "rules/settings/frmAsetuksetMalli.h"
 
 // "Asetukset" on screen: its controls show the model, and the player's
 // choices go back to it before a button is handled.

@@ -1,4 +1,4 @@
-#include "frmKysyNimi.h"
+#include "qt/frmKysyNimi.h"
 
 #include <QLabel>
 #include <QLineEdit>

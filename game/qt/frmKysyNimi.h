@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Valintaikkuna.h"
-#include "frmKysyNimiMalli.h"
+#include "qt/Valintaikkuna.h"
+#include "rules/results/frmKysyNimiMalli.h"
 
 // "Onneksi olkoon!" on screen over its model.
 class frmKysyNimi : public Valintaikkuna {

@@ -1,4 +1,4 @@
-#include "frmMorvak.h"
+#include "qt/frmMorvak.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -12,11 +12,11 @@
 #include <QSessionManager>
 #include <utility>
 
-#include "Kuvaruudukko.h"
-#include "Kuvaruutu.h"
-#include "Ruudut.h"
-#include "Sormikursori.h"
-#include "Twipit.h"
+#include "qt/Kuvaruudukko.h"
+#include "qt/Kuvaruutu.h"
+#include "qt/Sormikursori.h"
+#include "qt/Twipit.h"
+#include "rules/Ruudut.h"
 
 frmMorvak::frmMorvak(Satunnaisluvut arpa, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "Ikkunapalvelut.h"
-#include "Nakyma.h"
-#include "Pelitila.h"
-#include "Satunnaisluvut.h"
-#include "frmMorvakMalli.h"
+#include "qt/Ikkunapalvelut.h"
+#include "rules/Nakyma.h"
+#include "rules/Pelitila.h"
+#include "rules/Satunnaisluvut.h"
+#include "rules/window/frmMorvakMalli.h"
 
 class Kuvaruutu;
 class Kuvaruudukko;

@@ -1,8 +1,8 @@
-#include "frmAsetukset.h"
-#include "frmKysyNimi.h"
-#include "frmMorvak.h"
-#include "frmParhaatTulokset.h"
-#include "frmTietoja.h"
+#include "qt/frmAsetukset.h"
+#include "qt/frmKysyNimi.h"
+#include "qt/frmMorvak.h"
+#include "qt/frmParhaatTulokset.h"
+#include "qt/frmTietoja.h"
 
 // The dialogs the rules open, each modal over the main window.
 

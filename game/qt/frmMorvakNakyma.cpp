@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "Kuvaruutu.h"
-#include "Twipit.h"
-#include "frmMorvak.h"
+#include "qt/Kuvaruutu.h"
+#include "qt/Twipit.h"
+#include "qt/frmMorvak.h"
 
 // What the rules ask of the main window, realised on screen.
 

@@ -1,5 +1,5 @@
-#include "Kuvaruudukko.h"
-#include "frmMorvak.h"
+#include "qt/Kuvaruudukko.h"
+#include "qt/frmMorvak.h"
 
 void frmMorvak::NaytaNappaimisto() {
     for (Kuvaruudukko* ruudukko : ruudukot_) ruudukko->NaytaKohdistus();

@@ -3,8 +3,8 @@
 #include <QTimer>
 #include <utility>
 
-#include "Kuvaruutu.h"
-#include "frmMorvak.h"
+#include "qt/Kuvaruutu.h"
+#include "qt/frmMorvak.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "frmMorvak.h"
+#include "qt/frmMorvak.h"
 
 namespace {
 

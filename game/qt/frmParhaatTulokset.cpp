@@ -1,4 +1,4 @@
-#include "frmParhaatTulokset.h"
+#include "qt/frmParhaatTulokset.h"
 
 #include <QLabel>
 #include <QPushButton>

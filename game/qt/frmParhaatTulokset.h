@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Valintaikkuna.h"
-#include "frmParhaatTuloksetMalli.h"
+#include "qt/Valintaikkuna.h"
+#include "rules/results/frmParhaatTuloksetMalli.h"
 
 // "Parhaat tulokset" on screen over its model.
 class frmParhaatTulokset : public Valintaikkuna {

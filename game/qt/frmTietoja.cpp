@@ -1,8 +1,8 @@
-#include "frmTietoja.h"
+#include "qt/frmTietoja.h"
 
 #include <QPushButton>
 
-#include "Linkkinimio.h"
+#include "qt/Linkkinimio.h"
 
 frmTietoja::frmTietoja(frmTietojaMalli& malli, QWidget* parent)
     : Valintaikkuna(parent, frmTietojaAsettelu(), malli) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Valintaikkuna.h"
-#include "frmTietojaMalli.h"
+#include "qt/Valintaikkuna.h"
+#include "rules/about/frmTietojaMalli.h"
 
 // "Tietoja ohjelmasta" on screen over its model.
 class frmTietoja : public Valintaikkuna {

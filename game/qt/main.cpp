@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "Sovellus.h"
-#include "frmMorvak.h"
+#include "qt/Sovellus.h"
+#include "qt/frmMorvak.h"
 
 int main(int argc, char* argv[]) {
     QApplication sovellus(argc, argv);

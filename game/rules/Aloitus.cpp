@@ -1,6 +1,6 @@
-#include "Asetustenluku.h"
-#include "Peli.h"
-#include "mdlMorvak2.h"
+#include "rules/Peli.h"
+#include "rules/settings/Asetustenluku.h"
+#include "store/mdlMorvak2.h"
 
 void Peli::AloitaOhjelma() {
     LueAsetukset(t);

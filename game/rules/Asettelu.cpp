@@ -1,9 +1,9 @@
-#include "Asettelu.h"
+#include "rules/Asettelu.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "Ruudut.h"
+#include "rules/Ruudut.h"
 
 const Saadin& Asettelu::operator[](const std::string& saadin) const {
     const auto loytyi =

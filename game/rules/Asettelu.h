@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 // Positions and sizes in twips: 15 to a pixel at 96 dots per inch, 12 at 120.
 struct Alue {

@@ -1,6 +1,6 @@
-#include "ParhaidenLista.h"
-#include "Peli.h"
-#include "Tekstit.h"
+#include "rules/Peli.h"
+#include "rules/Tekstit.h"
+#include "rules/results/ParhaidenLista.h"
 
 bool Peli::VahvistaLopetus() {
     if (!Kysy(teksti::LOPETA_OTSIKKO, teksti::LOPETA)) return false;

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "Pelitila.h"
-#include "Uppoamiskayra.h"
+#include "rules/Pelitila.h"
+#include "rules/firing/Uppoamiskayra.h"
 
 // The pictures a grid square can show, copied from the window's templates.
 enum class Kuva { Vesi, Laiva, Osuma, Ohi, OsumaViimeksi, OhiViimeksi };

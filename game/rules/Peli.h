@@ -3,9 +3,9 @@
 #include <span>
 #include <string>
 
-#include "Nakyma.h"
-#include "Pelitila.h"
-#include "Satunnaisluvut.h"
+#include "rules/Nakyma.h"
+#include "rules/Pelitila.h"
+#include "rules/Satunnaisluvut.h"
 
 // The rules of the game: the procedures of the main window, over the one game
 // state, talking to the screen only through Nakyma.

@@ -1,4 +1,4 @@
-#include "Pelitila.h"
+#include "rules/Pelitila.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ParhaatTulokset.h"
+#include "store/ParhaatTulokset.h"
 
 // Square-state words. `tyhja` is element 0 of a grid, which is no square.
 enum class Sana { tyhja, vesi, laiva, varattu, uponnut, ohi };

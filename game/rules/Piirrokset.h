@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 // The pictures both faces draw, as plain data: every face renders them at
 // its own resolution and they come out alike.

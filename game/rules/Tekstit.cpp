@@ -1,4 +1,4 @@
-#include "Tekstit.h"
+#include "rules/Tekstit.h"
 
 namespace teksti {
 

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "Peli.h"
-#include "Tekstit.h"
+#include "rules/Peli.h"
+#include "rules/Tekstit.h"
 
 namespace {
 

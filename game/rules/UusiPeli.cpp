@@ -1,9 +1,9 @@
 #include <algorithm>
 
-#include "Nappaimisto.h"
-#include "Peli.h"
-#include "Ruudut.h"
-#include "Tekstit.h"
+#include "rules/Peli.h"
+#include "rules/Ruudut.h"
+#include "rules/Tekstit.h"
+#include "rules/access/Nappaimisto.h"
 
 void Peli::PoistaLaivat() {
     for (Puoli puoli : {Puoli::Pelaaja, Puoli::Kone}) {

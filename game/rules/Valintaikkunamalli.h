@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 // What the models of all dialogs share: the screen they ask things of, and
 // whether their dialog is still loaded. Every button that closes a dialog

@@ -1,6 +1,6 @@
-#include "ParhaidenLista.h"
-#include "Peli.h"
-#include "frmKysyNimiMalli.h"
+#include "rules/Peli.h"
+#include "rules/results/ParhaidenLista.h"
+#include "rules/results/frmKysyNimiMalli.h"
 
 void Peli::PaataVoittoputki() {
     if (AnsaitseePaikan(t.PerakkaisetVoitot, t.Parhaat.ParasTulos[9])) {

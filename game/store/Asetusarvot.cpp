@@ -1,6 +1,6 @@
-#include "Asetusarvot.h"
+#include "store/Asetusarvot.h"
 
-#include "mdlMorvak2.h"
+#include "store/mdlMorvak2.h"
 
 std::string Totuusarvona(bool arvo) { return arvo ? "True" : "False"; }
 

@@ -1,4 +1,4 @@
-#include "mdlMorvak2.h"
+#include "store/mdlMorvak2.h"
 
 #include <algorithm>
 #include <array>
@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <optional>
 
-#include "arvot.h"
-#include "kirjoitusera.h"
+#include "platform/registry/arvot.h"
+#include "platform/registry/kirjoitusera.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
-#include "ParhaatTulokset.h"
-#include "rekisteri.h"
+#include "platform/registry/rekisteri.h"
+#include "store/ParhaatTulokset.h"
 
 // The game's one registry key. Writers pass it with the trailing backslash,
 // readers without; both name the same key.

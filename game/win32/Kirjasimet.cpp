@@ -1,4 +1,4 @@
-#include "Kirjasimet.h"
+#include "win32/Kirjasimet.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Kohdistuskehys.h"
+#include "win32/Kohdistuskehys.h"
 
 #include <array>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "Kuoriavaus.h"
+#include "win32/Kuoriavaus.h"
 
 #include <shellapi.h>
 
-#include "Leveat.h"
+#include "win32/Leveat.h"
 
 namespace {
 

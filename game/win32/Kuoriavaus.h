@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 // Hands the target to the shell, which starts whatever is associated with it
 // and does not wait for it.

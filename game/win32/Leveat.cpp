@@ -1,4 +1,4 @@
-#include "Leveat.h"
+#include "win32/Leveat.h"
 
 #include <windows.h>
 

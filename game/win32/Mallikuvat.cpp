@@ -1,11 +1,11 @@
-#include "Mallikuvat.h"
+#include "win32/Mallikuvat.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <utility>
 
-#include "Piirrokset.h"
+#include "rules/Piirrokset.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 // The six template pictures a grid square copies, each drawn for the pixels
 // it will cover at the window's density, so every ring stays a sharp band.

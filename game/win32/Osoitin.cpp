@@ -1,4 +1,4 @@
-#include "Osoitin.h"
+#include "win32/Osoitin.h"
 
 namespace {
 

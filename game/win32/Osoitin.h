@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 // The screen-wide mouse pointer: while the hourglass is up every window of
 // the game shows it, whatever its own pointer would be.

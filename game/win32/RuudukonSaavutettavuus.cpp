@@ -1,4 +1,4 @@
-#include "RuudukonSaavutettavuus.h"
+#include "win32/RuudukonSaavutettavuus.h"
 
 #include <oleacc.h>
 

@@ -1,8 +1,8 @@
-#include "Sormikursori.h"
+#include "win32/Sormikursori.h"
 
 #include <array>
 
-#include "Piirrokset.h"
+#include "rules/Piirrokset.h"
 
 namespace {
 

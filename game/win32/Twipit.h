@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "Asettelu.h"
+#include "rules/Asettelu.h"
 
 // The layout is measured in twips, 1440 to an inch: fifteen make a pixel at
 // 96 dots per inch, twelve at 120. Each window scales them by the density of

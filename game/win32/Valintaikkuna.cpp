@@ -1,12 +1,12 @@
-#include "Valintaikkuna.h"
+#include "win32/Valintaikkuna.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "Leveat.h"
-#include "Osoitin.h"
-#include "Sormikursori.h"
-#include "Twipit.h"
+#include "win32/Leveat.h"
+#include "win32/Osoitin.h"
+#include "win32/Sormikursori.h"
+#include "win32/Twipit.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "Asettelu.h"
-#include "Kirjasimet.h"
-#include "Valintaikkunamalli.h"
+#include "rules/Asettelu.h"
+#include "rules/Valintaikkunamalli.h"
+#include "win32/Kirjasimet.h"
 
 // A dialog of the game built from its layout table over its model: a fixed
 // client area, only the close box in the title bar, a place in the middle of

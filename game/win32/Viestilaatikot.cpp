@@ -1,9 +1,9 @@
-#include "Viestilaatikot.h"
+#include "win32/Viestilaatikot.h"
 
 #include <commctrl.h>
 
-#include "Leveat.h"
-#include "Tekstit.h"
+#include "rules/Tekstit.h"
+#include "win32/Leveat.h"
 
 namespace {
 

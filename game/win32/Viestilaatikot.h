@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 // Message boxes whose buttons say "OK", "Kyllä" and "Ei" whatever language
 // Windows speaks; the system's own box would name them in that language.

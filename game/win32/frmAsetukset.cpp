@@ -1,4 +1,4 @@
-#include "frmAsetukset.h"
+#include "win32/frmAsetukset.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Valintaikkuna.h"
-#include "frmAsetuksetMalli.h"
+#include "rules/settings/frmAsetuksetMalli.h"
+#include "win32/Valintaikkuna.h"
 
 // "Asetukset" over its model.
 class frmAsetukset : public Valintaikkuna {

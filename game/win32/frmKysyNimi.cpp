@@ -1,4 +1,4 @@
-#include "frmKysyNimi.h"
+#include "win32/frmKysyNimi.h"
 
 frmKysyNimi::frmKysyNimi(frmKysyNimiMalli& malli)
     : Valintaikkuna(frmKysyNimiAsettelu(), malli), m(malli) {}

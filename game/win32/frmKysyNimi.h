@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Valintaikkuna.h"
-#include "frmKysyNimiMalli.h"
+#include "rules/results/frmKysyNimiMalli.h"
+#include "win32/Valintaikkuna.h"
 
 // "Onneksi olkoon!" over its model.
 class frmKysyNimi : public Valintaikkuna {

@@ -1,11 +1,11 @@
-#include "frmMorvak.h"
+#include "win32/frmMorvak.h"
 
 #include <utility>
 
-#include "Asettelu.h"
-#include "Leveat.h"
-#include "Osoitin.h"
-#include "Viestit.h"
+#include "rules/Asettelu.h"
+#include "win32/Leveat.h"
+#include "win32/Osoitin.h"
+#include "win32/Viestit.h"
 
 namespace {
 

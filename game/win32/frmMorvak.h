@@ -10,12 +10,12 @@
 #include <utility>
 #include <vector>
 
-#include "Kirjasimet.h"
-#include "Nakyma.h"
-#include "Pelitila.h"
-#include "RuudukonSaavutettavuus.h"
-#include "Satunnaisluvut.h"
-#include "frmMorvakMalli.h"
+#include "rules/Nakyma.h"
+#include "rules/Pelitila.h"
+#include "rules/Satunnaisluvut.h"
+#include "rules/window/frmMorvakMalli.h"
+#include "win32/Kirjasimet.h"
+#include "win32/RuudukonSaavutettavuus.h"
 
 // The main window: both grids, the instruction frame, the two buttons and the
 // menus, built from the rules' tables. It owns the one game state, passes

@@ -1,5 +1,5 @@
-#include "Sormikursori.h"
-#include "frmMorvak.h"
+#include "win32/Sormikursori.h"
+#include "win32/frmMorvak.h"
 
 // The grids' mouse: a square that took a press gets the releases that follow
 // wherever the pointer has gone, as an image control does.

@@ -1,8 +1,8 @@
-#include "Leveat.h"
-#include "Ruudut.h"
-#include "Twipit.h"
-#include "Viestit.h"
-#include "frmMorvak.h"
+#include "rules/Ruudut.h"
+#include "win32/Leveat.h"
+#include "win32/Twipit.h"
+#include "win32/Viestit.h"
+#include "win32/frmMorvak.h"
 
 // The window's controls, their places at the screen's density, and the grids.
 

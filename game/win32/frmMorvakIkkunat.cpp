@@ -1,8 +1,8 @@
-#include "frmAsetukset.h"
-#include "frmKysyNimi.h"
-#include "frmMorvak.h"
-#include "frmParhaatTulokset.h"
-#include "frmTietoja.h"
+#include "win32/frmAsetukset.h"
+#include "win32/frmKysyNimi.h"
+#include "win32/frmMorvak.h"
+#include "win32/frmParhaatTulokset.h"
+#include "win32/frmTietoja.h"
 
 // The dialogs the rules open, each modal over the window that is active.
 

@@ -1,8 +1,8 @@
-#include "Kuoriavaus.h"
-#include "Osoitin.h"
-#include "Viestilaatikot.h"
-#include "Viestit.h"
-#include "frmMorvak.h"
+#include "win32/Kuoriavaus.h"
+#include "win32/Osoitin.h"
+#include "win32/Viestilaatikot.h"
+#include "win32/Viestit.h"
+#include "win32/frmMorvak.h"
 
 // What the rules ask of the main window, realised on screen.
 

@@ -2,12 +2,12 @@
 #include <cmath>
 #include <optional>
 
-#include "Kohdistuskehys.h"
-#include "Leveat.h"
-#include "Mallikuvat.h"
-#include "Ruudunnimet.h"
-#include "Ruudut.h"
-#include "frmMorvak.h"
+#include "rules/Ruudut.h"
+#include "rules/access/Ruudunnimet.h"
+#include "win32/Kohdistuskehys.h"
+#include "win32/Leveat.h"
+#include "win32/Mallikuvat.h"
+#include "win32/frmMorvak.h"
 
 // The grids: each a window of its own that paints its squares, takes the
 // keyboard on its turn of Tab and tells assistive technology what it shows.

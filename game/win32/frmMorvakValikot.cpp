@@ -1,9 +1,9 @@
 #include <optional>
 #include <vector>
 
-#include "Leveat.h"
-#include "Viestit.h"
-#include "frmMorvak.h"
+#include "win32/Leveat.h"
+#include "win32/Viestit.h"
+#include "win32/frmMorvak.h"
 
 // The menus and their shortcut keys from the command table.
 

@@ -1,4 +1,4 @@
-#include "frmParhaatTulokset.h"
+#include "win32/frmParhaatTulokset.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Valintaikkuna.h"
-#include "frmParhaatTuloksetMalli.h"
+#include "rules/results/frmParhaatTuloksetMalli.h"
+#include "win32/Valintaikkuna.h"
 
 // "Parhaat tulokset" over its model.
 class frmParhaatTulokset : public Valintaikkuna {

@@ -1,4 +1,4 @@
-#include "frmTietoja.h"
+#include "win32/frmTietoja.h"
 
 frmTietoja::frmTietoja(frmTietojaMalli& malli)
     : Valintaikkuna(frmTietojaAsettelu(), malli), m(malli) {}

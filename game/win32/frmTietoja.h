@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Valintaikkuna.h"
-#include "frmTietojaMalli.h"
+#include "rules/about/frmTietojaMalli.h"
+#include "win32/Valintaikkuna.h"
 
 // "Tietoja ohjelmasta" over its model.
 class frmTietoja : public Valintaikkuna {

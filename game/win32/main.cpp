@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "frmMorvak.h"
+#include "win32/frmMorvak.h"
 
 namespace {
 

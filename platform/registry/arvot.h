@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rekisteri.h"
+#include "platform/registry/rekisteri.h"
 
 // One value of an open key, its text in UTF-8 whatever the system's code
 // page: the store's own encoding of text on every platform. Otherwise as

@@ -1,4 +1,4 @@
-#include "arvot.h"
+#include "platform/registry/arvot.h"
 
 LONG TallennaArvo(HKEY kahva, const char* nimi, DWORD tyyppi, const BYTE* data, DWORD koko) {
     return RegSetValueExA(kahva, nimi, 0, tyyppi, data, koko);

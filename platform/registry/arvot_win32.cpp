@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "arvot.h"
+#include "platform/registry/arvot.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rekisteri.h"
+#include "platform/registry/rekisteri.h"
 
 // Several registry operations on one key as one unit, made by the thread that
 // makes the registry calls, one unit at a time. While a unit is open no other

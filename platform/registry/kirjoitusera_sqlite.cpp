@@ -1,5 +1,5 @@
-#include "kirjoitusera.h"
-#include "rekisteripesa.h"
+#include "platform/registry/kirjoitusera.h"
+#include "platform/registry/rekisteripesa.h"
 
 // The hive has one transaction at a time for everything in it, so the key
 // named does not narrow it.

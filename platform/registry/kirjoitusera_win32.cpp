@@ -2,7 +2,7 @@
 #include <cwchar>
 #include <string>
 
-#include "kirjoitusera.h"
+#include "platform/registry/kirjoitusera.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <mutex>
 #include <optional>
 
-#include "rekisteri.h"
-#include "rekisteripesa.h"
-#include "sqlitelause.h"
+#include "platform/registry/rekisteri.h"
+#include "platform/registry/rekisteripesa.h"
+#include "platform/registry/sqlitelause.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "rekisteripesa.h"
+#include "platform/registry/rekisteripesa.h"
 
 #include <fcntl.h>
 #include <pwd.h>

@@ -1,4 +1,4 @@
-#include "Katkaisija.h"
+#include "tests/faults/Katkaisija.h"
 
 #include <signal.h>
 #include <sqlite3.h>

@@ -25,8 +25,8 @@
 #include <random>
 #include <string>
 
-#include "Testipesa.h"
-#include "mdlMorvak2.h"
+#include "store/mdlMorvak2.h"
+#include "tests/store/Testipesa.h"
 
 extern char** environ;
 

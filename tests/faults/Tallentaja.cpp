@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "Katkaisija.h"
-#include "mdlMorvak2.h"
+#include "store/mdlMorvak2.h"
+#include "tests/faults/Katkaisija.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {

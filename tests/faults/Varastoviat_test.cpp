@@ -15,14 +15,14 @@
 #include <map>
 #include <memory>
 
-#include "Ikkunatesti.h"
-#include "Invariantit.h"
-#include "Lukitsija.h"
-#include "Modaalinen.h"
-#include "Sovellus.h"
-#include "Testipesa.h"
-#include "frmKysyNimi.h"
-#include "mdlMorvak2.h"
+#include "qt/Sovellus.h"
+#include "qt/frmKysyNimi.h"
+#include "store/mdlMorvak2.h"
+#include "tests/monkey/Invariantit.h"
+#include "tests/qt/Ikkunatesti.h"
+#include "tests/qt/Modaalinen.h"
+#include "tests/store/Testipesa.h"
+#include "tests/support/Lukitsija.h"
 
 namespace fs = std::filesystem;
 

@@ -1,4 +1,4 @@
-#include "Apina.h"
+#include "tests/monkey/Apina.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -13,14 +13,14 @@
 #include <algorithm>
 #include <chrono>
 
-#include "Ikkunatesti.h"
-#include "Invariantit.h"
-#include "Kuvaruutu.h"
-#include "Listaoraakkeli.h"
-#include "ParhaidenLista.h"
-#include "Ruudut.h"
-#include "frmKysyNimi.h"
-#include "mdlMorvak2.h"
+#include "qt/Kuvaruutu.h"
+#include "qt/frmKysyNimi.h"
+#include "rules/Ruudut.h"
+#include "rules/results/ParhaidenLista.h"
+#include "store/mdlMorvak2.h"
+#include "tests/monkey/Invariantit.h"
+#include "tests/qt/Ikkunatesti.h"
+#include "tests/support/Listaoraakkeli.h"
 
 namespace {
 

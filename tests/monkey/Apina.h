@@ -9,8 +9,8 @@
 #include <random>
 #include <string>
 
-#include "ParhaatTulokset.h"
-#include "Seurattuikkuna.h"
+#include "store/ParhaatTulokset.h"
+#include "tests/monkey/Seurattuikkuna.h"
 
 class QDialog;
 class QMessageBox;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Ampumatilanne.h"
+#include "tests/rules/firing/Ampumatilanne.h"
 
 namespace {
 

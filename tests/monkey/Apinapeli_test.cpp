@@ -9,10 +9,10 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "Apina.h"
-#include "KirjaavaAvaaja.h"
-#include "Sovellus.h"
-#include "Testipesa.h"
+#include "qt/Sovellus.h"
+#include "tests/monkey/Apina.h"
+#include "tests/qt/KirjaavaAvaaja.h"
+#include "tests/store/Testipesa.h"
 
 namespace {
 

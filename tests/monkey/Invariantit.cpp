@@ -1,10 +1,10 @@
-#include "Invariantit.h"
+#include "tests/monkey/Invariantit.h"
 
 #include <algorithm>
 #include <array>
 
-#include "Laivastotarkistus.h"
-#include "Ruudut.h"
+#include "rules/Ruudut.h"
+#include "tests/support/Laivastotarkistus.h"
 
 namespace {
 

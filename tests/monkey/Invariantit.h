@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "Pelitila.h"
+#include "rules/Pelitila.h"
 
 // What must hold of the game state between two events whatever the player did,
 // each broken rule as one line of text.

@@ -1,4 +1,4 @@
-#include "Seurattuikkuna.h"
+#include "tests/monkey/Seurattuikkuna.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "frmMorvak.h"
+#include "qt/frmMorvak.h"
 
 // The real main window with eyes on what the rules ask of it: every shot
 // draws one "latest shot" picture on its square, every new game disables the

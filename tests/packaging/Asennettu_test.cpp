@@ -11,8 +11,8 @@
 #include <QString>
 #include <cstdlib>
 
-#include "Linkit.h"
-#include "Sovellus.h"
+#include "qt/Sovellus.h"
+#include "rules/about/Linkit.h"
 
 namespace {
 

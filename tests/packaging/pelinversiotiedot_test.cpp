@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "Versiotiedot.h"
+#include "tests/support/Versiotiedot.h"
 
 namespace {
 

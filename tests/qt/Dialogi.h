@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Ikkunapalvelut.h"
+#include "qt/Ikkunapalvelut.h"
 
 // A dialog as the game opens it: its model loaded from the test's game state,
 // asking Qt's services of the screen, and the dialog over that model.

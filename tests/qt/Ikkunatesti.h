@@ -14,9 +14,9 @@
 #include <deque>
 #include <vector>
 
-#include "Kuvaruutu.h"
-#include "Modaalinen.h"
-#include "frmMorvak.h"
+#include "qt/Kuvaruutu.h"
+#include "qt/frmMorvak.h"
+#include "tests/qt/Modaalinen.h"
 
 // A generator that gives the same game every time, re-seeding included.
 inline Satunnaisluvut Siemen(std::uint64_t siemen) {

@@ -4,7 +4,7 @@
 #include <QUrl>
 #include <vector>
 
-#include "Kuoriavaus.h"
+#include "qt/Kuoriavaus.h"
 
 // Stands in for the desktop while a test runs: remembers every open it was
 // asked for, and whether the hourglass was up meanwhile, and opens nothing.

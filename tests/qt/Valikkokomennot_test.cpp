@@ -7,14 +7,14 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "KirjaavaAvaaja.h"
-#include "Modaalinen.h"
-#include "Testipesa.h"
-#include "frmAsetukset.h"
-#include "frmKysyNimi.h"
-#include "frmMorvak.h"
-#include "frmParhaatTulokset.h"
-#include "frmTietoja.h"
+#include "qt/frmAsetukset.h"
+#include "qt/frmKysyNimi.h"
+#include "qt/frmMorvak.h"
+#include "qt/frmParhaatTulokset.h"
+#include "qt/frmTietoja.h"
+#include "tests/qt/KirjaavaAvaaja.h"
+#include "tests/qt/Modaalinen.h"
+#include "tests/store/Testipesa.h"
 
 // The main window's menu commands reach the dialogs and the links, and the
 // rules' name entry reaches its dialog.

@@ -10,14 +10,14 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "Dialogi.h"
-#include "Ikkunatesti.h"
-#include "Sovellus.h"
-#include "Testipesa.h"
-#include "frmAsetukset.h"
-#include "frmKysyNimi.h"
-#include "frmParhaatTulokset.h"
-#include "frmTietoja.h"
+#include "qt/Sovellus.h"
+#include "qt/frmAsetukset.h"
+#include "qt/frmKysyNimi.h"
+#include "qt/frmParhaatTulokset.h"
+#include "qt/frmTietoja.h"
+#include "tests/qt/Dialogi.h"
+#include "tests/qt/Ikkunatesti.h"
+#include "tests/store/Testipesa.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <QLineEdit>
 #include <filesystem>
 
-#include "Ikkunatesti.h"
-#include "Modaalinen.h"
-#include "Testipesa.h"
-#include "frmKysyNimi.h"
-#include "frmParhaatTulokset.h"
-#include "mdlMorvak2.h"
+#include "qt/frmKysyNimi.h"
+#include "qt/frmParhaatTulokset.h"
+#include "store/mdlMorvak2.h"
+#include "tests/qt/Ikkunatesti.h"
+#include "tests/qt/Modaalinen.h"
+#include "tests/store/Testipesa.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "frmAsetukset.h"
+#include "qt/frmAsetukset.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -6,10 +6,10 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "Dialogi.h"
-#include "Modaalinen.h"
-#include "Testipesa.h"
-#include "mdlMorvak2.h"
+#include "store/mdlMorvak2.h"
+#include "tests/qt/Dialogi.h"
+#include "tests/qt/Modaalinen.h"
+#include "tests/store/Testipesa.h"
 
 class frmAsetukset_test : public QObject {
     Q_OBJECT

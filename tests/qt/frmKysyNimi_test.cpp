@@ -1,4 +1,4 @@
-#include "frmKysyNimi.h"
+#include "qt/frmKysyNimi.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "Dialogi.h"
-#include "Modaalinen.h"
-#include "Testipesa.h"
-#include "mdlMorvak2.h"
+#include "store/mdlMorvak2.h"
+#include "tests/qt/Dialogi.h"
+#include "tests/qt/Modaalinen.h"
+#include "tests/store/Testipesa.h"
 
 class frmKysyNimi_test : public QObject {
     Q_OBJECT

@@ -2,10 +2,10 @@
 // whether the player is placing, is to shoot, or a game has just been won or
 // lost. The computer's pause is the only timer, and it is gone once it ends.
 
-#include "Ajastimet.h"
-#include "Ikkunatesti.h"
-#include "Sovellus.h"
-#include "Testipesa.h"
+#include "qt/Sovellus.h"
+#include "tests/qt/Ajastimet.h"
+#include "tests/qt/Ikkunatesti.h"
+#include "tests/store/Testipesa.h"
 
 namespace {
 

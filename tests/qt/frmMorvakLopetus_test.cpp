@@ -3,12 +3,12 @@
 
 #include <QElapsedTimer>
 
-#include "Ikkunatesti.h"
-#include "Modaalinen.h"
-#include "Sovellus.h"
-#include "Testipesa.h"
-#include "frmKysyNimi.h"
-#include "mdlMorvak2.h"
+#include "qt/Sovellus.h"
+#include "qt/frmKysyNimi.h"
+#include "store/mdlMorvak2.h"
+#include "tests/qt/Ikkunatesti.h"
+#include "tests/qt/Modaalinen.h"
+#include "tests/store/Testipesa.h"
 
 namespace {
 

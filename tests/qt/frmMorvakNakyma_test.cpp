@@ -6,10 +6,10 @@
 #include <memory>
 #include <optional>
 
-#include "Ikkunatesti.h"
-#include "Sovellus.h"
-#include "Testipesa.h"
-#include "mdlMorvak2.h"
+#include "qt/Sovellus.h"
+#include "store/mdlMorvak2.h"
+#include "tests/qt/Ikkunatesti.h"
+#include "tests/store/Testipesa.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include <QAccessible>
 
-#include "Ikkunatesti.h"
-#include "Kohdistuskehys.h"
-#include "Sovellus.h"
-#include "Testipesa.h"
+#include "qt/Kohdistuskehys.h"
+#include "qt/Sovellus.h"
+#include "tests/qt/Ikkunatesti.h"
+#include "tests/store/Testipesa.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <QElapsedTimer>
 #include <QSet>
 
-#include "Ikkunatesti.h"
-#include "Sovellus.h"
-#include "Testipesa.h"
+#include "qt/Sovellus.h"
+#include "tests/qt/Ikkunatesti.h"
+#include "tests/store/Testipesa.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <QCheckBox>
 
-#include "Ikkunatesti.h"
-#include "Modaalinen.h"
-#include "Sovellus.h"
-#include "Testipesa.h"
+#include "qt/Sovellus.h"
+#include "tests/qt/Ikkunatesti.h"
+#include "tests/qt/Modaalinen.h"
+#include "tests/store/Testipesa.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // A screen density the layout was not drawn for: the notice comes before the
 // window is shown.
 
-#include "Ikkunatesti.h"
-#include "Sovellus.h"
-#include "Testipesa.h"
+#include "qt/Sovellus.h"
+#include "tests/qt/Ikkunatesti.h"
+#include "tests/store/Testipesa.h"
 
 class frmMorvakTiheys_test : public QObject {
     Q_OBJECT

@@ -6,12 +6,12 @@
 #include <cstring>
 #include <functional>
 
-#include "Ajastimet.h"
-#include "Ikkunatesti.h"
-#include "Mallikuvat.h"
-#include "Sovellus.h"
-#include "Testipesa.h"
-#include "mdlMorvak2.h"
+#include "qt/Mallikuvat.h"
+#include "qt/Sovellus.h"
+#include "store/mdlMorvak2.h"
+#include "tests/qt/Ajastimet.h"
+#include "tests/qt/Ikkunatesti.h"
+#include "tests/store/Testipesa.h"
 
 namespace {
 

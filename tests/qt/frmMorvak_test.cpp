@@ -5,10 +5,10 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "Ikkunatesti.h"
-#include "Mallikuvat.h"
-#include "Sovellus.h"
-#include "Testipesa.h"
+#include "qt/Mallikuvat.h"
+#include "qt/Sovellus.h"
+#include "tests/qt/Ikkunatesti.h"
+#include "tests/store/Testipesa.h"
 
 namespace {
 

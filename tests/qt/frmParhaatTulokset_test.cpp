@@ -1,4 +1,4 @@
-#include "frmParhaatTulokset.h"
+#include "qt/frmParhaatTulokset.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -7,10 +7,10 @@
 #include <QScreen>
 #include <QTest>
 
-#include "Dialogi.h"
-#include "Modaalinen.h"
-#include "Testipesa.h"
-#include "mdlMorvak2.h"
+#include "store/mdlMorvak2.h"
+#include "tests/qt/Dialogi.h"
+#include "tests/qt/Modaalinen.h"
+#include "tests/store/Testipesa.h"
 
 class frmParhaatTulokset_test : public QObject {
     Q_OBJECT

@@ -1,14 +1,14 @@
-#include "frmTietoja.h"
+#include "qt/frmTietoja.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
-#include "Dialogi.h"
-#include "KirjaavaAvaaja.h"
-#include "Modaalinen.h"
-#include "Sormikursori.h"
+#include "qt/Sormikursori.h"
+#include "tests/qt/Dialogi.h"
+#include "tests/qt/KirjaavaAvaaja.h"
+#include "tests/qt/Modaalinen.h"
 
 class frmTietoja_test : public QObject {
     Q_OBJECT

@@ -1,7 +1,7 @@
 // The tool's one message box as the user sees it, answered by pressing its
 // real OK button, over a private hive.
 
-#include "frmMorvakPoisto.h"
+#include "remover/frmMorvakPoisto.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "rekisteri.h"
+#include "platform/registry/rekisteri.h"
 
 namespace {
 

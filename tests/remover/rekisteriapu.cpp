@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "mdlMorvak2.h"
+#include "store/mdlMorvak2.h"
 
 namespace {
 

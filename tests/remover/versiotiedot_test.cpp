@@ -1,7 +1,7 @@
 // The version resource of morvakpoisto.exe, read back the way Windows reads
 // it for the file's properties.
 
-#include "Versiotiedot.h"
+#include "tests/support/Versiotiedot.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

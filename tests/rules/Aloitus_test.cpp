@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "NakymaTesti.h"
-#include "Peli.h"
-#include "Testipesa.h"
-#include "mdlMorvak2.h"
+#include "rules/Peli.h"
+#include "store/mdlMorvak2.h"
+#include "tests/store/Testipesa.h"
+#include "tests/support/NakymaTesti.h"
 
 namespace {
 

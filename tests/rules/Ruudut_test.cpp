@@ -1,10 +1,10 @@
-#include "Ruudut.h"
+#include "rules/Ruudut.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "Naapurustot.h"
+#include "tests/support/Naapurustot.h"
 
 namespace {
 

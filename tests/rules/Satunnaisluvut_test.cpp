@@ -1,4 +1,4 @@
-#include "Satunnaisluvut.h"
+#include "rules/Satunnaisluvut.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "NakymaTesti.h"
-#include "Peli.h"
+#include "rules/Peli.h"
+#include "tests/support/NakymaTesti.h"
 
 namespace {
 

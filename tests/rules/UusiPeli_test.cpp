@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "NakymaTesti.h"
-#include "Peli.h"
-#include "Testipesa.h"
-#include "frmKysyNimiMalli.h"
+#include "rules/Peli.h"
+#include "rules/results/frmKysyNimiMalli.h"
+#include "tests/store/Testipesa.h"
+#include "tests/support/NakymaTesti.h"
 
 namespace {
 

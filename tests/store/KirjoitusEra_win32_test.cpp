@@ -5,7 +5,7 @@
 
 #include <thread>
 
-#include "kirjoitusera.h"
+#include "platform/registry/kirjoitusera.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "Lukitsija.h"
-#include "ParhaidenLista.h"
-#include "Testipesa.h"
-#include "mdlMorvak2.h"
+#include "rules/results/ParhaidenLista.h"
+#include "store/mdlMorvak2.h"
+#include "tests/store/Testipesa.h"
+#include "tests/support/Lukitsija.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Prosessi.h"
+#include "tests/store/Prosessi.h"
 
 #include <pwd.h>
 #include <sys/wait.h>

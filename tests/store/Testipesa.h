@@ -4,7 +4,7 @@
 // temporary folder through XDG_CONFIG_HOME, never the user's own; on Windows
 // the test's keys are cleared from the registry of the test prefix.
 
-#include "rekisteri.h"
+#include "platform/registry/rekisteri.h"
 
 #ifdef _WIN32
 

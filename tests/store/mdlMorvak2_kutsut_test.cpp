@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "ParhaidenLista.h"
-#include "kirjoitusera.h"
-#include "mdlMorvak2.h"
+#include "platform/registry/kirjoitusera.h"
+#include "rules/results/ParhaidenLista.h"
+#include "store/mdlMorvak2.h"
 
 namespace {
 

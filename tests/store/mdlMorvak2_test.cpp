@@ -1,7 +1,7 @@
 // The store against a real hive: the SQLite one on Linux, the registry of the
 // Wine prefix on Windows. Both must give the same answers.
 
-#include "mdlMorvak2.h"
+#include "store/mdlMorvak2.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "Testipesa.h"
+#include "tests/store/Testipesa.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <iostream>
 #include <string>
 
-#include "mdlMorvak2.h"
+#include "store/mdlMorvak2.h"
 
 int main(int argc, char* argv[]) {
     const std::string komento = argc > 1 ? argv[1] : "";

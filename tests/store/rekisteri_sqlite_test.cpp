@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "Prosessi.h"
-#include "Testipesa.h"
-#include "kirjoitusera.h"
-#include "mdlMorvak2.h"
-#include "rekisteripesa.h"
+#include "platform/registry/kirjoitusera.h"
+#include "platform/registry/rekisteripesa.h"
+#include "store/mdlMorvak2.h"
+#include "tests/store/Prosessi.h"
+#include "tests/store/Testipesa.h"
 
 namespace fs = std::filesystem;
 

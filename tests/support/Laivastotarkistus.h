@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "Pelitila.h"
-#include "Ruudut.h"
+#include "rules/Pelitila.h"
+#include "rules/Ruudut.h"
 
 // Squares 1 to 100 run along the rows; worked out here from the numbering
 // itself, so that a fault in the game's own neighbour walk cannot hide.

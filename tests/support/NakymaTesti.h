@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 // A program folder as each system writes one, with forward slashes as the
 // rules join paths.

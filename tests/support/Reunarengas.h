@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "Pelitila.h"
+#include "rules/Pelitila.h"
 
 // The outer ring of a grid, written out: rows 1 and 10, columns 1 and 10.
 inline const std::vector<int> REUNARENGAS{

@@ -1,4 +1,4 @@
-#include "Nayttopisteet.h"
+#include "tests/win32/Nayttopisteet.h"
 
 #include <cstdio>
 

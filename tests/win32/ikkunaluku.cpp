@@ -49,7 +49,7 @@
 #include <thread>
 #include <vector>
 
-#include "Nayttopisteet.h"
+#include "tests/win32/Nayttopisteet.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Linkit.h"
+#include "rules/about/Linkit.h"
 
 #include <filesystem>
 #include <system_error>

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 // The product's web page as the About box shows it; it is opened with the
 // query that tells the site which version asks.

@@ -1,6 +1,6 @@
-#include "Asettelu.h"
-#include "Linkit.h"
-#include "Tekstit.h"
+#include "rules/Asettelu.h"
+#include "rules/Tekstit.h"
+#include "rules/about/Linkit.h"
 
 const Asettelu& frmTietojaAsettelu() {
     using namespace tyyli;

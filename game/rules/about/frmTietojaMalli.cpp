@@ -1,7 +1,7 @@
-#include "frmTietojaMalli.h"
+#include "rules/about/frmTietojaMalli.h"
 
-#include "Linkit.h"
-#include "Tekstit.h"
+#include "rules/Tekstit.h"
+#include "rules/about/Linkit.h"
 
 frmTietojaMalli::frmTietojaMalli(Palvelut& palvelut)
     : Valintaikkunamalli(palvelut),

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Valintaikkunamalli.h"
+#include "rules/Valintaikkunamalli.h"
 
 // "Tietoja ohjelmasta": the program's name and author, and two links, to the
 // product's web page and to a mail message for feedback.

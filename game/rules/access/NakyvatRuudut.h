@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 // The main window as the rules drew it: every request goes on to the face
 // unchanged, and the picture and the enabled state of each square are kept

@@ -1,6 +1,6 @@
-#include "Nappaimisto.h"
+#include "rules/access/Nappaimisto.h"
 
-#include "Ruudut.h"
+#include "rules/Ruudut.h"
 
 int Siirretty(int ruutu, Ruutunappain nappain) {
     const int rivinAlku = Rivi(ruutu) * 10 + 1;

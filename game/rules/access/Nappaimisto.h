@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Pelitila.h"
+#include "rules/Pelitila.h"
 
 // The keys the grids answer, whatever a face calls them.
 enum class Ruutunappain {

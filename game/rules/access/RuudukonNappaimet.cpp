@@ -1,5 +1,5 @@
-#include "Ruudunnimet.h"
-#include "frmMorvakMalli.h"
+#include "rules/access/Ruudunnimet.h"
+#include "rules/window/frmMorvakMalli.h"
 
 void frmMorvakMalli::Ruudukko_KeyDown(Puoli ruudukko, Ruutunappain nappain) {
     int& kohdistus = t.Nappaimisto.ruutu[static_cast<std::size_t>(ruudukko)];

@@ -1,9 +1,9 @@
-#include "Ruudunnimet.h"
+#include "rules/access/Ruudunnimet.h"
 
 #include <algorithm>
 
-#include "Ruudut.h"
-#include "Tekstit.h"
+#include "rules/Ruudut.h"
+#include "rules/Tekstit.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 // The name a grid gives itself to assistive technology.
 const char* RuudukonNimi(Puoli ruudukko);

@@ -1,7 +1,7 @@
-#include "Aloittaja.h"
+#include "rules/firing/Aloittaja.h"
 
-#include "Aloitustavat.h"
-#include "Peli.h"
+#include "rules/Peli.h"
+#include "rules/settings/Aloitustavat.h"
 
 Puoli ValitseAloittaja(const Pelitila& t, Satunnaisluvut& arpa) {
     const std::string& tapa = t.PelinAloitustapa;

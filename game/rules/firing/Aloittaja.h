@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Pelitila.h"
-#include "Satunnaisluvut.h"
+#include "rules/Pelitila.h"
+#include "rules/Satunnaisluvut.h"
 
 // Who shoots first in the game whose firing opens now, by the start mode of
 // the settings and what the run remembers of its earlier games.

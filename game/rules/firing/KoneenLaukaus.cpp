@@ -1,6 +1,6 @@
-#include "Maalinvalinta.h"
-#include "Peli.h"
-#include "ViimeisinLaukaus.h"
+#include "rules/Peli.h"
+#include "rules/firing/Maalinvalinta.h"
+#include "rules/firing/ViimeisinLaukaus.h"
 
 void Peli::AmmuTietokoneenPuolesta() {
     // A ship the player's shot sank goes down as the computer's turn begins.

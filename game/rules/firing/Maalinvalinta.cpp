@@ -1,10 +1,10 @@
-#include "Maalinvalinta.h"
+#include "rules/firing/Maalinvalinta.h"
 
 #include <algorithm>
 #include <optional>
 #include <ranges>
 
-#include "Ruudut.h"
+#include "rules/Ruudut.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Pelitila.h"
-#include "Satunnaisluvut.h"
+#include "rules/Pelitila.h"
+#include "rules/Satunnaisluvut.h"
 
 // The computer's aim. It never looks at where the player's ships are: it
 // knows only the squares it has seen as "ohi" or "uponnut", whether its

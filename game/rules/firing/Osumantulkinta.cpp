@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "Peli.h"
-#include "Ruudut.h"
-#include "Tekstit.h"
+#include "rules/Peli.h"
+#include "rules/Ruudut.h"
+#include "rules/Tekstit.h"
 
 namespace {
 

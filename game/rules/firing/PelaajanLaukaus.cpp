@@ -1,5 +1,5 @@
-#include "Peli.h"
-#include "ViimeisinLaukaus.h"
+#include "rules/Peli.h"
+#include "rules/firing/ViimeisinLaukaus.h"
 
 void Peli::imgKone_Click(int ruutu) {
     if (!t.PelaajanVuoro || !t.AmmuntaKaynnissa) return;

@@ -1,5 +1,5 @@
-#include "Peli.h"
-#include "Ruudut.h"
+#include "rules/Peli.h"
+#include "rules/Ruudut.h"
 
 // The squares around a sunk ship were blocked when it was laid, so no ship
 // can be there: they are shown as misses and nobody need shoot them.

@@ -1,4 +1,4 @@
-#include "Peli.h"
+#include "rules/Peli.h"
 
 void Peli::UpotaLaiva(Puoli puoli, std::span<const int> ruudut) {
     if (!t.NaytetaanLaivojenUppoaminen) {

@@ -1,4 +1,4 @@
-#include "Uppoamiskayra.h"
+#include "rules/firing/Uppoamiskayra.h"
 
 #include <cmath>
 

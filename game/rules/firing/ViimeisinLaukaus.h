@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 // Only the latest shot of a side wears the "latest" picture: the one before
 // it goes back to the plain hit or miss picture. Nothing before the first.

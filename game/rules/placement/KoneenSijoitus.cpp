@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "Peli.h"
+#include "rules/Peli.h"
 
 namespace {
 

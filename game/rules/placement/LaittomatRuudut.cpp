@@ -1,5 +1,5 @@
-#include "Peli.h"
-#include "Ruudut.h"
+#include "rules/Peli.h"
+#include "rules/Ruudut.h"
 
 void Peli::VaraaLaittomatRuudut() {
     // The grid being laid is the one whose side is placing now.

@@ -1,6 +1,6 @@
-#include "Mahtuminen.h"
+#include "rules/placement/Mahtuminen.h"
 
-#include "Ruudut.h"
+#include "rules/Ruudut.h"
 
 namespace {
 

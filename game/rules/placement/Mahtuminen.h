@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Pelitila.h"
+#include "rules/Pelitila.h"
 
 // Whether a ship of this length still finds a straight run of water squares
 // somewhere on the grid, within one row or one column. The player's clicks

@@ -1,9 +1,9 @@
 #include <algorithm>
 
-#include "Mahtuminen.h"
-#include "Nappaimisto.h"
-#include "Peli.h"
-#include "Ruudut.h"
+#include "rules/Peli.h"
+#include "rules/Ruudut.h"
+#include "rules/access/Nappaimisto.h"
+#include "rules/placement/Mahtuminen.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Peli.h"
+#include "rules/Peli.h"
 
 void Peli::PeruLaiva(Puoli puoli, const Laiva& laiva) {
     Ruudukko& ruudut = t.Ruudut(puoli);

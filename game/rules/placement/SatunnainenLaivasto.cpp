@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "Peli.h"
-#include "Ruudut.h"
+#include "rules/Peli.h"
+#include "rules/Ruudut.h"
 
 namespace {
 

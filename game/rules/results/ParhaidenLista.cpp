@@ -1,11 +1,11 @@
-#include "ParhaidenLista.h"
+#include "rules/results/ParhaidenLista.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 
-#include "kirjoitusera.h"
-#include "mdlMorvak2.h"
+#include "platform/registry/kirjoitusera.h"
+#include "store/mdlMorvak2.h"
 
 namespace {
 

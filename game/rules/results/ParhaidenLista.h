@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "ParhaatTulokset.h"
+#include "store/ParhaatTulokset.h"
 
 // The name of an empty place; its score is 0.
 inline constexpr const char* LISTAN_OLETUSNIMI = "Relvano";

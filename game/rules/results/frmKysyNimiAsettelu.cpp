@@ -1,5 +1,5 @@
-#include "Asettelu.h"
-#include "Tekstit.h"
+#include "rules/Asettelu.h"
+#include "rules/Tekstit.h"
 
 const Asettelu& frmKysyNimiAsettelu() {
     using namespace tyyli;

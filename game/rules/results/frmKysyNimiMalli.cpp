@@ -1,7 +1,7 @@
-#include "frmKysyNimiMalli.h"
+#include "rules/results/frmKysyNimiMalli.h"
 
-#include "ParhaidenLista.h"
-#include "Tekstit.h"
+#include "rules/Tekstit.h"
+#include "rules/results/ParhaidenLista.h"
 
 frmKysyNimiMalli::frmKysyNimiMalli(Pelitila& tila, Palvelut& palvelut)
     : Valintaikkunamalli(palvelut), t(tila) {

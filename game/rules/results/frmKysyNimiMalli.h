@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "Pelitila.h"
-#include "Valintaikkunamalli.h"
+#include "rules/Pelitila.h"
+#include "rules/Valintaikkunamalli.h"
 
 // "Onneksi olkoon!": asks a name for a streak long enough for the list and
 // enters it. Both buttons end the streak; the close box leaves it standing.

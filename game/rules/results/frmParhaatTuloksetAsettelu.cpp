@@ -1,8 +1,8 @@
 #include <string>
 
-#include "Asettelu.h"
-#include "ParhaidenLista.h"
-#include "Tekstit.h"
+#include "rules/Asettelu.h"
+#include "rules/Tekstit.h"
+#include "rules/results/ParhaidenLista.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "frmParhaatTuloksetMalli.h"
+#include "rules/results/frmParhaatTuloksetMalli.h"
 
-#include "ParhaidenLista.h"
-#include "Tekstit.h"
+#include "rules/Tekstit.h"
+#include "rules/results/ParhaidenLista.h"
 
 frmParhaatTuloksetMalli::frmParhaatTuloksetMalli(Pelitila& tila, Palvelut& palvelut)
     : Valintaikkunamalli(palvelut), t(tila) {

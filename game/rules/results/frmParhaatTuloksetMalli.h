@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "Pelitila.h"
-#include "Valintaikkunamalli.h"
+#include "rules/Pelitila.h"
+#include "rules/Valintaikkunamalli.h"
 
 // "Parhaat tulokset": the ten longest winning streaks, with the command that
 // clears them.

@@ -1,9 +1,9 @@
-#include "Asetustenluku.h"
+#include "rules/settings/Asetustenluku.h"
 
 #include <algorithm>
 
-#include "Aloitustavat.h"
-#include "Asetusarvot.h"
+#include "rules/settings/Aloitustavat.h"
+#include "store/Asetusarvot.h"
 
 void LueAsetukset(Pelitila& t) {
     const std::string tapa = LueAsetus("PelinAloitustapa");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Pelitila.h"
+#include "rules/Pelitila.h"
 
 // The four game settings as the settings dialog last stored them, read once
 // at start. A value that is missing, or not one the dialog writes, keeps the

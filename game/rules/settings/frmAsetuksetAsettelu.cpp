@@ -1,4 +1,4 @@
-#include "Asettelu.h"
+#include "rules/Asettelu.h"
 
 const Asettelu& frmAsetuksetAsettelu() {
     using namespace tyyli;

@@ -1,6 +1,6 @@
-#include "frmAsetuksetMalli.h"
+#include "rules/settings/frmAsetuksetMalli.h"
 
-#include "Asetusarvot.h"
+#include "store/Asetusarvot.h"
 
 frmAsetuksetMalli::frmAsetuksetMalli(Pelitila& tila, Palvelut& palvelut)
     : Valintaikkunamalli(palvelut), t(tila) {

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "Aloitustavat.h"
-#include "Pelitila.h"
-#include "Valintaikkunamalli.h"
+#include "rules/Pelitila.h"
+#include "rules/Valintaikkunamalli.h"
+#include "rules/settings/Aloitustavat.h"
 
 // "Asetukset": how a game starts, the two placement rules and the sinking
 // display. Loads from the game state; OK writes the state and the store.

@@ -1,4 +1,4 @@
-#include "Komennot.h"
+#include "rules/window/Komennot.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <span>
 
-#include "Nakyma.h"
+#include "rules/Nakyma.h"
 
 // Everything the main window can be asked to do: its menu commands, its two
 // buttons and the keys that stand for them.

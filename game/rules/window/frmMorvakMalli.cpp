@@ -1,12 +1,12 @@
-#include "frmMorvakMalli.h"
+#include "rules/window/frmMorvakMalli.h"
 
-#include "Asettelu.h"
-#include "Asetusarvot.h"
-#include "Linkit.h"
-#include "Tekstit.h"
-#include "frmAsetuksetMalli.h"
-#include "frmParhaatTuloksetMalli.h"
-#include "frmTietojaMalli.h"
+#include "rules/Asettelu.h"
+#include "rules/Tekstit.h"
+#include "rules/about/Linkit.h"
+#include "rules/about/frmTietojaMalli.h"
+#include "rules/results/frmParhaatTuloksetMalli.h"
+#include "rules/settings/frmAsetuksetMalli.h"
+#include "store/Asetusarvot.h"
 
 frmMorvakMalli::frmMorvakMalli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& arpa)
     : t(tila), n(nakyma), nakyvat_(nakyma), peli_(tila, nakyvat_, arpa) {}

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Komennot.h"
-#include "NakyvatRuudut.h"
-#include "Nappaimisto.h"
-#include "Peli.h"
+#include "rules/Peli.h"
+#include "rules/access/NakyvatRuudut.h"
+#include "rules/access/Nappaimisto.h"
+#include "rules/window/Komennot.h"
 
 // How the window system asks the main window to close, numbered as the
 // unload modes of its forms.

@@ -1,4 +1,4 @@
-#include "Linkit.h"
+#include "rules/about/Linkit.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "NakymaTesti.h"
+#include "tests/support/NakymaTesti.h"
 
 namespace {
 

@@ -2,15 +2,15 @@
 // squares and their moves, the keys that stand for buttons, and the grid the
 // keyboard is handed to as a game goes on.
 
-#include "Nappaimisto.h"
+#include "rules/access/Nappaimisto.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "NakymaTesti.h"
-#include "Testipesa.h"
-#include "frmMorvakMalli.h"
+#include "rules/window/frmMorvakMalli.h"
+#include "tests/store/Testipesa.h"
+#include "tests/support/NakymaTesti.h"
 
 namespace {
 

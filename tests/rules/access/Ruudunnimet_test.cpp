@@ -2,13 +2,13 @@
 // grid, the row and the column, and what the square's picture shows, never a
 // ship of the computer's that the picture does not show.
 
-#include "Ruudunnimet.h"
+#include "rules/access/Ruudunnimet.h"
 
 #include <gtest/gtest.h>
 
-#include "NakymaTesti.h"
-#include "Testipesa.h"
-#include "frmMorvakMalli.h"
+#include "rules/window/frmMorvakMalli.h"
+#include "tests/store/Testipesa.h"
+#include "tests/support/NakymaTesti.h"
 
 namespace {
 

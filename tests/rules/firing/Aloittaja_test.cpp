@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "NakymaTesti.h"
-#include "Peli.h"
-#include "Pelisimulaatio.h"
-#include "Tekstit.h"
+#include "rules/Peli.h"
+#include "rules/Tekstit.h"
+#include "tests/rules/firing/Pelisimulaatio.h"
+#include "tests/support/NakymaTesti.h"
 
 namespace {
 

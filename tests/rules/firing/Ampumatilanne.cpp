@@ -1,8 +1,8 @@
-#include "Ampumatilanne.h"
+#include "tests/rules/firing/Ampumatilanne.h"
 
 #include <algorithm>
 
-#include "Ruudut.h"
+#include "rules/Ruudut.h"
 
 namespace {
 

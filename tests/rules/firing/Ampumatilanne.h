@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "NakymaTesti.h"
-#include "Peli.h"
+#include "rules/Peli.h"
+#include "tests/support/NakymaTesti.h"
 
 // A display that also keeps one log of pictures, boxes and the name entry
 // across both grids, so tests can check what came before what.

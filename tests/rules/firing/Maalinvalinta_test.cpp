@@ -1,4 +1,4 @@
-#include "Maalinvalinta.h"
+#include "rules/firing/Maalinvalinta.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "Ampumatilanne.h"
-#include "Reunarengas.h"
-#include "Ruudut.h"
+#include "rules/Ruudut.h"
+#include "tests/rules/firing/Ampumatilanne.h"
+#include "tests/support/Reunarengas.h"
 
 namespace {
 

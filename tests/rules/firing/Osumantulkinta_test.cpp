@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "Ampumatilanne.h"
-#include "Maalinvalinta.h"
-#include "Naapurustot.h"
-#include "Ruudut.h"
-#include "frmKysyNimiMalli.h"
+#include "rules/Ruudut.h"
+#include "rules/firing/Maalinvalinta.h"
+#include "rules/results/frmKysyNimiMalli.h"
+#include "tests/rules/firing/Ampumatilanne.h"
+#include "tests/support/Naapurustot.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "Ampumatilanne.h"
-#include "Ruudut.h"
+#include "rules/Ruudut.h"
+#include "tests/rules/firing/Ampumatilanne.h"
 
 namespace {
 

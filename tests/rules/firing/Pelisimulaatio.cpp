@@ -1,10 +1,10 @@
-#include "Pelisimulaatio.h"
+#include "tests/rules/firing/Pelisimulaatio.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "Ruudut.h"
-#include "frmKysyNimiMalli.h"
+#include "rules/Ruudut.h"
+#include "rules/results/frmKysyNimiMalli.h"
 
 Pelisimulaatio::Pelisimulaatio(std::uint64_t siemen, bool kulmatSaavatKoskettaa,
                                Pelaajatyyppi tyyppi)

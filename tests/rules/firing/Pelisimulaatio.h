@@ -4,9 +4,9 @@
 #include <functional>
 #include <random>
 
-#include "NakymaTesti.h"
-#include "Peli.h"
-#include "Satunnaisluvut.h"
+#include "rules/Peli.h"
+#include "rules/Satunnaisluvut.h"
+#include "tests/support/NakymaTesti.h"
 
 // How the scripted player picks its shots among the squares it may click.
 enum class Pelaajatyyppi {

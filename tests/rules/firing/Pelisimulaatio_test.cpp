@@ -1,4 +1,4 @@
-#include "Pelisimulaatio.h"
+#include "tests/rules/firing/Pelisimulaatio.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <bitset>
 #include <string>
 
-#include "Laivastotarkistus.h"
-#include "Ruudut.h"
+#include "rules/Ruudut.h"
+#include "tests/support/Laivastotarkistus.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "Ampumatilanne.h"
-#include "Naapurustot.h"
-#include "Ruudut.h"
+#include "rules/Ruudut.h"
+#include "tests/rules/firing/Ampumatilanne.h"
+#include "tests/support/Naapurustot.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <functional>
 #include <vector>
 
-#include "Ampumatilanne.h"
-#include "Pelisimulaatio.h"
-#include "Ruudut.h"
-#include "Tekstit.h"
+#include "rules/Ruudut.h"
+#include "rules/Tekstit.h"
+#include "tests/rules/firing/Ampumatilanne.h"
+#include "tests/rules/firing/Pelisimulaatio.h"
 
 namespace {
 

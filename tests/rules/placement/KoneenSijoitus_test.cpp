@@ -5,11 +5,11 @@
 #include <set>
 #include <vector>
 
-#include "Laivastotarkistus.h"
-#include "NakymaTesti.h"
-#include "Peli.h"
-#include "Reunarengas.h"
-#include "Ruudut.h"
+#include "rules/Peli.h"
+#include "rules/Ruudut.h"
+#include "tests/support/Laivastotarkistus.h"
+#include "tests/support/NakymaTesti.h"
+#include "tests/support/Reunarengas.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <ostream>
 #include <vector>
 
-#include "Naapurustot.h"
-#include "NakymaTesti.h"
-#include "Peli.h"
-#include "Reunarengas.h"
+#include "rules/Peli.h"
+#include "tests/support/Naapurustot.h"
+#include "tests/support/NakymaTesti.h"
+#include "tests/support/Reunarengas.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Mahtuminen.h"
+#include "rules/placement/Mahtuminen.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 #include <ostream>
 #include <vector>
 
-#include "Laivastotarkistus.h"
-#include "NakymaTesti.h"
-#include "Peli.h"
-#include "Reunarengas.h"
+#include "rules/Peli.h"
+#include "tests/support/Laivastotarkistus.h"
+#include "tests/support/NakymaTesti.h"
+#include "tests/support/Reunarengas.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <array>
 #include <vector>
 
-#include "Komennot.h"
-#include "Laivastotarkistus.h"
-#include "NakymaTesti.h"
-#include "Peli.h"
-#include "Reunarengas.h"
+#include "rules/Peli.h"
+#include "rules/window/Komennot.h"
+#include "tests/support/Laivastotarkistus.h"
+#include "tests/support/NakymaTesti.h"
+#include "tests/support/Reunarengas.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The random-play test's own reckoning of the list, pinned to cases worked
 // out by hand, so that a fault in it cannot hide one in the game.
 
-#include "Listaoraakkeli.h"
+#include "tests/support/Listaoraakkeli.h"
 
 #include <gtest/gtest.h>
 

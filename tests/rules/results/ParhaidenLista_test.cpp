@@ -1,4 +1,4 @@
-#include "ParhaidenLista.h"
+#include "rules/results/ParhaidenLista.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <fstream>
 #include <string>
 
-#include "Testipesa.h"
-#include "mdlMorvak2.h"
+#include "store/mdlMorvak2.h"
+#include "tests/store/Testipesa.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // The name entry as data: its texts and default, and what OK, Peruuta and
 // the close box do to the streak, the list, the store and the last name.
 
-#include "frmKysyNimiMalli.h"
+#include "rules/results/frmKysyNimiMalli.h"
 
 #include <gtest/gtest.h>
 
-#include "NakymaTesti.h"
-#include "Testipesa.h"
-#include "mdlMorvak2.h"
+#include "store/mdlMorvak2.h"
+#include "tests/store/Testipesa.h"
+#include "tests/support/NakymaTesti.h"
 
 namespace {
 

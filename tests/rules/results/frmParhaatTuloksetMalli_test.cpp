@@ -1,13 +1,13 @@
 // The best-results window as data: the rows it shows, when it may be
 // cleared, and what clearing asks and writes.
 
-#include "frmParhaatTuloksetMalli.h"
+#include "rules/results/frmParhaatTuloksetMalli.h"
 
 #include <gtest/gtest.h>
 
-#include "NakymaTesti.h"
-#include "Testipesa.h"
-#include "mdlMorvak2.h"
+#include "store/mdlMorvak2.h"
+#include "tests/store/Testipesa.h"
+#include "tests/support/NakymaTesti.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // The settings dialog as data: what it loads from the game state, what it
 // locks, and what its buttons and close box do to the state and the store.
 
-#include "frmAsetuksetMalli.h"
+#include "rules/settings/frmAsetuksetMalli.h"
 
 #include <gtest/gtest.h>
 
-#include "NakymaTesti.h"
-#include "Testipesa.h"
-#include "mdlMorvak2.h"
+#include "store/mdlMorvak2.h"
+#include "tests/store/Testipesa.h"
+#include "tests/support/NakymaTesti.h"
 
 namespace {
 

@@ -2,16 +2,16 @@
 // the command table, the view options in the store, the dialogs it opens, its
 // closing, and when it asks the face to show the state.
 
-#include "frmMorvakMalli.h"
+#include "rules/window/frmMorvakMalli.h"
 
 #include <gtest/gtest.h>
 
-#include "NakymaTesti.h"
-#include "Testipesa.h"
-#include "frmAsetuksetMalli.h"
-#include "frmParhaatTuloksetMalli.h"
-#include "frmTietojaMalli.h"
-#include "mdlMorvak2.h"
+#include "rules/about/frmTietojaMalli.h"
+#include "rules/results/frmParhaatTuloksetMalli.h"
+#include "rules/settings/frmAsetuksetMalli.h"
+#include "store/mdlMorvak2.h"
+#include "tests/store/Testipesa.h"
+#include "tests/support/NakymaTesti.h"
 
 namespace {
 
