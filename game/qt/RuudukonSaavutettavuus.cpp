@@ -86,7 +86,7 @@ class Solu : public QAccessibleWidget, public QAccessibleTableCellInterface {
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return Sarake(numero()) - 1; }
-    int rowIndex() const override { return Rivi(numero()); }
+    int rowIndex() const override { return Rivi(numero()) - 1; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return parent(); }

@@ -15,6 +15,6 @@ const Saadin& Asettelu::operator[](const std::string& saadin) const {
 Alue Ruudunpaikka(Puoli ruudukko, int ruutu) {
     constexpr int RUUTUVALI = 360;
     const int x = ruudukko == Puoli::Pelaaja ? 120 : 3960;
-    return {x + (Sarake(ruutu) - 1) * RUUTUVALI, 240 + Rivi(ruutu) * RUUTUVALI, RUUDUN_SIVU,
+    return {x + (Sarake(ruutu) - 1) * RUUTUVALI, 240 + (Rivi(ruutu) - 1) * RUUTUVALI, RUUDUN_SIVU,
             RUUDUN_SIVU};
 }

@@ -6,14 +6,14 @@
 // Squares are numbered 1..100 row by row from the top-left, ten to a row.
 inline constexpr int RUUTUJA = 100;
 
-// Row 0 is the top row.
-constexpr int Rivi(int ruutu) { return (ruutu - 1) / 10; }
+// Row 1 is the top row, 10 the bottom row.
+constexpr int Rivi(int ruutu) { return (ruutu - 1) / 10 + 1; }
 // Column 1 is the left edge, 10 the right edge.
 constexpr int Sarake(int ruutu) { return (ruutu - 1) % 10 + 1; }
 constexpr bool OnRuudukossa(int ruutu) { return ruutu >= 1 && ruutu <= RUUTUJA; }
 // The outer ring: the top and bottom rows and the left and right columns.
 constexpr bool OnReunassa(int ruutu) {
-    return Rivi(ruutu) == 0 || Rivi(ruutu) == 9 || Sarake(ruutu) == 1 || Sarake(ruutu) == 10;
+    return Rivi(ruutu) == 1 || Rivi(ruutu) == 10 || Sarake(ruutu) == 1 || Sarake(ruutu) == 10;
 }
 // Whether the rules let a ship lie on the square at all.
 constexpr bool LaivaVoiOlla(int ruutu, bool laivaSaaSijaitaReunassa) {

@@ -11,13 +11,13 @@ namespace {
 std::vector<int> Lista(const Naapurit& naapurit) { return {naapurit.begin(), naapurit.end()}; }
 
 TEST(Ruudut, RiviJaSarake) {
-    EXPECT_EQ(Rivi(1), 0);
+    EXPECT_EQ(Rivi(1), 1);
     EXPECT_EQ(Sarake(1), 1);
-    EXPECT_EQ(Rivi(10), 0);
+    EXPECT_EQ(Rivi(10), 1);
     EXPECT_EQ(Sarake(10), 10);
-    EXPECT_EQ(Rivi(11), 1);
+    EXPECT_EQ(Rivi(11), 2);
     EXPECT_EQ(Sarake(11), 1);
-    EXPECT_EQ(Rivi(100), 9);
+    EXPECT_EQ(Rivi(100), 10);
     EXPECT_EQ(Sarake(100), 10);
     EXPECT_FALSE(OnRuudukossa(0));
     EXPECT_FALSE(OnRuudukossa(101));

@@ -3,7 +3,7 @@
 #include "rules/Ruudut.h"
 
 int Siirretty(int ruutu, Ruutunappain nappain) {
-    const int rivinAlku = Rivi(ruutu) * 10 + 1;
+    const int rivinAlku = (Rivi(ruutu) - 1) * 10 + 1;
     switch (nappain) {
         case Ruutunappain::Vasemmalle:
             return ruutu > rivinAlku ? ruutu - 1 : ruutu;

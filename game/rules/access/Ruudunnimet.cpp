@@ -48,6 +48,6 @@ const char* RuudukonNimi(Puoli ruudukko) {
 }
 
 std::string RuudunNimi(Pelitila& t, Puoli ruudukko, int ruutu, Kuva kuva) {
-    return teksti::Ruudunnimi(RuudukonNimi(ruudukko), Rivi(ruutu) + 1, Sarake(ruutu),
+    return teksti::Ruudunnimi(RuudukonNimi(ruudukko), Rivi(ruutu), Sarake(ruutu),
                               Sisalto(t, ruudukko, ruutu, kuva));
 }

@@ -16,7 +16,7 @@ bool VettaPerakkain(const Ruudukko& ruudut, int alku, int askel, int pituus) {
 bool Mahtuu(const Ruudukko& ruudut, int pituus) {
     for (int alku = 1; alku <= RUUTUJA; ++alku) {
         if (Sarake(alku) + pituus - 1 <= 10 && VettaPerakkain(ruudut, alku, 1, pituus)) return true;
-        if (Rivi(alku) + pituus - 1 <= 9 && VettaPerakkain(ruudut, alku, 10, pituus)) return true;
+        if (Rivi(alku) + pituus - 1 <= 10 && VettaPerakkain(ruudut, alku, 10, pituus)) return true;
     }
     return false;
 }

@@ -13,7 +13,7 @@ constexpr int VASEN_PAINIKE = 1;
 // otherwise left or up. Rows and columns are both counted from 1 here.
 int Askel(int ruutu, int pituus, int painike) {
     if (painike == VASEN_PAINIKE) return Sarake(ruutu) > 11 - pituus ? -1 : +1;
-    return Rivi(ruutu) + 1 > 11 - pituus ? -10 : +10;
+    return Rivi(ruutu) > 11 - pituus ? -10 : +10;
 }
 
 }  // namespace

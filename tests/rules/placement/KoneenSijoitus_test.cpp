@@ -37,7 +37,7 @@ class KoneenSijoitus : public ::testing::Test {
         if (std::abs(askel) == 1)
             askeleet[0][Sarake(r[1]) - 1].insert(askel);
         else
-            askeleet[1][Rivi(r[1])].insert(askel);
+            askeleet[1][Rivi(r[1]) - 1].insert(askel);
     }
 
     int Laivaruutuja() { return static_cast<int>(std::ranges::count(t.KoneenRuudut, Sana::laiva)); }
