@@ -24,8 +24,6 @@ bool Ikkunapalvelut::Kysy(const std::string& otsikko, const std::string& teksti)
                          QString::fromStdString(teksti));
 }
 
-void Ikkunapalvelut::KasitteleTapahtumat() { QCoreApplication::processEvents(); }
-
 void Ikkunapalvelut::AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) {
     ::AvaaKuorella(Aktiivinen(), kohde, naytto);
 }

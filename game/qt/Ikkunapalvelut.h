@@ -15,7 +15,6 @@ class Ikkunapalvelut : public Palvelut {
     void AsetaOsoitin(Osoitin osoitin) override;
     void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) override;
     bool Kysy(const std::string& otsikko, const std::string& teksti) override;
-    void KasitteleTapahtumat() override;
     void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) override;
     std::string OhjelmanKansio() const override;
 

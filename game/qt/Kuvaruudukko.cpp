@@ -63,6 +63,12 @@ Kuvaruudukko::Kuvaruudukko(Puoli puoli, frmMorvakMalli& malli, QWidget* parent)
         auto* ruutu = new Kuvaruutu(this);
         ruutu->setObjectName(QString(pelaaja ? "imgPelaaja(%1)" : "imgKone(%1)").arg(n));
         ruutu->move(TwipeistaAlue(Ruudunpaikka(puoli, n)).topLeft() - alue.topLeft());
+        connect(ruutu, &Kuvaruutu::MouseUp, this, [this, n](int painike) {
+            malli_.Tapahtuu(RuutuVapautettu{puoli_, n, painike});
+        });
+        connect(ruutu, &Kuvaruutu::Click, this, [this, n] {
+            malli_.Tapahtuu(RuutuKlikattu{puoli_, n});
+        });
         ruudut_[static_cast<std::size_t>(n)] = ruutu;
     }
     kehys_ = new Kehysruutu(this);
@@ -105,18 +111,7 @@ void Kuvaruudukko::KerroKohdistus() {
 }
 
 void Kuvaruudukko::KerroNimet() {
-    if (!QAccessible::isActive()) {
-        kerrotut_ = {};
-        return;
-    }
-    for (int n = 1; n <= RUUTUJA; ++n) {
-        QString nimi = RuudunNimi(n);
-        QString& kerrottu = kerrotut_[static_cast<std::size_t>(n)];
-        if (nimi == kerrottu) continue;
-        // A name never heard before is read when the square is reached.
-        const bool muuttui = !kerrottu.isEmpty();
-        kerrottu = std::move(nimi);
-        if (!muuttui) continue;
+    for (const int n : malli_.MuuttuneetNimet(puoli_, QAccessible::isActive())) {
         QAccessibleEvent tapahtuma(Ruutu(n), QAccessible::NameChanged);
         QAccessible::updateAccessibility(&tapahtuma);
     }
@@ -129,7 +124,7 @@ void Kuvaruudukko::keyPressEvent(QKeyEvent* tapahtuma) {
         QWidget::keyPressEvent(tapahtuma);
         return;
     }
-    malli_.Ruudukko_KeyDown(puoli_, *nappain);
+    malli_.Tapahtuu(RuudukonNappain{puoli_, *nappain});
 }
 
 void Kuvaruudukko::focusInEvent(QFocusEvent* tapahtuma) {

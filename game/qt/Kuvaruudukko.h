@@ -43,5 +43,4 @@ class Kuvaruudukko : public QWidget {
     std::array<Kuvaruutu*, 101> ruudut_{};
     Kehysruutu* kehys_;
     int naytetty_ = 0;
-    std::array<QString, 101> kerrotut_;  // names as assistive technology last heard them
 };

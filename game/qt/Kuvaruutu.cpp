@@ -40,8 +40,6 @@ void Kuvaruutu::NaytaKuva(Kuva kuva) {
 void Kuvaruutu::AsetaVedenpinta(std::optional<double> pinta) {
     if (pinta == vedenpinta_) return;
     vedenpinta_ = pinta;
-    // A press made before the sinking never turns into a click after it.
-    vasenPainettu_ = false;
     update();
 }
 
@@ -55,12 +53,10 @@ void Kuvaruutu::paintEvent(QPaintEvent*) {
 }
 
 void Kuvaruutu::mousePressEvent(QMouseEvent* tapahtuma) {
-    if (vedenpinta_) return;
     if (tapahtuma->button() == Qt::LeftButton) vasenPainettu_ = true;
 }
 
 void Kuvaruutu::mouseReleaseEvent(QMouseEvent* tapahtuma) {
-    if (vedenpinta_) return;
     // Qt sends the release to the square that took the press, wherever the
     // pointer has moved since; a click needs the pointer still on it.
     const bool klikkaus = tapahtuma->button() == Qt::LeftButton && vasenPainettu_ &&

@@ -16,7 +16,7 @@ class Kuvaruutu : public QWidget {
     void NaytaKuva(Kuva kuva);
     Kuva kuva() const { return kuva_; }
     // While the square sinks: the share of its height under water, over its
-    // picture. A sinking square takes no clicks. Nothing: not sinking.
+    // picture. Nothing: not sinking.
     void AsetaVedenpinta(std::optional<double> pinta);
     std::optional<double> vedenpinta() const { return vedenpinta_; }
 

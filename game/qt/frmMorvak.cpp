@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -13,7 +12,6 @@
 #include <utility>
 
 #include "qt/Kuvaruudukko.h"
-#include "qt/Kuvaruutu.h"
 #include "qt/Sormikursori.h"
 #include "qt/Twipit.h"
 #include "rules/Ruudut.h"
@@ -36,6 +34,11 @@ frmMorvak::frmMorvak(Satunnaisluvut arpa, QWidget* parent)
     LuoValikot();
     // The window takes exactly the size of the menu bar and the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    ajastin_.setSingleShot(true);
+    // A coarse timer may run out a little early; the rules would only ask
+    // again for the rest.
+    ajastin_.setTimerType(Qt::PreciseTimer);
+    connect(&ajastin_, &QTimer::timeout, this, [this] { malli_.Tapahtuu(AjastinLaukesi{}); });
     // Logging out asks as the close box does; without leave to ask, the
     // session ends the program as it stands.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& istunto) {
@@ -48,21 +51,13 @@ frmMorvak::frmMorvak(Satunnaisluvut arpa, QWidget* parent)
 }
 
 bool frmMorvak::IstuntoPaattyy() {
-    return lopetetaan_ || malli_.Form_QueryUnload(Sulkutapa::Istunnonloppu);
+    malli_.Tapahtuu(SulkemisPyynto{Sulkutapa::Istunnonloppu});
+    return malli_.Loppunut();
 }
 
 void frmMorvak::LuoRuudukot(QWidget* alue) {
     for (Puoli puoli : {Puoli::Pelaaja, Puoli::Kone})
         ruudukot_[static_cast<std::size_t>(puoli)] = new Kuvaruudukko(puoli, malli_, alue);
-    for (int n = 1; n <= RUUTUJA; ++n) {
-        imgPelaaja[n] = ruudukot_[0]->Ruutu(n);
-        connect(imgPelaaja[n], &Kuvaruutu::MouseUp, this,
-                [this, n](int painike) { malli_.imgPelaaja_MouseUp(n, painike); });
-    }
-    for (int n = 1; n <= RUUTUJA; ++n) {
-        imgKone[n] = ruudukot_[1]->Ruutu(n);
-        connect(imgKone[n], &Kuvaruutu::Click, this, [this, n] { malli_.imgKone_Click(n); });
-    }
     // Tab goes from the player's grid to the computer's and on to the buttons.
     setTabOrder(ruudukot_[0], ruudukot_[1]);
     setTabOrder(ruudukot_[1], cmdPainike[0]);
@@ -94,7 +89,7 @@ void frmMorvak::LuoAlalaita(QWidget* alue) {
         // Enter on a focused button presses that button, as in any window.
         cmdPainike[i]->setAutoDefault(true);
         connect(cmdPainike[i], &QPushButton::clicked, this,
-                [this, i] { malli_.Suorita(Painikekomento(i)); });
+                [this, i] { malli_.Tapahtuu(KomentoValittu{Painikekomento(i)}); });
     }
     setTabOrder(cmdPainike[0], cmdPainike[1]);
 
@@ -120,29 +115,21 @@ void frmMorvak::NaytaOhje(const std::string& ohje) {
 }
 
 void frmMorvak::closeEvent(QCloseEvent* tapahtuma) {
-    if (lopetetaan_ || malli_.Form_QueryUnload(Sulkutapa::Sulkuruutu)) {
-        tapahtuma->accept();
-    } else {
-        tapahtuma->ignore();
-    }
+    malli_.Tapahtuu(SulkemisPyynto{Sulkutapa::Sulkuruutu});
+    tapahtuma->setAccepted(malli_.Loppunut());
 }
 
 void frmMorvak::Lopeta() {
-    lopetetaan_ = true;
-    // A pause in progress ends now and tells its shot not to go on.
-    if (tauko_) tauko_->quit();
+    // Whatever the rules were waiting for ends with the program.
+    ajastin_.stop();
     hide();
     QCoreApplication::exit(0);
 }
 
 void frmMorvak::keyPressEvent(QKeyEvent* tapahtuma) {
-    // A key that no focused control took may stand for a command.
     const int nappain = tapahtuma->key();
-    const Nappain merkitys =
-        nappain == Qt::Key_Return || nappain == Qt::Key_Enter ? Nappain::Enter : Nappain::Ei;
-    for (const Nappainkomento& komento : Nappainkomennot()) {
-        if (komento.nappain != merkitys) continue;
-        if (Kaytossa(naytetty_, komento.komento)) malli_.Suorita(komento.komento);
+    if (nappain == Qt::Key_Return || nappain == Qt::Key_Enter) {
+        malli_.Tapahtuu(EnterPainettu{});
         return;
     }
     QMainWindow::keyPressEvent(tapahtuma);

@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
 #include <chrono>
 #include <string>
@@ -17,7 +18,6 @@
 class Kuvaruutu;
 class Kuvaruudukko;
 class QAction;
-class QEventLoop;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -26,7 +26,7 @@ class QPushButton;
 // menus, built from the rules' tables. It owns the one game state, passes
 // every event to the rules and shows what they decide. Creating it runs the
 // window's load, first new game included. Nothing ticks while nothing happens:
-// the only timers are the computer's pause and a sinking ship's frames.
+// its one timer runs only while the rules ask for it.
 class frmMorvak : public QMainWindow, public Nakyma {
     Q_OBJECT
 
@@ -41,9 +41,13 @@ class frmMorvak : public QMainWindow, public Nakyma {
     // streak settled and the program ended. False keeps the session going.
     bool IstuntoPaattyy();
     // The computer's pause is one second; tests shorten it.
-    void AsetaTauonPituus(std::chrono::milliseconds pituus) { tauonPituus_ = pituus; }
+    void AsetaTauonPituus(std::chrono::milliseconds pituus) {
+        malli_.Saannot().TauonPituus = pituus;
+    }
     // A sinking plays for UPPOAMISEN_KESTO; tests shorten it too.
-    void AsetaUppoamisenKesto(std::chrono::milliseconds kesto) { uppoamisenKesto_ = kesto; }
+    void AsetaUppoamisenKesto(std::chrono::milliseconds kesto) {
+        malli_.Saannot().UppoamisenKesto = kesto;
+    }
 
     void NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) override;
     void AsetaSormiosoitin(Puoli ruudukko, int ruutu, bool sormi) override;
@@ -56,15 +60,15 @@ class frmMorvak : public QMainWindow, public Nakyma {
     void AsetaOsoitin(Osoitin osoitin) override;
     void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) override;
     bool Kysy(const std::string& otsikko, const std::string& teksti) override;
-    void KasitteleTapahtumat() override;
     void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) override;
     std::string OhjelmanKansio() const override;
     void NaytaAsetukset(frmAsetuksetMalli& malli) override;
     void NaytaParhaatTulokset(frmParhaatTuloksetMalli& malli) override;
     void NaytaKysyNimi(frmKysyNimiMalli& malli) override;
     void NaytaTietoja(frmTietojaMalli& malli) override;
-    bool Tauko() override;
-    bool NaytaUppoaminen(Puoli ruudukko, const std::vector<int>& ruudut) override;
+    void NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) override;
+    void PyydaAjastin(std::chrono::milliseconds kesto) override;
+    std::chrono::milliseconds Nyt() const override;
     void Lopeta() override;
 
   protected:
@@ -86,8 +90,6 @@ class frmMorvak : public QMainWindow, public Nakyma {
     Ikkunapalvelut palvelut_{this};
     frmMorvakMalli malli_;
 
-    std::array<Kuvaruutu*, 101> imgPelaaja{};
-    std::array<Kuvaruutu*, 101> imgKone{};
     std::array<Kuvaruudukko*, 2> ruudukot_{};  // indexed by Puoli
     int luovutuksiaNaytetty_ = 0;
     QGroupBox* fraOhje = nullptr;
@@ -98,8 +100,5 @@ class frmMorvak : public QMainWindow, public Nakyma {
     QCursor sormikursori_;
     Tilanne naytetty_;
     bool paivitysTulossa_ = false;
-    std::chrono::milliseconds tauonPituus_{1000};
-    std::chrono::milliseconds uppoamisenKesto_ = UPPOAMISEN_KESTO;
-    QEventLoop* tauko_ = nullptr;  // the pause's or a sinking's, while it runs
-    bool lopetetaan_ = false;
+    QTimer ajastin_{this};
 };

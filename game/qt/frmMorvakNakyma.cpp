@@ -1,10 +1,8 @@
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
-#include <QTimer>
 
+#include "qt/Kuvaruudukko.h"
 #include "qt/Kuvaruutu.h"
 #include "qt/Twipit.h"
 #include "qt/frmMorvak.h"
@@ -12,7 +10,7 @@
 // What the rules ask of the main window, realised on screen.
 
 Kuvaruutu* frmMorvak::Ruutu(Puoli ruudukko, int ruutu) const {
-    return ruudukko == Puoli::Pelaaja ? imgPelaaja[ruutu] : imgKone[ruutu];
+    return ruudukot_[static_cast<std::size_t>(ruudukko)]->Ruutu(ruutu);
 }
 
 void frmMorvak::NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) {
@@ -84,23 +82,19 @@ bool frmMorvak::Kysy(const std::string& otsikko, const std::string& teksti) {
     return palvelut_.Kysy(otsikko, teksti);
 }
 
-void frmMorvak::KasitteleTapahtumat() { palvelut_.KasitteleTapahtumat(); }
-
 void frmMorvak::AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) {
     palvelut_.AvaaKuorella(kohde, naytto);
 }
 
 std::string frmMorvak::OhjelmanKansio() const { return palvelut_.OhjelmanKansio(); }
 
-// The computer's pause waits in an event loop of its own, so the window
-// repaints and the menus answer without the processor spinning; its one
-// timer is the only one the game ever runs.
-bool frmMorvak::Tauko() {
-    if (lopetetaan_) return false;
-    QEventLoop silmukka;
-    tauko_ = &silmukka;
-    QTimer::singleShot(tauonPituus_, &silmukka, &QEventLoop::quit);
-    silmukka.exec();
-    tauko_ = nullptr;
-    return !lopetetaan_;
+void frmMorvak::NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) {
+    Ruutu(ruudukko, ruutu)->AsetaVedenpinta(pinta);
+}
+
+void frmMorvak::PyydaAjastin(std::chrono::milliseconds kesto) { ajastin_.start(kesto); }
+
+std::chrono::milliseconds frmMorvak::Nyt() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
 }

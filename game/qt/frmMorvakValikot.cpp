@@ -38,7 +38,7 @@ void frmMorvak::LuoValikot() {
             toiminto->setShortcut(Pikanappain(kohta.pikanappain));
             const Komento komento = *kohta.komento;
             connect(toiminto, &QAction::triggered, this,
-                    [this, komento] { malli_.Suorita(komento); });
+                    [this, komento] { malli_.Tapahtuu(KomentoValittu{komento}); });
             komennot_.emplace_back(toiminto, komento);
         }
     }

@@ -18,3 +18,16 @@ Alue Ruudunpaikka(Puoli ruudukko, int ruutu) {
     return {x + (Sarake(ruutu) - 1) * RUUTUVALI, 240 + (Rivi(ruutu) - 1) * RUUTUVALI, RUUDUN_SIVU,
             RUUDUN_SIVU};
 }
+
+std::optional<Ruutupaikka> RuutuKohdassa(int x, int y) {
+    // Neighbours share their border line; the later square lies on top.
+    for (const Puoli puoli : {Puoli::Kone, Puoli::Pelaaja}) {
+        for (int ruutu = RUUTUJA; ruutu >= 1; --ruutu) {
+            const Alue alue = Ruudunpaikka(puoli, ruutu);
+            if (x >= alue.vasen && x < alue.vasen + alue.leveys && y >= alue.yla &&
+                y < alue.yla + alue.korkeus)
+                return Ruutupaikka{puoli, ruutu};
+        }
+    }
+    return std::nullopt;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -75,3 +76,11 @@ inline constexpr int IKKUNAN_KEHYKSET = 645;
 // apart, so neighbours share their border line.
 inline constexpr int RUUDUN_SIVU = 375;
 Alue Ruudunpaikka(Puoli ruudukko, int ruutu);
+
+struct Ruutupaikka {
+    Puoli ruudukko;
+    int ruutu;
+    bool operator==(const Ruutupaikka&) const = default;
+};
+// The square under a point of the main window's client area, in twips.
+std::optional<Ruutupaikka> RuutuKohdassa(int x, int y);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,8 +51,6 @@ class Palvelut {
     // A Yes/No question with a question icon and No as the default button;
     // true for Yes.
     virtual bool Kysy(const std::string& otsikko, const std::string& teksti) = 0;
-    // Lets pending events run once.
-    virtual void KasitteleTapahtumat() = 0;
     // Hands the target to whatever the desktop associates with it and returns
     // at once; a target that does not open is let go without a word.
     virtual void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) = 0;
@@ -91,16 +91,16 @@ class Nakyma : public Palvelut {
     virtual void NaytaKysyNimi(frmKysyNimiMalli& malli) = 0;
     virtual void NaytaTietoja(frmTietojaMalli& malli) = 0;
 
-    // The computer's pause: events keep running meanwhile, no shorter than
-    // the face's pause length. False when the program is ending and the
-    // interrupted step must not go on.
-    virtual bool Tauko() = 0;
-    // A ship has sunk: its squares, in record order, play the sinking of
-    // Vedenpinta over UPPOAMISEN_KESTO, each ending on the picture it began
-    // with. Events keep running meanwhile, as in the pause, but no click
-    // reaches a square while it changes. Returns when it has ended; false
-    // when the program is ending and the interrupted step must not go on.
-    virtual bool NaytaUppoaminen(Puoli ruudukko, const std::vector<int>& ruudut) = 0;
+    // While a square sinks: the share of its height under water, drawn over
+    // its picture. Nothing: it no longer sinks.
+    virtual void NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) = 0;
+
+    // The rules' one timer: once `kesto` has passed, the face hands the rules
+    // the timer's expiry through their entry point, once. A new request
+    // replaces the one still running.
+    virtual void PyydaAjastin(std::chrono::milliseconds kesto) = 0;
+    // A clock that only moves forward, for the deadlines the rules keep.
+    virtual std::chrono::milliseconds Nyt() const = 0;
     // Ends the program: every window goes, no event of the game runs after.
     virtual void Lopeta() = 0;
 };

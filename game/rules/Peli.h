@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <span>
 #include <string>
 
@@ -41,12 +42,18 @@ class Peli {
 
     void imgKone_Click(int ruutu);
     void MihinLaivaanPelaajaOsui(int RuutuJohonAmmuttiin);
+    // The computer's turn begins: a ship the player's shot sank plays its
+    // sinking, then the pause runs; the shot follows when the pause ends.
     void AmmuTietokoneenPuolesta();
     void MihinLaivaanTietokoneOsui(int RuutuJohonAmmuttiin);
     void UpotaRuutu(int Ruutu);
     // A ship of the side has sunk: its surroundings are revealed now, or,
     // when sinking is animated, once its squares have played it.
     void UpotaLaiva(Puoli puoli, std::span<const int> ruudut);
+    // The timer the rules asked for has run out: the pause or the sinking
+    // under way goes on. Early or late expiries only move it as far as the
+    // clock says.
+    void Ajastin();
 
     // A message box or a question, with the window brought up to date while
     // it is open and after it closes, as the player would have seen it.
@@ -58,6 +65,10 @@ class Peli {
     // dozen; the bound only keeps a fleet that boxed itself in from looping
     // forever. Tests lower it to make the recovery happen.
     int KoneenSijoitusyrityksia = 1000;
+    // How long the computer waits before it shoots, and how long a ship
+    // takes to sink; tests shorten both.
+    std::chrono::milliseconds TauonPituus{1000};
+    std::chrono::milliseconds UppoamisenKesto = UPPOAMISEN_KESTO;
 
   private:
     // A streak ends (loss, abandoned game): the name entry when it beats the
@@ -75,10 +86,21 @@ class Peli {
     bool SijoitaPelaajanLaiva(const Laiva& laiva, int ankkuri, int painike);
     // UpotaRuutu on the grid of the side given.
     void UpotaRuutu(Puoli puoli, int Ruutu);
-    // The sunk ship that waits for its animation plays it, under the
-    // hourglass with the new-game commands out of reach, and then its
-    // surroundings are revealed. False when the program ends meanwhile.
-    bool EsitaUppoaminen();
+    // What `jatko` names comes now, or, when a sunk ship waits for its
+    // animation, once that has played.
+    void UppoamisenJalkeen(Jatko jatko);
+    void AloitaUppoaminen(Jatko jatko);
+    void JatkaUppoamista();
+    void NaytaVedenpinta(const UppoavaLaiva& laiva, std::optional<double> pinta);
+    void Jatka(Jatko jatko);
+    void AloitaTauko();
+    void JatkaTaukoa();
+    // The computer picks its target and shoots.
+    void KoneAmpuu();
+    // The rest of the computer's hit once its sinking, if any, has played:
+    // the loss, the hunt, and the turn back to the player.
+    void KoneenOsumaRatkaistu();
+    void KoneenVuoroLoppuu();
     // Takes back what a refused ship had laid so far.
     void PeruLaiva(Puoli puoli, const Laiva& laiva);
     // The player's fleet is complete: firing opens.
@@ -104,6 +126,4 @@ class Peli {
     Pelitila& t;
     Nakyma& n;
     Satunnaisluvut& arpa;
-    // The face said the program is ending: the step under way stops.
-    bool ohjelmaLoppuu_ = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <optional>
 #include <span>
 #include <string>
@@ -39,6 +40,17 @@ struct Kohdistus {
 struct UppoavaLaiva {
     Puoli puoli = Puoli::Pelaaja;
     std::vector<int> ruudut;
+};
+
+// What comes after a sinking has played: the computer's turn after the
+// player's shot, the word of the win, or the rest of the computer's shot.
+enum class Jatko { KoneenVuoro, Voitto, KoneenOsuma };
+
+// A sinking on screen: the ship, when it began and what follows it.
+struct Uppoaminen {
+    UppoavaLaiva laiva;
+    std::chrono::milliseconds alkoi{};
+    Jatko jatko = Jatko::KoneenVuoro;
 };
 
 // One ship of a fleet seen uniformly: its laid squares and its placed flag.
@@ -118,10 +130,13 @@ struct Pelitila {
     bool KoneUpottiLaivan = false;
     Kohdistus Nappaimisto;
 
-    // The sunk ship whose animation is still to come, and whether one plays
-    // now; the new-game commands wait for it.
+    // The sunk ship whose animation is still to come.
     std::optional<UppoavaLaiva> Uppoava;
-    bool UppoaminenKaynnissa = false;
+    // What the game waits for before it goes on, each with its time: the
+    // computer's pause until it ends, a ship's sinking from when it began.
+    // The new-game commands wait for both.
+    std::optional<std::chrono::milliseconds> TauonLoppu;
+    std::optional<Uppoaminen> Uppoamassa;
 
     // The side's ten ships in fleet order: carrier, cruisers 1-2, gunboats
     // 1-3, submarines 1-4.

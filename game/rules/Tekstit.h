@@ -46,6 +46,9 @@ inline constexpr const char* UUSI_PELI_KESKEN =
     "Haluatko varmasti keskeyttää nykyisen pelin ja\naloittaa uuden?";
 inline constexpr const char* LOPETA_OTSIKKO = "Lopeta";
 inline constexpr const char* LOPETA = "Haluatko varmasti lopettaa Morvak-ohjelman käytön?";
+// Why the program holds up the end of the desktop session: the player has a
+// question of the game still open.
+inline constexpr const char* ISTUNTO_ODOTTAA = "Morvak odottaa vastaustasi avoimeen kysymykseen.";
 
 // The ships laid so far leave the next one no room.
 inline constexpr const char* EI_MAHDU_OTSIKKO = "Laivat eivät mahdu";

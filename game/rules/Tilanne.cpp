@@ -27,8 +27,8 @@ std::string Ohje(const Pelitila& t) {
 Tilanne Peli::NykyinenTilanne() const {
     const bool koneAmpuu = !t.PelaajanVuoro && t.PeliKaynnissa;
     const bool sijoittaa = t.PelaajanVuoro && t.SijoitusKaynnissa && !t.AmmuntaKaynnissa;
-    return {Ohje(t), !koneAmpuu && !t.UppoaminenKaynnissa, t.NaytaPainikkeet,
-            t.NaytaMahdottomatLaivaruudut, sijoittaa};
+    return {Ohje(t), !koneAmpuu && !t.Uppoamassa, t.NaytaPainikkeet, t.NaytaMahdottomatLaivaruudut,
+            sijoittaa};
 }
 
 void Peli::Paivita() { n.NaytaTilanne(NykyinenTilanne()); }

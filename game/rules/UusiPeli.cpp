@@ -44,11 +44,13 @@ void Peli::UusiPeli() {
     t.KohdeOsuma.reset();
     t.KohdeRuutu = 0;
     t.Uppoava.reset();
+    if (t.Uppoamassa) NaytaVedenpinta(t.Uppoamassa->laiva, std::nullopt);
+    t.Uppoamassa.reset();
+    t.TauonLoppu.reset();
     t.PelaajanVuoro = false;
     do {
         PoistaLaivat();
     } while (!SijoitaKoneenLaivasto());
-    n.KasitteleTapahtumat();
     t.PelaajanVuoro = true;
     // What is blocked before the first ship shows while the player lays it.
     VaraaLaittomatRuudut();
@@ -82,7 +84,7 @@ void Peli::SijoitussaannotMuuttuivat() {
 void Peli::mUusiPeli_Click() {
     // The command is off while the computer shoots or a ship sinks, but a
     // key that was already on its way when that began still arrives.
-    if ((!t.PelaajanVuoro && t.PeliKaynnissa) || t.UppoaminenKaynnissa) return;
+    if ((!t.PelaajanVuoro && t.PeliKaynnissa) || t.Uppoamassa) return;
     if (t.PerakkaisetVoitot > 0 && t.PeliKaynnissa) {
         if (!Kysy(teksti::UUSI_PELI_OTSIKKO, teksti::UUSI_PELI_KESKEN)) return;
         PaataVoittoputki();

@@ -9,6 +9,11 @@
 // the screen it is on.
 inline int Twipeista(int twipit, UINT dpi) { return MulDiv(twipit, static_cast<int>(dpi), 1440); }
 
+// A pixel's centre in twips, so that it falls in the square it is drawn in.
+inline int PisteTwipeina(int piste, UINT dpi) {
+    return MulDiv(2 * piste + 1, 1440, 2 * static_cast<int>(dpi));
+}
+
 inline RECT TwipeistaAlue(const Alue& alue, UINT dpi) {
     const int vasen = Twipeista(alue.vasen, dpi);
     const int yla = Twipeista(alue.yla, dpi);

@@ -30,10 +30,8 @@ void RekisteroiLuokka(HINSTANCE ohjelma, WNDPROC proseduuri) {
 }  // namespace
 
 frmMorvak::frmMorvak(HINSTANCE ohjelma, Satunnaisluvut arpa, std::chrono::milliseconds tauonPituus)
-    : ohjelma_(ohjelma),
-      arpa_(std::move(arpa)),
-      malli_(tila_, *this, arpa_),
-      tauonPituus_(tauonPituus) {
+    : ohjelma_(ohjelma), arpa_(std::move(arpa)), malli_(tila_, *this, arpa_) {
+    malli_.Saannot().TauonPituus = tauonPituus;
     RekisteroiLuokka(ohjelma, Ikkunaproseduuri);
     const Asettelu& asettelu = frmMorvakAsettelu();
     CreateWindowExW(0, LUOKKA, Leveaksi(asettelu.otsikko).c_str(), TYYLI, CW_USEDEFAULT,
@@ -113,23 +111,18 @@ LRESULT frmMorvak::Kasittele(UINT viesti, WPARAM w, LPARAM l) {
             return 0;
         }
         case viesti::TILANNE:
-            paivitysTulossa_ = false;
-            if (!lopetetaan_) malli_.Saannot().Paivita();
+            NaytaTilanneNyt();
             return 0;
         case WM_TIMER:
-            if (w == viesti::TAUKO) {
-                KillTimer(hwnd_, viesti::TAUKO);
-                tauolla_ = false;
-            } else if (w == viesti::UPPOAMINEN) {
-                UppoamisenKuva();
-            }
+            // The rules' timer runs out once.
+            KillTimer(hwnd_, w);
+            if (w == viesti::AJASTIN) malli_.Tapahtuu(AjastinLaukesi{});
             return 0;
         case WM_CLOSE:
-            if (!lopetetaan_) malli_.Form_QueryUnload(Sulkutapa::Sulkuruutu);
+            malli_.Tapahtuu(SulkemisPyynto{Sulkutapa::Sulkuruutu});
             return 0;
         case WM_QUERYENDSESSION:
-            if (lopetetaan_) return TRUE;
-            return malli_.Form_QueryUnload(Sulkutapa::Istunnonloppu) ? TRUE : FALSE;
+            return IstuntoPaattyy();
         case WM_DPICHANGED:
             VaihdaTiheys(HIWORD(w), *reinterpret_cast<const RECT*>(l));
             return 0;

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "rules/Asettelu.h"
 #include "rules/Nakyma.h"
 #include "rules/Pelitila.h"
 #include "rules/Satunnaisluvut.h"
@@ -21,7 +22,7 @@
 // menus, built from the rules' tables. It owns the one game state, passes
 // every event to the rules and shows what they decide. Creating it runs the
 // window's load, first new game included. Nothing ticks while nothing happens:
-// the only timers are the computer's pause and a sinking's frames.
+// its one timer runs only while the rules ask for it.
 class frmMorvak : public Nakyma {
   public:
     frmMorvak(HINSTANCE ohjelma, Satunnaisluvut arpa, std::chrono::milliseconds tauonPituus);
@@ -47,15 +48,15 @@ class frmMorvak : public Nakyma {
     void AsetaOsoitin(Osoitin osoitin) override;
     void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) override;
     bool Kysy(const std::string& otsikko, const std::string& teksti) override;
-    void KasitteleTapahtumat() override;
     void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) override;
     std::string OhjelmanKansio() const override;
     void NaytaAsetukset(frmAsetuksetMalli& malli) override;
     void NaytaParhaatTulokset(frmParhaatTuloksetMalli& malli) override;
     void NaytaKysyNimi(frmKysyNimiMalli& malli) override;
     void NaytaTietoja(frmTietojaMalli& malli) override;
-    bool Tauko() override;
-    bool NaytaUppoaminen(Puoli ruudukko, const std::vector<int>& ruudut) override;
+    void NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) override;
+    void PyydaAjastin(std::chrono::milliseconds kesto) override;
+    std::chrono::milliseconds Nyt() const override;
     void Lopeta() override;
 
   private:
@@ -90,11 +91,12 @@ class frmMorvak : public Nakyma {
         Puoli puoli;
         HWND hwnd = nullptr;
         int kohdistusNaytetty = 1;
-        std::array<std::wstring, 101> kerrotut;  // names as assistive technology last heard them
     };
 
     static LRESULT CALLBACK Ikkunaproseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l);
     LRESULT Kasittele(UINT viesti, WPARAM w, LPARAM l);
+    void NaytaTilanneNyt();
+    LRESULT IstuntoPaattyy();
 
     // frmMorvakIkkuna.cpp: the window, its controls and their places.
     void LuoSaatimet();
@@ -104,13 +106,8 @@ class frmMorvak : public Nakyma {
     void NaytaOhje(const std::string& ohje);
     void VaihdaTiheys(UINT dpi, const RECT& ehdotus);
     RECT RuudunAlue(Puoli puoli, int ruutu) const;
-    std::optional<std::pair<Puoli, int>> RuutuKohdassa(POINT kohta) const;
+    std::optional<Ruutupaikka> RuutuKohdassa(POINT kohta) const;
     HWND Aktiivinen() const;
-
-    // frmMorvakNakyma.cpp: the pause's and the sinking's waits.
-    void Odota(const bool& kesken);
-    void UppoamisenKuva();
-    void AsetaVedenpinta(std::optional<double> pinta);
 
     // frmMorvakRuudukot.cpp: the grids' windows, their pictures and keys.
     void LuoRuudukot();
@@ -169,10 +166,6 @@ class frmMorvak : public Nakyma {
     int korkeus_ = 0;  // outer height in twips
     Tilanne naytetty_;
     bool paivitysTulossa_ = false;
-    std::chrono::milliseconds tauonPituus_;
-    bool tauolla_ = false;
-    std::vector<std::pair<Puoli, int>> uppoavat_;
-    std::chrono::steady_clock::time_point uppoamisenAlku_;
-    bool* uppoaa_ = nullptr;
-    bool lopetetaan_ = false;
+    // The end of the session waits for an answer the player is giving.
+    bool istunnonLoppuEstetty_ = false;
 };

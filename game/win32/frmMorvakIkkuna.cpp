@@ -129,15 +129,8 @@ RECT frmMorvak::RuudunAlue(Puoli puoli, int ruutu) const {
     return TwipeistaAlue(Ruudunpaikka(puoli, ruutu), dpi_);
 }
 
-std::optional<std::pair<Puoli, int>> frmMorvak::RuutuKohdassa(POINT kohta) const {
-    // Neighbours share their border line; the later square lies on top.
-    for (const Puoli puoli : {Puoli::Kone, Puoli::Pelaaja}) {
-        for (int ruutu = RUUTUJA; ruutu >= 1; --ruutu) {
-            const RECT alue = RuudunAlue(puoli, ruutu);
-            if (PtInRect(&alue, kohta)) return std::pair{puoli, ruutu};
-        }
-    }
-    return std::nullopt;
+std::optional<Ruutupaikka> frmMorvak::RuutuKohdassa(POINT kohta) const {
+    return ::RuutuKohdassa(PisteTwipeina(kohta.x, dpi_), PisteTwipeina(kohta.y, dpi_));
 }
 
 void frmMorvak::VaihdaTiheys(UINT dpi, const RECT& ehdotus) {

@@ -1,4 +1,6 @@
+#include "rules/Tekstit.h"
 #include "win32/Kuoriavaus.h"
+#include "win32/Leveat.h"
 #include "win32/Osoitin.h"
 #include "win32/Viestilaatikot.h"
 #include "win32/Viestit.h"
@@ -51,7 +53,7 @@ void frmMorvak::NaytaTilanne(const Tilanne& tilanne) {
 // One showing for however many events came in between, on the next turn of
 // the message loop.
 void frmMorvak::TilanneMuuttui() {
-    if (paivitysTulossa_ || lopetetaan_) return;
+    if (paivitysTulossa_) return;
     paivitysTulossa_ = PostMessageW(hwnd_, viesti::TILANNE, 0, 0) != FALSE;
 }
 
@@ -74,97 +76,52 @@ bool frmMorvak::Kysy(const std::string& otsikko, const std::string& teksti) {
     return KysyVahvistus(Aktiivinen(), otsikko, teksti);
 }
 
-void frmMorvak::KasitteleTapahtumat() {
-    MSG viesti{};
-    while (!lopetetaan_ && PeekMessageW(&viesti, nullptr, 0, 0, PM_REMOVE)) {
-        if (viesti.message == WM_QUIT) {
-            // The loop that waits for it further out must see it too.
-            PostQuitMessage(static_cast<int>(viesti.wParam));
-            lopetetaan_ = true;
-            return;
-        }
-        if (EsiKasittele(viesti)) continue;
-        TranslateMessage(&viesti);
-        DispatchMessageW(&viesti);
-    }
-}
-
 void frmMorvak::AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) {
     ::AvaaKuorella(Aktiivinen(), kohde, naytto);
 }
 
 std::string frmMorvak::OhjelmanKansio() const { return ::OhjelmanKansio(); }
 
-// The computer's pause runs a message loop of its own, so the window repaints
-// and the menus answer without the processor spinning.
-bool frmMorvak::Tauko() {
-    if (lopetetaan_) return false;
-    tauolla_ = true;
-    SetTimer(hwnd_, viesti::TAUKO, static_cast<UINT>(tauonPituus_.count()), nullptr);
-    Odota(tauolla_);
-    KillTimer(hwnd_, viesti::TAUKO);
-    tauolla_ = false;
-    return !lopetetaan_;
+void frmMorvak::NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) {
+    Ruudun(ruudukko, ruutu).vedenpinta = pinta;
+    PaivitaRuutu(ruudukko, ruutu);
 }
 
-// The sinking waits as the pause does; its frame timer lives only as long as
-// the sinking.
-bool frmMorvak::NaytaUppoaminen(Puoli ruudukko, const std::vector<int>& ruudut) {
-    if (lopetetaan_) return false;
-    uppoavat_.clear();
-    for (const int ruutu : ruudut) uppoavat_.push_back({ruudukko, ruutu});
-    uppoamisenAlku_ = std::chrono::steady_clock::now();
-    AsetaVedenpinta(0.0);
-    SetTimer(hwnd_, viesti::UPPOAMINEN, static_cast<UINT>(viesti::KUVAVALI_MS), nullptr);
-    bool uppoaa = true;
-    uppoaa_ = &uppoaa;
-    Odota(uppoaa);
-    uppoaa_ = nullptr;
-    KillTimer(hwnd_, viesti::UPPOAMINEN);
-    AsetaVedenpinta(std::nullopt);
-    uppoavat_.clear();
-    return !lopetetaan_;
+void frmMorvak::PyydaAjastin(std::chrono::milliseconds kesto) {
+    SetTimer(hwnd_, viesti::AJASTIN, static_cast<UINT>(kesto.count()), nullptr);
 }
 
-void frmMorvak::UppoamisenKuva() {
-    using namespace std::chrono;
-    const auto kulunut = duration_cast<milliseconds>(steady_clock::now() - uppoamisenAlku_);
-    if (kulunut >= UPPOAMISEN_KESTO) {
-        if (uppoaa_ != nullptr) *uppoaa_ = false;
-        return;
+std::chrono::milliseconds frmMorvak::Nyt() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+}
+
+void frmMorvak::NaytaTilanneNyt() {
+    paivitysTulossa_ = false;
+    if (malli_.Loppunut()) return;
+    if (istunnonLoppuEstetty_ && !malli_.Kasittelee()) {
+        ShutdownBlockReasonDestroy(hwnd_);
+        istunnonLoppuEstetty_ = false;
     }
-    AsetaVedenpinta(Vedenpinta(kulunut));
+    malli_.Saannot().Paivita();
 }
 
-void frmMorvak::AsetaVedenpinta(std::optional<double> pinta) {
-    for (const auto& [puoli, ruutu] : uppoavat_) {
-        Ruudun(puoli, ruutu).vedenpinta = pinta;
-        // A press made before the sinking never turns into a click after it.
-        if (painallus_ && painallus_->puoli == puoli && painallus_->ruutu == ruutu)
-            painallus_->vasen = false;
-        PaivitaRuutu(puoli, ruutu);
-    }
-}
-
-void frmMorvak::Odota(const bool& kesken) {
-    MSG viesti{};
-    while (kesken && !lopetetaan_) {
-        const BOOL tulos = GetMessageW(&viesti, nullptr, 0, 0);
-        if (tulos <= 0) {
-            PostQuitMessage(tulos == 0 ? static_cast<int>(viesti.wParam) : 1);
-            lopetetaan_ = true;
-            break;
-        }
-        if (EsiKasittele(viesti)) continue;
-        TranslateMessage(&viesti);
-        DispatchMessageW(&viesti);
-    }
+// The end of the session asks as the close box does. While the player is
+// answering a box or a dialog, it waits for that answer, and the shutdown
+// screen says why.
+LRESULT frmMorvak::IstuntoPaattyy() {
+    const bool vastaamassa = malli_.Kasittelee();
+    malli_.Tapahtuu(SulkemisPyynto{Sulkutapa::Istunnonloppu});
+    if (malli_.Loppunut()) return TRUE;
+    if (vastaamassa && !istunnonLoppuEstetty_)
+        istunnonLoppuEstetty_ =
+            ShutdownBlockReasonCreate(hwnd_, Leveaksi(teksti::ISTUNTO_ODOTTAA).c_str()) != FALSE;
+    return FALSE;
 }
 
 void frmMorvak::Lopeta() {
-    lopetetaan_ = true;
-    // A pause in progress ends now and tells its shot not to go on.
-    tauolla_ = false;
+    // Whatever the rules were waiting for ends with the program.
+    KillTimer(hwnd_, viesti::AJASTIN);
     ShowWindow(hwnd_, SW_HIDE);
     PostQuitMessage(0);
 }

@@ -145,7 +145,7 @@ void frmMorvak::Nappain(const Ruudukkoikkuna& ruudukko, WPARAM nappain, LPARAM t
     if (Painikkeena(*ruutunappain) != 0 &&
         Ruudun(ruudukko.puoli, ruudukko.Kohdistusruutu()).vedenpinta)
         return;
-    malli_.Ruudukko_KeyDown(ruudukko.puoli, *ruutunappain);
+    malli_.Tapahtuu(RuudukonNappain{ruudukko.puoli, *ruutunappain});
 }
 
 void frmMorvak::PiirraRuudukko(const Ruudukkoikkuna& ruudukko) {
@@ -213,16 +213,8 @@ void frmMorvak::KerroKohdistus(const Ruudukkoikkuna& ruudukko) {
 }
 
 void frmMorvak::KerroNimet(Ruudukkoikkuna& ruudukko) {
-    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
-        std::wstring nimi = ruudukko.RuudunNimi(ruutu);
-        std::wstring& kerrottu = ruudukko.kerrotut[static_cast<std::size_t>(ruutu)];
-        if (nimi == kerrottu) continue;
-        // A name never told before is read when the square is reached.
-        const bool muuttui = !kerrottu.empty();
-        kerrottu = std::move(nimi);
-        if (!muuttui) continue;
+    for (const int ruutu : malli_.MuuttuneetNimet(ruudukko.puoli, true))
         NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, ruudukko.hwnd, OBJID_CLIENT, ruutu);
-    }
 }
 
 // The window gives the keyboard back to the control that had it, as a

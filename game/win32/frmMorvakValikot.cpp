@@ -76,24 +76,20 @@ void frmMorvak::LuoValikot() {
 
 void frmMorvak::SuoritaKomento(WORD tunnus) {
     if (const auto komento = Valikkokomento(tunnus)) {
-        // A shortcut key reaches here even while its command is out of reach.
-        if (Kaytossa(naytetty_, *komento)) malli_.Suorita(*komento);
+        malli_.Tapahtuu(KomentoValittu{*komento});
         return;
     }
     for (int i = 0; i < 2; ++i) {
-        if (tunnus == viesti::PAINIKE_ENSIMMAINEN + i) malli_.Suorita(Painikekomento(i));
+        if (tunnus == viesti::PAINIKE_ENSIMMAINEN + i)
+            malli_.Tapahtuu(KomentoValittu{Painikekomento(i)});
     }
     if (tunnus != IDOK) return;
-    // Enter: a focused button takes it, as in any window; otherwise the key
-    // stands for its command.
+    // Enter: a focused button takes it, as in any window.
     for (int i = 0; i < 2; ++i) {
         if (GetFocus() == cmdPainike_[static_cast<std::size_t>(i)]) {
-            malli_.Suorita(Painikekomento(i));
+            malli_.Tapahtuu(KomentoValittu{Painikekomento(i)});
             return;
         }
     }
-    for (const Nappainkomento& komento : Nappainkomennot()) {
-        if (komento.nappain == Nappain::Enter && Kaytossa(naytetty_, komento.komento))
-            malli_.Suorita(komento.komento);
-    }
+    malli_.Tapahtuu(EnterPainettu{});
 }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "rules/Testisaumat.h"
 #include "win32/frmMorvak.h"
 
 namespace {
@@ -13,15 +14,9 @@ namespace {
 // Tests make a game repeatable with a seed of their own and shorten the
 // computer's pause; a player sets neither.
 Satunnaisluvut Arpa() {
-    const char* siemen = std::getenv("MORVAK_SIEMEN");
-    if (siemen == nullptr) return Satunnaisluvut();
-    return Satunnaisluvut(std::strtoull(siemen, nullptr, 10),
-                          [kello = std::uint64_t{0}]() mutable { return ++kello; });
-}
-
-std::chrono::milliseconds TauonPituus() {
-    const char* tauko = std::getenv("MORVAK_TAUKO_MS");
-    return std::chrono::milliseconds(tauko == nullptr ? 1000 : std::strtol(tauko, nullptr, 10));
+    const auto siemen = SiemenSaumasta(std::getenv("MORVAK_SIEMEN"));
+    if (!siemen) return Satunnaisluvut();
+    return Satunnaisluvut(*siemen, [kello = std::uint64_t{0}]() mutable { return ++kello; });
 }
 
 }  // namespace
@@ -33,7 +28,9 @@ int WINAPI wWinMain(HINSTANCE ohjelma, HINSTANCE, PWSTR, int naytto) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     int tulos = 0;
     {
-        frmMorvak ikkuna(ohjelma, Arpa(), TauonPituus());
+        frmMorvak ikkuna(
+            ohjelma, Arpa(),
+            TauonPituusSaumasta(std::getenv("MORVAK_TAUKO_MS")).value_or(std::chrono::seconds(1)));
         ShowWindow(ikkuna.Kahva(), naytto);
         UpdateWindow(ikkuna.Kahva());
         tulos = ikkuna.Aja();

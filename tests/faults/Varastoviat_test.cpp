@@ -136,7 +136,7 @@ class Varastoviat_test : public QObject {
         SijoitaLaivasto(w);
         for (int n = 1; n <= 100; ++n) {
             if (w.Tila().KoneenRuudut[n] == Sana::laiva)
-                QTest::mouseClick(Koneen(w, n), Qt::LeftButton);
+                Ammu(w, n);
         }
         QCOMPARE(Vaihe(w.Tila()), std::string("won"));
         QCOMPARE(w.Tila().PerakkaisetVoitot, 1);

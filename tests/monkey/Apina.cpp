@@ -70,9 +70,9 @@ bool Ohi(Kuva kuva) { return kuva == Kuva::Ohi || kuva == Kuva::OhiViimeksi; }
 }  // namespace
 
 Apina::Apina(std::uint64_t siemen) : siemen_(siemen), arpa_(siemen), ikkuna_(Pelinarpa(siemen)) {
-    // The computer's pause still waits for one tick of the turn timer.
+    // The computer's pause and a sinking still last one turn of the event
+    // loop each, for the player's events to land in.
     ikkuna_.AsetaTauonPituus(std::chrono::milliseconds(0));
-    // A sinking still lets one frame's events in.
     ikkuna_.AsetaUppoamisenKesto(std::chrono::milliseconds(0));
     ikkuna_.show();
     ikkuna_.activateWindow();
@@ -341,7 +341,7 @@ void Apina::Vahdi() {
     // may open a modal window runs from a timer of its own: the watch stays
     // free to answer what that action opens.
     if (toimintaJonossa_) return;
-    const bool tauolla = ikkuna_.tauolla > 0 || ikkuna_.koneSijoittaa;
+    const bool tauolla = ikkuna_.Odottaa();
     if (!QApplication::activeModalWidget() && !tauolla) return;
     toimintaJonossa_ = true;
     QTimer::singleShot(0, this, [this] {
@@ -352,7 +352,7 @@ void Apina::Vahdi() {
 
 void Apina::Toimi() {
     QWidget* modaalinen = QApplication::activeModalWidget();
-    const bool tauolla = ikkuna_.tauolla > 0 || ikkuna_.koneSijoittaa;
+    const bool tauolla = ikkuna_.Odottaa();
     if (modaalinen && !modaalinen->isVisible()) return;
     ++syvyys_;
     if (auto* ruutu = qobject_cast<QMessageBox*>(modaalinen)) {
@@ -361,8 +361,8 @@ void Apina::Toimi() {
         KaytaDialogia(dialogi);
     } else if (!modaalinen && tauolla && virhe_.empty() && syvyys_ <= SYVYYS_ENINTAAN &&
                Kolikko(0.3)) {
-        // The computer's pause and the new game's one pass of events let
-        // the player's events in.
+        // The player's events while the computer's pause or a sinking is
+        // under way.
         PaaikkunanTapahtuma();
     }
     --syvyys_;
@@ -541,8 +541,10 @@ void Apina::TarkistaRajalla() {
     Pelitila& t = ikkuna_.Tila();
     for (const std::string& rike : Tilarikkeet(t)) Riko(rike);
 
+    // The last ship sinks before the word of the win: the game is won only
+    // once it is down.
     const std::string vaihe = Vaihe(t);
-    if (vaihe != vaihe_) {
+    if (vaihe != vaihe_ && !t.Uppoamassa) {
         if (vaihe == "won" && ++voittoja_ != voittolaatikoita_) Riko("a game won without its box");
         if (vaihe == "lost") {
             if (++haviota_ != haviolaatikoita_) Riko("a game lost without its box");
@@ -555,10 +557,15 @@ void Apina::TarkistaRajalla() {
 
     const auto pelaajan = ikkuna_.Laukaukset(Puoli::Kone).size();
     const auto koneen = ikkuna_.Laukaukset(Puoli::Pelaaja).size();
-    // Once firing has opened, a computer that started is one shot ahead.
+    // Once firing has opened, a computer that started is one shot ahead;
+    // after a win, and while the computer's answer is on its way, the player
+    // is one ahead.
     const std::size_t edella =
         vaihe != "player placing" && t.EdellinenAloittaja == Puoli::Kone ? 1 : 0;
-    const bool oikein = vaihe == "won" ? pelaajan + edella == koneen + 1
+    const bool koneenLaivaUppoaa = t.Uppoamassa && t.Uppoamassa->jatko == Jatko::KoneenOsuma;
+    const bool pelaajaEdella =
+        vaihe == "won" || (vaihe == "computer shooting" && !koneenLaivaUppoaa);
+    const bool oikein = pelaajaEdella ? pelaajan + edella == koneen + 1
                                        : pelaajan + edella == koneen &&
                                              (vaihe != "player placing" || pelaajan == 0);
     if (!oikein)

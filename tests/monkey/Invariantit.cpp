@@ -91,9 +91,14 @@ std::vector<std::string> Tilarikkeet(Pelitila& t) {
         rikkeet.push_back("computer's hits differ from the player's sunk squares");
     if (Sijoitettuja(t, Puoli::Kone) != 10) rikkeet.push_back("computer's fleet incomplete");
 
+    // Between events the computer shoots only while its pause or a sinking
+    // runs, and the pause runs in its turn alone.
     const std::string vaihe = Vaihe(t);
-    if (vaihe == "?" || vaihe == "computer shooting")
-        rikkeet.push_back("phase flags make no phase between events: " + vaihe);
+    if (vaihe == "?") rikkeet.push_back("phase flags make no phase between events");
+    if (vaihe == "computer shooting" && !t.TauonLoppu && !t.Uppoamassa)
+        rikkeet.push_back("the computer's turn stands still between events");
+    if (t.TauonLoppu && vaihe != "computer shooting")
+        rikkeet.push_back("the computer's pause outside its turn: " + vaihe);
     if (t.SijoitusKaynnissa && t.AmmuntaKaynnissa) rikkeet.push_back("placing and firing at once");
     const int omat = Sijoitettuja(t, Puoli::Pelaaja);
     if (vaihe == "player placing") {

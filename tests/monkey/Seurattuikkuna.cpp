@@ -19,24 +19,10 @@ void Seurattuikkuna::AsetaIkkunaKaytossa(bool kaytossa) {
     // Only a new game disables the window: the computer lays its fleet.
     if (!kaytossa) {
         if (koneSijoittaa) havainnot.push_back("a new game started inside another");
-        if (tauolla > 0) havainnot.push_back("a new game started during the computer's pause");
+        if (Odottaa()) havainnot.push_back("a new game started during the computer's pause");
         ++pelejaAloitettu;
         for (auto& laukaukset : laukaukset_) laukaukset.clear();
     }
     koneSijoittaa = !kaytossa;
     frmMorvak::AsetaIkkunaKaytossa(kaytossa);
-}
-
-bool Seurattuikkuna::Tauko() {
-    ++tauolla;
-    const bool jatkuu = frmMorvak::Tauko();
-    --tauolla;
-    return jatkuu;
-}
-
-bool Seurattuikkuna::NaytaUppoaminen(Puoli ruudukko, const std::vector<int>& ruudut) {
-    ++tauolla;
-    const bool jatkuu = frmMorvak::NaytaUppoaminen(ruudukko, ruudut);
-    --tauolla;
-    return jatkuu;
 }

@@ -57,6 +57,19 @@ inline constexpr Sijoitus LAIVASTO[10] = {
     {1, Qt::LeftButton},    {44, Qt::RightButton}, {58, Qt::MiddleButton}, {93, Qt::LeftButton},
 };
 
+// Waits on the game's own state until what the last event set going, a
+// sinking or the computer's pause and reply, is over.
+inline bool OdotaVuoro(frmMorvak& ikkuna) {
+    return QTest::qWaitFor(
+        [&] { return !ikkuna.Tila().TauonLoppu && !ikkuna.Tila().Uppoamassa; }, 20000);
+}
+
+// A click on the computer's square, and the turn it sets going played out.
+inline bool Ammu(frmMorvak& ikkuna, int ruutu) {
+    QTest::mouseClick(Koneen(ikkuna, ruutu), Qt::LeftButton);
+    return OdotaVuoro(ikkuna);
+}
+
 inline void SijoitaLaivasto(frmMorvak& ikkuna) {
     for (const Sijoitus& s : LAIVASTO) QTest::mouseClick(Pelaajan(ikkuna, s.ruutu), s.painike);
 }

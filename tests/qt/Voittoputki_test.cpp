@@ -24,7 +24,7 @@ void VoitaPeli(frmMorvak& ikkuna) {
     SijoitaLaivasto(ikkuna);
     for (int n = 1; n <= 100; ++n) {
         if (ikkuna.Tila().KoneenRuudut[n] == Sana::laiva) {
-            QTest::mouseClick(Koneen(ikkuna, n), Qt::LeftButton);
+            Ammu(ikkuna, n);
         }
     }
     // The turn timer gives the new-game command back on its next tick.

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,7 +20,8 @@ inline constexpr const char* OHJELMAN_KANSIO = "/opt/morvak/bin";
 #endif
 
 // A display that remembers what the rules asked of it, so rules tests can
-// check pictures, pointers, message boxes and dialogs without a window.
+// check pictures, pointers, message boxes and dialogs without a window. Its
+// clock stands still until a test moves it.
 class NakymaTesti : public Nakyma {
   public:
     struct Ruutu {
@@ -25,6 +29,7 @@ class NakymaTesti : public Nakyma {
         bool sormi = false;
         bool kaytossa = true;
         int piirretty = 0;  // how many times a picture was set
+        std::optional<double> vedenpinta;
     };
     struct Viesti {
         std::string otsikko;
@@ -32,11 +37,12 @@ class NakymaTesti : public Nakyma {
         Kuvake kuvake;
         Tilanne tilanne;  // what the window showed while the box was up
     };
+    // A ship whose squares played the sinking, from their first frame to
+    // their last.
     struct Uppoaminen {
         Puoli puoli;
         std::vector<int> ruudut;
-        Tilanne tilanne;  // what the window showed while the ship sank
-        Osoitin osoitin;
+        bool paattyi = false;
     };
     struct Avaus {
         Kuorikohde kohde;
@@ -60,15 +66,10 @@ class NakymaTesti : public Nakyma {
     std::function<void(frmAsetuksetMalli&)> asetukset;
     std::function<void(frmParhaatTuloksetMalli&)> parhaatTulokset;
     std::function<void(frmTietojaMalli&)> tietoja;
-    int taukoja = 0;
-    bool taukoJatkuu = true;
-    std::function<void()> tauonAikana;        // events that run during the pause
-    std::function<void()> laatikonAikana;     // events that run while a box is up
-    std::function<void()> tapahtumienAikana;  // events let run by KasitteleTapahtumat
+    std::function<void()> laatikonAikana;  // events that arrive while a box is up
     std::vector<Uppoaminen> uppoamiset;
-    bool uppoaminenJatkuu = true;
-    std::function<void()> uppoamisenAikana;  // events that run while a ship sinks
-    int tapahtumakasittelyt = 0;
+    std::chrono::milliseconds nyt{0};
+    std::optional<std::chrono::milliseconds> ajastin;  // when the timer runs out
     int lopetuksia = 0;
     int muutoksia = 0;  // events after which the state was to be shown
     bool painikkeetKaytossa = true;
@@ -101,10 +102,6 @@ class NakymaTesti : public Nakyma {
         vastaukset.pop_front();
         return v;
     }
-    void KasitteleTapahtumat() override {
-        ++tapahtumakasittelyt;
-        if (tapahtumienAikana) tapahtumienAikana();
-    }
     void AvaaKuorella(const Kuorikohde& k, Nayttokomento n) override {
         avaukset.push_back({k, n, osoitin});
     }
@@ -122,18 +119,38 @@ class NakymaTesti : public Nakyma {
     void NaytaTietoja(frmTietojaMalli& m) override {
         if (tietoja) tietoja(m);
     }
-    bool Tauko() override {
-        ++taukoja;
-        if (tauonAikana) tauonAikana();
-        return taukoJatkuu;
+    void NaytaVedenpinta(Puoli p, int r, std::optional<double> pinta) override {
+        const bool alkaa = !ruutu(p, r).vedenpinta && pinta;
+        ruutu(p, r).vedenpinta = pinta;
+        if (alkaa && (uppoamiset.empty() || uppoamiset.back().paattyi))
+            uppoamiset.push_back({p, {}});
+        if (alkaa) uppoamiset.back().ruudut.push_back(r);
+        if (!pinta && !uppoamiset.empty()) uppoamiset.back().paattyi = true;
     }
-    bool NaytaUppoaminen(Puoli p, const std::vector<int>& r) override {
-        uppoamiset.push_back({p, r, Nykyinen(), osoitin});
-        if (uppoamisenAikana) uppoamisenAikana();
-        return uppoaminenJatkuu;
-    }
+    void PyydaAjastin(std::chrono::milliseconds kesto) override { ajastin = nyt + kesto; }
+    std::chrono::milliseconds Nyt() const override { return nyt; }
     void Lopeta() override { ++lopetuksia; }
 
+    // Moves the clock on by `kesto`, handing the rules each expiry of their
+    // timer that falls within it, at its own moment.
+    void Kuluta(std::chrono::milliseconds kesto, const std::function<void()>& laukea) {
+        const std::chrono::milliseconds loppu = nyt + kesto;
+        while (ajastin && *ajastin <= loppu) Laukea(laukea);
+        nyt = loppu;
+    }
+    // Lets the clock run until the rules ask for no more time: a pause and
+    // every sinking under way play to their end. The number of expiries.
+    int AjaLoppuun(const std::function<void()>& laukea) {
+        int laukeamisia = 0;
+        for (; ajastin && laukeamisia < 100000; ++laukeamisia) Laukea(laukea);
+        return laukeamisia;
+    }
+
   private:
+    void Laukea(const std::function<void()>& laukea) {
+        nyt = std::max(nyt, *ajastin);
+        ajastin.reset();
+        laukea();
+    }
     Tilanne Nykyinen() const { return tilanteet.empty() ? Tilanne{} : tilanteet.back(); }
 };

@@ -39,10 +39,11 @@ class NakyvatRuudut : public Nakyma {
     }
     void NaytaKysyNimi(frmKysyNimiMalli& malli) override { n.NaytaKysyNimi(malli); }
     void NaytaTietoja(frmTietojaMalli& malli) override { n.NaytaTietoja(malli); }
-    bool Tauko() override { return n.Tauko(); }
-    bool NaytaUppoaminen(Puoli ruudukko, const std::vector<int>& ruudut) override {
-        return n.NaytaUppoaminen(ruudukko, ruudut);
+    void NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) override {
+        n.NaytaVedenpinta(ruudukko, ruutu, pinta);
     }
+    void PyydaAjastin(std::chrono::milliseconds kesto) override { n.PyydaAjastin(kesto); }
+    std::chrono::milliseconds Nyt() const override { return n.Nyt(); }
     void Lopeta() override { n.Lopeta(); }
     void AsetaOsoitin(Osoitin osoitin) override { n.AsetaOsoitin(osoitin); }
     void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) override {
@@ -51,7 +52,6 @@ class NakyvatRuudut : public Nakyma {
     bool Kysy(const std::string& otsikko, const std::string& teksti) override {
         return n.Kysy(otsikko, teksti);
     }
-    void KasitteleTapahtumat() override { n.KasitteleTapahtumat(); }
     void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) override {
         n.AvaaKuorella(kohde, naytto);
     }

@@ -43,27 +43,33 @@ void Peli::MihinLaivaanPelaajaOsui(int RuutuJohonAmmuttiin) {
     ++t.PerakkaisetVoitot;
     for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
     // The last ship sinks before the word of the win.
-    if (!EsitaUppoaminen()) return;
-    Ilmoita(teksti::VOITTO_OTSIKKO, teksti::VOITTO, Kuvake::Tieto);
+    UppoamisenJalkeen(Jatko::Voitto);
 }
 
 void Peli::MihinLaivaanTietokoneOsui(int RuutuJohonAmmuttiin) {
     t.KoneUpottiLaivan = false;
     const Tulkinta tulos = TulkitseOsuma(*this, t, Puoli::Pelaaja, RuutuJohonAmmuttiin);
-    if (tulos == Tulkinta::Virhe) return;
+    if (tulos == Tulkinta::Virhe) {
+        KoneenVuoroLoppuu();
+        return;
+    }
     t.KoneUpottiLaivan = tulos == Tulkinta::Upposi;
     // Still the computer's turn: no click reaches the player's grid.
-    if (!EsitaUppoaminen()) return;
-    if (t.KoneenOsumat != 20) return;
+    UppoamisenJalkeen(Jatko::KoneenOsuma);
+}
 
-    t.PeliKaynnissa = false;
-    t.AmmuntaKaynnissa = false;
-    t.EdellinenVoittaja = Puoli::Kone;
-    Ilmoita(teksti::TAPPIO_OTSIKKO, teksti::TAPPIO, Kuvake::Huutomerkki);
-    // The computer's ships the player never hit come to light.
-    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
-        n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
-        if (t.KoneenRuudut[ruutu] == Sana::laiva) n.NaytaKuva(Puoli::Kone, ruutu, Kuva::Laiva);
+void Peli::KoneenOsumaRatkaistu() {
+    if (t.KoneenOsumat == 20) {
+        t.PeliKaynnissa = false;
+        t.AmmuntaKaynnissa = false;
+        t.EdellinenVoittaja = Puoli::Kone;
+        Ilmoita(teksti::TAPPIO_OTSIKKO, teksti::TAPPIO, Kuvake::Huutomerkki);
+        // The computer's ships the player never hit come to light.
+        for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+            n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
+            if (t.KoneenRuudut[ruutu] == Sana::laiva) n.NaytaKuva(Puoli::Kone, ruutu, Kuva::Laiva);
+        }
+        PaataVoittoputki();
     }
-    PaataVoittoputki();
+    KoneenVuoroLoppuu();
 }

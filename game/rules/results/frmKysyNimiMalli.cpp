@@ -36,7 +36,6 @@ void frmKysyNimiMalli::cmdPainike_Click(int Index) {
     t.PerakkaisetVoitot = 0;
     Unload();
     p.AsetaOsoitin(Osoitin::Oletus);
-    p.KasitteleTapahtumat();
 }
 
 void frmKysyNimiMalli::Sulje() { Unload(); }

@@ -1,5 +1,7 @@
 #include "rules/window/frmMorvakMalli.h"
 
+#include <algorithm>
+
 #include "rules/Asettelu.h"
 #include "rules/Tekstit.h"
 #include "rules/about/Linkit.h"
@@ -16,6 +18,7 @@ int frmMorvakMalli::Korkeus(bool painikkeet) {
 }
 
 void frmMorvakMalli::Form_Load(int pisteitaTuumalla) {
+    kasittelyssa_ = true;
     // Both options were drawn unchecked.
     t.NaytaPainikkeet = LueNakymavalinta("NaytaPainikkeet", false);
     t.NaytaMahdottomatLaivaruudut = LueNakymavalinta("NaytaMahdottomatLaivaruudut", false);
@@ -26,29 +29,78 @@ void frmMorvakMalli::Form_Load(int pisteitaTuumalla) {
         peli_.Ilmoita(teksti::TIHEYS_OTSIKKO, teksti::TIHEYS, Kuvake::Tieto);
     peli_.AloitaOhjelma();
     peli_.Paivita();
+    KasitteleJono();
 }
 
-namespace {
+void frmMorvakMalli::Tapahtuu(const Tapahtuma& tapahtuma) {
+    if (loppunut_ || LopetusVastaa(tapahtuma)) return;
+    jono_.push_back(tapahtuma);
+    if (!kasittelyssa_) KasitteleJono();
+}
 
-// Counts an event of the window for as long as it is being handled.
-class Kasittely {
-  public:
-    explicit Kasittely(int& kasittelyssa) : kasittelyssa_(kasittelyssa) { ++kasittelyssa_; }
-    ~Kasittely() { --kasittelyssa_; }
-    Kasittely(const Kasittely&) = delete;
-    Kasittely& operator=(const Kasittely&) = delete;
+void frmMorvakMalli::KasitteleJono() {
+    kasittelyssa_ = true;
+    const bool tapahtui = !jono_.empty();
+    while (!jono_.empty() && !loppunut_) {
+        const Tapahtuma seuraava = jono_.front();
+        jono_.pop_front();
+        Kasittele(seuraava);
+    }
+    jono_.clear();
+    kasittelyssa_ = false;
+    if (tapahtui && !loppunut_) n.TilanneMuuttui();
+}
 
-  private:
-    int& kasittelyssa_;
-};
+// A request to quit while the quit question is open, or while the program
+// is on its way out, is answered by that question; a second one waiting
+// behind the first would only ask again.
+bool frmMorvakMalli::LopetusVastaa(const Tapahtuma& tapahtuma) const {
+    const auto lopettaa = [](const Tapahtuma& e) {
+        if (std::holds_alternative<SulkemisPyynto>(e)) return true;
+        const auto* komento = std::get_if<KomentoValittu>(&e);
+        return komento &&
+               (komento->komento == Komento::Lopeta || komento->komento == Komento::LopetaPainike);
+    };
+    if (!lopettaa(tapahtuma)) return false;
+    return lopetetaan_ || std::ranges::any_of(jono_, lopettaa);
+}
 
-}  // namespace
+void frmMorvakMalli::Kasittele(const Tapahtuma& tapahtuma) {
+    // A sinking square takes no click, and the grids none of their keys
+    // while a ship sinks: they are dropped, not kept for later.
+    const bool ruudukolle = std::holds_alternative<RuutuVapautettu>(tapahtuma) ||
+                            std::holds_alternative<RuutuKlikattu>(tapahtuma) ||
+                            std::holds_alternative<RuudukonNappain>(tapahtuma);
+    if (ruudukolle && t.Uppoamassa) return;
+    std::visit(
+        [this](const auto& e) {
+            using T = std::decay_t<decltype(e)>;
+            if constexpr (std::is_same_v<T, KomentoValittu>) {
+                Suorita(e.komento);
+            } else if constexpr (std::is_same_v<T, RuutuVapautettu>) {
+                if (e.ruudukko == Puoli::Pelaaja) peli_.imgPelaaja_MouseUp(e.ruutu, e.painike);
+            } else if constexpr (std::is_same_v<T, RuutuKlikattu>) {
+                if (e.ruudukko == Puoli::Kone) peli_.imgKone_Click(e.ruutu);
+            } else if constexpr (std::is_same_v<T, RuudukonNappain>) {
+                Ruudukko_KeyDown(e.ruudukko, e.nappain);
+            } else if constexpr (std::is_same_v<T, EnterPainettu>) {
+                Enter();
+            } else if constexpr (std::is_same_v<T, AjastinLaukesi>) {
+                peli_.Ajastin();
+            } else {
+                Form_QueryUnload(e.tapa);
+            }
+        },
+        tapahtuma);
+}
 
 void frmMorvakMalli::Suorita(Komento komento) {
-    const Kasittely kasittely(kasittelyssa_);
+    // A command out of reach as the state stands is dropped: a shortcut key,
+    // or a click the window system delivers late, can still bring one.
+    if (!Kaytossa(peli_.NykyinenTilanne(), komento)) return;
     switch (komento) {
         case Komento::UusiPeli:
-            mUusiPeli_Click();
+            peli_.mUusiPeli_Click();
             break;
         case Komento::SijoitaLaivatSatunnaisesti:
             peli_.SijoitaLaivatSatunnaisesti();
@@ -88,49 +140,42 @@ void frmMorvakMalli::Suorita(Komento komento) {
             cmdPainike_Click(1);
             break;
     }
-    n.TilanneMuuttui();
 }
 
-void frmMorvakMalli::imgPelaaja_MouseUp(int ruutu, int painike) {
-    const Kasittely kasittely(kasittelyssa_);
-    peli_.imgPelaaja_MouseUp(ruutu, painike);
-    n.TilanneMuuttui();
+// Enter that no button took stands for the window's default button.
+void frmMorvakMalli::Enter() {
+    for (const Nappainkomento& komento : Nappainkomennot()) {
+        if (komento.nappain == Nappain::Enter) Suorita(komento.komento);
+    }
 }
 
-void frmMorvakMalli::imgKone_Click(int ruutu) {
-    const Kasittely kasittely(kasittelyssa_);
-    peli_.imgKone_Click(ruutu);
-    n.TilanneMuuttui();
+void frmMorvakMalli::mLopeta_Click() { Lopetus(); }
+
+void frmMorvakMalli::Form_QueryUnload(Sulkutapa tapa) {
+    if (tapa == Sulkutapa::Koodi) {
+        Lopeta();
+        return;
+    }
+    Lopetus();
 }
 
-// A new game starts only between events. A click the window system delivers
-// late (a button's access key presses it a moment after the key) can arrive
-// while a box of the game is open or the computer lays its fleet; a game
-// started there would be pulled from under the event still being handled.
-void frmMorvakMalli::mUusiPeli_Click() {
-    if (Sisakkainen()) return;
-    peli_.mUusiPeli_Click();
+void frmMorvakMalli::Lopetus() {
+    lopetetaan_ = true;
+    const bool loppuu = peli_.VahvistaLopetus();
+    lopetetaan_ = false;
+    if (loppuu) Lopeta();
 }
 
-void frmMorvakMalli::mLopeta_Click() {
-    if (peli_.VahvistaLopetus()) Lopeta();
+void frmMorvakMalli::Lopeta() {
+    loppunut_ = true;
+    n.Lopeta();
 }
-
-bool frmMorvakMalli::Form_QueryUnload(Sulkutapa tapa) {
-    const Kasittely kasittely(kasittelyssa_);
-    if (tapa == Sulkutapa::Koodi) return true;
-    if (!peli_.VahvistaLopetus()) return false;
-    Lopeta();
-    return true;
-}
-
-void frmMorvakMalli::Lopeta() { n.Lopeta(); }
 
 // Hidden buttons still take their access keys; only visible ones act.
 void frmMorvakMalli::cmdPainike_Click(int Index) {
     if (!t.NaytaPainikkeet) return;
     if (Index == 0) {
-        mUusiPeli_Click();
+        peli_.mUusiPeli_Click();
     } else {
         mLopeta_Click();
     }

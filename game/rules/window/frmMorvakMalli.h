@@ -1,22 +1,18 @@
 #pragma once
 
+#include <array>
+#include <deque>
+#include <string>
+#include <vector>
+
 #include "rules/Peli.h"
 #include "rules/access/NakyvatRuudut.h"
-#include "rules/access/Nappaimisto.h"
-#include "rules/window/Komennot.h"
-
-// How the window system asks the main window to close, numbered as the
-// unload modes of its forms.
-enum class Sulkutapa {
-    Sulkuruutu = 0,         // the close box, the system menu, Alt+F4
-    Koodi = 1,              // the program itself
-    Istunnonloppu = 2,      // the desktop session is ending
-    Tehtavienhallinta = 3,  // the task manager
-};
+#include "rules/window/Tapahtuma.h"
 
 // The main window's procedures beyond the game's rules: its load, its
 // commands and view options, the dialogs it opens and its closing. A face
-// passes every event of the window here and shows what the rules decide.
+// hands every event of the window to Tapahtuu and shows what the rules
+// decide.
 class frmMorvakMalli {
   public:
     frmMorvakMalli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& arpa);
@@ -27,24 +23,35 @@ class frmMorvakMalli {
     // height, a word on an unusual screen density, the first game.
     void Form_Load(int pisteitaTuumalla);
 
-    void Suorita(Komento komento);
-    void imgPelaaja_MouseUp(int ruutu, int painike);
-    void imgKone_Click(int ruutu);
-    // A key on the grid that has the keyboard: a move of its focus square,
-    // or a button on it.
-    void Ruudukko_KeyDown(Puoli ruudukko, Ruutunappain nappain);
+    // The one way in for every event. An event that arrives while another
+    // is being handled (while a message box or a dialog of that one is
+    // open) waits in line and is handled after it, in order; so no event is
+    // ever handled inside another.
+    void Tapahtuu(const Tapahtuma& tapahtuma);
+    // An event is being handled now: one that arrives waits for it.
+    bool Kasittelee() const { return kasittelyssa_; }
+    // The program has ended: nothing more is handled.
+    bool Loppunut() const { return loppunut_; }
+
     const Kohdistus& Nappaimisto() const { return t.Nappaimisto; }
     // What the square tells assistive technology as the screen shows it now.
     std::string RuudunNimi(Puoli ruudukko, int ruutu) const;
-    // True when the window may close. On a Yes to the question the streak
-    // is settled and the program ends through the face's Lopeta.
-    bool Form_QueryUnload(Sulkutapa tapa);
+    // The grid's squares whose names changed since assistive technology last
+    // heard them, to be told so. A name never told before is read when the
+    // square is reached; while nobody listens, nothing is remembered.
+    std::vector<int> MuuttuneetNimet(Puoli ruudukko, bool kuunnellaan);
 
     // The window's outer height for the state of the band's view option.
     static int Korkeus(bool painikkeet);
 
   private:
-    void mUusiPeli_Click();
+    void KasitteleJono();
+    void Kasittele(const Tapahtuma& tapahtuma);
+    bool LopetusVastaa(const Tapahtuma& tapahtuma) const;
+    void Suorita(Komento komento);
+    void Enter();
+    void Ruudukko_KeyDown(Puoli ruudukko, Ruutunappain nappain);
+    void Form_QueryUnload(Sulkutapa tapa);
     void mLopeta_Click();
     void cmdPainike_Click(int Index);
     void mNaytaPainikkeet_Click();
@@ -52,17 +59,21 @@ class frmMorvakMalli {
     void mNaytaParhaatTulokset_Click();
     void mNaytaAsetukset_Click();
     void mTietojaOhjelmasta_Click();
+    // The quit question and, on Yes, the name entry and the end.
+    void Lopetus();
     void Lopeta();
     template <class Malli, class... Tila>
     void NaytaDialogi(void (Nakyma::*nayta)(Malli&), Tila&... tila);
-    // Whether this event came while another was still being handled: inside
-    // a message box, a dialog, the pause or the new game's pass of events.
-    bool Sisakkainen() const { return kasittelyssa_ > 1; }
 
     Pelitila& t;
     Nakyma& n;
     // The rules draw through it, so the window's model knows every square.
     NakyvatRuudut nakyvat_;
     Peli peli_;
-    int kasittelyssa_ = 0;  // events of the window being handled, nested ones included
+    std::deque<Tapahtuma> jono_;
+    bool kasittelyssa_ = false;
+    // The quit question is open, or the name entry on the way out.
+    bool lopetetaan_ = false;
+    bool loppunut_ = false;
+    std::array<std::array<std::string, 101>, 2> kerrotut_;
 };

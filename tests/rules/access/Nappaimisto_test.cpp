@@ -27,10 +27,18 @@ class Nappaimisto : public ::testing::Test {
     std::vector<int> Paina(Puoli ruudukko, std::initializer_list<Ruutunappain> nappaimet) {
         std::vector<int> reitti;
         for (Ruutunappain nappain : nappaimet) {
-            malli.Ruudukko_KeyDown(ruudukko, nappain);
+            malli.Tapahtuu(RuudukonNappain{ruudukko, nappain});
             reitti.push_back(Kohdistus(ruudukko));
         }
         return reitti;
+    }
+    void Suorita(Komento komento) { malli.Tapahtuu(KomentoValittu{komento}); }
+    // Whether the shot just made handed the computer its turn, which is then
+    // played out.
+    bool KoneenVuoro() {
+        const bool alkoi = t.TauonLoppu.has_value();
+        n.AjaLoppuun([this] { malli.Tapahtuu(AjastinLaukesi{}); });
+        return alkoi;
     }
     std::vector<int> Tietue(Puoli puoli, int laiva) {
         auto ruudut = t.Laivat(puoli)[static_cast<std::size_t>(laiva)].ruudut;
@@ -74,7 +82,7 @@ TEST_F(Nappaimisto, SpaceLaysAcrossShiftSpaceDownAndTheFullFleetHandsTheKeyboard
     EXPECT_EQ(Kohdistus(Puoli::Pelaaja), 71);
     EXPECT_EQ(malli.Nappaimisto().luovutuksia, luovutuksia);
 
-    malli.Suorita(Komento::SijoitaLaivatSatunnaisesti);
+    Suorita(Komento::SijoitaLaivatSatunnaisesti);
     EXPECT_TRUE(t.AmmuntaKaynnissa);
     EXPECT_EQ(malli.Nappaimisto().ruudukko, Puoli::Kone);
     EXPECT_EQ(malli.Nappaimisto().luovutuksia, luovutuksia + 1);
@@ -82,7 +90,7 @@ TEST_F(Nappaimisto, SpaceLaysAcrossShiftSpaceDownAndTheFullFleetHandsTheKeyboard
     EXPECT_EQ(Kohdistus(Puoli::Kone), 1);
 
     Paina(Puoli::Kone, {Oikealle});
-    malli.Suorita(Komento::UusiPeli);
+    Suorita(Komento::UusiPeli);
     EXPECT_EQ(malli.Nappaimisto().ruudukko, Puoli::Pelaaja);
     EXPECT_EQ(malli.Nappaimisto().luovutuksia, luovutuksia + 2);
     EXPECT_EQ(Kohdistus(Puoli::Pelaaja), 1);
@@ -90,27 +98,27 @@ TEST_F(Nappaimisto, SpaceLaysAcrossShiftSpaceDownAndTheFullFleetHandsTheKeyboard
 }
 
 TEST_F(Nappaimisto, SpaceFiresOnceAtTheFocusSquareAndOnlyWhereAClickWould) {
-    malli.Suorita(Komento::SijoitaLaivatSatunnaisesti);
+    Suorita(Komento::SijoitaLaivatSatunnaisesti);
     const Ruudukko omat = t.PelaajanRuudut;
     // The player's grid takes no shot and no ship once firing has begun.
     Paina(Puoli::Pelaaja, {Valilyonti, VaihtoValilyonti});
     EXPECT_EQ(t.PelaajanRuudut, omat);
-    EXPECT_EQ(n.taukoja, 0);
+    EXPECT_FALSE(KoneenVuoro());
     // Only the left button shoots.
     Paina(Puoli::Kone, {Oikealle, Alas, VaihtoValilyonti});
     EXPECT_EQ(t.PelaajanViimeisinLaukaus, 0);
-    EXPECT_EQ(n.taukoja, 0);
+    EXPECT_FALSE(KoneenVuoro());
 
     Paina(Puoli::Kone, {Valilyonti});
     EXPECT_EQ(t.PelaajanViimeisinLaukaus, 12);
     EXPECT_FALSE(n.kone[12].kaytossa);
-    EXPECT_EQ(n.taukoja, 1);
+    EXPECT_TRUE(KoneenVuoro());
     // The square shot is out of reach, to the keyboard as to the mouse.
     Paina(Puoli::Kone, {Valilyonti});
-    EXPECT_EQ(n.taukoja, 1);
+    EXPECT_FALSE(KoneenVuoro());
     Paina(Puoli::Kone, {Oikealle, Valilyonti});
     EXPECT_EQ(t.PelaajanViimeisinLaukaus, 13);
-    EXPECT_EQ(n.taukoja, 2);
+    EXPECT_TRUE(KoneenVuoro());
 }
 
 }  // namespace

@@ -21,6 +21,12 @@ class Ruudunnimet : public ::testing::Test {
 
     std::string Oma(int ruutu) { return malli.RuudunNimi(Puoli::Pelaaja, ruutu); }
     std::string Vastustajan(int ruutu) { return malli.RuudunNimi(Puoli::Kone, ruutu); }
+    void Suorita(Komento komento) { malli.Tapahtuu(KomentoValittu{komento}); }
+    // The player's shot and the computer's reply.
+    void Ammu(int ruutu) {
+        malli.Tapahtuu(RuutuKlikattu{Puoli::Kone, ruutu});
+        n.AjaLoppuun([this] { malli.Tapahtuu(AjastinLaukesi{}); });
+    }
 
     Testipesa pesa;
     Pelitila t;
@@ -39,29 +45,29 @@ TEST_F(Ruudunnimet, EverySquareSaysWhereItIsAndWhatItShows) {
     EXPECT_EQ(Vastustajan(85), "Vastustajan ruudukko, rivi 9, sarake 5: vesi");
     EXPECT_EQ(Vastustajan(100), "Vastustajan ruudukko, rivi 10, sarake 10: vesi");
 
-    malli.imgPelaaja_MouseUp(23, 1);
+    malli.Tapahtuu(RuutuVapautettu{Puoli::Pelaaja, 23, 1});
     EXPECT_EQ(Oma(25), "Oma ruudukko, rivi 3, sarake 5: laiva");
     // The blocked squares are named as they are shown, marked or not.
     ASSERT_TRUE(t.NaytaMahdottomatLaivaruudut);
     EXPECT_EQ(Oma(13), "Oma ruudukko, rivi 2, sarake 3: epäkelpo");
-    malli.Suorita(Komento::NaytaMahdottomatLaivaruudut);
+    Suorita(Komento::NaytaMahdottomatLaivaruudut);
     EXPECT_EQ(Oma(13), "Oma ruudukko, rivi 2, sarake 3: vesi");
-    malli.Suorita(Komento::NaytaMahdottomatLaivaruudut);
+    Suorita(Komento::NaytaMahdottomatLaivaruudut);
     EXPECT_EQ(Oma(13), "Oma ruudukko, rivi 2, sarake 3: epäkelpo");
-    malli.Suorita(Komento::SijoitaLaivatSatunnaisesti);
+    Suorita(Komento::SijoitaLaivatSatunnaisesti);
     EXPECT_EQ(Oma(13), "Oma ruudukko, rivi 2, sarake 3: vesi");
 
-    malli.imgKone_Click(46);
+    Ammu(46);
     EXPECT_EQ(Vastustajan(46),
               "Vastustajan ruudukko, rivi 5, sarake 6: uponnut, viimeisin laukaus");
     EXPECT_EQ(Vastustajan(45), "Vastustajan ruudukko, rivi 5, sarake 5: ohi");
-    malli.imgKone_Click(1);
+    Ammu(1);
     EXPECT_EQ(Vastustajan(1), "Vastustajan ruudukko, rivi 1, sarake 1: ohi, viimeisin laukaus");
     EXPECT_EQ(Vastustajan(46), "Vastustajan ruudukko, rivi 5, sarake 6: uponnut");
-    malli.imgKone_Click(12);
+    Ammu(12);
     EXPECT_EQ(Vastustajan(12), "Vastustajan ruudukko, rivi 2, sarake 2: osuma, viimeisin laukaus");
     EXPECT_EQ(Vastustajan(1), "Vastustajan ruudukko, rivi 1, sarake 1: ohi");
-    malli.imgKone_Click(11);
+    Ammu(11);
     EXPECT_EQ(Vastustajan(12), "Vastustajan ruudukko, rivi 2, sarake 2: uponnut");
     EXPECT_EQ(Vastustajan(11),
               "Vastustajan ruudukko, rivi 2, sarake 1: uponnut, viimeisin laukaus");
@@ -76,10 +82,25 @@ TEST_F(Ruudunnimet, EverySquareSaysWhereItIsAndWhatItShows) {
     // Missing on purpose until the computer has sunk the whole fleet: its
     // ships the player never found come to light, and are named so.
     for (int r = 1; r <= 100 && t.PeliKaynnissa; ++r)
-        if (t.KoneenRuudut[r] != Sana::laiva && n.kone[r].kaytossa) malli.imgKone_Click(r);
+        if (t.KoneenRuudut[r] != Sana::laiva && n.kone[r].kaytossa) Ammu(r);
     ASSERT_EQ(t.KoneenOsumat, 20);
     EXPECT_EQ(Vastustajan(85), "Vastustajan ruudukko, rivi 9, sarake 5: laiva");
     EXPECT_EQ(Oma(6), "Oma ruudukko, rivi 1, sarake 6: uponnut");
+}
+
+TEST_F(Ruudunnimet, OnlyNamesThatChangedAfterBeingHeardAreToldAgain) {
+    Suorita(Komento::SijoitaLaivatSatunnaisesti);
+    EXPECT_EQ(malli.MuuttuneetNimet(Puoli::Kone, true), std::vector<int>{})
+        << "names first heard are read when the square is reached";
+    Ammu(46);
+    EXPECT_EQ(malli.MuuttuneetNimet(Puoli::Kone, true), (std::vector<int>{36, 45, 46, 47, 56}));
+    EXPECT_EQ(malli.MuuttuneetNimet(Puoli::Kone, true), std::vector<int>{});
+
+    // Nobody listening: nothing is remembered, and nothing is told at first
+    // when someone starts to listen again.
+    EXPECT_EQ(malli.MuuttuneetNimet(Puoli::Kone, false), std::vector<int>{});
+    Ammu(1);
+    EXPECT_EQ(malli.MuuttuneetNimet(Puoli::Kone, true), std::vector<int>{});
 }
 
 }  // namespace

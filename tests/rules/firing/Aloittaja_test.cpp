@@ -85,9 +85,8 @@ TEST_F(Avaus, TheStarterIsDrawnWithTheOneGeneratorAsFiringOpens) {
         SijoitaYhdeksan();
         Satunnaisluvut kaksonen = arpa;
         const bool koneenVuoro = kaksonen.Arvo(2) == 1;
-        const int taukoja = n.taukoja;
         SijoitaViimeinen();
-        ASSERT_EQ(n.taukoja - taukoja, koneenVuoro ? 1 : 0) << "game " << peli;
+        ASSERT_EQ(t.TauonLoppu.has_value(), koneenVuoro) << "game " << peli;
         koneAloitti += koneenVuoro;
     }
     EXPECT_GT(koneAloitti, 0);
@@ -97,20 +96,15 @@ TEST_F(Avaus, TheStarterIsDrawnWithTheOneGeneratorAsFiringOpens) {
 TEST_F(Avaus, TheComputerOpensAsItAnswersAShotAndThenThePlayersTurnFollows) {
     t.PelinAloitustapa = "Edellisen pelin voittanut";
     t.EdellinenVoittaja = Puoli::Kone;
-    std::vector<Tilanne> tauolla;
-    std::vector<Osoitin> osoittimet;
-    n.tauonAikana = [&] {
-        tauolla.push_back(n.Naytetty());
-        osoittimet.push_back(n.osoitin);
-    };
     SijoitaYhdeksan();
-    EXPECT_EQ(n.taukoja, 0);
+    EXPECT_FALSE(t.TauonLoppu.has_value());
     SijoitaViimeinen();
 
-    ASSERT_EQ(n.taukoja, 1);
-    EXPECT_EQ(tauolla[0].ohje, teksti::KONE_AMPUU);
-    EXPECT_FALSE(tauolla[0].UusiPeliKaytossa);
-    EXPECT_EQ(osoittimet[0], Osoitin::Tiimalasi);
+    ASSERT_TRUE(t.TauonLoppu.has_value());
+    EXPECT_EQ(n.Naytetty().ohje, teksti::KONE_AMPUU);
+    EXPECT_FALSE(n.Naytetty().UusiPeliKaytossa);
+    EXPECT_EQ(n.osoitin, Osoitin::Tiimalasi);
+    n.AjaLoppuun([this] { p.Ajastin(); });
     EXPECT_TRUE(t.PelaajanVuoro);
     EXPECT_TRUE(t.AmmuntaKaynnissa);
     EXPECT_NE(t.KoneenViimeisinLaukaus, 0);
@@ -126,13 +120,14 @@ TEST_F(Avaus, AGameLeftDuringPlacementHadNoStarter) {
     t.PelinAloitustapa = "Vuoroaloitus";
     SijoitaYhdeksan();
     SijoitaViimeinen();
-    EXPECT_EQ(n.taukoja, 0) << "the player starts the run";
+    EXPECT_FALSE(t.TauonLoppu.has_value()) << "the player starts the run";
     p.UusiPeli();
     SijoitaYhdeksan();
     p.UusiPeli();
     SijoitaYhdeksan();
     SijoitaViimeinen();
-    EXPECT_EQ(n.taukoja, 1) << "the computer starts the run's second game with firing";
+    EXPECT_TRUE(t.TauonLoppu.has_value())
+        << "the computer starts the run's second game with firing";
 }
 
 }  // namespace

@@ -89,4 +89,18 @@ void Ampumatilanne::JahtiKaynnissa(int osuma, int vaihe, int seuraava) {
 void Ampumatilanne::KoneenVuoro() {
     t.PelaajanVuoro = false;
     peli.AmmuTietokoneenPuolesta();
+    Odota();
+}
+
+void Ampumatilanne::Odota() {
+    n.AjaLoppuun([this] {
+        const bool tauolla = t.TauonLoppu.has_value();
+        peli.Ajastin();
+        if (tauolla && !t.TauonLoppu) ++taukoja;
+    });
+}
+
+void Ampumatilanne::Ammu(int ruutu) {
+    peli.imgKone_Click(ruutu);
+    Odota();
 }

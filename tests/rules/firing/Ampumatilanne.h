@@ -34,9 +34,10 @@ class NakymaLoki : public NakymaTesti {
         loki.push_back({"KysyNimi"});
         NakymaTesti::NaytaKysyNimi(malli);
     }
-    bool NaytaUppoaminen(Puoli p, const std::vector<int>& r) override {
-        loki.push_back({"Uppoaminen", p});
-        return NakymaTesti::NaytaUppoaminen(p, r);
+    void NaytaVedenpinta(Puoli p, int r, std::optional<double> pinta) override {
+        const std::size_t ennen = uppoamiset.size();
+        NakymaTesti::NaytaVedenpinta(p, r, pinta);
+        if (uppoamiset.size() > ennen) loki.push_back({"Uppoaminen", p});
     }
 
     // Squares of one grid that got picture `kuva`, in drawing order.
@@ -68,8 +69,15 @@ class Ampumatilanne : public ::testing::Test {
     // A hunt already under way from `osuma` in search order `vaihe`, its
     // next candidate `seuraava`, the latest shot having been that first hit.
     void JahtiKaynnissa(int osuma, int vaihe, int seuraava);
-    // The computer's turn as the player's shot hands it over.
+    // The computer's turn as the player's shot hands it over, played to its
+    // end: the pause, the shot and any sinking.
     void KoneenVuoro();
+    // The clock runs until the rules wait for nothing more.
+    void Odota();
+    // The player's shot, and the computer's turn it hands over played out.
+    void Ammu(int ruutu);
+
+    int taukoja = 0;  // pauses the computer has waited to their end
 
     std::uint64_t kellonLukemat = 0;
     Pelitila t;

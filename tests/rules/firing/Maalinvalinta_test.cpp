@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "rules/Ruudut.h"
+#include "rules/Tekstit.h"
 #include "tests/rules/firing/Ampumatilanne.h"
 #include "tests/support/Reunarengas.h"
 
@@ -18,9 +19,10 @@ class Jahti : public Ampumatilanne {
     std::vector<int> Vuorot(int vuoroja) {
         std::vector<int> laukaukset;
         for (int i = 0; i < vuoroja; ++i) {
-            const int taukojaEnnen = n.taukoja;
-            KoneenVuoro();
-            EXPECT_EQ(n.taukoja, taukojaEnnen + 1);
+            t.PelaajanVuoro = false;
+            peli.AmmuTietokoneenPuolesta();
+            EXPECT_TRUE(t.TauonLoppu.has_value()) << "every turn begins with the pause";
+            Odota();
             EXPECT_TRUE(t.PelaajanVuoro);
             laukaukset.push_back(t.KoneenViimeisinLaukaus);
         }
@@ -252,28 +254,32 @@ TEST_F(KoneenMerkki, OnlyTheLatestShotWearsTheLatestPicture) {
 
 class Tauko : public Ampumatilanne {};
 
-TEST_F(Tauko, TheHourglassShowsDuringThePauseOnly) {
-    LaskeLaivasto(Puoli::Pelaaja);
-    std::vector<Osoitin> tauolla;
-    n.tauonAikana = [&] { tauolla.push_back(n.osoitin); };
-    KoneenVuoro();
-    EXPECT_EQ(tauolla, std::vector<Osoitin>{Osoitin::Tiimalasi});
-    EXPECT_EQ(n.osoitin, Osoitin::Oletus);
-}
-
-TEST_F(Tauko, AnEndingProgramLeavesTheInterruptedShotUndone) {
+TEST_F(Tauko, TheShotWaitsForThePausesFullLengthUnderTheHourglass) {
+    using namespace std::chrono_literals;
     LaskeLaivasto(Puoli::Pelaaja);
     LaskeLaivasto(Puoli::Kone);
-    const Ruudukko ennen = t.PelaajanRuudut;
-    n.taukoJatkuu = false;
-    peli.imgKone_Click(1);
-    EXPECT_EQ(n.taukoja, 1);
-    EXPECT_EQ(t.PelaajanRuudut, ennen);
-    EXPECT_EQ(t.KoneenOsumat, 0);
+    peli.TauonPituus = 1000ms;
+    t.PelaajanVuoro = false;
+    peli.AmmuTietokoneenPuolesta();
+    EXPECT_EQ(n.ajastin, 1000ms);
+    EXPECT_EQ(n.osoitin, Osoitin::Tiimalasi);
+    EXPECT_FALSE(n.Naytetty().UusiPeliKaytossa) << "out of reach from the pause's first moment";
+    EXPECT_EQ(n.Naytetty().ohje, teksti::KONE_AMPUU);
+
+    // A timer that runs out early only asks again for the rest.
+    n.nyt = 600ms;
+    n.ajastin.reset();
+    peli.Ajastin();
+    EXPECT_EQ(n.ajastin, 1000ms);
+    n.Kuluta(399ms, [this] { peli.Ajastin(); });
     EXPECT_EQ(t.KoneenViimeisinLaukaus, 0);
     EXPECT_FALSE(t.PelaajanVuoro);
-    EXPECT_TRUE(n.Piirretyt(Puoli::Pelaaja, Kuva::OhiViimeksi).empty());
-    EXPECT_TRUE(n.Piirretyt(Puoli::Pelaaja, Kuva::OsumaViimeksi).empty());
+
+    n.Kuluta(1ms, [this] { peli.Ajastin(); });
+    EXPECT_NE(t.KoneenViimeisinLaukaus, 0);
+    EXPECT_TRUE(t.PelaajanVuoro);
+    EXPECT_EQ(n.osoitin, Osoitin::Oletus);
+    EXPECT_FALSE(n.ajastin.has_value()) << "nothing ticks once the shot is made";
 }
 
 TEST_F(Tauko, WithNothingLeftToShootTheTurnPassesBack) {

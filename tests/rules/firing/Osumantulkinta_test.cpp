@@ -170,9 +170,9 @@ TEST_F(Loppu, TheLossEndsTheComputersTurnWithNobodyToShoot) {
     EXPECT_TRUE(t.PelaajanVuoro);
     EXPECT_FALSE(t.PeliKaynnissa);
     const Ruudukko ennen = t.KoneenRuudut;
-    peli.imgKone_Click(50);
+    Ammu(50);
     EXPECT_EQ(t.KoneenRuudut, ennen);
-    EXPECT_EQ(n.taukoja, 1);
+    EXPECT_EQ(taukoja, 1);
 }
 
 }  // namespace

@@ -16,29 +16,29 @@ Pelisimulaatio::Pelisimulaatio(std::uint64_t siemen, bool kulmatSaavatKoskettaa,
     // The player gives up every place on the list in the real dialog model,
     // which ends the streak.
     n.kysyNimi = [](frmKysyNimiMalli& nimi) { nimi.cmdPainike_Click(1); };
-    n.tauonAikana = [this] {
-        if (tarkkailija_) tarkkailija_(Hetki::PelaajaAmpui);
-    };
 }
 
 Pelitulos Pelisimulaatio::Pelaa(const Tarkkailija& tarkkailija) {
     tarkkailija_ = tarkkailija;
     peli_.UusiPeli();
-    const int taukojaAlussa = n.taukoja;
     Pelitulos tulos;
     if (!LaskePelaajanLaivasto()) return tulos;
-    tulos.koneAloitti = n.taukoja > taukojaAlussa;
+    // Every shot of the computer's lands on a square it never shot before.
+    tulos.koneAloitti = t.KoneenViimeisinLaukaus != 0;
+    tulos.koneenLaukaukset = tulos.koneAloitti ? 1 : 0;
 
     while (t.PeliKaynnissa) {
         const int ruutu = ValitseRuutu();
         if (ruutu == 0) break;
-        const int taukojaEnnen = n.taukoja;
         peli_.imgKone_Click(ruutu);
         ++tulos.pelaajanLaukaukset;
-        if (tarkkailija_)
-            tarkkailija_(n.taukoja > taukojaEnnen ? Hetki::KoneAmpui : Hetki::PelaajaAmpui);
+        if (tarkkailija_) tarkkailija_(Hetki::PelaajaAmpui);
+        const int ennen = t.KoneenViimeisinLaukaus;
+        Odota();
+        if (t.KoneenViimeisinLaukaus == ennen) continue;
+        ++tulos.koneenLaukaukset;
+        if (tarkkailija_) tarkkailija_(Hetki::KoneAmpui);
     }
-    tulos.koneenLaukaukset = n.taukoja - taukojaAlussa;
     tulos.pelaajaVoitti = t.PelaajanOsumat == 20;
     tulos.paattyi = !t.PeliKaynnissa && (tulos.pelaajaVoitti || t.KoneenOsumat == 20);
     return tulos;
@@ -60,6 +60,7 @@ bool Pelisimulaatio::LaskePelaajanLaivasto() {
         const bool pysty = loppu - alku >= 10;
         peli_.imgPelaaja_MouseUp(alku, pysty ? 2 : 1);
     }
+    Odota();
     // When the computer starts it has already fired its first shot.
     const auto laivoja = std::ranges::count(t.PelaajanRuudut, Sana::laiva) +
                          std::ranges::count(t.PelaajanRuudut, Sana::uponnut);
@@ -80,4 +81,8 @@ int Pelisimulaatio::ValitseRuutu() {
     if (vapaat.empty()) return 0;
     std::uniform_int_distribution<std::size_t> valinta(0, vapaat.size() - 1);
     return vapaat[valinta(pelaajanArpa_)];
+}
+
+void Pelisimulaatio::Odota() {
+    n.AjaLoppuun([this] { peli_.Ajastin(); });
 }

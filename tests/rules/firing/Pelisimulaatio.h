@@ -51,6 +51,8 @@ class Pelisimulaatio {
     bool LaskePelaajanLaivasto();
     // 0 when no square of the computer's grid can be clicked any more.
     int ValitseRuutu();
+    // The pause and any sinking play to their end.
+    void Odota();
 
     std::uint64_t kellonLukemat_ = 0;
     Satunnaisluvut arpa_;

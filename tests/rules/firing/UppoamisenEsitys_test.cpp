@@ -18,13 +18,7 @@ using Tapahtuma = NakymaLoki::Tapahtuma;
 
 class Esitys : public Ampumatilanne {
   protected:
-    Esitys() {
-        t.NaytetaanLaivojenUppoaminen = true;
-        n.uppoamisenAikana = [this] {
-            taukojaUpotessa.push_back(n.taukoja);
-            vuoroUpotessa.push_back(t.PelaajanVuoro);
-        };
-    }
+    Esitys() { t.NaytetaanLaivojenUppoaminen = true; }
 
     // Where in the log the first entry that `ehto` accepts stands; -1 if none.
     int Kohta(const std::function<bool(const Tapahtuma&)>& ehto) const {
@@ -36,25 +30,45 @@ class Esitys : public Ampumatilanne {
             return e.mika == "kuva" && e.puoli == puoli && e.kuva == kuva;
         });
     }
-
-    std::vector<int> taukojaUpotessa;
-    std::vector<bool> vuoroUpotessa;
+    // While a ship sinks: the hourglass, and no new game.
+    void Uppoaa(Puoli puoli, const std::vector<int>& ruudut, const char* ohje) {
+        ASSERT_EQ(n.uppoamiset.size(), 1u);
+        EXPECT_EQ(n.uppoamiset[0].puoli, puoli);
+        EXPECT_EQ(n.uppoamiset[0].ruudut, ruudut);
+        EXPECT_FALSE(n.uppoamiset[0].paattyi);
+        EXPECT_EQ(n.Naytetty().ohje, ohje);
+        EXPECT_FALSE(n.Naytetty().UusiPeliKaytossa);
+        EXPECT_EQ(n.osoitin, Osoitin::Tiimalasi);
+    }
 };
+
+TEST_F(Esitys, TheSinkingPlaysForItsLengthThenRevealsTheSurroundings) {
+    using namespace std::chrono_literals;
+    LaskeLaivasto(Puoli::Kone);
+    peli.imgKone_Click(61);
+    EXPECT_EQ(n.kone[61].vedenpinta, 0.0);
+    n.Kuluta(240ms, [this] { peli.Ajastin(); });
+    EXPECT_EQ(n.kone[61].vedenpinta, 1.0) << "covered halfway through";
+    n.Kuluta(239ms, [this] { peli.Ajastin(); });
+    EXPECT_TRUE(n.kone[61].vedenpinta.has_value());
+    EXPECT_TRUE(n.Piirretyt(Puoli::Kone, Kuva::Ohi).empty());
+    EXPECT_FALSE(t.TauonLoppu.has_value());
+
+    n.Kuluta(1ms, [this] { peli.Ajastin(); });
+    EXPECT_FALSE(n.kone[61].vedenpinta.has_value());
+    EXPECT_EQ(n.Piirretyt(Puoli::Kone, Kuva::Ohi), (std::vector<int>{51, 62, 71}));
+    EXPECT_TRUE(t.TauonLoppu.has_value()) << "the computer's pause follows";
+}
 
 TEST_F(Esitys, ThePlayersSinkingShotGoesDownAsTheComputersTurnBegins) {
     LaskeLaivasto(Puoli::Kone);
     // An empty grid of the player's: the computer's reply sinks nothing.
     peli.imgKone_Click(61);
-
-    ASSERT_EQ(n.uppoamiset.size(), 1u);
-    EXPECT_EQ(n.uppoamiset[0].puoli, Puoli::Kone);
-    EXPECT_EQ(n.uppoamiset[0].ruudut, std::vector<int>{61});
-    EXPECT_EQ(n.uppoamiset[0].tilanne.ohje, teksti::KONE_AMPUU);
-    EXPECT_FALSE(n.uppoamiset[0].tilanne.UusiPeliKaytossa);
-    EXPECT_EQ(n.uppoamiset[0].osoitin, Osoitin::Tiimalasi);
-    EXPECT_EQ(vuoroUpotessa, std::vector<bool>{false}) << "no click of the player counts now";
-    EXPECT_EQ(taukojaUpotessa, std::vector<int>{0}) << "before the pause";
-    EXPECT_EQ(n.taukoja, 1);
+    Uppoaa(Puoli::Kone, {61}, teksti::KONE_AMPUU);
+    EXPECT_FALSE(t.PelaajanVuoro) << "no click of the player counts now";
+    EXPECT_FALSE(t.TauonLoppu.has_value()) << "before the pause";
+    Odota();
+    EXPECT_EQ(taukoja, 1);
 
     // The shot, then the sinking, then the squares around it, then the
     // computer's reply.
@@ -68,7 +82,6 @@ TEST_F(Esitys, ThePlayersSinkingShotGoesDownAsTheComputersTurnBegins) {
     EXPECT_LT(osuma, uppoaminen);
     EXPECT_LT(uppoaminen, paljastus);
     EXPECT_LT(paljastus, vastaus);
-    EXPECT_EQ(n.Piirretyt(Puoli::Kone, Kuva::Ohi), (std::vector<int>{51, 62, 71}));
     EXPECT_TRUE(t.PelaajanVuoro);
     EXPECT_FALSE(t.Uppoava.has_value());
 }
@@ -77,16 +90,13 @@ TEST_F(Esitys, TheComputersSinkingShotGoesDownBeforeItsTurnEnds) {
     LaskeLaivasto(Puoli::Kone);
     LaskeLaivasto(Puoli::Pelaaja);
     JahtiKaynnissa(41, 3, 42);
-    KoneenVuoro();
+    t.PelaajanVuoro = false;
+    peli.AmmuTietokoneenPuolesta();
+    n.Kuluta(peli.TauonPituus, [this] { peli.Ajastin(); });
+    Uppoaa(Puoli::Pelaaja, {41, 42}, teksti::KONE_AMPUU);
+    EXPECT_FALSE(t.PelaajanVuoro);
+    Odota();
 
-    ASSERT_EQ(n.uppoamiset.size(), 1u);
-    EXPECT_EQ(n.uppoamiset[0].puoli, Puoli::Pelaaja);
-    EXPECT_EQ(n.uppoamiset[0].ruudut, (std::vector<int>{41, 42}));
-    EXPECT_EQ(n.uppoamiset[0].tilanne.ohje, teksti::KONE_AMPUU);
-    EXPECT_FALSE(n.uppoamiset[0].tilanne.UusiPeliKaytossa);
-    EXPECT_EQ(n.uppoamiset[0].osoitin, Osoitin::Tiimalasi);
-    EXPECT_EQ(vuoroUpotessa, std::vector<bool>{false});
-    EXPECT_EQ(taukojaUpotessa, std::vector<int>{1}) << "after the pause and the shot";
     EXPECT_LT(KuvanKohta(Puoli::Pelaaja, Kuva::OsumaViimeksi), n.Kohta("Uppoaminen"));
     EXPECT_LT(n.Kohta("Uppoaminen"), KuvanKohta(Puoli::Pelaaja, Kuva::Ohi));
     EXPECT_EQ(n.Piirretyt(Puoli::Pelaaja, Kuva::Ohi), (std::vector<int>{31, 51, 32, 43, 52}));
@@ -101,19 +111,16 @@ TEST_F(Esitys, TheLastShipSinksBeforeTheWordOfTheWinWithTheNewGameOutOfReach) {
         if (t.KoneenRuudut[r] == Sana::laiva && r != 67) t.KoneenRuudut[r] = Sana::uponnut;
     }
     t.PelaajanOsumat = 19;
-    n.uppoamisenAikana = [this] {
-        // A key that was on its way when the sinking began.
-        peli.mUusiPeli_Click();
-    };
     peli.imgKone_Click(67);
-
-    ASSERT_EQ(n.uppoamiset.size(), 1u);
-    EXPECT_EQ(n.uppoamiset[0].ruudut, std::vector<int>{67});
-    EXPECT_EQ(n.uppoamiset[0].tilanne.ohje,
-              "Olet voittanut yhden pelin. Jatka pelaamista Uusi peli -painikkeella.");
-    EXPECT_FALSE(n.uppoamiset[0].tilanne.UusiPeliKaytossa);
+    Uppoaa(Puoli::Kone, {67},
+           "Olet voittanut yhden pelin. Jatka pelaamista Uusi peli -painikkeella.");
+    // A key that was on its way when the sinking began.
+    peli.mUusiPeli_Click();
     EXPECT_EQ(t.PelaajanOsumat, 20) << "no new game started meanwhile";
-    EXPECT_EQ(n.taukoja, 0);
+    EXPECT_TRUE(n.viestit.empty());
+    Odota();
+
+    EXPECT_EQ(taukoja, 0);
     EXPECT_LT(n.Kohta("Uppoaminen"), KuvanKohta(Puoli::Kone, Kuva::Ohi));
     EXPECT_LT(KuvanKohta(Puoli::Kone, Kuva::Ohi), n.Kohta(teksti::VOITTO_OTSIKKO));
     ASSERT_EQ(n.viestit.size(), 1u);
@@ -137,33 +144,6 @@ TEST_F(Esitys, TheComputersLastHitSinksBeforeTheWordOfTheLoss) {
     EXPECT_LT(n.Kohta("Uppoaminen"), n.Kohta(teksti::TAPPIO_OTSIKKO));
     EXPECT_EQ(t.KoneenOsumat, 20);
     EXPECT_FALSE(t.PeliKaynnissa);
-}
-
-TEST_F(Esitys, AnEndingProgramStopsTheTurnAtTheSinking) {
-    LaskeLaivasto(Puoli::Kone);
-    LaskeLaivasto(Puoli::Pelaaja);
-    n.uppoaminenJatkuu = false;
-    peli.imgKone_Click(61);
-    EXPECT_EQ(n.uppoamiset.size(), 1u);
-    EXPECT_EQ(n.taukoja, 0);
-    EXPECT_TRUE(n.Piirretyt(Puoli::Kone, Kuva::Ohi).empty());
-    EXPECT_EQ(t.KoneenViimeisinLaukaus, 0);
-    EXPECT_FALSE(t.PelaajanVuoro);
-}
-
-TEST_F(Esitys, AnEndingProgramStopsTheComputersTurnAfterItsSinkingShot) {
-    LaskeLaivasto(Puoli::Pelaaja);
-    t.KohdeOsuma.reset();
-    t.KoneenViimeisinOsui = Osui::tyhja;
-    for (int r = 1; r <= RUUTUJA; ++r) {
-        if (r != 63) t.PelaajanRuudut[r] = Sana::ohi;
-    }
-    n.uppoaminenJatkuu = false;
-    KoneenVuoro();
-    EXPECT_EQ(n.uppoamiset.size(), 1u);
-    EXPECT_EQ(t.KoneenViimeisinLaukaus, 63);
-    EXPECT_FALSE(t.KohdeOsuma.has_value()) << "no hunt starts after the program ended";
-    EXPECT_FALSE(t.PelaajanVuoro);
 }
 
 // The same seeded game with and without the animation: each sunk ship of

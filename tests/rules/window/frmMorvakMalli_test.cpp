@@ -1,6 +1,7 @@
 // The main window's procedures without a window: its load, every command of
 // the command table, the view options in the store, the dialogs it opens, its
-// closing, and when it asks the face to show the state.
+// closing, the one way in for events and when it asks the face to show the
+// state.
 
 #include "rules/window/frmMorvakMalli.h"
 
@@ -24,6 +25,27 @@ void Kirjoita(const char* nimi, const char* arvo) {
 class Paaikkuna : public ::testing::Test {
   protected:
     void Lataa(int pisteitaTuumalla = 96) { malli.Form_Load(pisteitaTuumalla); }
+    void Suorita(Komento komento) { malli.Tapahtuu(KomentoValittu{komento}); }
+    void Laske(int ruutu, int painike = 1) {
+        malli.Tapahtuu(RuutuVapautettu{Puoli::Pelaaja, ruutu, painike});
+    }
+    void Ammu(int ruutu) { malli.Tapahtuu(RuutuKlikattu{Puoli::Kone, ruutu}); }
+    void Odota() {
+        n.AjaLoppuun([this] { malli.Tapahtuu(AjastinLaukesi{}); });
+    }
+    // A whole fleet laid, and firing open with the player to shoot.
+    void LaskeLaivasto() {
+        for (int ruutu : {1, 21, 41, 61, 81, 8, 28, 48, 68, 88}) Laske(ruutu);
+        ASSERT_TRUE(t.AmmuntaKaynnissa);
+        Odota();
+    }
+    // The first square of the computer's grid that holds what `laiva` asks.
+    int Ruutu(bool laiva) const {
+        for (int ruutu = 1; ruutu <= 100; ++ruutu) {
+            if ((t.KoneenRuudut[ruutu] == Sana::laiva) == laiva) return ruutu;
+        }
+        return 0;
+    }
 
     Testipesa pesa;
     Pelitila t;
@@ -79,14 +101,14 @@ TEST_F(Paaikkuna, OnlyNinetySixAndHundredTwentyDotsPerInchGoWithoutAWord) {
 
 TEST_F(Paaikkuna, TogglingTheBandStoresItResizesAndTurnsTheButtonsOffUntilTheNextShowing) {
     Lataa();
-    malli.Suorita(Komento::NaytaPainikkeet);
+    Suorita(Komento::NaytaPainikkeet);
     EXPECT_FALSE(t.NaytaPainikkeet);
     EXPECT_EQ(Lue("NaytaPainikkeet"), "False");
     EXPECT_EQ(n.korkeudet.back(), 4665);
     EXPECT_FALSE(n.painikkeetKaytossa);
     EXPECT_EQ(n.osoitin, Osoitin::Oletus);
 
-    malli.Suorita(Komento::NaytaPainikkeet);
+    Suorita(Komento::NaytaPainikkeet);
     EXPECT_TRUE(t.NaytaPainikkeet);
     EXPECT_EQ(Lue("NaytaPainikkeet"), "True");
     EXPECT_EQ(n.korkeudet.back(), 5745);
@@ -95,30 +117,30 @@ TEST_F(Paaikkuna, TogglingTheBandStoresItResizesAndTurnsTheButtonsOffUntilTheNex
 
 TEST_F(Paaikkuna, TogglingTheBlockedSquaresStoresItAndRepaintsThemWhilePlacing) {
     Lataa();
-    malli.imgPelaaja_MouseUp(45, 2);  // the carrier down from 45
+    Laske(45, 2);  // the carrier down from 45
     ASSERT_EQ(t.PelaajanRuudut[44], Sana::varattu);
     ASSERT_EQ(n.pelaaja[44].kuva, Kuva::Ohi);
 
-    malli.Suorita(Komento::NaytaMahdottomatLaivaruudut);
+    Suorita(Komento::NaytaMahdottomatLaivaruudut);
     EXPECT_EQ(Lue("NaytaMahdottomatLaivaruudut"), "False");
     EXPECT_EQ(n.pelaaja[44].kuva, Kuva::Vesi);
-    malli.Suorita(Komento::NaytaMahdottomatLaivaruudut);
+    Suorita(Komento::NaytaMahdottomatLaivaruudut);
     EXPECT_EQ(Lue("NaytaMahdottomatLaivaruudut"), "True");
     EXPECT_EQ(n.pelaaja[44].kuva, Kuva::Ohi);
 }
 
 TEST_F(Paaikkuna, TheButtonsActOnlyWhileTheBandIsShown) {
     Lataa();
-    malli.imgPelaaja_MouseUp(1, 1);
+    Laske(1);
     t.PerakkaisetVoitot = 2;
-    malli.Suorita(Komento::NaytaPainikkeet);
-    malli.Suorita(Komento::UusiPeliPainike);
-    malli.Suorita(Komento::LopetaPainike);
+    Suorita(Komento::NaytaPainikkeet);
+    Suorita(Komento::UusiPeliPainike);
+    Suorita(Komento::LopetaPainike);
     EXPECT_TRUE(n.kysymykset.empty());
 
-    malli.Suorita(Komento::NaytaPainikkeet);
-    malli.Suorita(Komento::UusiPeliPainike);
-    malli.Suorita(Komento::LopetaPainike);
+    Suorita(Komento::NaytaPainikkeet);
+    Suorita(Komento::UusiPeliPainike);
+    Suorita(Komento::LopetaPainike);
     ASSERT_EQ(n.kysymykset.size(), 2u);
     EXPECT_EQ(n.kysymykset[0].otsikko, "Uusi peli");
     EXPECT_EQ(n.kysymykset[1].otsikko, "Lopeta");
@@ -128,9 +150,9 @@ TEST_F(Paaikkuna, TheButtonsActOnlyWhileTheBandIsShown) {
 TEST_F(Paaikkuna, EveryEventAsksForTheStateToBeShown) {
     Lataa();
     const int alussa = n.muutoksia;
-    malli.imgPelaaja_MouseUp(1, 1);
-    malli.imgKone_Click(1);
-    malli.Suorita(Komento::ReadmeOhje);
+    Laske(1);
+    Ammu(1);
+    Suorita(Komento::ReadmeOhje);
     EXPECT_EQ(n.muutoksia, alussa + 3);
 }
 
@@ -154,9 +176,9 @@ TEST_F(Paaikkuna, DialogsOpenUnderTheHourglassOverAFreshModelAndGiveTheDefaultBa
         m.lblWWW_Click();
         m.cmdOK_Click();
     };
-    malli.Suorita(Komento::NaytaAsetukset);
-    malli.Suorita(Komento::NaytaParhaatTulokset);
-    malli.Suorita(Komento::TietojaOhjelmasta);
+    Suorita(Komento::NaytaAsetukset);
+    Suorita(Komento::NaytaParhaatTulokset);
+    Suorita(Komento::TietojaOhjelmasta);
 
     // The best-results window's own load raises the hourglass again.
     EXPECT_EQ(avattaessa,
@@ -179,7 +201,7 @@ TEST_F(Paaikkuna, AChangedPlacementRuleLaysAGameNotYetBegunAgain) {
         m.Uppoaminen = 0;
         m.cmdPainike_Click(0);
     };
-    malli.Suorita(Komento::NaytaAsetukset);
+    Suorita(Komento::NaytaAsetukset);
     EXPECT_EQ(t.KoneenRuudut, laskettu);
     EXPECT_EQ(t.PelaajanRuudut[1], Sana::vesi);
 
@@ -187,7 +209,7 @@ TEST_F(Paaikkuna, AChangedPlacementRuleLaysAGameNotYetBegunAgain) {
         m.Sijainti[1] = false;
         m.cmdPainike_Click(0);
     };
-    malli.Suorita(Komento::NaytaAsetukset);
+    Suorita(Komento::NaytaAsetukset);
     EXPECT_NE(t.KoneenRuudut, laskettu);
     for (int r : {1, 10, 45, 91, 100}) {
         EXPECT_EQ(t.KoneenRuudut[r] == Sana::varattu, r != 45) << r;
@@ -197,18 +219,6 @@ TEST_F(Paaikkuna, AChangedPlacementRuleLaysAGameNotYetBegunAgain) {
     EXPECT_TRUE(t.SijoitusKaynnissa);
     EXPECT_EQ(n.osoitin, Osoitin::Oletus);
 
-    // Opened from the one pass of events while a new game lays the
-    // computer's fleet, the dialog starts no game inside that one.
-    t.PelaajanVuoro = false;
-    const Ruudukko laskettaessa = t.KoneenRuudut;
-    n.asetukset = [](frmAsetuksetMalli& m) {
-        m.Sijainti[0] = false;
-        m.cmdPainike_Click(0);
-    };
-    malli.Suorita(Komento::NaytaAsetukset);
-    EXPECT_EQ(t.KoneenRuudut, laskettaessa);
-    t.PelaajanVuoro = true;
-
     // Once the first ship is down the rules are locked; after a finished
     // game the next one is laid under the new rules anyway.
     t.SijoitusKaynnissa = false;
@@ -217,7 +227,7 @@ TEST_F(Paaikkuna, AChangedPlacementRuleLaysAGameNotYetBegunAgain) {
         m.Sijainti[1] = true;
         m.cmdPainike_Click(0);
     };
-    malli.Suorita(Komento::NaytaAsetukset);
+    Suorita(Komento::NaytaAsetukset);
     EXPECT_TRUE(t.LaivaSaaSijaitaReunassa);
     EXPECT_EQ(t.KoneenRuudut, lopussa);
 }
@@ -226,7 +236,7 @@ TEST_F(Paaikkuna, TheHelpCommandsOpenTheirTargets) {
     Lataa();
     for (Komento k : {Komento::ReadmeOhje, Komento::Ohjelmapaivitykset,
                       Komento::PalautettaOhjelmasta, Komento::Virheilmoitukset})
-        malli.Suorita(k);
+        Suorita(k);
     ASSERT_EQ(n.avaukset.size(), 4u);
     EXPECT_EQ(n.avaukset[0].kohde,
               (Kuorikohde{std::string(OHJELMAN_KANSIO) + "/readme.txt", true}));
@@ -237,59 +247,141 @@ TEST_F(Paaikkuna, TheHelpCommandsOpenTheirTargets) {
     for (std::size_t i = 1; i < 4; ++i) EXPECT_EQ(n.avaukset[i].naytto, Nayttokomento::Piilotettu);
 }
 
-TEST_F(Paaikkuna, ClosingAsksUnlessTheProgramItselfCloses) {
+TEST_F(Paaikkuna, TheProgramItselfClosesWithoutAsking) {
     Lataa();
     t.PerakkaisetVoitot = 3;
     t.Parhaat.ParasTulos[9] = 2;
-    EXPECT_TRUE(malli.Form_QueryUnload(Sulkutapa::Koodi));
+    malli.Tapahtuu(SulkemisPyynto{Sulkutapa::Koodi});
     EXPECT_TRUE(n.kysymykset.empty());
+    EXPECT_EQ(n.kysyNimiKertoja, 0);
+    EXPECT_EQ(n.lopetuksia, 1);
+    EXPECT_TRUE(malli.Loppunut());
+}
 
-    n.vastaukset = {false, true, true};
-    EXPECT_FALSE(malli.Form_QueryUnload(Sulkutapa::Sulkuruutu));
-    EXPECT_EQ(n.lopetuksia, 0);
+TEST_F(Paaikkuna, ClosingAsksAndOnYesEntersTheStreakAndEndsForGood) {
+    Lataa();
+    t.PerakkaisetVoitot = 3;
+    t.Parhaat.ParasTulos[9] = 2;
+    n.vastaukset = {false, true};
+    malli.Tapahtuu(SulkemisPyynto{Sulkutapa::Sulkuruutu});
+    EXPECT_FALSE(malli.Loppunut());
     EXPECT_EQ(n.kysyNimiKertoja, 0);
 
-    EXPECT_TRUE(malli.Form_QueryUnload(Sulkutapa::Istunnonloppu));
+    malli.Tapahtuu(SulkemisPyynto{Sulkutapa::Istunnonloppu});
     EXPECT_EQ(n.kysyNimiKertoja, 1) << "the streak goes on the list before the end";
     EXPECT_EQ(n.lopetuksia, 1);
     EXPECT_EQ(n.osoitin, Osoitin::Tiimalasi);
+    EXPECT_TRUE(malli.Loppunut());
 
-    malli.Suorita(Komento::Lopeta);
-    EXPECT_EQ(n.kysymykset.size(), 3u);
-    EXPECT_EQ(n.lopetuksia, 2);
+    Suorita(Komento::Lopeta);
+    Laske(1);
+    EXPECT_EQ(n.kysymykset.size(), 2u) << "nothing is handled after the end";
+    EXPECT_EQ(n.lopetuksia, 1);
+    EXPECT_EQ(t.PelaajanRuudut[1], Sana::vesi);
 }
 
-// A click that the window system delivers late must not start a game in the
-// middle of another event: not inside the win box, not while the computer
-// lays its fleet.
-TEST_F(Paaikkuna, ANewGameAskedForInsideAnotherEventIsIgnored) {
+TEST_F(Paaikkuna, TheEndOfTheSessionDuringTheQuitQuestionIsAnsweredByIt) {
     Lataa();
-    for (int ruutu : {1, 21, 41, 61, 81, 8, 28, 48, 68, 88}) malli.imgPelaaja_MouseUp(ruutu, 1);
-    ASSERT_TRUE(t.AmmuntaKaynnissa);
-    n.laatikonAikana = [&] {
-        malli.Suorita(Komento::UusiPeliPainike);
-        malli.Suorita(Komento::UusiPeli);
+    n.laatikonAikana = [this] { malli.Tapahtuu(SulkemisPyynto{Sulkutapa::Istunnonloppu}); };
+    Suorita(Komento::Lopeta);
+    EXPECT_EQ(n.kysymykset.size(), 1u);
+    EXPECT_FALSE(malli.Loppunut());
+}
+
+TEST_F(Paaikkuna, TheEndOfTheSessionDuringADialogAsksOnceTheDialogHasClosed) {
+    Lataa();
+    n.asetukset = [this](frmAsetuksetMalli& m) {
+        malli.Tapahtuu(SulkemisPyynto{Sulkutapa::Istunnonloppu});
+        malli.Tapahtuu(SulkemisPyynto{Sulkutapa::Istunnonloppu});
+        EXPECT_TRUE(malli.Kasittelee());
+        EXPECT_TRUE(n.kysymykset.empty()) << "not over the open dialog";
+        m.cmdPainike_Click(1);
+    };
+    n.vastaukset = {true};
+    Suorita(Komento::NaytaAsetukset);
+    ASSERT_EQ(n.kysymykset.size(), 1u);
+    EXPECT_EQ(n.kysymykset[0].otsikko, "Lopeta");
+    EXPECT_TRUE(malli.Loppunut());
+}
+
+TEST_F(Paaikkuna, QuittingDuringThePauseEndsAtOnceAndTheShotLeavesNoTrace) {
+    Lataa();
+    LaskeLaivasto();
+    const Ruudukko ennen = t.PelaajanRuudut;
+    Ammu(Ruutu(false));
+    ASSERT_TRUE(t.TauonLoppu.has_value());
+    n.vastaukset = {true};
+    Suorita(Komento::Lopeta);
+    EXPECT_EQ(n.lopetuksia, 1);
+    Odota();
+    EXPECT_EQ(t.PelaajanRuudut, ennen);
+    EXPECT_EQ(t.KoneenViimeisinLaukaus, 0);
+}
+
+TEST_F(Paaikkuna, ACommandOutOfReachIsDroppedAndEnterFollowsTheDefaultButton) {
+    Lataa();
+    LaskeLaivasto();
+    Ammu(Ruutu(false));
+    ASSERT_TRUE(t.TauonLoppu.has_value());
+    Suorita(Komento::UusiPeli);
+    malli.Tapahtuu(EnterPainettu{});
+    Suorita(Komento::SijoitaLaivatSatunnaisesti);
+    EXPECT_TRUE(t.TauonLoppu.has_value()) << "the pause goes on";
+    EXPECT_TRUE(t.PeliKaynnissa);
+    EXPECT_TRUE(n.kysymykset.empty());
+
+    Odota();
+    t.PerakkaisetVoitot = 1;
+    malli.Tapahtuu(EnterPainettu{});
+    ASSERT_EQ(n.kysymykset.size(), 1u);
+    EXPECT_EQ(n.kysymykset[0].otsikko, "Uusi peli");
+}
+
+TEST_F(Paaikkuna, NoClickReachesTheGridsWhileAShipSinks) {
+    Lataa();
+    t.NaytetaanLaivojenUppoaminen = true;
+    LaskeLaivasto();
+    // A submarine: one hit sinks it.
+    int sukellusvene = 0;
+    for (const int r : t.KoneenSukellusveneet) {
+        if (r > 0) sukellusvene = r;
+    }
+    Ammu(sukellusvene);
+    ASSERT_TRUE(t.Uppoamassa.has_value());
+    Ammu(Ruutu(false));
+    malli.Tapahtuu(RuudukonNappain{Puoli::Kone, Ruutunappain::Valilyonti});
+    EXPECT_EQ(t.PelaajanViimeisinLaukaus, sukellusvene);
+    Odota();
+    EXPECT_EQ(t.PelaajanViimeisinLaukaus, sukellusvene) << "dropped, not kept for later";
+}
+
+TEST_F(Paaikkuna, EventsArrivingInsideABoxWaitAndAreHandledAfterItInOrder) {
+    Lataa();
+    LaskeLaivasto();
+    n.laatikonAikana = [this] {
+        Suorita(Komento::NaytaPainikkeet);
+        Suorita(Komento::UusiPeliPainike);
+        EXPECT_TRUE(t.NaytaPainikkeet) << "not inside the box";
     };
     for (int ruutu = 1; ruutu <= 100 && t.PeliKaynnissa; ++ruutu) {
-        if (t.KoneenRuudut[ruutu] == Sana::laiva) malli.imgKone_Click(ruutu);
+        if (t.KoneenRuudut[ruutu] != Sana::laiva) continue;
+        Ammu(ruutu);
+        Odota();
     }
     ASSERT_EQ(n.viestit.back().otsikko, "Voitit");
-    EXPECT_EQ(t.PelaajanOsumat, 20);
-    EXPECT_FALSE(t.PelaajanVuoro);
-    EXPECT_EQ(t.PerakkaisetVoitot, 1);
+    EXPECT_FALSE(t.NaytaPainikkeet);
+    EXPECT_EQ(t.PelaajanOsumat, 20) << "the hidden button, pressed after, did nothing";
 
     n.laatikonAikana = nullptr;
-    int pelejaAlkoi = 0;
-    n.tapahtumienAikana = [&] {
-        ++pelejaAlkoi;
-        malli.Suorita(Komento::UusiPeli);
+    n.vastaukset = {false};
+    n.laatikonAikana = [this] {
+        n.laatikonAikana = nullptr;
+        Suorita(Komento::UusiPeli);
+        EXPECT_EQ(t.PelaajanOsumat, 20);
     };
-    malli.Suorita(Komento::UusiPeli);
-    EXPECT_EQ(pelejaAlkoi, 1);
+    Suorita(Komento::Lopeta);
+    EXPECT_EQ(t.PelaajanOsumat, 0) << "the new game asked for inside the question";
     EXPECT_TRUE(t.SijoitusKaynnissa);
-    EXPECT_TRUE(t.PelaajanVuoro);
-    EXPECT_EQ(t.PelaajanOsumat, 0);
-    EXPECT_TRUE(n.ikkunaKaytossa);
 }
 
 }  // namespace

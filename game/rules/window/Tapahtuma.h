@@ -1,0 +1,50 @@
+#pragma once
+
+#include <variant>
+
+#include "rules/Pelitila.h"
+#include "rules/access/Nappaimisto.h"
+#include "rules/window/Komennot.h"
+
+// How the window system asks the main window to close, numbered as the
+// unload modes of its forms.
+enum class Sulkutapa {
+    Sulkuruutu = 0,         // the close box, the system menu, Alt+F4
+    Koodi = 1,              // the program itself
+    Istunnonloppu = 2,      // the desktop session is ending
+    Tehtavienhallinta = 3,  // the task manager
+};
+
+// Everything that can happen to the main window, as a face hands it over.
+
+// A menu command, a button, or a key that stands for one.
+struct KomentoValittu {
+    Komento komento;
+};
+// A mouse button released over the square that took its press: 1 left,
+// 2 right, 4 middle.
+struct RuutuVapautettu {
+    Puoli ruudukko;
+    int ruutu;
+    int painike;
+};
+// The left button pressed and released on the same square.
+struct RuutuKlikattu {
+    Puoli ruudukko;
+    int ruutu;
+};
+// A key on the grid that has the keyboard.
+struct RuudukonNappain {
+    Puoli ruudukko;
+    Ruutunappain nappain;
+};
+// Enter that no focused control took.
+struct EnterPainettu {};
+// The one timer the rules asked for has run out.
+struct AjastinLaukesi {};
+struct SulkemisPyynto {
+    Sulkutapa tapa;
+};
+
+using Tapahtuma = std::variant<KomentoValittu, RuutuVapautettu, RuutuKlikattu, RuudukonNappain,
+                               EnterPainettu, AjastinLaukesi, SulkemisPyynto>;
