@@ -135,8 +135,7 @@ class Varastoviat_test : public QObject {
         Viestivastaaja vastaaja({QMessageBox::Ok, QMessageBox::Yes});
         SijoitaLaivasto(w);
         for (int n = 1; n <= 100; ++n) {
-            if (w.Tila().KoneenRuudut[n] == Sana::laiva)
-                Ammu(w, n);
+            if (w.Tila().KoneenRuudut[n] == Sana::laiva) Ammu(w, n);
         }
         QCOMPARE(Vaihe(w.Tila()), std::string("won"));
         QCOMPARE(w.Tila().PerakkaisetVoitot, 1);

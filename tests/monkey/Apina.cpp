@@ -565,9 +565,9 @@ void Apina::TarkistaRajalla() {
     const bool koneenLaivaUppoaa = t.Uppoamassa && t.Uppoamassa->jatko == Jatko::KoneenOsuma;
     const bool pelaajaEdella =
         vaihe == "won" || (vaihe == "computer shooting" && !koneenLaivaUppoaa);
-    const bool oikein = pelaajaEdella ? pelaajan + edella == koneen + 1
-                                       : pelaajan + edella == koneen &&
-                                             (vaihe != "player placing" || pelaajan == 0);
+    const bool oikein =
+        pelaajaEdella ? pelaajan + edella == koneen + 1
+                      : pelaajan + edella == koneen && (vaihe != "player placing" || pelaajan == 0);
     if (!oikein)
         Riko("player shot " + std::to_string(pelaajan) + " times, computer " +
              std::to_string(koneen) + " times in phase " + vaihe);

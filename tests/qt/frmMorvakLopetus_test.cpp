@@ -1,7 +1,6 @@
 // Quitting: the question, both answers, from the menu, the button and the
 // close box, and in the middle of the computer's pause.
 
-
 #include "qt/Sovellus.h"
 #include "qt/frmKysyNimi.h"
 #include "store/mdlMorvak2.h"
@@ -116,8 +115,7 @@ class frmMorvakLopetus_test : public QObject {
         Viestivastaaja vastaaja({QMessageBox::Ok, QMessageBox::Yes});
         SijoitaLaivasto(ikkuna);
         for (int n = 1; n <= 100; ++n) {
-            if (ikkuna.Tila().KoneenRuudut[n] == Sana::laiva)
-                Ammu(ikkuna, n);
+            if (ikkuna.Tila().KoneenRuudut[n] == Sana::laiva) Ammu(ikkuna, n);
         }
         QCOMPARE(ikkuna.Tila().PerakkaisetVoitot, 1);
         bool avattiin = false;

@@ -24,9 +24,7 @@ class KirjaavaNakyma : public NakymaTesti {
 
 class UusiPeli : public ::testing::Test {
   protected:
-    UusiPeli() {
-        t.LaivojenKulmatSaavatKoskettaa = true;
-    }
+    UusiPeli() { t.LaivojenKulmatSaavatKoskettaa = true; }
 
     // A game in progress: the player's first ship is laid.
     void PeliKayntiin() {

@@ -10,12 +10,19 @@
 //   ikkunaluku paina <otsikko> <painike>  presses the button with that caption
 //   ikkunaluku kirjoita <otsikko> <teksti>  puts the text in its text box
 //   ikkunaluku sulje <otsikko>            the close box
-//   ikkunaluku ruudukot                   both grids of "Morvak", a letter a square
+//   ikkunaluku ruudukot [<odotettu>]      both grids of "Morvak", a letter a square;
+//                                         with the text expected, waits until
+//                                         they show it
+//   ikkunaluku montako <otsikko>          how many windows so titled show
 //   ikkunaluku varit [<x> <y>]            colours at every square, from the
 //                                         client area at x, y of the screen
 //   ikkunaluku napsauta <pelaaja|kone> <ruutu> [oikea]
 //   ikkunaluku ammu <ruutu>...            shoots at those still unshot, in
 //                                         turn, until the game ends
+//   ikkunaluku uppoaa <ruutu>             shoots at the computer's square and
+//                                         prints "uppoaa" once water has risen
+//                                         over it, or "ei uponnut" when the
+//                                         turn came back without
 //   ikkunaluku varissa <x> <y> <RRGGBB>   prints "valmis", then waits until the
 //                                         screen has that colour at x, y and
 //                                         prints the time, ns since 1970
@@ -56,6 +63,8 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr auto ODOTUS = 60s;
+// The probe for water, near the tile's bottom edge below its centre.
+constexpr int POHJAN_ETAISYYS = 10;
 
 std::string Utf8(const std::wstring& teksti) {
     if (teksti.empty()) return {};
@@ -266,6 +275,59 @@ int Ammu(const std::vector<int>& ruudut) {
     return 0;
 }
 
+// A sinking square's water rises from its bottom edge: the tile's rings there
+// turn from the ship's greys to the water's blues while the ship sinks.
+bool VettaPohjalla(HWND peli, int ruutu) {
+    POINT kohta = Keskipiste(Puoli::Kone, ruutu);
+    kohta.y += POHJAN_ETAISYYS;
+    ClientToScreen(peli, &kohta);
+    HDC naytto = GetDC(nullptr);
+    const COLORREF vari = GetPixel(naytto, kohta.x, kohta.y);
+    ReleaseDC(nullptr, naytto);
+    return GetBValue(vari) > GetRValue(vari) + 0x20;
+}
+
+int Uppoaa(int ruutu) {
+    HWND peli = OdotaIkkunaa(PELI);
+    if (!Odota([&] { return Ohje(peli) == PELAAJAN_VUORO; })) return 1;
+    Napsauta(peli, Puoli::Kone, ruutu, false);
+    bool vetta = false;
+    const bool vuoroPalasi = Odota([&] {
+        vetta = vetta || VettaPohjalla(peli, ruutu);
+        return Loppu() != nullptr || Ohje(peli) == PELAAJAN_VUORO;
+    });
+    std::printf("%s\n", vetta ? "uppoaa" : "ei uponnut");
+    return vuoroPalasi ? 0 : 1;
+}
+
+int Montako(const std::wstring& otsikko) {
+    struct Laskenta {
+        std::wstring otsikko;
+        int maara = 0;
+    } laskenta{otsikko};
+    EnumWindows(
+        [](HWND ikkuna, LPARAM tiedot) -> BOOL {
+            auto* l = reinterpret_cast<Laskenta*>(tiedot);
+            if (IsWindowVisible(ikkuna) && Teksti(ikkuna) == l->otsikko) ++l->maara;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&laskenta));
+    std::printf("%d\n", laskenta.maara);
+    return 0;
+}
+
+std::string Ruudukkoteksti(HWND peli) {
+    const Ruudukkotila tila = Ruudukot(peli);
+    std::string teksti;
+    for (int rivi = 0; rivi < 10; ++rivi) {
+        if (rivi > 0) teksti += '\n';
+        teksti.append(tila.pelaaja.data() + 1 + rivi * 10, 10);
+        teksti += ' ';
+        teksti.append(tila.kone.data() + 1 + rivi * 10, 10);
+    }
+    return teksti;
+}
+
 // For measuring a start from outside: the first frame painted is the first
 // moment a square's colour shows on the screen.
 int OdotaVaria(int x, int y, unsigned vari) {
@@ -451,14 +513,14 @@ int wmain(int argc, wchar_t** argv) {
         PostMessageW(OdotaIkkunaa(argv[2]), WM_SYSCOMMAND, SC_CLOSE, 0);
         return 0;
     }
-    if (komento == L"ruudukot" && argc == 2) {
-        const Ruudukkotila tila = Ruudukot(OdotaIkkunaa(PELI));
-        for (int rivi = 0; rivi < 10; ++rivi) {
-            std::printf("%.10s %.10s\n", tila.pelaaja.data() + 1 + rivi * 10,
-                        tila.kone.data() + 1 + rivi * 10);
-        }
+    if (komento == L"ruudukot" && (argc == 2 || argc == 3)) {
+        HWND peli = OdotaIkkunaa(PELI);
+        if (argc == 3) return OdotaLukemaa([&] { return Ruudukkoteksti(peli); }, Utf8(argv[2]));
+        std::printf("%s\n", Ruudukkoteksti(peli).c_str());
         return 0;
     }
+    if (komento == L"montako" && argc == 3) return Montako(argv[2]);
+    if (komento == L"uppoaa" && argc == 3) return Uppoaa(std::wcstol(argv[2], nullptr, 10));
     if (komento == L"varit" && (argc == 2 || argc == 4)) {
         const POINT alku =
             argc == 4 ? POINT{std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10)}

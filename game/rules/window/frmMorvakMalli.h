@@ -48,6 +48,8 @@ class frmMorvakMalli {
     void KasitteleJono();
     void Kasittele(const Tapahtuma& tapahtuma);
     bool LopetusVastaa(const Tapahtuma& tapahtuma) const;
+    // A button of the mouse, or a key that stands for one, on a grid.
+    static bool Painallus(const Tapahtuma& tapahtuma);
     void Suorita(Komento komento);
     void Enter();
     void Ruudukko_KeyDown(Puoli ruudukko, Ruutunappain nappain);

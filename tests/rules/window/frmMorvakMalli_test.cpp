@@ -337,7 +337,7 @@ TEST_F(Paaikkuna, ACommandOutOfReachIsDroppedAndEnterFollowsTheDefaultButton) {
     EXPECT_EQ(n.kysymykset[0].otsikko, "Uusi peli");
 }
 
-TEST_F(Paaikkuna, NoClickReachesTheGridsWhileAShipSinks) {
+TEST_F(Paaikkuna, NoClickNorSpaceReachesTheGridsWhileAShipSinks) {
     Lataa();
     t.NaytetaanLaivojenUppoaminen = true;
     LaskeLaivasto();
@@ -350,7 +350,9 @@ TEST_F(Paaikkuna, NoClickReachesTheGridsWhileAShipSinks) {
     ASSERT_TRUE(t.Uppoamassa.has_value());
     Ammu(Ruutu(false));
     malli.Tapahtuu(RuudukonNappain{Puoli::Kone, Ruutunappain::Valilyonti});
+    malli.Tapahtuu(RuudukonNappain{Puoli::Kone, Ruutunappain::Alas});
     EXPECT_EQ(t.PelaajanViimeisinLaukaus, sukellusvene);
+    EXPECT_EQ(t.Nappaimisto.ruutu[1], 11) << "the focus square still moves";
     Odota();
     EXPECT_EQ(t.PelaajanViimeisinLaukaus, sukellusvene) << "dropped, not kept for later";
 }
