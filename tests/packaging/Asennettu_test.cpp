@@ -35,12 +35,12 @@ QString TeemanKuvake(int koko) {
 }
 
 TEST(Asennettu, OhjeLoytaaAsennetunReadmen) {
-    const QString ohjelmat = Asennus().filePath("bin");
+    const QString ohjelmat = Asennus().filePath("games");
     ASSERT_TRUE(QFile::exists(ohjelmat + "/morvak"));
 
     const QString loydetty = QString::fromStdString(EtsiReadme(ohjelmat.toStdString()));
     EXPECT_EQ(loydetty.toStdString(),
-              QDir::cleanPath(Asennus().filePath("share/morvak/readme.txt")).toStdString());
+              QDir::cleanPath(Asennus().filePath("share/doc/morvak/readme.txt")).toStdString());
     const QByteArray asennettu = Sisalto(loydetty);
     ASSERT_FALSE(asennettu.isEmpty());
     EXPECT_EQ(asennettu, Sisalto(MORVAK_LAHDE "/game/resources/readme.txt"));

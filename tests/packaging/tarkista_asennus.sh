@@ -1,7 +1,7 @@
 #!/bin/sh
 # Checks an installed tree as a desktop sees it: both programs, a valid menu
-# entry that starts an installed program and names an installed icon, the
-# AppStream description, and nothing outside the prefix.
+# entry that starts the installed game by its full path and names an installed
+# icon, the AppStream description, and nothing outside the prefix.
 #
 #     tarkista_asennus.sh <root> <prefix>
 set -e
@@ -17,8 +17,8 @@ virhe() {
 }
 
 for ohjelma in morvak morvakpoisto; do
-    [ -f "$paikka/bin/$ohjelma" ] && [ -x "$paikka/bin/$ohjelma" ] ||
-        virhe "bin/$ohjelma is missing or not executable"
+    [ -f "$paikka/games/$ohjelma" ] && [ -x "$paikka/games/$ohjelma" ] ||
+        virhe "games/$ohjelma is missing or not executable"
 done
 
 vieraat=$(find "$juuri" -mindepth 1 \( -type f -o -type l \) ! -path "$paikka/*")
@@ -28,7 +28,7 @@ valikko=$paikka/share/applications/$tunnus.desktop
 if [ -f "$valikko" ]; then
     desktop-file-validate "$valikko" || virhe "$tunnus.desktop does not validate"
     komento=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$valikko")
-    [ -x "$paikka/bin/$komento" ] || virhe "Exec=$komento is not an installed program"
+    [ "$komento" = "$etuliite/games/morvak" ] || virhe "Exec=$komento is not $etuliite/games/morvak"
     kuvake=$(sed -n 's/^Icon=//p' "$valikko")
     for koko in 16 24 32 48 64 128 256; do
         [ -f "$paikka/share/icons/hicolor/${koko}x$koko/apps/$kuvake.png" ] ||

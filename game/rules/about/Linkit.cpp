@@ -27,7 +27,7 @@ void AvaaKuorella(Palvelut& p, const Kuorikohde& kohde, Nayttokomento naytto) {
 
 std::string EtsiReadme(const std::string& ohjelmanKansio) {
     const fs::path kansio = fs::absolute(Polku(ohjelmanKansio));
-    for (const char* paikka : {"readme.txt", "../share/morvak/readme.txt"}) {
+    for (const char* paikka : {"readme.txt", "../share/doc/morvak/readme.txt"}) {
         const fs::path polku = (kansio / paikka).lexically_normal();
         std::error_code virhe;
         if (fs::is_regular_file(polku, virhe)) return Utf8(polku);

@@ -11,7 +11,7 @@ inline constexpr const char* KOTISIVUN_KYSELY = "morvak12";
 inline constexpr const char* PALAUTEOSOITE = "palaute@morvak.fi";
 
 // readme.txt in the program's own folder or, in an installed program, in
-// ../share/morvak/ beside it. When neither holds it, the path in the program's
+// ../share/doc/morvak/ beside it. When neither holds it, the path in the program's
 // folder, which then simply fails to open. Paths are UTF-8.
 std::string EtsiReadme(const std::string& ohjelmanKansio);
 

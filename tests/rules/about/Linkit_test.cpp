@@ -53,15 +53,16 @@ TEST_F(Kansio, BuildTreeReadmeIsFoundFromAnotherCurrentFolder) {
     EXPECT_NE(sisalto.find("morvakpoisto"), std::string::npos);
 }
 
-TEST_F(Kansio, InstalledReadmeIsFoundBesideTheBinFolder) {
-    fs::create_directories(juuri / "bin");
-    Kirjoita(juuri / "share/morvak/readme.txt", "asennettu");
+TEST_F(Kansio, InstalledReadmeIsFoundInTheDocumentsBesideTheGamesFolder) {
+    fs::create_directories(juuri / "games");
+    Kirjoita(juuri / "share/doc/morvak/readme.txt", "asennettu");
     fs::current_path(juuri);
 
-    EXPECT_EQ(fs::path(EtsiReadme((juuri / "bin").string())), juuri / "share/morvak/readme.txt");
+    EXPECT_EQ(fs::path(EtsiReadme((juuri / "games").string())),
+              juuri / "share/doc/morvak/readme.txt");
 
-    Kirjoita(juuri / "bin/readme.txt", "oma kansio");
-    EXPECT_EQ(fs::path(EtsiReadme((juuri / "bin").string())), juuri / "bin/readme.txt");
+    Kirjoita(juuri / "games/readme.txt", "oma kansio");
+    EXPECT_EQ(fs::path(EtsiReadme((juuri / "games").string())), juuri / "games/readme.txt");
 }
 
 TEST_F(Kansio, MissingReadmeStillNamesTheProgramsFolder) {
