@@ -1,5 +1,7 @@
 # A Debian package of both programs: `make package`, or `cpack` in a build
-# folder. Its library dependencies are read from the programs themselves.
+# folder. Its library dependencies are read from the programs themselves; what
+# it installs, the copyright file and the changelog included, is the install
+# rules' (Asennus.cmake).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME morvak)
 set(CPACK_PACKAGE_VENDOR Relvano)
@@ -15,7 +17,9 @@ tiedot.")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# The licence lets the game be passed on only unchanged, which Debian counts as
+# not free: its games of that kind are in the section non-free/games.
+set(CPACK_DEBIAN_PACKAGE_SECTION non-free/games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.morvak.fi/morvak/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beyond the linked libraries: the Finnish texts of Qt's own dialogs, which the

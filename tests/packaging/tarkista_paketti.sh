@@ -16,7 +16,8 @@ virhe() {
 }
 
 [ "$(dpkg-deb -f "$paketti" Package)" = morvak ] || virhe "the package is not named morvak"
-[ "$(dpkg-deb -f "$paketti" Section)" = games ] || virhe "the package is not in the section games"
+[ "$(dpkg-deb -f "$paketti" Section)" = non-free/games ] ||
+    virhe "the package is not in the section non-free/games"
 
 riippuvuudet=$(dpkg-deb -f "$paketti" Depends)
 for tarve in libqt6widgets6 libqt6gui6 libqt6core6 libsqlite3-0 libstdc++6 qt6-translations-l10n \
