@@ -1,10 +1,13 @@
 # The Windows packages, both from the cross build's top folder: the installer
 # morvak-<version>.msi, made by msitools' wixl from packaging/windows/, and
-# morvak-<version>.zip of the same three files for playing without installing.
+# morvak-<version>.zip of the same four files for playing without installing:
+# both programs, the read-me and the licence.
 find_program(MORVAK_WIXL wixl REQUIRED)
 
-set(morvak_tiedostot morvak.exe morvakpoisto.exe readme.txt)
-set(morvak_lahteet $<TARGET_FILE:morvak> $<TARGET_FILE:morvakpoisto> ${PROJECT_BINARY_DIR}/readme.txt)
+file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/license.txt INPUT ${PROJECT_SOURCE_DIR}/LICENSE)
+set(morvak_tiedostot morvak.exe morvakpoisto.exe readme.txt license.txt)
+set(morvak_lahteet $<TARGET_FILE:morvak> $<TARGET_FILE:morvakpoisto> ${PROJECT_BINARY_DIR}/readme.txt
+                   ${PROJECT_BINARY_DIR}/license.txt)
 
 # The installer of this build's files under the version given. wixl finds the
 # files it packs relative to the folder it runs in.

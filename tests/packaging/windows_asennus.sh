@@ -1,5 +1,5 @@
 #!/bin/sh
-# The Windows packages as a player meets them: the zip holds the three files,
+# The Windows packages as a player meets them: the zip holds the four files,
 # and the installer, run silently in a Wine prefix of this run's own, puts
 # them under Program Files with their Start menu shortcuts and their entry in
 # the installed programs; the game starts from its shortcut, and uninstalling
@@ -72,13 +72,14 @@ poista() {
     "$WINE" msiexec /x "$(windows_polku "$1")" /qn >/dev/null 2>&1 || virhe "$1: poisto epäonnistui"
 }
 
-# The three files as built, both shortcuts, and one entry in the installed
+# The four files as built, both shortcuts, and one entry in the installed
 # programs, of the version given.
 asennettu() {
-    [ "$(ls "$OHJELMAT")" = "morvak.exe
+    [ "$(ls "$OHJELMAT")" = "license.txt
+morvak.exe
 morvakpoisto.exe
 readme.txt" ] || virhe "asennuskansiossa on $(ls "$OHJELMAT")"
-    for tiedosto in morvak.exe morvakpoisto.exe readme.txt; do
+    for tiedosto in license.txt morvak.exe morvakpoisto.exe readme.txt; do
         cmp -s "$KANSIO/$tiedosto" "$OHJELMAT/$tiedosto" || virhe "asennettu $tiedosto eroaa käännetystä"
     done
     [ "$(valikossa)" = "Morvak.lnk
@@ -105,8 +106,9 @@ pelaajan_arvo_tallella() {
     [ "$arvo" = Asentaja ] || virhe "pelin avaimessa ParasPelaaja0 = \"$arvo\" eikä Asentaja"
 }
 
-echo "Zip: täsmälleen kolme tiedostoa."
-[ "$("$CMAKE" -E tar tf "$ZIP" | sort)" = "morvak.exe
+echo "Zip: täsmälleen neljä tiedostoa."
+[ "$("$CMAKE" -E tar tf "$ZIP" | sort)" = "license.txt
+morvak.exe
 morvakpoisto.exe
 readme.txt" ] || virhe "zipissä on $("$CMAKE" -E tar tf "$ZIP")"
 
