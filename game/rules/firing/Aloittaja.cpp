@@ -1,6 +1,5 @@
 #include "rules/firing/Aloittaja.h"
 
-#include "rules/Peli.h"
 #include "rules/settings/Aloitustavat.h"
 
 Puoli ValitseAloittaja(const Pelitila& t, Satunnaisluvut& arpa) {
@@ -10,14 +9,4 @@ Puoli ValitseAloittaja(const Pelitila& t, Satunnaisluvut& arpa) {
     if (tapa == aloitustapa::ARVOTAAN) return arpa.Arvo(2) == 0 ? Puoli::Pelaaja : Puoli::Kone;
     if (tapa == aloitustapa::VOITTAJA) return t.EdellinenVoittaja.value_or(Puoli::Pelaaja);
     return Puoli::Pelaaja;
-}
-
-void Peli::AnnaEnsimmainenVuoro() {
-    const Puoli aloittaja = ValitseAloittaja(t, arpa);
-    t.EdellinenAloittaja = aloittaja;
-    if (aloittaja == Puoli::Pelaaja) return;
-    // The computer opens exactly as it answers a shot: the pause, its
-    // prompt, the commands out of reach, then the player's turn.
-    t.PelaajanVuoro = false;
-    AmmuTietokoneenPuolesta();
 }

@@ -1,34 +1,45 @@
+#include "rules/firing/KoneenLaukaus.h"
+
 #include "rules/Peli.h"
+#include "rules/Ruudut.h"
+#include "rules/Tekstit.h"
+#include "rules/firing/Aloittaja.h"
 #include "rules/firing/Maalinvalinta.h"
+#include "rules/firing/Osumantulkinta.h"
 #include "rules/firing/ViimeisinLaukaus.h"
 
-void Peli::AmmuTietokoneenPuolesta() {
-    // A ship the player's shot sank goes down as the computer's turn begins.
-    UppoamisenJalkeen(Jatko::KoneenVuoro);
+void KoneenLaukaus::AnnaEnsimmainenVuoro() {
+    const Puoli aloittaja = ValitseAloittaja(t, arpa);
+    t.EdellinenAloittaja = aloittaja;
+    if (aloittaja == Puoli::Pelaaja) return;
+    // The computer opens exactly as it answers a shot: the pause, its
+    // prompt, the commands out of reach, then the player's turn.
+    t.PelaajanVuoro = false;
+    peli_.AmmuTietokoneenPuolesta();
 }
 
-void Peli::AloitaTauko() {
+void KoneenLaukaus::AloitaTauko() {
     n.AsetaOsoitin(Osoitin::Tiimalasi);
-    t.TauonLoppu = n.Nyt() + TauonPituus;
-    n.PyydaAjastin(TauonPituus);
+    t.TauonLoppu = n.Nyt() + peli_.TauonPituus;
+    n.PyydaAjastin(peli_.TauonPituus);
     // The commands go out of reach before the first event of the pause can
     // use them.
-    Paivita();
+    peli_.Paivita();
 }
 
-void Peli::JatkaTaukoa() {
+void KoneenLaukaus::JatkaTaukoa() {
     const std::chrono::milliseconds jaljella = *t.TauonLoppu - n.Nyt();
     if (jaljella > std::chrono::milliseconds::zero()) {
         n.PyydaAjastin(jaljella);
         return;
     }
     t.TauonLoppu.reset();
-    Paivita();
+    peli_.Paivita();
     n.AsetaOsoitin(Osoitin::Oletus);
     KoneAmpuu();
 }
 
-void Peli::KoneAmpuu() {
+void KoneenLaukaus::KoneAmpuu() {
     const int maali = ValitseMaali(t, arpa);
     if (maali == 0) {
         t.PelaajanVuoro = true;
@@ -50,9 +61,37 @@ void Peli::KoneAmpuu() {
     MihinLaivaanTietokoneOsui(maali);
 }
 
-void Peli::KoneenVuoroLoppuu() {
+void KoneenLaukaus::KoneenVuoroLoppuu() {
     // Hits made during a hunt belong to it; a sinking ends it before the
     // next choice of target.
     if (!t.KohdeOsuma) AloitaJahti(t, arpa, t.KoneenViimeisinLaukaus);
     t.PelaajanVuoro = true;
+}
+
+void KoneenLaukaus::MihinLaivaanTietokoneOsui(int RuutuJohonAmmuttiin) {
+    t.KoneUpottiLaivan = false;
+    const Tulkinta tulos = TulkitseOsuma(peli_, t, Puoli::Pelaaja, RuutuJohonAmmuttiin);
+    if (tulos == Tulkinta::Virhe) {
+        KoneenVuoroLoppuu();
+        return;
+    }
+    t.KoneUpottiLaivan = tulos == Tulkinta::Upposi;
+    // Still the computer's turn: no click reaches the player's grid.
+    peli_.UppoamisenJalkeen(Jatko::KoneenOsuma);
+}
+
+void KoneenLaukaus::KoneenOsumaRatkaistu() {
+    if (t.KoneenOsumat == 20) {
+        t.PeliKaynnissa = false;
+        t.AmmuntaKaynnissa = false;
+        t.EdellinenVoittaja = Puoli::Kone;
+        peli_.Ilmoita(teksti::TAPPIO_OTSIKKO, teksti::TAPPIO, Kuvake::Huutomerkki);
+        // The computer's ships the player never hit come to light.
+        for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+            n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
+            if (t.KoneenRuudut[ruutu] == Sana::laiva) n.NaytaKuva(Puoli::Kone, ruutu, Kuva::Laiva);
+        }
+        peli_.PaataVoittoputki();
+    }
+    KoneenVuoroLoppuu();
 }

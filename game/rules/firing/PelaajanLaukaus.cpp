@@ -1,7 +1,11 @@
+#include "rules/firing/PelaajanLaukaus.h"
+
 #include "rules/Peli.h"
+#include "rules/Ruudut.h"
+#include "rules/firing/Osumantulkinta.h"
 #include "rules/firing/ViimeisinLaukaus.h"
 
-void Peli::imgKone_Click(int ruutu) {
+void PelaajanLaukaus::imgKone_Click(int ruutu) {
     if (!t.PelaajanVuoro || !t.AmmuntaKaynnissa) return;
 
     PalautaTavallinenKuva(n, Puoli::Kone, t.PelaajanViimeisinLaukaus, t.PelaajanViimeisinOsui);
@@ -23,5 +27,18 @@ void Peli::imgKone_Click(int ruutu) {
     // The winning shot has already ended the game: nobody shoots after it.
     const bool peliJatkuu = t.PeliKaynnissa;
     t.PelaajanVuoro = false;
-    if (peliJatkuu) AmmuTietokoneenPuolesta();
+    if (peliJatkuu) peli_.AmmuTietokoneenPuolesta();
+}
+
+void PelaajanLaukaus::MihinLaivaanPelaajaOsui(int RuutuJohonAmmuttiin) {
+    if (TulkitseOsuma(peli_, t, Puoli::Kone, RuutuJohonAmmuttiin) == Tulkinta::Virhe) return;
+    if (t.PelaajanOsumat != 20) return;
+
+    t.PeliKaynnissa = false;
+    t.AmmuntaKaynnissa = false;
+    t.EdellinenVoittaja = Puoli::Pelaaja;
+    ++t.PerakkaisetVoitot;
+    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
+    // The last ship sinks before the word of the win.
+    peli_.UppoamisenJalkeen(Jatko::Voitto);
 }

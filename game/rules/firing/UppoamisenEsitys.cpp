@@ -1,7 +1,9 @@
+#include "rules/firing/UppoamisenEsitys.h"
+
 #include <algorithm>
 
 #include "rules/Peli.h"
-#include "rules/Tekstit.h"
+#include "rules/Ruudut.h"
 
 namespace {
 
@@ -10,7 +12,30 @@ constexpr std::chrono::milliseconds KUVAVALI{16};
 
 }  // namespace
 
-void Peli::UpotaLaiva(Puoli puoli, std::span<const int> ruudut) {
+// The squares around a sunk ship were blocked when it was laid, so no ship
+// can be there: they are shown as misses and nobody need shoot them.
+void UppoamisenEsitys::UpotaRuutu(int Ruutu) {
+    // Right after the player's shot the turn is still the player's: the
+    // square is on the computer's grid.
+    UpotaRuutu(t.PelaajanVuoro ? Puoli::Kone : Puoli::Pelaaja, Ruutu);
+}
+
+void UppoamisenEsitys::UpotaRuutu(Puoli puoli, int Ruutu) {
+    Ruudukko& ruudut = t.Ruudut(puoli);
+    if (!OnRuudukossa(Ruutu) || ruudut[Ruutu] != Sana::uponnut) return;
+
+    for (const int m : Naapurit(Ruutu, t.LaivojenKulmatSaavatKoskettaa)) {
+        if (ruudut[m] != Sana::varattu) continue;
+        ruudut[m] = Sana::ohi;
+        if (puoli == Puoli::Kone) {
+            n.AsetaRuutuKaytossa(puoli, m, false);
+            n.AsetaSormiosoitin(puoli, m, false);
+        }
+        n.NaytaKuva(puoli, m, Kuva::Ohi);
+    }
+}
+
+void UppoamisenEsitys::UpotaLaiva(Puoli puoli, std::span<const int> ruudut) {
     if (!t.NaytetaanLaivojenUppoaminen) {
         for (const int ruutu : ruudut) UpotaRuutu(puoli, ruutu);
         return;
@@ -20,63 +45,42 @@ void Peli::UpotaLaiva(Puoli puoli, std::span<const int> ruudut) {
     t.Uppoava = UppoavaLaiva{puoli, {ruudut.begin(), ruudut.end()}};
 }
 
-void Peli::UppoamisenJalkeen(Jatko jatko) {
-    if (t.Uppoava) {
-        AloitaUppoaminen(jatko);
-    } else {
-        Jatka(jatko);
-    }
-}
-
-void Peli::AloitaUppoaminen(Jatko jatko) {
+bool UppoamisenEsitys::Aloita(Jatko jatko) {
+    if (!t.Uppoava) return false;
     t.Uppoamassa = Uppoaminen{std::move(*t.Uppoava), n.Nyt(), jatko};
     t.Uppoava.reset();
     n.AsetaOsoitin(Osoitin::Tiimalasi);
-    Paivita();
+    peli_.Paivita();
     NaytaVedenpinta(t.Uppoamassa->laiva, 0.0);
-    n.PyydaAjastin(std::min(KUVAVALI, UppoamisenKesto));
+    n.PyydaAjastin(std::min(KUVAVALI, peli_.UppoamisenKesto));
+    return true;
 }
 
-void Peli::JatkaUppoamista() {
+std::optional<Jatko> UppoamisenEsitys::Jatka() {
+    const std::chrono::milliseconds kesto = peli_.UppoamisenKesto;
     const std::chrono::milliseconds kulunut = n.Nyt() - t.Uppoamassa->alkoi;
-    if (kulunut < UppoamisenKesto) {
+    if (kulunut < kesto) {
         // A shortened sinking plays the whole curve in its own time.
         NaytaVedenpinta(t.Uppoamassa->laiva,
-                        Vedenpinta(kulunut * UPPOAMISEN_KESTO.count() / UppoamisenKesto.count()));
-        n.PyydaAjastin(std::min(KUVAVALI, UppoamisenKesto - kulunut));
-        return;
+                        Vedenpinta(kulunut * UPPOAMISEN_KESTO.count() / kesto.count()));
+        n.PyydaAjastin(std::min(KUVAVALI, kesto - kulunut));
+        return std::nullopt;
     }
     const Uppoaminen uponnut = std::move(*t.Uppoamassa);
     t.Uppoamassa.reset();
     NaytaVedenpinta(uponnut.laiva, std::nullopt);
     for (const int ruutu : uponnut.laiva.ruudut) UpotaRuutu(uponnut.laiva.puoli, ruutu);
-    Paivita();
+    peli_.Paivita();
     n.AsetaOsoitin(Osoitin::Oletus);
-    Jatka(uponnut.jatko);
+    return uponnut.jatko;
 }
 
-void Peli::NaytaVedenpinta(const UppoavaLaiva& laiva, std::optional<double> pinta) {
+void UppoamisenEsitys::Peru() {
+    t.Uppoava.reset();
+    if (t.Uppoamassa) NaytaVedenpinta(t.Uppoamassa->laiva, std::nullopt);
+    t.Uppoamassa.reset();
+}
+
+void UppoamisenEsitys::NaytaVedenpinta(const UppoavaLaiva& laiva, std::optional<double> pinta) {
     for (const int ruutu : laiva.ruudut) n.NaytaVedenpinta(laiva.puoli, ruutu, pinta);
-}
-
-void Peli::Jatka(Jatko jatko) {
-    switch (jatko) {
-        case Jatko::KoneenVuoro:
-            AloitaTauko();
-            break;
-        case Jatko::Voitto:
-            Ilmoita(teksti::VOITTO_OTSIKKO, teksti::VOITTO, Kuvake::Tieto);
-            break;
-        case Jatko::KoneenOsuma:
-            KoneenOsumaRatkaistu();
-            break;
-    }
-}
-
-void Peli::Ajastin() {
-    if (t.Uppoamassa) {
-        JatkaUppoamista();
-    } else if (t.TauonLoppu) {
-        JatkaTaukoa();
-    }
 }

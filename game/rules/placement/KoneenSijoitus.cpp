@@ -1,6 +1,8 @@
+#include "rules/placement/KoneenSijoitus.h"
+
 #include <algorithm>
 
-#include "rules/Peli.h"
+#include "rules/placement/LaittomatRuudut.h"
 
 namespace {
 
@@ -16,23 +18,37 @@ bool KohtiLoppua(int paikka, int pituus, int koko, Satunnaisluvut& arpa) {
 
 }  // namespace
 
-void Peli::SijoitaKoneenLaiva(int Pituus) {
+bool KoneenSijoitus::SijoitaKoneenLaivasto() {
+    VaraaLaittomatRuudut(t, n);
+    for (const Laiva& laiva : t.Laivat(Puoli::Kone)) {
+        const int pituus = static_cast<int>(laiva.ruudut.size());
+        if (pituus == 1 && std::ranges::find(t.KoneenRuudut, Sana::vesi) == t.KoneenRuudut.end())
+            return false;
+        SijoitaKoneenLaiva(pituus);
+        // A ship that found no room within its attempts leaves the fleet
+        // short of twenty squares whatever follows.
+        if (!laiva.sijoitettu) return false;
+    }
+    return std::ranges::count(t.KoneenRuudut, Sana::laiva) == 20;
+}
+
+void KoneenSijoitus::SijoitaKoneenLaiva(int Pituus) {
     auto laivat = t.Laivat(Puoli::Kone);
     const auto laiva = std::ranges::find_if(laivat, [Pituus](const Laiva& l) {
         return !l.sijoitettu && static_cast<int>(l.ruudut.size()) == Pituus;
     });
     if (laiva == laivat.end()) return;
 
-    for (int yritys = 0; yritys < KoneenSijoitusyrityksia; ++yritys) {
+    for (int yritys = 0; yritys < yrityksia_; ++yritys) {
         if (SijoitaKoneenLaivaKerran(*laiva)) {
-            VaraaLaittomatRuudut();
+            VaraaLaittomatRuudut(t, n);
             laiva->sijoitettu = true;
             return;
         }
     }
 }
 
-bool Peli::SijoitaKoneenLaivaKerran(const Laiva& laiva) {
+bool KoneenSijoitus::SijoitaKoneenLaivaKerran(const Laiva& laiva) {
     const int pituus = static_cast<int>(laiva.ruudut.size());
     // Kept off the edge, every draw falls inside the ring, so no attempt is
     // spent on a ship that could never be laid.
@@ -53,7 +69,7 @@ bool Peli::SijoitaKoneenLaivaKerran(const Laiva& laiva) {
     for (int i = 0; i < pituus; ++i) {
         const int q = alku + i * askel;
         if (t.KoneenRuudut[q] != Sana::vesi) {
-            PeruLaiva(Puoli::Kone, laiva);
+            PeruLaiva(t, n, Puoli::Kone, laiva);
             return false;
         }
         t.KoneenRuudut[q] = Sana::laiva;

@@ -1,7 +1,8 @@
-#include "rules/Peli.h"
+#include "rules/placement/LaittomatRuudut.h"
+
 #include "rules/Ruudut.h"
 
-void Peli::VaraaLaittomatRuudut() {
+void VaraaLaittomatRuudut(Pelitila& t, Nakyma& n) {
     // The grid being laid is the one whose side is placing now.
     const Puoli puoli = t.PelaajanVuoro ? Puoli::Pelaaja : Puoli::Kone;
     Ruudukko& ruudut = t.Ruudut(puoli);
@@ -22,7 +23,7 @@ void Peli::VaraaLaittomatRuudut() {
     }
 }
 
-void Peli::NaytaEpakelvotRuudut(bool nayta) {
+void NaytaEpakelvotRuudut(Pelitila& t, Nakyma& n, bool nayta) {
     // The marks belong to placing. Once firing has begun they are gone for
     // good, and after a won game they would pass for misses the computer
     // never fired; only the choice itself changes.
@@ -30,5 +31,16 @@ void Peli::NaytaEpakelvotRuudut(bool nayta) {
     for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
         if (t.PelaajanRuudut[ruutu] == Sana::varattu)
             n.NaytaKuva(Puoli::Pelaaja, ruutu, nayta ? Kuva::Ohi : Kuva::Vesi);
+    }
+}
+
+void PeruLaiva(Pelitila& t, Nakyma& n, Puoli puoli, const Laiva& laiva) {
+    Ruudukko& ruudut = t.Ruudut(puoli);
+    for (int& ruutu : laiva.ruudut) {
+        if (ruutu == -1) continue;
+        ruudut[ruutu] = Sana::vesi;
+        // The computer's grid shows no ships while they are laid.
+        if (puoli == Puoli::Pelaaja) n.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
+        ruutu = -1;
     }
 }

@@ -1,13 +1,20 @@
+#include "rules/placement/PelaajanSijoitus.h"
+
 #include <algorithm>
 
 #include "rules/Peli.h"
 #include "rules/Ruudut.h"
-#include "rules/access/Nappaimisto.h"
+#include "rules/Tekstit.h"
+#include "rules/placement/LaittomatRuudut.h"
 #include "rules/placement/Mahtuminen.h"
 
 namespace {
 
 constexpr int VASEN_PAINIKE = 1;
+
+// Fresh tries at the rest of the fleet around the ships the player laid
+// before those ships are given up too.
+constexpr int KIERROKSIA = 20;
 
 // The step from the anchor: right or down when the ship fits that way,
 // otherwise left or up. Rows and columns are both counted from 1 here.
@@ -18,10 +25,10 @@ int Askel(int ruutu, int pituus, int painike) {
 
 }  // namespace
 
-void Peli::imgPelaaja_MouseUp(int ruutu, int painike) {
+void PelaajanSijoitus::imgPelaaja_MouseUp(int ruutu, int painike) {
     switch (LaskePelaajanLaiva(ruutu, painike)) {
         case Sijoitustulos::Valmis:
-            AloitaAmmunta();
+            peli_.AloitaAmmunta();
             break;
         case Sijoitustulos::Umpikuja:
             AloitaPelaajanSijoitusAlusta();
@@ -32,7 +39,7 @@ void Peli::imgPelaaja_MouseUp(int ruutu, int painike) {
     }
 }
 
-Peli::Sijoitustulos Peli::LaskePelaajanLaiva(int ruutu, int painike) {
+PelaajanSijoitus::Sijoitustulos PelaajanSijoitus::LaskePelaajanLaiva(int ruutu, int painike) {
     if (!t.PelaajanVuoro || t.AmmuntaKaynnissa || !t.SijoitusKaynnissa) return Sijoitustulos::Ohi;
     if (!OnRuudukossa(ruutu)) return Sijoitustulos::Ohi;
     t.PeliKaynnissa = true;
@@ -43,7 +50,7 @@ Peli::Sijoitustulos Peli::LaskePelaajanLaiva(int ruutu, int painike) {
     if (seuraava == laivat.end()) return Sijoitustulos::Ohi;
     if (!SijoitaPelaajanLaiva(*seuraava, ruutu, painike)) return Sijoitustulos::Ohi;
 
-    VaraaLaittomatRuudut();
+    VaraaLaittomatRuudut(t, n);
     seuraava->sijoitettu = true;
     if (seuraava == laivat.end() - 1) return Sijoitustulos::Valmis;
     // Under the stricter rules the ships laid so far can leave the next one
@@ -53,13 +60,13 @@ Peli::Sijoitustulos Peli::LaskePelaajanLaiva(int ruutu, int painike) {
     return Sijoitustulos::Laskettu;
 }
 
-bool Peli::SijoitaPelaajanLaiva(const Laiva& laiva, int ankkuri, int painike) {
+bool PelaajanSijoitus::SijoitaPelaajanLaiva(const Laiva& laiva, int ankkuri, int painike) {
     const int pituus = static_cast<int>(laiva.ruudut.size());
     const int askel = Askel(ankkuri, pituus, painike);
     for (int j = 0; j < pituus; ++j) {
         const int q = ankkuri + j * askel;
         if (t.PelaajanRuudut[q] != Sana::vesi) {
-            PeruLaiva(Puoli::Pelaaja, laiva);
+            PeruLaiva(t, n, Puoli::Pelaaja, laiva);
             return false;
         }
         t.PelaajanRuudut[q] = Sana::laiva;
@@ -69,18 +76,78 @@ bool Peli::SijoitaPelaajanLaiva(const Laiva& laiva, int ankkuri, int painike) {
     return true;
 }
 
-void Peli::AloitaAmmunta() {
-    // The marks helped only while laying ships; the words stay for the
-    // sinking display.
-    if (t.NaytaMahdottomatLaivaruudut) {
-        for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
-            if (t.PelaajanRuudut[ruutu] == Sana::varattu)
-                n.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
+void PelaajanSijoitus::AloitaPelaajanSijoitusAlusta() {
+    peli_.Ilmoita(teksti::EI_MAHDU_OTSIKKO, teksti::EI_MAHDU, Kuvake::Tieto);
+    // The computer's fleet stays as it was laid; the game goes on from the
+    // player's first ship.
+    for (Laiva& laiva : t.Laivat(Puoli::Pelaaja)) {
+        laiva.sijoitettu = false;
+        std::ranges::fill(laiva.ruudut, -1);
+    }
+    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+        t.PelaajanRuudut[ruutu] = Sana::vesi;
+        n.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
+    }
+    VaraaLaittomatRuudut(t, n);
+}
+
+void PelaajanSijoitus::SijoitaLaivatSatunnaisesti() {
+    if (!t.PelaajanVuoro || t.AmmuntaKaynnissa || !t.SijoitusKaynnissa) return;
+    const auto omat = t.Sijoitetut(Puoli::Pelaaja);
+    bool valmis = false;
+    for (int kierros = 0; kierros < KIERROKSIA && !valmis; ++kierros) {
+        valmis = SijoitaLoputSatunnaisesti();
+        if (!valmis) JataPelaajanLaivat(omat);
+    }
+    // Laid one by one, the player's own ships can leave no straight run of
+    // water long enough for the next; the fleet then never fails, as the
+    // computer's does not: it starts again from an empty grid.
+    while (!valmis) {
+        JataPelaajanLaivat({});
+        valmis = SijoitaLoputSatunnaisesti();
+    }
+    peli_.AloitaAmmunta();
+}
+
+// Random clicks of either button, each one ship's attempt, bounded as the
+// computer's attempts are; a refused click leaves no trace. A fleet that
+// boxes itself in is only a failed try here, never a word to the player.
+bool PelaajanSijoitus::SijoitaLoputSatunnaisesti() {
+    for (const Laiva& laiva : t.Laivat(Puoli::Pelaaja)) {
+        for (int yritys = 0; !laiva.sijoitettu && yritys < peli_.KoneenSijoitusyrityksia; ++yritys) {
+            const int ruutu = arpa.Arvo(RUUTUJA) + 1;
+            switch (LaskePelaajanLaiva(ruutu, arpa.Arvo(2) + 1)) {
+                case Sijoitustulos::Valmis:
+                    return true;
+                case Sijoitustulos::Umpikuja:
+                    return false;
+                case Sijoitustulos::Ohi:
+                case Sijoitustulos::Laskettu:
+                    break;
+            }
+        }
+        if (!laiva.sijoitettu) return false;
+    }
+    return true;
+}
+
+void PelaajanSijoitus::JataPelaajanLaivat(const std::array<bool, 10>& jatettavat) {
+    std::array<bool, RUUTUJA + 1> jatetty{};
+    auto laivat = t.Laivat(Puoli::Pelaaja);
+    for (std::size_t i = 0; i < laivat.size(); ++i) {
+        if (jatettavat[i]) {
+            for (int r : laivat[i].ruudut) jatetty[static_cast<std::size_t>(r)] = true;
+        } else {
+            std::ranges::fill(laivat[i].ruudut, -1);
+            laivat[i].sijoitettu = false;
         }
     }
-    t.AmmuntaKaynnissa = true;
-    t.SijoitusKaynnissa = false;
-    TeePelinAlkuvalmistelut();
-    LuovutaNappaimisto(t.Nappaimisto, Puoli::Kone);
-    AnnaEnsimmainenVuoro();
+    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+        if (jatetty[static_cast<std::size_t>(ruutu)] || t.PelaajanRuudut[ruutu] == Sana::vesi)
+            continue;
+        t.PelaajanRuudut[ruutu] = Sana::vesi;
+        n.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
+    }
+    // The blocked squares around the ships that stay come back as they were.
+    VaraaLaittomatRuudut(t, n);
 }

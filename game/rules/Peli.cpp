@@ -1,0 +1,215 @@
+#include "rules/Peli.h"
+
+#include <algorithm>
+
+#include "rules/Ruudut.h"
+#include "rules/Tekstit.h"
+#include "rules/access/Nappaimisto.h"
+#include "rules/placement/LaittomatRuudut.h"
+#include "rules/results/ParhaidenLista.h"
+#include "rules/results/frmKysyNimiMalli.h"
+#include "rules/settings/Asetustenluku.h"
+#include "store/mdlMorvak2.h"
+
+namespace {
+
+std::string Sijoitusohje(const Pelitila& t) {
+    const auto sijoitetut = t.Sijoitetut(Puoli::Pelaaja);
+    const auto seuraava = std::ranges::find(sijoitetut, false);
+    // A complete fleet keeps the last ship's prompt.
+    const auto i = std::min<std::ptrdiff_t>(seuraava - sijoitetut.begin(), 9);
+    return teksti::SIJOITUSOHJEET[static_cast<std::size_t>(i)];
+}
+
+std::string Ohje(const Pelitila& t) {
+    if (!t.PeliKaynnissa && t.PelaajanOsumat == 20) return teksti::Voitettu(t.PerakkaisetVoitot);
+    if (!t.PeliKaynnissa && t.KoneenOsumat == 20) return teksti::HAVITTY;
+    if (t.PeliKaynnissa && t.PelaajanVuoro && t.AmmuntaKaynnissa) return teksti::PELAAJAN_VUORO;
+    if (t.PelaajanVuoro && !t.AmmuntaKaynnissa) return Sijoitusohje(t);
+    if (!t.KoneenSukellusveneSijoitettu[4] && t.PeliKaynnissa) return teksti::KONE_SIJOITTAA;
+    return teksti::KONE_AMPUU;
+}
+
+}  // namespace
+
+Peli::Peli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& satunnaisluvut)
+    : t(tila),
+      n(nakyma),
+      arpa(satunnaisluvut),
+      koneenSijoitus_(tila, nakyma, satunnaisluvut, KoneenSijoitusyrityksia),
+      pelaajanSijoitus_(*this, tila, nakyma, satunnaisluvut),
+      pelaajanLaukaus_(*this, tila, nakyma),
+      koneenLaukaus_(*this, tila, nakyma, satunnaisluvut),
+      esitys_(*this, tila, nakyma) {}
+
+void Peli::AloitaOhjelma() {
+    LueAsetukset(t);
+    LataaParhaatTulokset(t.Parhaat);
+    t.PerakkaisetVoitot = 0;
+    mUusiPeli_Click();
+    n.AsetaOsoitin(Osoitin::Oletus);
+}
+
+void Peli::PoistaLaivat() {
+    for (Puoli puoli : {Puoli::Pelaaja, Puoli::Kone}) {
+        for (Laiva& laiva : t.Laivat(puoli)) {
+            laiva.sijoitettu = false;
+            std::ranges::fill(laiva.ruudut, -1);
+        }
+    }
+    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+        t.PelaajanRuudut[ruutu] = Sana::vesi;
+        n.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
+        n.AsetaSormiosoitin(Puoli::Pelaaja, ruutu, true);
+        t.KoneenRuudut[ruutu] = Sana::vesi;
+        n.NaytaKuva(Puoli::Kone, ruutu, Kuva::Vesi);
+        n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
+    }
+}
+
+void Peli::UusiPeli() {
+    n.AsetaOsoitin(Osoitin::Tiimalasi);
+    n.AsetaIkkunaKaytossa(false);
+    t.PelaajanOsumat = 0;
+    t.KoneenOsumat = 0;
+    t.KohdeOsuma.reset();
+    t.KohdeRuutu = 0;
+    esitys_.Peru();
+    t.TauonLoppu.reset();
+    t.PelaajanVuoro = false;
+    do {
+        PoistaLaivat();
+    } while (!koneenSijoitus_.SijoitaKoneenLaivasto());
+    t.PelaajanVuoro = true;
+    // What is blocked before the first ship shows while the player lays it.
+    VaraaLaittomatRuudut();
+    t.SijoitusKaynnissa = t.KoneenSukellusveneSijoitettu[4];
+    t.AmmuntaKaynnissa = false;
+    t.PeliKaynnissa = false;
+    AloitaKohdistus(t.Nappaimisto);
+    n.AsetaIkkunaKaytossa(true);
+    n.AsetaOsoitin(Osoitin::Oletus);
+}
+
+void Peli::TeePelinAlkuvalmistelut() {
+    t.PelaajanViimeisinLaukaus = 0;
+    t.PelaajanViimeisinOsui = Osui::tyhja;
+    t.KoneenViimeisinLaukaus = 0;
+    t.KoneenViimeisinOsui = Osui::tyhja;
+    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+        n.AsetaSormiosoitin(Puoli::Pelaaja, ruutu, false);
+        n.AsetaSormiosoitin(Puoli::Kone, ruutu, true);
+        n.AsetaRuutuKaytossa(Puoli::Kone, ruutu, true);
+    }
+}
+
+// The rules can change only before the player's first click, and the
+// computer's fleet was laid under the old ones: no game is played under two
+// sets of rules, so both fleets start again.
+void Peli::SijoitussaannotMuuttuivat() {
+    if (t.PelaajanVuoro && t.SijoitusKaynnissa && !t.PeliKaynnissa) UusiPeli();
+}
+
+void Peli::mUusiPeli_Click() {
+    // The command is off while the computer shoots or a ship sinks, but a
+    // key that was already on its way when that began still arrives.
+    if ((!t.PelaajanVuoro && t.PeliKaynnissa) || t.Uppoamassa) return;
+    if (t.PerakkaisetVoitot > 0 && t.PeliKaynnissa) {
+        if (!Kysy(teksti::UUSI_PELI_OTSIKKO, teksti::UUSI_PELI_KESKEN)) return;
+        PaataVoittoputki();
+    }
+    UusiPeli();
+}
+
+void Peli::AloitaAmmunta() {
+    // The marks helped only while laying ships; the words stay for the
+    // sinking display.
+    if (t.NaytaMahdottomatLaivaruudut) {
+        for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+            if (t.PelaajanRuudut[ruutu] == Sana::varattu)
+                n.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
+        }
+    }
+    t.AmmuntaKaynnissa = true;
+    t.SijoitusKaynnissa = false;
+    TeePelinAlkuvalmistelut();
+    LuovutaNappaimisto(t.Nappaimisto, Puoli::Kone);
+    koneenLaukaus_.AnnaEnsimmainenVuoro();
+}
+
+void Peli::VaraaLaittomatRuudut() { ::VaraaLaittomatRuudut(t, n); }
+
+void Peli::NaytaEpakelvotRuudut(bool nayta) { ::NaytaEpakelvotRuudut(t, n, nayta); }
+
+void Peli::Ajastin() {
+    if (t.Uppoamassa) {
+        if (const auto jatko = esitys_.Jatka()) Jatka(*jatko);
+    } else if (t.TauonLoppu) {
+        koneenLaukaus_.JatkaTaukoa();
+    }
+}
+
+void Peli::UppoamisenJalkeen(Jatko jatko) {
+    if (!esitys_.Aloita(jatko)) Jatka(jatko);
+}
+
+void Peli::Jatka(Jatko jatko) {
+    switch (jatko) {
+        case Jatko::KoneenVuoro:
+            koneenLaukaus_.AloitaTauko();
+            break;
+        case Jatko::Voitto:
+            Ilmoita(teksti::VOITTO_OTSIKKO, teksti::VOITTO, Kuvake::Tieto);
+            break;
+        case Jatko::KoneenOsuma:
+            koneenLaukaus_.KoneenOsumaRatkaistu();
+            break;
+    }
+}
+
+Tilanne Peli::NykyinenTilanne() const {
+    const bool koneAmpuu = !t.PelaajanVuoro && t.PeliKaynnissa;
+    const bool sijoittaa = t.PelaajanVuoro && t.SijoitusKaynnissa && !t.AmmuntaKaynnissa;
+    return {Ohje(t), !koneAmpuu && !t.Uppoamassa, t.NaytaPainikkeet, t.NaytaMahdottomatLaivaruudut,
+            sijoittaa};
+}
+
+void Peli::Paivita() { n.NaytaTilanne(NykyinenTilanne()); }
+
+void Peli::Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) {
+    Paivita();
+    n.Ilmoita(otsikko, teksti, kuvake);
+    Paivita();
+}
+
+bool Peli::Kysy(const std::string& otsikko, const std::string& teksti) {
+    Paivita();
+    const bool kylla = n.Kysy(otsikko, teksti);
+    Paivita();
+    return kylla;
+}
+
+bool Peli::VahvistaLopetus() {
+    if (!Kysy(teksti::LOPETA_OTSIKKO, teksti::LOPETA)) return false;
+    // Quitting ends the streak too, but there is nothing left to reset: only a
+    // streak worth a place on the list is kept, through the name entry.
+    if (AnsaitseePaikan(t.PerakkaisetVoitot, t.Parhaat.ParasTulos[9])) KysyNimi();
+    n.AsetaOsoitin(Osoitin::Tiimalasi);
+    return true;
+}
+
+void Peli::PaataVoittoputki() {
+    if (AnsaitseePaikan(t.PerakkaisetVoitot, t.Parhaat.ParasTulos[9])) {
+        KysyNimi();
+    } else {
+        t.PerakkaisetVoitot = 0;
+    }
+}
+
+void Peli::KysyNimi() {
+    n.AsetaOsoitin(Osoitin::Oletus);
+    Paivita();
+    frmKysyNimiMalli malli(t, n);
+    n.NaytaKysyNimi(malli);
+    Paivita();
+}
