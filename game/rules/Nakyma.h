@@ -5,11 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "rules/Kuva.h"
 #include "rules/Pelitila.h"
 #include "rules/firing/Uppoamiskayra.h"
-
-// The pictures a grid square can show, copied from the window's templates.
-enum class Kuva { Vesi, Laiva, Osuma, Ohi, OsumaViimeksi, OhiViimeksi };
 
 // The screen-wide mouse pointer.
 enum class Osoitin { Oletus, Tiimalasi };

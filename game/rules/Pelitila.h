@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "rules/Puoli.h"
 #include "store/ParhaatTulokset.h"
 
 // Square-state words. `tyhja` is element 0 of a grid, which is no square.
@@ -14,8 +15,6 @@ enum class Sana { tyhja, vesi, laiva, varattu, uponnut, ohi };
 
 // Result of a side's latest shot: none yet, a hit ("kyllä") or a miss ("ei").
 enum class Osui { tyhja, kylla, ei };
-
-enum class Puoli { Pelaaja, Kone };
 
 using Ruudukko = std::array<Sana, 101>;  // indexed by square 1..100
 

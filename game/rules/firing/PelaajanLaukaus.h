@@ -9,8 +9,7 @@ class Peli;
 // the computer its turn.
 class PelaajanLaukaus {
   public:
-    PelaajanLaukaus(Peli& peli, Pelitila& tila, Nakyma& nakyma)
-        : peli_(peli), t(tila), n(nakyma) {}
+    PelaajanLaukaus(Peli& peli, Pelitila& tila, Nakyma& nakyma) : peli_(peli), t(tila), n(nakyma) {}
 
     void imgKone_Click(int ruutu);
     void MihinLaivaanPelaajaOsui(int RuutuJohonAmmuttiin);

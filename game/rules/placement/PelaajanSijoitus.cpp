@@ -114,7 +114,8 @@ void PelaajanSijoitus::SijoitaLaivatSatunnaisesti() {
 // boxes itself in is only a failed try here, never a word to the player.
 bool PelaajanSijoitus::SijoitaLoputSatunnaisesti() {
     for (const Laiva& laiva : t.Laivat(Puoli::Pelaaja)) {
-        for (int yritys = 0; !laiva.sijoitettu && yritys < peli_.KoneenSijoitusyrityksia; ++yritys) {
+        for (int yritys = 0; !laiva.sijoitettu && yritys < peli_.KoneenSijoitusyrityksia;
+             ++yritys) {
             const int ruutu = arpa.Arvo(RUUTUJA) + 1;
             switch (LaskePelaajanLaiva(ruutu, arpa.Arvo(2) + 1)) {
                 case Sijoitustulos::Valmis:
