@@ -51,13 +51,6 @@ void frmMorvakMalli::KasitteleJono() {
     if (tapahtui && !loppunut_) n.TilanneMuuttui();
 }
 
-bool frmMorvakMalli::Painallus(const Tapahtuma& tapahtuma) {
-    if (const auto* nappain = std::get_if<RuudukonNappain>(&tapahtuma))
-        return Painikkeena(nappain->nappain) != 0;
-    return std::holds_alternative<RuutuVapautettu>(tapahtuma) ||
-           std::holds_alternative<RuutuKlikattu>(tapahtuma);
-}
-
 // A request to quit while the quit question is open, or while the program
 // is on its way out, is answered by that question; a second one waiting
 // behind the first would only ask again.
@@ -73,9 +66,6 @@ bool frmMorvakMalli::LopetusVastaa(const Tapahtuma& tapahtuma) const {
 }
 
 void frmMorvakMalli::Kasittele(const Tapahtuma& tapahtuma) {
-    // While a ship sinks the grids take no click, nor a key that stands for
-    // one: they are dropped, not kept for later. The focus square still moves.
-    if (t.Uppoamassa && Painallus(tapahtuma)) return;
     std::visit(
         [this](const auto& e) {
             using T = std::decay_t<decltype(e)>;

@@ -26,7 +26,11 @@ class frmMorvakMalli {
     // The one way in for every event. An event that arrives while another
     // is being handled (while a message box or a dialog of that one is
     // open) waits in line and is handled after it, in order; so no event is
-    // ever handled inside another.
+    // ever handled inside another. Dropped on purpose, and only these: every
+    // event once the program has ended; a request to quit that an open quit
+    // question already answers; a command out of reach when its turn comes.
+    // Clicks and keys that the phase of the game does not take (a shot in
+    // the computer's turn or while a ship sinks) change nothing, as always.
     void Tapahtuu(const Tapahtuma& tapahtuma);
     // An event is being handled now: one that arrives waits for it.
     bool Kasittelee() const { return kasittelyssa_; }
@@ -48,8 +52,6 @@ class frmMorvakMalli {
     void KasitteleJono();
     void Kasittele(const Tapahtuma& tapahtuma);
     bool LopetusVastaa(const Tapahtuma& tapahtuma) const;
-    // A button of the mouse, or a key that stands for one, on a grid.
-    static bool Painallus(const Tapahtuma& tapahtuma);
     void Suorita(Komento komento);
     void Enter();
     void Ruudukko_KeyDown(Puoli ruudukko, Ruutunappain nappain);
