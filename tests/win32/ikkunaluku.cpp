@@ -291,9 +291,12 @@ int Uppoaa(int ruutu) {
     HWND peli = OdotaIkkunaa(PELI);
     if (!Odota([&] { return Ohje(peli) == PELAAJAN_VUORO; })) return 1;
     Napsauta(peli, Puoli::Kone, ruutu, false);
+    // Water under a hit that still shows at the centre: only a sinking
+    // square looks so, the square's water before the shot never does.
     bool vetta = false;
     const bool vuoroPalasi = Odota([&] {
-        vetta = vetta || VettaPohjalla(peli, ruutu);
+        vetta =
+            vetta || (RuudunTila(peli, Puoli::Kone, ruutu) == 'x' && VettaPohjalla(peli, ruutu));
         return Loppu() != nullptr || Ohje(peli) == PELAAJAN_VUORO;
     });
     std::printf("%s\n", vetta ? "uppoaa" : "ei uponnut");
