@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <variant>
 
 #include "rules/Pelitila.h"
@@ -46,5 +48,32 @@ struct SulkemisPyynto {
     Sulkutapa tapa;
 };
 
+// The network. The face saw a socket ready; the transport turns that into
+// the rest.
+struct SokettiValmis {
+    std::intptr_t kahva;
+};
+// A connection to the opponent is made, accepted or connected.
+struct VerkkoYhdistetty {};
+// One line from the opponent, without its newline.
+struct VerkkoRivi {
+    std::string rivi;
+};
+enum class Katkos {
+    Suljettu,      // the other end closed it
+    EiYhteytta,    // refused, unreachable, or no such name
+    Virheellinen,  // the other end sent what is no line of the protocol
+    Hiljaisuus,    // the other end stopped answering
+};
+struct VerkkoKatkesi {
+    Katkos syy;
+};
+// A game waiting on the network, found by a search.
+struct PeliLoytyi {
+    std::string nimi;
+    std::string osoite;
+};
+
 using Tapahtuma = std::variant<KomentoValittu, RuutuVapautettu, RuutuKlikattu, RuudukonNappain,
-                               EnterPainettu, AjastinLaukesi, SulkemisPyynto>;
+                               EnterPainettu, AjastinLaukesi, SulkemisPyynto, SokettiValmis,
+                               VerkkoYhdistetty, VerkkoRivi, VerkkoKatkesi, PeliLoytyi>;

@@ -81,7 +81,7 @@ void frmMorvakMalli::Kasittele(const Tapahtuma& tapahtuma) {
                 Enter();
             } else if constexpr (std::is_same_v<T, AjastinLaukesi>) {
                 peli_.Ajastin();
-            } else {
+            } else if constexpr (std::is_same_v<T, SulkemisPyynto>) {
                 Form_QueryUnload(e.tapa);
             }
         },
