@@ -13,3 +13,5 @@
 // letters. The SQLite hive stores the UTF-8 bytes as they are.
 LONG TallennaArvo(HKEY kahva, const char* nimi, DWORD tyyppi, const BYTE* data, DWORD koko);
 LONG KysyArvo(HKEY kahva, const char* nimi, LPDWORD tyyppi, LPBYTE data, LPDWORD koko);
+// As RegDeleteValueA.
+LONG PoistaArvo(HKEY kahva, const char* nimi);

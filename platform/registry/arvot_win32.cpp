@@ -66,3 +66,5 @@ LONG KysyArvo(HKEY kahva, const char* nimi, LPDWORD tyyppi, LPBYTE data, LPDWORD
     std::memcpy(data, tavut.data(), tavut.size());
     return ERROR_SUCCESS;
 }
+
+LONG PoistaArvo(HKEY kahva, const char* nimi) { return RegDeleteValueW(kahva, Nimi(nimi).c_str()); }

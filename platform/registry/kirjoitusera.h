@@ -14,7 +14,7 @@
 // other copies out, and each write is stored as it is made.
 class KirjoitusEra {
   public:
-    // Waits as long as the store waits for another process's lock.
+    // Waits as the store waits for another process's lock (lukonodotus).
     KirjoitusEra(HKEY juuri, const char* avain);
     // Ends a unit that was not confirmed; on the SQLite hive nothing made
     // inside it is stored.
@@ -36,3 +36,8 @@ class KirjoitusEra {
     HANDLE mutex_ = nullptr;
 #endif
 };
+
+// Deletes the key (as RegDeleteKeyA) once no other process has a unit open on
+// it, so a deletion never cuts another copy's save in half. When the wait
+// runs out the key stays, and the answer is not ERROR_SUCCESS.
+LONG PoistaAvainLukittuna(HKEY juuri, const char* avain);

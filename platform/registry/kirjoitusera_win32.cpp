@@ -3,11 +3,9 @@
 #include <string>
 
 #include "platform/registry/kirjoitusera.h"
+#include "platform/registry/lukonodotus.h"
 
 namespace {
-
-// As long as the SQLite hive waits for another process's lock.
-constexpr DWORD ODOTUS_MS = 5000;
 
 // The same name in every copy of the game in this session however the key is
 // spelled: the registry ignores letter case and a trailing backslash, and a
@@ -31,17 +29,24 @@ std::wstring MuteksinNimi(HKEY juuri, const char* avain) {
 
 }  // namespace
 
+// Tried between naps, as the SQLite hive tries its lock, so the window can
+// stay alive through the store's one wait.
 KirjoitusEra::KirjoitusEra(HKEY juuri, const char* avain) {
     mutex_ = CreateMutexW(nullptr, FALSE, MuteksinNimi(juuri, avain).c_str());
     if (mutex_ == nullptr) return;
-    // An abandoned mutex was held by a copy that ended inside its unit; the
-    // unit is this one's now.
-    const DWORD odotus = WaitForSingleObject(mutex_, ODOTUS_MS);
-    auki_ = odotus == WAIT_OBJECT_0 || odotus == WAIT_ABANDONED;
-    if (!auki_) {
-        CloseHandle(mutex_);
-        mutex_ = nullptr;
+    for (int kerta = 0;; ++kerta) {
+        // An abandoned mutex was held by a copy that ended inside its unit;
+        // the unit is this one's now, and the store finishes what that one left.
+        const DWORD tulos = WaitForSingleObject(mutex_, 0);
+        auki_ = tulos == WAIT_OBJECT_0 || tulos == WAIT_ABANDONED;
+        if (auki_ || tulos != WAIT_TIMEOUT || !lukonodotus::Odota(kerta)) break;
     }
+    if (auki_) {
+        lukonodotus::Saatu();
+        return;
+    }
+    CloseHandle(mutex_);
+    mutex_ = nullptr;
 }
 
 KirjoitusEra::~KirjoitusEra() { Vahvista(); }
@@ -53,4 +58,9 @@ bool KirjoitusEra::Vahvista() {
     CloseHandle(mutex_);
     mutex_ = nullptr;
     return true;
+}
+
+LONG PoistaAvainLukittuna(HKEY juuri, const char* avain) {
+    KirjoitusEra era(juuri, avain);
+    return era.Auki() ? RegDeleteKeyA(juuri, avain) : ERROR_LOCK_VIOLATION;
 }

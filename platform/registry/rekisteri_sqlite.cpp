@@ -7,6 +7,7 @@
 #include <mutex>
 #include <optional>
 
+#include "platform/registry/lukonodotus.h"
 #include "platform/registry/rekisteri.h"
 #include "platform/registry/rekisteripesa.h"
 #include "platform/registry/sqlitelause.h"
@@ -17,6 +18,9 @@ std::mutex lukko;
 std::map<std::uintptr_t, std::string> avoimet;
 std::uintptr_t seuraavaKahva = 1;
 
+// Every operation holds the lock throughout, also while it waits for another
+// process; an operation made meanwhile by an event the window handles in a
+// nap of that wait (lukonodotus::Torkkuu) finds the hive held instead.
 using Lukitus = std::lock_guard<std::mutex>;
 
 // The key path a root or an open handle names ("" for HKEY_CURRENT_USER).
@@ -144,17 +148,20 @@ LONG AvaaTaiLuo(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult, bool luo) {
 }  // namespace
 
 LONG RegCreateKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult) {
+    if (lukonodotus::Torkkuu()) return ERROR_LOCK_VIOLATION;
     const Lukitus lukitus(lukko);
     return AvaaTaiLuo(hKey, lpSubKey, phkResult, true);
 }
 
 LONG RegOpenKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult) {
+    if (lukonodotus::Torkkuu()) return ERROR_LOCK_VIOLATION;
     const Lukitus lukitus(lukko);
     return AvaaTaiLuo(hKey, lpSubKey, phkResult, false);
 }
 
 LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD, DWORD dwType, const BYTE* lpData,
                     DWORD cbData) {
+    if (lukonodotus::Torkkuu()) return ERROR_LOCK_VIOLATION;
     const Lukitus lukitus(lukko);
     const auto avain = Kanta(hKey);
     if (!avain) return ERROR_INVALID_HANDLE;
@@ -178,6 +185,7 @@ LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD, DWORD dwType, const BY
 
 LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
                       LPBYTE lpData, LPDWORD lpcbData) {
+    if (lukonodotus::Torkkuu()) return ERROR_LOCK_VIOLATION;
     const Lukitus lukitus(lukko);
     const auto avain = Kanta(hKey);
     if (!avain) return ERROR_INVALID_HANDLE;
@@ -203,11 +211,13 @@ LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD
 }
 
 LONG RegFlushKey(HKEY hKey) {
+    if (lukonodotus::Torkkuu()) return ERROR_LOCK_VIOLATION;
     const Lukitus lukitus(lukko);
     return Kanta(hKey) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
 }
 
 LONG RegCloseKey(HKEY hKey) {
+    if (lukonodotus::Torkkuu()) return ERROR_LOCK_VIOLATION;
     const Lukitus lukitus(lukko);
     if (hKey == HKEY_CURRENT_USER) return ERROR_SUCCESS;
     return avoimet.erase(reinterpret_cast<std::uintptr_t>(hKey)) == 1 ? ERROR_SUCCESS
@@ -215,6 +225,7 @@ LONG RegCloseKey(HKEY hKey) {
 }
 
 LONG RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
+    if (lukonodotus::Torkkuu()) return ERROR_LOCK_VIOLATION;
     const Lukitus lukitus(lukko);
     const auto kanta = Kanta(hKey);
     if (!kanta) return ERROR_INVALID_HANDLE;
@@ -232,4 +243,20 @@ LONG RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
         return PoistaAvain(yhteys, *avain);
     });
     return tulos == SQLITE_OK ? vastaus : ERROR_FILE_NOT_FOUND;
+}
+
+LONG RegDeleteValueA(HKEY hKey, LPCSTR lpValueName) {
+    if (lukonodotus::Torkkuu()) return ERROR_LOCK_VIOLATION;
+    const Lukitus lukitus(lukko);
+    const auto avain = Kanta(hKey);
+    if (!avain) return ERROR_INVALID_HANDLE;
+    LONG vastaus = ERROR_SUCCESS;
+    const int tulos = rekisteripesa::Muuta([&](sqlite3* kanta) {
+        SqliteLause poisto(kanta, "DELETE FROM vals WHERE key = ?1 AND name = ?2");
+        const int poistettu =
+            poisto.Sido(1, *avain).Sido(2, lpValueName != nullptr ? lpValueName : "").Aja();
+        if (poistettu == SQLITE_OK && sqlite3_changes(kanta) == 0) vastaus = ERROR_FILE_NOT_FOUND;
+        return poistettu;
+    });
+    return tulos == SQLITE_OK ? vastaus : ERROR_ACCESS_DENIED;
 }

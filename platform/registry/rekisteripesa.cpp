@@ -6,21 +6,15 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <optional>
-#include <thread>
+
+#include "platform/registry/lukonodotus.h"
 
 namespace rekisteripesa {
 namespace {
-
-using Kello = std::chrono::steady_clock;
-
-// How long a call waits for another process's lock before giving up.
-constexpr auto LUKON_ODOTUS = std::chrono::milliseconds(5000);
-constexpr auto TORKKU = std::chrono::milliseconds(5);
 
 // The batch that changes and reads join while it is open, and the first
 // failure of a change made in it.
@@ -30,25 +24,8 @@ struct Era {
 };
 std::optional<Era> era;
 
-// When the last wait ran out. A hive held locked for long would otherwise
-// cost every call the full wait, one after another: the start's twenty-two
-// reads, or a save's twenty writes, each waiting five seconds in turn.
-std::optional<Kello::time_point> odotusLoppui;
-
-// Waits for the lock in short naps. After a wait has run out, the calls of
-// the next few seconds give up at once instead of waiting again.
-int OdotaLukkoa(void*, int kerta) {
-    static Kello::time_point alku;
-    const auto nyt = Kello::now();
-    if (odotusLoppui && nyt - *odotusLoppui < LUKON_ODOTUS) return 0;
-    if (kerta == 0) alku = nyt;
-    if (nyt - alku >= LUKON_ODOTUS) {
-        odotusLoppui = nyt;
-        return 0;
-    }
-    std::this_thread::sleep_for(TORKKU);
-    return 1;
-}
+// Another process holds the hive: the registry's one wait for a lock.
+int OdotaLukkoa(void*, int kerta) { return lukonodotus::Odota(kerta) ? 1 : 0; }
 
 constexpr const char* KAAVA =
     "CREATE TABLE IF NOT EXISTS keys(path TEXT PRIMARY KEY COLLATE NOCASE);"
@@ -177,7 +154,9 @@ void SiirraSivuun() {
 
 int Aloita(sqlite3* kanta, const char* valmistelu) {
     const int tulos = sqlite3_exec(kanta, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-    return tulos == SQLITE_OK ? sqlite3_exec(kanta, valmistelu, nullptr, nullptr, nullptr) : tulos;
+    if (tulos != SQLITE_OK) return tulos;
+    lukonodotus::Saatu();
+    return sqlite3_exec(kanta, valmistelu, nullptr, nullptr, nullptr);
 }
 
 // Commits the transaction when its work succeeded, and rolls it back when

@@ -96,6 +96,11 @@ LONG RegCloseKey(HKEY hKey) {
 
 LONG RegDeleteKeyA(HKEY, LPCSTR) { return ERROR_ACCESS_DENIED; }
 
+LONG RegDeleteValueA(HKEY hKey, LPCSTR lpValueName) {
+    rekisteri.kutsut.push_back("Delete " + Kahva(hKey) + " " + lpValueName);
+    return hKey == KAHVA ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
+
 KirjoitusEra::KirjoitusEra(HKEY juuri, const char* avain) : auki_(rekisteri.eraAukeaa) {
     rekisteri.kutsut.push_back("Begin " + Kahva(juuri) + " " + avain);
 }
