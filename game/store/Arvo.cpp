@@ -67,3 +67,9 @@ Arvo LueArvo(HKEY juuri, const std::string& avain, const std::string& nimi) {
 bool Luettu(LONG tila) {
     return tila == ERROR_SUCCESS || tila == ERROR_FILE_NOT_FOUND || tila == ERROR_MORE_DATA;
 }
+
+LONG AsetaTeksti(HKEY kahva, const std::string& nimi, DWORD tyyppi, const std::string& teksti) {
+    const std::string data = teksti + '\0';
+    return TallennaArvo(kahva, nimi.c_str(), tyyppi, reinterpret_cast<const BYTE*>(data.data()),
+                        static_cast<DWORD>(data.size()));
+}

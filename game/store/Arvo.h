@@ -20,3 +20,6 @@ Arvo LueArvo(HKEY juuri, const std::string& avain, const std::string& nimi);
 // Anything else (the hive held by another process, a failing disk) leaves it
 // unknown.
 bool Luettu(LONG tila);
+
+// Stores a text with one terminating zero as the value `nimi` of an open key.
+LONG AsetaTeksti(HKEY kahva, const std::string& nimi, DWORD tyyppi, const std::string& teksti);

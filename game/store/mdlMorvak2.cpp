@@ -3,9 +3,9 @@
 #include <charconv>
 #include <optional>
 
-#include "platform/registry/arvot.h"
 #include "platform/registry/kirjoitusera.h"
 #include "store/Arvo.h"
+#include "store/KokonainenTallennus.h"
 
 namespace {
 
@@ -36,10 +36,7 @@ bool KirjoitaRekisteriin(HKEY juuri, const std::string& avain, const std::string
                          DWORD tyyppi, const std::string& data) {
     HKEY kahva = nullptr;
     const LONG luonti = RegCreateKeyA(juuri, avain.c_str(), &kahva);
-    const std::string teksti = data + '\0';
-    const LONG asetus =
-        TallennaArvo(kahva, nimi.c_str(), tyyppi, reinterpret_cast<const BYTE*>(teksti.data()),
-                     static_cast<DWORD>(teksti.size()));
+    const LONG asetus = AsetaTeksti(kahva, nimi, tyyppi, data);
     const LONG huuhtelu = RegFlushKey(kahva);
     const LONG sulkeminen = RegCloseKey(kahva);
     return luonti == ERROR_SUCCESS && asetus == ERROR_SUCCESS && huuhtelu == ERROR_SUCCESS &&
@@ -47,10 +44,13 @@ bool KirjoitaRekisteriin(HKEY juuri, const std::string& avain, const std::string
 }
 
 std::string LueRekisterista(HKEY juuri, const std::string& avain, const std::string& nimi) {
+    KorjaaEnnenLukua(juuri, avain);
     return LueArvo(juuri, avain, nimi).teksti;
 }
 
-void LataaParhaatTulokset(ParhaatTulokset& lista) {
+namespace {
+
+void LueLista(ParhaatTulokset& lista) {
     lista.LuettuKokonaan = true;
     for (std::size_t i = 0; i < lista.ParasPelaaja.size(); ++i) {
         const Arvo nimi = LueArvo(HKEY_CURRENT_USER, AVAIN_LUKU, Paikka("ParasPelaaja", i));
@@ -68,24 +68,11 @@ void LataaParhaatTulokset(ParhaatTulokset& lista) {
     }
 }
 
-bool TallennaParhaatTulokset(const ParhaatTulokset& lista) {
-    bool kaikki = true;
-    for (std::size_t i = 0; i < lista.UusiParasPelaaja.size(); ++i) {
-        kaikki &= KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, Paikka("ParasPelaaja", i),
-                                      REG_SZ, lista.UusiParasPelaaja[i]);
-        kaikki &= KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, Paikka("ParasTulos", i),
-                                      REG_SZ, std::to_string(lista.UusiParasTulos[i]));
-    }
-    return kaikki;
-}
-
-namespace {
-
 // Takes the stored list when it can be read whole; otherwise keeps the list in
 // memory, which must then not be saved over the store.
 void LueUudelleen(ParhaatTulokset& lista) {
     ParhaatTulokset tallessa;
-    LataaParhaatTulokset(tallessa);
+    LueLista(tallessa);
     if (tallessa.LuettuKokonaan) {
         lista = tallessa;
     } else {
@@ -95,12 +82,29 @@ void LueUudelleen(ParhaatTulokset& lista) {
 
 }  // namespace
 
+void LataaParhaatTulokset(ParhaatTulokset& lista) {
+    KorjaaEnnenLukua(HKEY_CURRENT_USER, AVAIN_LUKU);
+    LueLista(lista);
+}
+
+bool TallennaParhaatTulokset(const ParhaatTulokset& lista) {
+    Tekstit tekstit;
+    for (std::size_t i = 0; i < lista.UusiParasPelaaja.size(); ++i) {
+        tekstit.emplace_back(Paikka("ParasPelaaja", i), lista.UusiParasPelaaja[i]);
+        tekstit.emplace_back(Paikka("ParasTulos", i), std::to_string(lista.UusiParasTulos[i]));
+    }
+    return KirjoitaKokonaan(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, tekstit);
+}
+
 bool PaivitaParhaatTulokset(ParhaatTulokset& lista,
                             const std::function<bool(ParhaatTulokset&)>& valmistele) {
     bool tallennettu = false;
     {
         KirjoitusEra era(HKEY_CURRENT_USER, AVAIN_KIRJOITUS);
-        if (era.Auki()) LueUudelleen(lista);
+        if (era.Auki()) {
+            ViimeisteleKesken(HKEY_CURRENT_USER, AVAIN_KIRJOITUS);
+            LueUudelleen(lista);
+        }
         if (!valmistele(lista)) return false;
         tallennettu =
             era.Auki() && lista.LuettuKokonaan && TallennaParhaatTulokset(lista) && era.Vahvista();

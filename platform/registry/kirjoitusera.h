@@ -11,7 +11,8 @@
 // which every registry operation of this process joins: nothing made inside
 // it is stored before Vahvista, then all of it with one commit, and a crash
 // before that leaves the hive as it was. On Windows a named mutex keeps the
-// other copies out, and each write is stored as it is made.
+// other copies out, and each write is stored as it is made: there the store
+// makes a unit's writes whole itself, with a journal value.
 class KirjoitusEra {
   public:
     // Waits as the store waits for another process's lock (lukonodotus).

@@ -174,11 +174,13 @@ TEST_F(Kutsujarjestys, WriteTellsAFailedSetOrFlush) {
     EXPECT_EQ(rekisteri.kutsut.back(), "Close h");
 }
 
+// A read first looks for the journal of a save cut in the middle.
 TEST_F(Kutsujarjestys, ReadOpensQueriesAFullBufferOfSpacesAndCloses) {
     rekisteri.arvot["NaytaPainikkeet"] = {REG_SZ, std::string("False\0", 6)};
     EXPECT_EQ(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "NaytaPainikkeet"), "False");
     EXPECT_EQ(rekisteri.kutsut,
-              (Kutsut{"Open " + LUKUAVAIN, "Query h NaytaPainikkeet", "Close h"}));
+              (Kutsut{"Open " + LUKUAVAIN, "Query h TallennusKesken", "Close h",
+                      "Open " + LUKUAVAIN, "Query h NaytaPainikkeet", "Close h"}));
     EXPECT_EQ(rekisteri.saatuTila, 2048u);
     EXPECT_TRUE(rekisteri.puskuriValilyonteja);
 }
@@ -190,7 +192,8 @@ TEST_F(Kutsujarjestys, ReadClosesAlsoAfterAFailure) {
     rekisteri = {};
     rekisteri.avaus = ERROR_FILE_NOT_FOUND;
     EXPECT_EQ(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "Puuttuu"), "Not Found");
-    EXPECT_EQ(rekisteri.kutsut, (Kutsut{"Open " + LUKUAVAIN, "Query 0 Puuttuu", "Close 0"}));
+    EXPECT_EQ(rekisteri.kutsut, (Kutsut{"Open " + LUKUAVAIN, "Query 0 TallennusKesken", "Close 0",
+                                        "Open " + LUKUAVAIN, "Query 0 Puuttuu", "Close 0"}));
 }
 
 TEST_F(Kutsujarjestys, ShortDwordCountsItsMissingBytesAsZero) {
@@ -201,11 +204,12 @@ TEST_F(Kutsujarjestys, ShortDwordCountsItsMissingBytesAsZero) {
 TEST_F(Kutsujarjestys, LoadReadsNameThenScorePlaceByPlace) {
     ParhaatTulokset lista;
     LataaParhaatTulokset(lista);
-    ASSERT_EQ(rekisteri.kutsut.size(), 60u);
+    ASSERT_EQ(rekisteri.kutsut.size(), 3u + 60u);
+    EXPECT_EQ(rekisteri.kutsut[1], "Query h TallennusKesken");
     for (std::size_t i = 0; i < 10; ++i) {
-        EXPECT_EQ(rekisteri.kutsut[6 * i], "Open " + LUKUAVAIN);
-        EXPECT_EQ(rekisteri.kutsut[6 * i + 1], "Query h ParasPelaaja" + std::to_string(i));
-        EXPECT_EQ(rekisteri.kutsut[6 * i + 4], "Query h ParasTulos" + std::to_string(i));
+        EXPECT_EQ(rekisteri.kutsut[3 + 6 * i], "Open " + LUKUAVAIN);
+        EXPECT_EQ(rekisteri.kutsut[3 + 6 * i + 1], "Query h ParasPelaaja" + std::to_string(i));
+        EXPECT_EQ(rekisteri.kutsut[3 + 6 * i + 4], "Query h ParasTulos" + std::to_string(i));
     }
 }
 
@@ -246,14 +250,17 @@ TEST_F(Kutsujarjestys, AnInsertionIntoAListThatCannotBeReadWholeWritesNothing) {
     EXPECT_EQ(std::count_if(rekisteri.kutsut.begin(), rekisteri.kutsut.end(),
                             [](const std::string& kutsu) { return kutsu.rfind("Set ", 0) == 0; }),
               0);
-    ASSERT_GE(rekisteri.kutsut.size(), 2u);
-    EXPECT_EQ(rekisteri.kutsut[1], "Open " + LUKUAVAIN) << "the list is read again first";
+    ASSERT_GE(rekisteri.kutsut.size(), 6u);
+    EXPECT_EQ(rekisteri.kutsut[5], "Query 0 ParasPelaaja0") << "the list is read again first";
     EXPECT_EQ(lista.ParasPelaaja[0], "Uusi");
     EXPECT_EQ(lista.ParasTulos[0], 5);
 }
 
-// The list in memory was loaded before another copy saved its own.
-TEST_F(Kutsujarjestys, AnInsertionPlacesTheEntryInTheListReadAgainAndSavesItInOneUnit) {
+// The list in memory was loaded before another copy saved its own. In one
+// unit: a journal left by a cut save is looked for first, the list is read
+// again, and the new one is saved whole: its journal written and flushed
+// before any value, the values flushed before the journal goes.
+TEST_F(Kutsujarjestys, AnInsertionPlacesTheEntryInTheListReadAgainAndSavesItWholeInOneUnit) {
     ParhaatTulokset lista;
     LataaParhaatTulokset(lista);
     TallennaToisenLista();
@@ -262,22 +269,27 @@ TEST_F(Kutsujarjestys, AnInsertionPlacesTheEntryInTheListReadAgainAndSavesItInOn
     LisaaListalle(lista, "Uusi", 5);
 
     const Kutsut& kutsut = rekisteri.kutsut;
-    ASSERT_EQ(kutsut.size(), 1u + 60u + 80u + 2u + 60u);
+    ASSERT_EQ(kutsut.size(), 1u + 3u + 60u + 60u + 26u + 2u + 63u);
     EXPECT_EQ(kutsut[0], "Begin " + KIRJOITUSAVAIN);
-    EXPECT_EQ(kutsut[1], "Open " + LUKUAVAIN);
-    EXPECT_EQ(kutsut[2], "Query h ParasPelaaja0");
-    EXPECT_EQ(kutsut[61], "Create " + KIRJOITUSAVAIN);
-    EXPECT_EQ(std::count(kutsut.begin() + 61, kutsut.begin() + 141, "Flush h"), 20);
-    EXPECT_EQ(kutsut[141], "Commit");
-    EXPECT_EQ(kutsut[142], "End");
-    EXPECT_EQ(kutsut[143], "Open " + LUKUAVAIN) << "the live list is read back after the unit";
+    EXPECT_EQ(kutsut[2], "Query h TallennusKesken");
+    EXPECT_EQ(kutsut[5], "Query h ParasPelaaja0");
+    EXPECT_EQ(kutsut[124], "Create " + KIRJOITUSAVAIN);
+    EXPECT_EQ(kutsut[125].rfind("Set h TallennusKesken 0 3 Morvak-kirjaus 1\n", 0), 0u);
+    EXPECT_NE(kutsut[125].find("13:ParasPelaaja51:F4:Uusi11:ParasTulos51:41:5"), std::string::npos);
+    EXPECT_EQ(kutsut[126], "Flush h");
+    EXPECT_EQ(kutsut[127].rfind("Set h ParasPelaaja0 ", 0), 0u);
+    EXPECT_EQ(kutsut[146].rfind("Set h ParasTulos9 ", 0), 0u);
+    EXPECT_EQ((Kutsut(kutsut.begin() + 147, kutsut.begin() + 153)),
+              (Kutsut{"Flush h", "Delete h TallennusKesken", "Close h", "Commit", "End",
+                      "Open " + LUKUAVAIN}))
+        << "the live list is read back after the unit";
 
     using namespace std::string_literals;
     const Kutsut asetukset = Asetukset();
-    ASSERT_EQ(asetukset.size(), 20u);
-    EXPECT_EQ(asetukset[8], "Set h ParasPelaaja4 0 1 E\0 2"s);
-    EXPECT_EQ(asetukset[10], "Set h ParasPelaaja5 0 1 Uusi\0 5"s);
-    EXPECT_EQ(asetukset[12], "Set h ParasPelaaja6 0 1 F\0 2"s);
+    ASSERT_EQ(asetukset.size(), 21u);
+    EXPECT_EQ(asetukset[9], "Set h ParasPelaaja4 0 1 E\0 2"s);
+    EXPECT_EQ(asetukset[11], "Set h ParasPelaaja5 0 1 Uusi\0 5"s);
+    EXPECT_EQ(asetukset[13], "Set h ParasPelaaja6 0 1 F\0 2"s);
 }
 
 // Another copy holds the key for longer than the wait: saving now could
@@ -307,26 +319,48 @@ TEST_F(Kutsujarjestys, ClearWritesItsTwentyValuesInOneUnit) {
     EXPECT_EQ(Asetukset().size(), 20u);
 }
 
-TEST_F(Kutsujarjestys, SaveWritesNameThenScorePlaceByPlaceAndGoesOnAfterAFailure) {
+TEST_F(Kutsujarjestys, SaveWritesTheJournalAndThenNameThenScorePlaceByPlace) {
     ParhaatTulokset lista;
     for (std::size_t i = 0; i < 10; ++i) {
         lista.UusiParasPelaaja[i] = "N" + std::to_string(i);
         lista.UusiParasTulos[i] = static_cast<std::int16_t>(20 - i);
     }
-    rekisteri.epaonnistuvaAsetus = 3;
-    EXPECT_FALSE(TallennaParhaatTulokset(lista));
+    EXPECT_TRUE(TallennaParhaatTulokset(lista));
 
+    using namespace std::string_literals;
     const Kutsut asetukset = Asetukset();
-    ASSERT_EQ(asetukset.size(), 20u);
+    ASSERT_EQ(asetukset.size(), 21u);
+    EXPECT_EQ(asetukset[0].rfind("Set h TallennusKesken 0 3 Morvak-kirjaus 1\n"
+                                 "13:ParasPelaaja09:Not Found2:N011:ParasTulos09:Not Found2:20"s,
+                                 0),
+              0u)
+        << "the journal holds each value's text before and after";
     for (std::size_t i = 0; i < 10; ++i) {
         const std::string nimi = "N" + std::to_string(i);
         const std::string tulos = std::to_string(20 - i);
-        EXPECT_EQ(asetukset[2 * i], "Set h ParasPelaaja" + std::to_string(i) + " 0 1 " + nimi +
-                                        '\0' + " " + std::to_string(nimi.size() + 1));
-        EXPECT_EQ(asetukset[2 * i + 1], "Set h ParasTulos" + std::to_string(i) + " 0 1 " + tulos +
+        EXPECT_EQ(asetukset[1 + 2 * i], "Set h ParasPelaaja" + std::to_string(i) + " 0 1 " + nimi +
+                                            '\0' + " " + std::to_string(nimi.size() + 1));
+        EXPECT_EQ(asetukset[2 + 2 * i], "Set h ParasTulos" + std::to_string(i) + " 0 1 " + tulos +
                                             '\0' + " " + std::to_string(tulos.size() + 1));
     }
-    EXPECT_EQ(rekisteri.kutsut.front(), "Create " + KIRJOITUSAVAIN);
+}
+
+// A value that cannot be written ends the save with its journal in place, so
+// the next read finishes it; no value is written before the journal is.
+TEST_F(Kutsujarjestys, AFailedWriteEndsTheSaveAndLeavesItsJournal) {
+    ParhaatTulokset lista;
+    rekisteri.epaonnistuvaAsetus = 3;
+    EXPECT_FALSE(TallennaParhaatTulokset(lista));
+    EXPECT_EQ(Asetukset().size(), 4u);
+    EXPECT_EQ(rekisteri.kutsut.back(), "Close h");
+    EXPECT_EQ(
+        std::count(rekisteri.kutsut.begin(), rekisteri.kutsut.end(), "Delete h TallennusKesken"),
+        0);
+
+    rekisteri = {};
+    rekisteri.epaonnistuvaAsetus = 0;
+    EXPECT_FALSE(TallennaParhaatTulokset(lista));
+    EXPECT_EQ(Asetukset().size(), 1u);
 }
 
 TEST_F(Kutsujarjestys, SaveSucceedsWhenEveryWriteDoes) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,8 +47,53 @@ class Varasto : public ::testing::Test {
         return KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, nimi, REG_SZ, data);
     }
 
+    // The journal of a save as a cut left it.
+    static void AsetaKirjaus(const std::string& tavut) {
+        AsetaSuoraan("TallennusKesken", REG_BINARY, std::vector<BYTE>(tavut.begin(), tavut.end()));
+    }
+
+    // The journal's bytes as they are stored, or nothing when there is none.
+    static std::optional<std::string> Kirjaus() {
+        HKEY kahva = nullptr;
+        RegOpenKeyA(HKEY_CURRENT_USER, AVAIN_LUKU, &kahva);
+        char data[256];
+        DWORD koko = sizeof data;
+        const LONG tulos = RegQueryValueExA(kahva, "TallennusKesken", nullptr, nullptr,
+                                            reinterpret_cast<BYTE*>(data), &koko);
+        RegCloseKey(kahva);
+        if (tulos != ERROR_SUCCESS) return std::nullopt;
+        return std::string(data, koko);
+    }
+
     Testipesa pesa;
 };
+
+// A save of two values cut after its first: the journal, the first value new
+// and the second still old.
+TEST_F(Varasto, ASaveCutInTheMiddleIsFinishedByTheNextRead) {
+    ASSERT_TRUE(Kirjoita("ParasPelaaja0", "Aino"));
+    ASSERT_TRUE(Kirjoita("ParasTulos0", "2"));
+    AsetaKirjaus("Morvak-kirjaus 1\n13:ParasPelaaja04:Aino4:Bert11:ParasTulos01:21:3");
+    ASSERT_TRUE(Kirjoita("ParasPelaaja0", "Bert"));
+
+    EXPECT_EQ(Lue("ParasTulos0"), "3");
+    EXPECT_EQ(Lue("ParasPelaaja0"), "Bert");
+    EXPECT_EQ(Kirjaus(), std::nullopt);
+}
+
+TEST_F(Varasto, AJournalTheStoreCannotExplainIsLeftAsItIs) {
+    const std::vector<std::string> kirjaukset = {
+        "Morvak-kirjaus 2\n13:ParasPelaaja04:Aino4:Bert",
+        "Morvak-kirjaus 1\n13:ParasPelaaja04:Aino4:Be",
+        "Morvak-kirjaus 1\n13:ParasPelaaja04:Eeva4:Bert",
+    };
+    for (const std::string& kirjaus : kirjaukset) {
+        ASSERT_TRUE(Kirjoita("ParasPelaaja0", "Aino"));
+        AsetaKirjaus(kirjaus);
+        EXPECT_EQ(Lue("ParasPelaaja0"), "Aino") << kirjaus;
+        EXPECT_EQ(Kirjaus(), kirjaus);
+    }
+}
 
 TEST_F(Varasto, MissingKeyReadsNotFoundAndFirstWriteCreatesItWithItsParent) {
     EXPECT_EQ(Lue("NaytaPainikkeet"), "Not Found");
