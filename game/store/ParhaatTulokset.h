@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string>
 
+// The name of an empty place; its score is 0.
+inline constexpr const char* LISTAN_OLETUSNIMI = "Relvano";
+
 // The ten-place best-results list; index 0 is the best place. The staged
 // arrays hold a new list on its way to the store.
 struct ParhaatTulokset {

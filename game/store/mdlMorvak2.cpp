@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr const char* OLETUSNIMI = "Relvano";
 const std::string OLETUSTULOS = "0";
 
 bool Puuttuu(const std::string& teksti) { return teksti.empty() || teksti == EI_LOYTYNYT; }
@@ -54,7 +53,7 @@ void LueLista(ParhaatTulokset& lista) {
     lista.LuettuKokonaan = true;
     for (std::size_t i = 0; i < lista.ParasPelaaja.size(); ++i) {
         const Arvo nimi = LueArvo(HKEY_CURRENT_USER, AVAIN_LUKU, Paikka("ParasPelaaja", i));
-        lista.ParasPelaaja[i] = Puuttuu(nimi.teksti) ? OLETUSNIMI : nimi.teksti;
+        lista.ParasPelaaja[i] = Puuttuu(nimi.teksti) ? LISTAN_OLETUSNIMI : nimi.teksti;
 
         const Arvo tulos = LueArvo(HKEY_CURRENT_USER, AVAIN_LUKU, Paikka("ParasTulos", i));
         if (Puuttuu(tulos.teksti)) {

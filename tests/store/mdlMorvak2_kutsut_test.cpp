@@ -308,15 +308,17 @@ TEST_F(Kutsujarjestys, AnInsertionThatCannotOpenItsUnitWritesNothingButKeepsTheE
     EXPECT_EQ(lista.ParasPelaaja[1], "Relvano");
 }
 
-TEST_F(Kutsujarjestys, ClearWritesItsTwentyValuesInOneUnit) {
+TEST_F(Kutsujarjestys, ClearSavesTheDefaultsAsAnyListIsSaved) {
+    TallennaToisenLista();
     ParhaatTulokset lista;
     TyhjennaLista(lista);
-    const Kutsut& kutsut = rekisteri.kutsut;
-    ASSERT_EQ(kutsut.size(), 1u + 80u + 2u);
-    EXPECT_EQ(kutsut.front(), "Begin " + KIRJOITUSAVAIN);
-    EXPECT_EQ(kutsut[81], "Commit");
-    EXPECT_EQ(kutsut[82], "End");
-    EXPECT_EQ(Asetukset().size(), 20u);
+    using namespace std::string_literals;
+    const Kutsut asetukset = Asetukset();
+    ASSERT_EQ(asetukset.size(), 21u);
+    EXPECT_EQ(rekisteri.kutsut.front(), "Begin " + KIRJOITUSAVAIN);
+    EXPECT_EQ(asetukset[0].rfind("Set h TallennusKesken 0 3 ", 0), 0u);
+    EXPECT_EQ(asetukset[1], "Set h ParasPelaaja0 0 1 Relvano\0 8"s);
+    EXPECT_EQ(asetukset[20], "Set h ParasTulos9 0 1 0\0 2"s);
 }
 
 TEST_F(Kutsujarjestys, SaveWritesTheJournalAndThenNameThenScorePlaceByPlace) {

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <limits>
 
-#include "platform/registry/kirjoitusera.h"
 #include "store/mdlMorvak2.h"
 
 namespace {
@@ -74,15 +73,10 @@ bool ListallaTuloksia(const ParhaatTulokset& lista) {
 }
 
 void TyhjennaLista(ParhaatTulokset& lista) {
-    KirjoitusEra era(HKEY_CURRENT_USER, AVAIN_KIRJOITUS);
-    for (std::size_t i = 0; i < PAIKKOJA; ++i) {
-        const std::string numero = std::to_string(i);
-        KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, "ParasPelaaja" + numero, REG_SZ,
-                            LISTAN_OLETUSNIMI);
-        KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, "ParasTulos" + numero, REG_SZ, "0");
-        lista.ParasPelaaja[i] = LISTAN_OLETUSNIMI;
-        lista.ParasTulos[i] = 0;
-        lista.ParasTulosTeksti[i] = "0";
-    }
-    era.Vahvista();
+    const auto tyhjenna = [](ParhaatTulokset& tuore) {
+        tuore.UusiParasPelaaja.fill(LISTAN_OLETUSNIMI);
+        tuore.UusiParasTulos.fill(0);
+        return true;
+    };
+    if (!PaivitaParhaatTulokset(lista, tyhjenna)) OtaValmisteltuKayttoon(lista);
 }

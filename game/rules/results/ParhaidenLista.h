@@ -5,9 +5,6 @@
 
 #include "store/ParhaatTulokset.h"
 
-// The name of an empty place; its score is 0.
-inline constexpr const char* LISTAN_OLETUSNIMI = "Relvano";
-
 // Whether a streak earns a place holding `tulos`: it must beat the score, and
 // a streak of no games earns nothing even where a stored score is negative.
 bool AnsaitseePaikan(int voitot, int tulos);
@@ -31,6 +28,7 @@ void LisaaListalle(ParhaatTulokset& lista, const std::string& nimi, int voitot);
 // compared exactly, letter case included.
 bool ListallaTuloksia(const ParhaatTulokset& lista);
 
-// Writes the default entry to all ten places, also to those that held it
-// already, as one unit, and puts it in the live list.
+// Saves the default entry to all ten places, also to those that held it
+// already, as any list is saved (PaivitaParhaatTulokset), and puts it in the
+// live list even when the store cannot take it.
 void TyhjennaLista(ParhaatTulokset& lista);
