@@ -1,5 +1,7 @@
 #include "store/Asetusarvot.h"
 
+#include "platform/registry/kirjoitusera.h"
+#include "store/KokonainenTallennus.h"
 #include "store/mdlMorvak2.h"
 
 std::string Totuusarvona(bool arvo) { return arvo ? "True" : "False"; }
@@ -24,4 +26,15 @@ std::string LueAsetus(const std::string& nimi) {
 
 bool Tallenna(const std::string& nimi, const std::string& arvo) {
     return KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, nimi, REG_SZ, arvo);
+}
+
+bool TallennaAsetukset(const std::string& aloitustapa, bool kulmat, bool reuna, bool uppoaminen) {
+    KirjoitusEra era(HKEY_CURRENT_USER, AVAIN_KIRJOITUS);
+    if (!era.Auki()) return false;
+    ViimeisteleKesken(HKEY_CURRENT_USER, AVAIN_KIRJOITUS);
+    const Tekstit tekstit = {{"PelinAloitustapa", aloitustapa},
+                             {"LaivojenKulmatSaavatKoskettaa", Totuusarvona(kulmat)},
+                             {"LaivaSaaSijaitaReunassa", Totuusarvona(reuna)},
+                             {"NaytetaanLaivojenUppoaminen", Totuusarvona(uppoaminen)}};
+    return KirjoitaKokonaan(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, tekstit) && era.Vahvista();
 }

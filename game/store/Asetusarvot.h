@@ -22,3 +22,10 @@ std::string LueAsetus(const std::string& nimi);
 
 // Writes one text value under the game's key; true when every step succeeded.
 bool Tallenna(const std::string& nimi, const std::string& arvo);
+
+// Stores the four game settings, in the order PelinAloitustapa,
+// LaivojenKulmatSaavatKoskettaa, LaivaSaaSijaitaReunassa,
+// NaytetaanLaivojenUppoaminen, as one: a crash at any moment leaves all four
+// as they were or all four new. Nothing is stored while another copy of the
+// game holds the key for longer than the store waits. True when stored.
+bool TallennaAsetukset(const std::string& aloitustapa, bool kulmat, bool reuna, bool uppoaminen);

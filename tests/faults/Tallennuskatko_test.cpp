@@ -1,13 +1,13 @@
-// The game killed while it saves the best results: after every kill the
-// stored list is exactly the one before the save that was cut or the one
-// after it, and the next start finds the hive intact.
+// The game killed while it saves the best results or the settings: after
+// every kill the stored values are exactly the ones before the save that was
+// cut or the ones after it, and the next start finds the hive intact.
 //
 // The saver prints each round once it is stored, and kills itself just before
 // or just after a given change to the hive's files; the test picks that
 // moment at random over the saver's first few saves, which reach every state
-// a crash can leave a save in. MORVAK_KILL_ROUNDS sets how many kills (100 by default),
-// MORVAK_KILL_SEED the seed that picks them (printed, so that a red run can
-// be repeated).
+// a crash can leave a save in. MORVAK_KILL_ROUNDS sets how many kills of each
+// save (100 by default), MORVAK_KILL_SEED the seed that picks them (printed,
+// so that a red run can be repeated).
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -17,7 +17,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -25,8 +24,8 @@
 #include <random>
 #include <string>
 
-#include "store/mdlMorvak2.h"
 #include "tests/store/Testipesa.h"
+#include "tests/support/Katkotarkistus.h"
 
 extern char** environ;
 
@@ -57,40 +56,10 @@ std::string Eheys(const std::filesystem::path& tiedosto) {
     return tulos;
 }
 
-// The twenty stored values: ParasPelaaja0, ParasTulos0, ParasPelaaja1, ...
-using Arvot = std::array<std::string, 20>;
-
-Arvot Tallessa() {
-    Arvot arvot;
-    for (std::size_t i = 0; i < 10; ++i) {
-        arvot[2 * i] =
-            LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "ParasPelaaja" + std::to_string(i));
-        arvot[2 * i + 1] =
-            LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "ParasTulos" + std::to_string(i));
-    }
-    return arvot;
-}
-
-// The list of round k as the saver writes it.
-Arvot Kierroksen(long k) {
-    Arvot arvot;
-    for (std::size_t i = 0; i < 10; ++i) {
-        arvot[2 * i] = "P" + std::to_string(k) + "-" + std::to_string(i);
-        arvot[2 * i + 1] = std::to_string(k % 30000);
-    }
-    return arvot;
-}
-
-std::string Tekstina(const Arvot& arvot) {
-    std::string teksti;
-    for (const auto& arvo : arvot) teksti += arvo + " ";
-    return teksti;
-}
-
 // The saver as a process of its own, its output read line by line.
 class Tallentaja {
   public:
-    Tallentaja(long ensimmainen, int hetki) {
+    Tallentaja(katko::Tallennus tallennus, long ensimmainen, int hetki) {
         int putki[2];
         if (pipe(putki) != 0) return;
         posix_spawn_file_actions_t toimet;
@@ -98,9 +67,10 @@ class Tallentaja {
         posix_spawn_file_actions_adddup2(&toimet, putki[1], STDOUT_FILENO);
         posix_spawn_file_actions_addclose(&toimet, putki[0]);
         std::string ohjelma = TALLENTAJA;
+        std::string nimi = katko::Nimi(tallennus);
         std::string alku = std::to_string(ensimmainen);
-        std::string katko = std::to_string(hetki);
-        char* argumentit[] = {ohjelma.data(), alku.data(), katko.data(), nullptr};
+        std::string kohta = std::to_string(hetki);
+        char* argumentit[] = {ohjelma.data(), nimi.data(), alku.data(), kohta.data(), nullptr};
         if (posix_spawn(&pid_, TALLENTAJA, &toimet, nullptr, argumentit, environ) != 0) pid_ = -1;
         posix_spawn_file_actions_destroy(&toimet);
         close(putki[1]);
@@ -138,41 +108,37 @@ class Tallentaja {
 
 }  // namespace
 
-TEST(Tallennuskatko, AfterEveryKillTheListIsTheOneBeforeTheCutSaveOrTheOneAfter) {
+class Tallennuskatko : public ::testing::TestWithParam<katko::Tallennus> {};
+
+TEST_P(Tallennuskatko, AfterEveryKillTheValuesAreTheOnesBeforeTheCutSaveOrTheOnesAfter) {
     Testipesa pesa;
     const long siemen = Ymparistosta("MORVAK_KILL_SEED", OLETUSSIEMEN);
     std::printf("seed %ld\n", siemen);
     std::mt19937 arpa(static_cast<std::mt19937::result_type>(siemen));
     std::uniform_int_distribution<int> hetki(1, HETKIA_ENINTAAN);
-    int vanhoja = 0;
-    int uusia = 0;
+    katko::Seuranta seuranta(GetParam(), 0);
 
-    Arvot ennen = Tallessa();
-    long alku = 0;
     for (long kierros = 0; kierros < Ymparistosta("MORVAK_KILL_ROUNDS", 100); ++kierros) {
-        const int katko = hetki(arpa);
-        Tallentaja tallentaja(alku, katko);
+        const int kohta = hetki(arpa);
+        Tallentaja tallentaja(GetParam(), seuranta.Alku(), kohta);
         std::optional<long> viimeinen;
         while (const auto rivi = tallentaja.Rivi()) viimeinen = rivi;
         ASSERT_TRUE(tallentaja.Tapettiin()) << "the saver ended by itself";
 
-        // The save under way at the kill was the one after the last printed.
-        const Arvot vanha = viimeinen ? Kierroksen(*viimeinen) : ennen;
-        const Arvot uusi = Kierroksen(viimeinen ? *viimeinen + 1 : alku);
-        const Arvot tallessa = Tallessa();
         const std::string missa = "seed " + std::to_string(siemen) + ", kill " +
-                                  std::to_string(kierros) + " at moment " + std::to_string(katko);
-        ASSERT_TRUE(tallessa == vanha || tallessa == uusi) << missa << ": " << Tekstina(tallessa);
-        (tallessa == vanha ? vanhoja : uusia) += 1;
-
+                                  std::to_string(kierros) + " at moment " + std::to_string(kohta);
+        ASSERT_TRUE(seuranta.KatkonJalkeen(viimeinen)) << missa;
         ASSERT_EQ(Eheys(pesa.Tiedosto()), "ok") << missa;
         for (const auto& tiedosto :
              std::filesystem::directory_iterator(pesa.Tiedosto().parent_path()))
             ASSERT_EQ(tiedosto.path().string().find("damaged"), std::string::npos) << missa;
-        ennen = tallessa;
-        alku = (viimeinen ? *viimeinen : alku) + 2;
     }
-    RecordProperty("kills that left the list before the cut save", vanhoja);
-    RecordProperty("kills that left the list after it", uusia);
-    std::printf("%d kills left the list before the cut save, %d after it\n", vanhoja, uusia);
+    RecordProperty("kills that left the values before the cut save", seuranta.vanhoja);
+    RecordProperty("kills that left them after it", seuranta.uusia);
+    std::printf("%d kills left the values before the cut save, %d after it\n", seuranta.vanhoja,
+                seuranta.uusia);
 }
+
+INSTANTIATE_TEST_SUITE_P(Tallennukset, Tallennuskatko,
+                         ::testing::Values(katko::Tallennus::Lista, katko::Tallennus::Asetukset),
+                         [](const auto& tallennus) { return katko::Nimi(tallennus.param); });

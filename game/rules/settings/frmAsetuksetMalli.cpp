@@ -29,10 +29,8 @@ void frmAsetuksetMalli::cmdPainike_Click(int Index) {
             t.LaivaSaaSijaitaReunassa = Sijainti[1];
         }
         t.NaytetaanLaivojenUppoaminen = Uppoaminen == 0;
-        Tallenna("PelinAloitustapa", t.PelinAloitustapa);
-        Tallenna("LaivojenKulmatSaavatKoskettaa", Totuusarvona(t.LaivojenKulmatSaavatKoskettaa));
-        Tallenna("LaivaSaaSijaitaReunassa", Totuusarvona(t.LaivaSaaSijaitaReunassa));
-        Tallenna("NaytetaanLaivojenUppoaminen", Totuusarvona(t.NaytetaanLaivojenUppoaminen));
+        TallennaAsetukset(t.PelinAloitustapa, t.LaivojenKulmatSaavatKoskettaa,
+                          t.LaivaSaaSijaitaReunassa, t.NaytetaanLaivojenUppoaminen);
     }
     Unload();
     p.AsetaOsoitin(Osoitin::Oletus);
