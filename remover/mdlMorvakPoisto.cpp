@@ -1,8 +1,8 @@
 #include "remover/mdlMorvakPoisto.h"
 
-#include "platform/registry/rekisteri.h"
+#include "platform/registry/kirjoitusera.h"
 
 PoistonTulos PoistaJarjestelmatiedot() {
-    return RegDeleteKeyA(HKEY_CURRENT_USER, MORVAKIN_AVAIN) == ERROR_SUCCESS ? POISTETTU
-                                                                             : EI_POISTETTU;
+    return PoistaAvainLukittuna(HKEY_CURRENT_USER, MORVAKIN_AVAIN) == ERROR_SUCCESS ? POISTETTU
+                                                                                    : EI_POISTETTU;
 }

@@ -15,9 +15,10 @@ extern char** environ;
 
 class Lukitsija {
   public:
-    // `ohjelma` is the locking program; Lukittu() tells whether it said it
-    // holds the lock.
-    Lukitsija(const std::string& ohjelma, const std::filesystem::path& pesa) {
+    // `ohjelma` is the locking program, `tapa` its optional second argument;
+    // Lukittu() tells whether it said it holds the lock.
+    Lukitsija(const std::string& ohjelma, const std::filesystem::path& pesa,
+              std::string tapa = "") {
         int syote[2];
         int tuloste[2];
         if (pipe(syote) != 0 || pipe(tuloste) != 0) return;
@@ -29,7 +30,8 @@ class Lukitsija {
         posix_spawn_file_actions_addclose(&toimet, tuloste[0]);
         std::string polku = pesa.string();
         std::string nimi = ohjelma;
-        char* argumentit[] = {nimi.data(), polku.data(), nullptr};
+        char* argumentit[] = {nimi.data(), polku.data(), tapa.empty() ? nullptr : tapa.data(),
+                              nullptr};
         if (posix_spawn(&pid_, ohjelma.c_str(), &toimet, nullptr, argumentit, environ) != 0)
             pid_ = -1;
         posix_spawn_file_actions_destroy(&toimet);
