@@ -12,8 +12,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "qt/Sovellus.h"
 #include "qt/frmKysyNimi.h"
@@ -23,6 +26,7 @@
 #include "tests/qt/Modaalinen.h"
 #include "tests/store/Testipesa.h"
 #include "tests/support/Lukitsija.h"
+#include "tests/support/Tallennuslukko.h"
 
 namespace fs = std::filesystem;
 
@@ -91,6 +95,22 @@ bool Lukittu(const fs::path& tiedosto) {
     sqlite3_close(kanta);
     return tulos == SQLITE_BUSY;
 }
+
+// Calls `kun` at the window's first paint after this was made.
+class Maalausvahti : public QObject {
+  public:
+    Maalausvahti(QWidget* ikkuna, std::function<void()> kun) : kun_(std::move(kun)) {
+        ikkuna->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* tapahtuma) override {
+        if (tapahtuma->type() == QEvent::Paint && kun_) std::exchange(kun_, nullptr)();
+        return false;
+    }
+
+  private:
+    std::function<void()> kun_;
+};
 
 // The process runs with the rights of `nobody` until this ends: root passes
 // every permission check, and a folder the game cannot write needs a user
@@ -256,6 +276,30 @@ class Varastoviat_test : public QObject {
         QCOMPARE(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "NaytaPainikkeet"),
                  std::string(Komento(*ikkuna, "mNaytaPainikkeet")->isChecked() ? "True" : "False"));
         QVERIFY(Ehea(pesa->Tiedosto()));
+    }
+
+    // Another copy is in the middle of a save when the player toggles a view
+    // option: the window paints while the write waits for that copy, and the
+    // write lands once the copy is done.
+    void theWindowPaintsWhileAWriteWaitsForAnotherCopysSave() {
+        TallennaLista();
+        Kaynnista();
+        Tallennuslukko tallennus(*pesa);
+        QVERIFY(tallennus.Lukittu());
+        std::vector<std::string> tapahtumat;
+        Maalausvahti vahti(ikkuna.get(), [&] {
+            tapahtumat.push_back("maalattu");
+            tallennus.Vapauta();
+        });
+        ikkuna->update();
+
+        QAction* ruudut = Komento(*ikkuna, "mNaytaMahdottomatLaivaruudut");
+        ruudut->trigger();
+        tapahtumat.push_back("kirjoitettu");
+
+        QCOMPARE(tapahtumat, (std::vector<std::string>{"maalattu", "kirjoitettu"}));
+        QCOMPARE(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "NaytaMahdottomatLaivaruudut"),
+                 std::string(ruudut->isChecked() ? "True" : "False"));
     }
 
     void folderTheGameCannotWrite() {
