@@ -7,13 +7,31 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "store/mdlMorvak2.h"
+#include "tests/faults/Katkaisija.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+
+#include <csignal>
+#endif
 
 namespace katko {
+
+#ifdef _WIN32
+inline FILE* Putki(const std::string& komento) { return _popen(komento.c_str(), "r"); }
+inline int SuljePutki(FILE* putki) { return _pclose(putki); }
+#else
+inline FILE* Putki(const std::string& komento) { return popen(komento.c_str(), "r"); }
+inline int SuljePutki(FILE* putki) { return pclose(putki); }
+#endif
 
 enum class Tallennus { Lista, Asetukset };
 
@@ -21,6 +39,9 @@ enum class Tallennus { Lista, Asetukset };
 inline const char* Nimi(Tallennus tallennus) {
     return tallennus == Tallennus::Lista ? "lista" : "asetukset";
 }
+
+// How a test's name and its failures show the save.
+inline void PrintTo(Tallennus tallennus, std::ostream* virta) { *virta << Nimi(tallennus); }
 
 // The values a save writes, in the order it writes them.
 inline std::vector<std::string> Nimet(Tallennus tallennus) {
@@ -72,9 +93,41 @@ class Seuranta {
     // so that every value the save writes changes.
     long Alku() const { return tallessa_ ? *tallessa_ + 1 : alku_; }
 
-    // After the saver, started at Alku(), was killed having printed
-    // `viimeinen` last (nothing when it stored no round): the save the kill
-    // cut is the one after the last printed.
+    // Runs the saver, the program `tallentaja`, from Alku() until it kills
+    // itself at moment `n`, and checks what a fresh read finds then.
+    // `tallensi` tells whether it stored a whole round before the kill.
+    ::testing::AssertionResult Katkaise(const std::string& tallentaja, long n, bool& tallensi) {
+#ifdef _WIN32
+        const std::string ohjelma = "\"" + tallentaja + "\" ";
+#else
+        // The shell gives way to the saver, so that its kill is seen.
+        const std::string ohjelma = "exec '" + tallentaja + "' ";
+#endif
+        const std::string komento =
+            ohjelma + Nimi(tallennus_) + " " + std::to_string(Alku()) + " " + std::to_string(n);
+        FILE* tuloste = Putki(komento);
+        if (tuloste == nullptr) return ::testing::AssertionFailure() << "no saver: " << komento;
+        std::optional<long> viimeinen;
+        char rivi[32];
+        while (std::fgets(rivi, sizeof rivi, tuloste) != nullptr) {
+            viimeinen = std::strtol(rivi, nullptr, 10);
+        }
+        const int loppu = SuljePutki(tuloste);
+        tallensi = viimeinen.has_value();
+#ifdef _WIN32
+        const bool katkaistu = loppu == static_cast<int>(KATKAISTU);
+#else
+        const bool katkaistu = WIFSIGNALED(loppu) && WTERMSIG(loppu) == SIGKILL;
+#endif
+        if (!katkaistu) return ::testing::AssertionFailure() << "the saver ended by itself";
+        return KatkonJalkeen(viimeinen);
+    }
+
+    int vanhoja = 0;
+    int uusia = 0;
+
+  private:
+    // The save the kill cut is the one after the last round printed.
     ::testing::AssertionResult KatkonJalkeen(std::optional<long> viimeinen) {
         const std::optional<long> vanha = viimeinen ? viimeinen : tallessa_;
         const long uusi = viimeinen ? *viimeinen + 1 : Alku();
@@ -95,10 +148,6 @@ class Seuranta {
                << "neither before nor after the cut save: " << tekstit;
     }
 
-    int vanhoja = 0;
-    int uusia = 0;
-
-  private:
     Tallennus tallennus_;
     long alku_;
     std::vector<std::string> alussa_;
