@@ -1,6 +1,7 @@
 // The store's cost on this machine: one read, one durable write, the 22
 // reads of a program start (the two view options and the best-results list),
-// and the save of a name into the list that the player waits for after OK.
+// and the saves the player waits for after OK: a name into the list, and the
+// four settings.
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "rules/results/ParhaidenLista.h"
+#include "store/Asetusarvot.h"
 #include "store/mdlMorvak2.h"
 #include "tests/store/Testipesa.h"
 
@@ -87,11 +89,26 @@ void BM_LisaaListalle(benchmark::State& tila) {
     for (auto _ : tila) LisaaListalle(lista, "Väinö Välimäki", ++putki);
 }
 
+void BM_TallennaAsetukset(benchmark::State& tila) {
+    const Testipesa pesa;
+    Tayta();
+    bool arvo = false;
+    for (auto _ : tila) {
+        arvo = !arvo;
+        benchmark::DoNotOptimize(TallennaAsetukset("Aloittaja arvotaan", arvo, !arvo, arvo));
+    }
+}
+
 BENCHMARK(BM_LueRekisterista)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_KirjoitaRekisteriin)->Repetitions(9)->ReportAggregatesOnly(true)->Iterations(50);
 BENCHMARK(BM_KaynnistyksenLuvut)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_KaynnistyksenLuvutKylmana)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_LisaaListalle)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TallennaAsetukset)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true)
     ->Iterations(20)
