@@ -78,7 +78,10 @@ bool KirjoitaKokonaan(HKEY juuri, const std::string& avain, const Tekstit& tekst
     return tallennettu;
 }
 
+// Every save begins here; a one-byte look spares it reading a whole journal
+// buffer when there is none.
 void ViimeisteleKesken(HKEY juuri, const std::string& avain) {
+    if (!KirjausLoytyy(juuri, avain)) return;
     const auto muutokset = LueKirjaus(juuri, avain);
     if (!muutokset || !Selittaa(juuri, avain, *muutokset)) return;
     HKEY kahva = nullptr;
@@ -89,6 +92,7 @@ void ViimeisteleKesken(HKEY juuri, const std::string& avain) {
 }
 
 void KorjaaEnnenLukua(HKEY juuri, const std::string& avain) {
+    // A read that finds no journal takes no lock.
     if (!KirjausLoytyy(juuri, avain)) return;
     KirjoitusEra era(juuri, avain.c_str());
     if (!era.Auki()) return;
