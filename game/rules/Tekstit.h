@@ -8,9 +8,10 @@
 namespace teksti {
 
 // The standard buttons of message boxes and dialogs, whatever language the
-// system speaks.
-inline constexpr const char* KYLLA = "Kyllä";
-inline constexpr const char* EI = "Ei";
+// system speaks. Yes and No answer to K and E, as in Windows' own Finnish
+// boxes.
+inline constexpr const char* KYLLA = "&Kyllä";
+inline constexpr const char* EI = "&Ei";
 inline constexpr const char* OK = "OK";
 inline constexpr const char* PERUUTA = "Peruuta";
 

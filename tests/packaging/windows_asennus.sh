@@ -124,7 +124,7 @@ echo "Peli käynnistyy pikakuvakkeesta ja näyttää ikkunansa."
 "$WINE" start /unix "$(pikakuvakkeet | grep '/Morvak.lnk$')" >/dev/null 2>&1
 "$WINE" "$LUKU" odota Morvak >/dev/null 2>&1 || virhe "pääikkuna ei tullut"
 "$WINE" "$LUKU" sulje Morvak >/dev/null 2>&1
-"$WINE" "$LUKU" paina Lopeta Kyllä >/dev/null 2>&1 || virhe "lopetusta ei voitu vahvistaa"
+"$WINE" "$LUKU" paina Lopeta "&Kyllä" >/dev/null 2>&1 || virhe "lopetusta ei voitu vahvistaa"
 "$WINE" "$LUKU" poissa Morvak >/dev/null 2>&1 || virhe "peli ei päättynyt"
 odota_wine || virhe "peli ei päättynyt ikkunansa jälkeen"
 

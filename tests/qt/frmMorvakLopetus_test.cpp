@@ -13,8 +13,8 @@ namespace {
 const Viesti LOPETUS{"Lopeta",
                      "Haluatko varmasti lopettaa Morvak-ohjelman käytön?",
                      QMessageBox::Question,
-                     {"Ei", "Kyllä"},
-                     "Ei"};
+                     {"&Ei", "&Kyllä"},
+                     "&Ei"};
 
 bool Sama(const Viesti& a, const Viesti& b) {
     return a.otsikko == b.otsikko && a.teksti == b.teksti && a.ikoni == b.ikoni &&

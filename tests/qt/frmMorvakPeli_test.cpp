@@ -305,7 +305,7 @@ class frmMorvakPeli_test : public QObject {
             QCOMPARE(viesti.teksti, QString("Haluatko varmasti keskeyttää nykyisen pelin ja\n"
                                             "aloittaa uuden?"));
             QCOMPARE(viesti.ikoni, QMessageBox::Question);
-            QCOMPARE(viesti.oletus, QString("Ei"));
+            QCOMPARE(viesti.oletus, QString("&Ei"));
         }
     }
 };

@@ -146,8 +146,8 @@ class frmParhaatTulokset_test : public QObject {
         QCOMPARE(kysymys.otsikko, QString("Tyhjennä"));
         QCOMPARE(kysymys.teksti, QString("Haluatko varmasti tyhjentää parhaiden tulosten listan?"));
         QCOMPARE(kysymys.ikoni, QMessageBox::Question);
-        QCOMPARE(kysymys.painikkeet, (QStringList{"Ei", "Kyllä"}));
-        QCOMPARE(kysymys.oletus, QString("Ei"));
+        QCOMPARE(kysymys.painikkeet, (QStringList{"&Ei", "&Kyllä"}));
+        QCOMPARE(kysymys.oletus, QString("&Ei"));
         QCOMPARE(tulos, int(QDialog::Accepted));  // Esc presses OK, also the cancel button
         QCOMPARE(tila.Parhaat.ParasPelaaja[0], std::string("Voittaja"));
         QCOMPARE(Nimio(&ikkuna, "lblNimi0")->text(), QString("Voittaja"));

@@ -66,7 +66,7 @@ paattyy() {
 # The close box, Yes to the quit question, and the program gone.
 suljetaan() {
     luku sulje Morvak
-    luku paina Lopeta Kyllä
+    luku paina Lopeta "&Kyllä"
     paattyy "$1"
 }
 
@@ -138,8 +138,8 @@ kaynnista_xvfb
 alusta_wine
 
 LOPETUS="teksti: Haluatko varmasti lopettaa Morvak-ohjelman käytön?
-painike: Kyllä
-painike: Ei [oletus]"
+painike: &Kyllä
+painike: &Ei [oletus]"
 VESI="VVVVVVVVVV VVVVVVVVVV"
 # Rows 3 to 10 of both grids, all water.
 ALARIVIT="$VESI
@@ -202,10 +202,10 @@ painike: &Lopeta
 teksti: Olet voittanut yhden pelin. Jatka pelaamista Uusi peli -painikkeella.
 kehys: Toimintaohje"
 
-echo "Sulkuruutu kysyy, ja Ei jättää pelin."
+echo "Sulkuruutu kysyy, ja E vastaa Ei ja jättää pelin."
 luku sulje Morvak
 ruudussa Lopeta "$LOPETUS"
-luku paina Lopeta Ei
+nappaile Lopeta e
 luku poissa Lopeta
 kill -0 "$PELI_PID" || virhe "Ei lopetti pelin"
 
@@ -222,7 +222,7 @@ echo "Istunnon loppu kysyy samoin, ja Kyllä kysyy nimen voittoputkelle."
 "$WINE" wineboot --end-session >/dev/null 2>&1 &
 ISTUNTO_PID=$!
 ruudussa Lopeta "$LOPETUS"
-luku paina Lopeta Kyllä
+luku paina Lopeta "&Kyllä"
 lukee "Onneksi olkoon!" "kenttä: Nimetön [valittuna 0-7]
 painike: OK [oletus]
 painike: Peruuta
@@ -248,7 +248,7 @@ wait "$ISTUNTO_PID" || virhe "istunnon loppu estyi"
 arvo_on ParasTulos0 1
 arvo_on ParasPelaaja1 Relvano
 
-echo "Parhaat tulokset: lista, tyhjennys kysyen."
+echo "Parhaat tulokset: lista, tyhjennys kysyen; K vastaa Kyllä."
 kaynnista MORVAK_TAUKO_MS=20
 nappaile Morvak alt+n p
 luku odota "Parhaat tulokset" >/dev/null
@@ -267,9 +267,9 @@ teksti: Äijä Öhman & co
 teksti: 1$RIVIT"
 luku paina "Parhaat tulokset" "&Tyhjennä"
 ruudussa "Tyhjennä" "teksti: Haluatko varmasti tyhjentää parhaiden tulosten listan?
-painike: Kyllä
-painike: Ei [oletus]"
-luku paina "Tyhjennä" "Kyllä"
+painike: &Kyllä
+painike: &Ei [oletus]"
+nappaile "Tyhjennä" k
 luku poissa "Tyhjennä"
 lukee "Parhaat tulokset" "painike: OK [oletus]
 painike: &Tyhjennä [pois]
@@ -466,7 +466,7 @@ if [ -n "$QT_PELI" ]; then
         virhe "kolme laivaa ei tullut"
     luku varit >"$TILAPAIKKA/win32.txt"
     luku sulje Morvak
-    luku paina Lopeta Kyllä
+    luku paina Lopeta "&Kyllä"
     paattyy "vertailun jälkeen"
 
     mkdir "$TILAPAIKKA/config"
