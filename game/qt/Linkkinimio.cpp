@@ -4,7 +4,7 @@
 
 #include "qt/Sormikursori.h"
 
-Linkkinimio::Linkkinimio(const QString& teksti, QWidget* isanta) : QLabel(teksti, isanta) {
+Linkkinimio::Linkkinimio(QWidget* isanta) : QLabel(isanta) {
     setTextFormat(Qt::PlainText);
     QFont alleviivattu = font();
     alleviivattu.setUnderline(true);

@@ -8,7 +8,7 @@ class Linkkinimio : public QLabel {
     Q_OBJECT
 
   public:
-    Linkkinimio(const QString& teksti, QWidget* isanta);
+    explicit Linkkinimio(QWidget* isanta);
 
   signals:
     void Napsautettu();

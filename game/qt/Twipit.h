@@ -12,3 +12,6 @@ inline QRect TwipeistaAlue(const Alue& alue) {
     return {Twipeista(alue.vasen), Twipeista(alue.yla), Twipeista(alue.leveys),
             Twipeista(alue.korkeus)};
 }
+
+// A measure of the screen back in twips, as the rules lay text out in them.
+constexpr int Twipeiksi(int pikselit) { return pikselit * 15; }

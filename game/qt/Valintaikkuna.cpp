@@ -8,16 +8,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <algorithm>
 
 #include "qt/Linkkinimio.h"
 #include "qt/OhjelmanKuvake.h"
 #include "qt/Twipit.h"
+#include "rules/Tekstinsovitus.h"
 
 namespace {
 
 QLabel* Nimio(const Saadin& saadin, QWidget* isanta) {
-    auto* nimio = new QLabel(QString::fromStdString(saadin.teksti), isanta);
+    auto* nimio = new QLabel(isanta);
     // Names come from players and the store: never markup.
     nimio->setTextFormat(Qt::PlainText);
     if (saadin.tyyli & tyyli::MONIRIVINEN) {
@@ -46,97 +46,173 @@ QLabel* Ohjelmankuva(QWidget* isanta) {
     return kuvake;
 }
 
-// One line of text that would be cut in a font wider than the one the table
-// was measured in grows up to its container's edge instead.
-bool LeveneeTekstinMukaan(const QWidget* saadin) {
-    if (auto* nimio = qobject_cast<const QLabel*>(saadin)) return !nimio->wordWrap();
-    return qobject_cast<const QCheckBox*>(saadin) || qobject_cast<const QRadioButton*>(saadin);
-}
-
-void Sijoita(QWidget* saadin, const Alue& alue) {
-    QRect paikka = TwipeistaAlue(alue);
-    if (LeveneeTekstinMukaan(saadin) && saadin->parentWidget()) {
-        const int tilaa = saadin->parentWidget()->width() - paikka.left() - 2;
-        paikka.setWidth(std::max(paikka.width(), std::min(saadin->sizeHint().width(), tilaa)));
-    }
-    saadin->setGeometry(paikka);
-}
-
-// A one-line text that does not fit its control in a font of other measures
-// than the table's: a right-aligned one grows to the left, as far as the gap
-// before it goes, and then any is set in narrower letters until it fits.
-void Kavenna(QWidget* saadin) {
-    auto* nimio = qobject_cast<QLabel*>(saadin);
-    if (nimio && (nimio->alignment() & Qt::AlignRight)) {
-        const int lisa = std::min(saadin->sizeHint().width() - saadin->width(), saadin->x());
-        if (lisa > 0) saadin->setGeometry(saadin->geometry().adjusted(-lisa, 0, 0, 0));
-    }
+void Venyta(QWidget* saadin, int venytys) {
     QFont kirjasin = saadin->font();
-    for (int venytys = 98; saadin->sizeHint().width() > saadin->width() && venytys >= 50;
-         venytys -= 2) {
-        kirjasin.setStretch(venytys);
-        saadin->setFont(kirjasin);
+    kirjasin.setStretch(venytys < 100 ? venytys : QFont::AnyStretch);
+    saadin->setFont(kirjasin);
+}
+
+// Each control already shows its text: it is measured as it stands.
+class Kirjasinmittari : public Mittari {
+  public:
+    explicit Kirjasinmittari(const std::map<std::string, QWidget*>& saatimet)
+        : saatimet_(saatimet) {}
+
+    int Leveys(const Saadin& saadin, const std::string&, int venytys) const override {
+        QWidget* mitattava = saatimet_.at(saadin.nimi);
+        Venyta(mitattava, venytys);
+        return Twipeiksi(mitattava->sizeHint().width());
     }
+    int Korkeus(const Saadin& saadin, const std::string&, int leveys) const override {
+        return Twipeiksi(saatimet_.at(saadin.nimi)->heightForWidth(Twipeista(leveys)));
+    }
+
+  private:
+    const std::map<std::string, QWidget*>& saatimet_;
+};
+
+template <class Tyyppi>
+void AsetaTeksti(QWidget* saadin, const QString& teksti) {
+    auto* kohde = static_cast<Tyyppi*>(saadin);
+    if (kohde->text() != teksti) kohde->setText(teksti);
 }
 
 }  // namespace
 
-Valintaikkuna::Valintaikkuna(QWidget* parent, const Asettelu& asettelu, Valintaikkunamalli& malli)
+Valintaikkuna::Valintaikkuna(Valintaikkunamalli& malli, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       malli_(malli) {
+    const Asettelu& asettelu = malli.Taulukko();
     setObjectName(QString::fromStdString(asettelu.nimi));
     setWindowTitle(QString::fromStdString(asettelu.otsikko));
-    setFixedSize(Twipeista(asettelu.leveys), Twipeista(asettelu.korkeus));
-    Luo(asettelu);
-}
-
-void Valintaikkuna::Luo(const Asettelu& asettelu) {
     for (const Saadin& saadin : asettelu.saatimet) {
         QWidget* isanta = saadin.isanta.empty() ? this : saatimet_.at(saadin.isanta);
         QWidget* uusi = LuoSaadin(saadin, isanta);
         uusi->setObjectName(QString::fromStdString(saadin.nimi));
-        Sijoita(uusi, saadin.alue);
         saatimet_[saadin.nimi] = uusi;
+        Kytke(saadin, uusi);
     }
     for (std::size_t i = 1; i < asettelu.sarkainjarjestys.size(); ++i) {
         QWidget::setTabOrder(saatimet_.at(asettelu.sarkainjarjestys[i - 1]),
                              saatimet_.at(asettelu.sarkainjarjestys[i]));
     }
+    Nayta();
+    // Typing replaces a text box's whole text.
+    for (QLineEdit* kentta : findChildren<QLineEdit*>()) kentta->selectAll();
+    ensurePolished();
+    Sovita();
 }
 
 QWidget* Valintaikkuna::LuoSaadin(const Saadin& saadin, QWidget* isanta) {
-    const QString teksti = QString::fromStdString(saadin.teksti);
     switch (saadin.laji) {
         case Laji::Kehys:
-            return new QGroupBox(teksti, isanta);
+            return new QGroupBox(isanta);
         case Laji::Viiva:
             return Viiva(isanta);
         case Laji::Nimio:
             return Nimio(saadin, isanta);
         case Laji::Linkki:
-            return new Linkkinimio(teksti, isanta);
+            return new Linkkinimio(isanta);
         case Laji::Painike: {
-            auto* painike = new QPushButton(teksti, isanta);
-            if (saadin.tyyli & tyyli::OLETUS) painike->setDefault(true);
-            if (saadin.tyyli & tyyli::PERUUTUS) peruutus_ = painike;
+            auto* painike = new QPushButton(isanta);
+            painike->setDefault(saadin.tyyli & tyyli::OLETUS);
             return painike;
         }
         case Laji::Valintaruutu:
-            return new QCheckBox(teksti, isanta);
+            return new QCheckBox(isanta);
         case Laji::Valintanappi:
-            return new QRadioButton(teksti, isanta);
-        case Laji::Tekstikentta:
-            return new QLineEdit(teksti, isanta);
+            return new QRadioButton(isanta);
+        case Laji::Tekstikentta: {
+            auto* kentta = new QLineEdit(isanta);
+            if (const int pituus = malli_.Pituus(saadin.nimi)) kentta->setMaxLength(pituus);
+            return kentta;
+        }
         case Laji::Kuvake:
             break;
     }
     return Ohjelmankuva(isanta);
 }
 
-void Valintaikkuna::SuljeJosPurettu(int tulos) {
-    if (!malli_.Auki()) done(tulos);
+void Valintaikkuna::Kytke(const Saadin& kuvaus, QWidget* saadin) {
+    const std::string nimi = kuvaus.nimi;
+    const auto napsautus = [this, nimi] {
+        malli_.Napsauta(nimi);
+        Toimittu();
+    };
+    switch (kuvaus.laji) {
+        case Laji::Painike:
+            connect(static_cast<QPushButton*>(saadin), &QPushButton::clicked, this, napsautus);
+            break;
+        case Laji::Linkki:
+            connect(static_cast<Linkkinimio*>(saadin), &Linkkinimio::Napsautettu, this, napsautus);
+            break;
+        case Laji::Valintaruutu:
+        case Laji::Valintanappi:
+            connect(static_cast<QAbstractButton*>(saadin), &QAbstractButton::clicked, this,
+                    [this, nimi](bool valittu) {
+                        malli_.Valitse(nimi, valittu);
+                        Toimittu();
+                    });
+            break;
+        case Laji::Tekstikentta:
+            connect(static_cast<QLineEdit*>(saadin), &QLineEdit::textEdited, this,
+                    [this, nimi](const QString& teksti) {
+                        malli_.Muuta(nimi, teksti.toStdString());
+                        Toimittu();
+                    });
+            break;
+        default:
+            break;
+    }
+}
+
+void Valintaikkuna::Nayta() {
+    for (const Saadin& kuvaus : malli_.Taulukko().saatimet) {
+        const Nakyva nakyva = malli_.Nayta(kuvaus.nimi);
+        const QString teksti = QString::fromStdString(nakyva.teksti);
+        QWidget* saadin = saatimet_.at(kuvaus.nimi);
+        switch (kuvaus.laji) {
+            case Laji::Kehys:
+                static_cast<QGroupBox*>(saadin)->setTitle(teksti);
+                break;
+            case Laji::Nimio:
+            case Laji::Linkki:
+                AsetaTeksti<QLabel>(saadin, teksti);
+                break;
+            case Laji::Painike:
+            case Laji::Valintaruutu:
+            case Laji::Valintanappi:
+                AsetaTeksti<QAbstractButton>(saadin, teksti);
+                // An option is selected, never deselected: selecting another
+                // of its group deselects it.
+                if (kuvaus.laji == Laji::Valintaruutu || nakyva.valittu)
+                    static_cast<QAbstractButton*>(saadin)->setChecked(nakyva.valittu);
+                break;
+            case Laji::Tekstikentta:
+                AsetaTeksti<QLineEdit>(saadin, teksti);
+                break;
+            case Laji::Viiva:
+            case Laji::Kuvake:
+                break;
+        }
+        saadin->setEnabled(nakyva.kaytossa);
+    }
+}
+
+void Valintaikkuna::Sovita() {
+    const Sovitus sovitus = ::Sovita(malli_, Kirjasinmittari(saatimet_));
+    for (const auto& [nimi, saadin] : saatimet_) {
+        saadin->setGeometry(TwipeistaAlue(sovitus[nimi].alue));
+        Venyta(saadin, sovitus[nimi].venytys);
+    }
+    setFixedSize(Twipeista(sovitus.leveys), Twipeista(sovitus.korkeus));
+}
+
+void Valintaikkuna::Toimittu() {
+    Nayta();
+    if (!malli_.Auki()) done(malli_.Hyvaksytty() ? Accepted : Rejected);
 }
 
 bool Valintaikkuna::event(QEvent* tapahtuma) {
@@ -146,7 +222,8 @@ bool Valintaikkuna::event(QEvent* tapahtuma) {
 
 void Valintaikkuna::keyPressEvent(QKeyEvent* tapahtuma) {
     if (tapahtuma->key() == Qt::Key_Escape && tapahtuma->modifiers() == Qt::NoModifier) {
-        if (peruutus_ && peruutus_->isEnabled()) peruutus_->click();
+        malli_.Esc();
+        Toimittu();
         tapahtuma->accept();
         return;
     }
@@ -159,29 +236,7 @@ void Valintaikkuna::closeEvent(QCloseEvent* tapahtuma) {
     QDialog::closeEvent(tapahtuma);
 }
 
-// The table gives a label of several lines the height its text takes in the
-// font it was laid out for. In a font of other measures the text takes the
-// height it needs: what lies below the label moves down as much, and the
-// dialog grows with it, so no line is cut.
-void Valintaikkuna::AnnaTilaaTeksteille() {
-    for (auto& [nimi, saadin] : saatimet_) {
-        auto* nimio = qobject_cast<QLabel*>(saadin);
-        if (LeveneeTekstinMukaan(saadin) || qobject_cast<QPushButton*>(saadin)) Kavenna(saadin);
-        if (!nimio || !nimio->wordWrap()) continue;
-        const int lisa = nimio->heightForWidth(nimio->width()) - nimio->height();
-        if (lisa <= 0) continue;
-        const int alareuna = nimio->geometry().bottom();
-        for (QWidget* muu :
-             nimio->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (muu->y() > alareuna) muu->move(muu->x(), muu->y() + lisa);
-        }
-        nimio->resize(nimio->width(), nimio->height() + lisa);
-        if (nimio->parentWidget() == this) setFixedHeight(height() + lisa);
-    }
-}
-
 void Valintaikkuna::showEvent(QShowEvent* tapahtuma) {
-    AnnaTilaaTeksteille();
     QDialog::showEvent(tapahtuma);
     if (QScreen* naytto = screen()) {
         QRect kehys = frameGeometry();

@@ -4,42 +4,34 @@
 #include <map>
 #include <string>
 
-#include "rules/Asettelu.h"
 #include "rules/Valintaikkunamalli.h"
 
-class QPushButton;
-
-// A dialog of the game built from its layout table over its model: a fixed
-// client area, only the close box in the title bar, a place in the middle of
-// the screen. Esc presses the table's cancel button; activation and the close
-// box go to the model. A subclass copies the model to the controls and the
-// player's changes back, and calls the model's handlers.
+// Any dialog of the game, built from its model's layout table and bound to
+// the model: a fixed client area, only the close box in the title bar, a
+// place in the middle of the screen. Every act of the player goes to the
+// model, every control shows the model again after it, and the dialog
+// closes once the model has been unloaded.
 class Valintaikkuna : public QDialog {
     Q_OBJECT
 
   public:
-    Valintaikkuna(QWidget* parent, const Asettelu& asettelu, Valintaikkunamalli& malli);
+    Valintaikkuna(Valintaikkunamalli& malli, QWidget* parent);
 
   protected:
-    template <class Tyyppi>
-    Tyyppi* Hae(const std::string& nimi) const {
-        return static_cast<Tyyppi*>(saatimet_.at(nimi));
-    }
-    // Closes the dialog once its model has been unloaded by a button.
-    void SuljeJosPurettu(int tulos);
-
     bool event(QEvent* tapahtuma) override;
     void keyPressEvent(QKeyEvent* tapahtuma) override;
     void closeEvent(QCloseEvent* tapahtuma) override;
     void showEvent(QShowEvent* tapahtuma) override;
 
   private:
-    void Luo(const Asettelu& asettelu);
-    // Fits every text to its control in the font at hand, before showing.
-    void AnnaTilaaTeksteille();
     QWidget* LuoSaadin(const Saadin& saadin, QWidget* isanta);
+    // Hands the control's acts to the model.
+    void Kytke(const Saadin& kuvaus, QWidget* saadin);
+    void Nayta();
+    // The places the rules give the controls for their texts in this font.
+    void Sovita();
+    void Toimittu();
 
     Valintaikkunamalli& malli_;
     std::map<std::string, QWidget*> saatimet_;
-    QPushButton* peruutus_ = nullptr;
 };

@@ -62,10 +62,7 @@ class frmMorvak : public QMainWindow, public Nakyma {
     bool Kysy(const std::string& otsikko, const std::string& teksti) override;
     void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) override;
     std::string OhjelmanKansio() const override;
-    void NaytaAsetukset(frmAsetuksetMalli& malli) override;
-    void NaytaParhaatTulokset(frmParhaatTuloksetMalli& malli) override;
-    void NaytaKysyNimi(frmKysyNimiMalli& malli) override;
-    void NaytaTietoja(frmTietojaMalli& malli) override;
+    void NaytaDialogi(Valintaikkunamalli& malli) override;
     void NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) override;
     void PyydaAjastin(std::chrono::milliseconds kesto) override;
     std::chrono::milliseconds Nyt() const override;

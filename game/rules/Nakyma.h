@@ -56,10 +56,7 @@ class Palvelut {
     virtual std::string OhjelmanKansio() const = 0;
 };
 
-class frmAsetuksetMalli;
-class frmKysyNimiMalli;
-class frmParhaatTuloksetMalli;
-class frmTietojaMalli;
+class Valintaikkunamalli;
 
 // Everything the rules ask of the main window. The rules decide; a face only
 // realises the decision on screen.
@@ -82,12 +79,8 @@ class Nakyma : public Palvelut {
     // The window's outer height in twips, frame, caption and menu bar included.
     virtual void AsetaKorkeus(int twipit) = 0;
 
-    // The dialogs, shown modally over their models; each returns once its
-    // dialog has closed.
-    virtual void NaytaAsetukset(frmAsetuksetMalli& malli) = 0;
-    virtual void NaytaParhaatTulokset(frmParhaatTuloksetMalli& malli) = 0;
-    virtual void NaytaKysyNimi(frmKysyNimiMalli& malli) = 0;
-    virtual void NaytaTietoja(frmTietojaMalli& malli) = 0;
+    // Any dialog, shown modally over its model; returns once it has closed.
+    virtual void NaytaDialogi(Valintaikkunamalli& malli) = 0;
 
     // While a square sinks: the share of its height under water, drawn over
     // its picture. Nothing: it no longer sinks.

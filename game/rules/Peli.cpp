@@ -210,6 +210,6 @@ void Peli::KysyNimi() {
     n.AsetaOsoitin(Osoitin::Oletus);
     Paivita();
     frmKysyNimiMalli malli(t, n);
-    n.NaytaKysyNimi(malli);
+    n.NaytaDialogi(malli);
     Paivita();
 }

@@ -1,16 +1,46 @@
 #pragma once
 
-#include "rules/Nakyma.h"
+#include <string>
+#include <utility>
+#include <vector>
 
-// What the models of all dialogs share: the screen they ask things of, and
-// whether their dialog is still loaded. Every button that closes a dialog
-// unloads it, so each showing starts from a fresh load.
+#include "rules/Asettelu.h"
+#include "rules/Nakyma.h"
+#include "rules/Sidonta.h"
+
+// What a control shows as its model has it now.
+struct Nakyva {
+    std::string teksti;
+    bool valittu = false;
+    bool kaytossa = true;
+    bool operator==(const Nakyva&) const = default;
+};
+
+// What the models of all dialogs share: their layout table and bindings, the
+// player's acts on any control, the screen they ask things of, and whether
+// their dialog is still loaded. Every button that closes a dialog unloads
+// it, so each showing starts from a fresh load.
 class Valintaikkunamalli {
   public:
-    explicit Valintaikkunamalli(Palvelut& palvelut) : p(palvelut) {}
+    Valintaikkunamalli(Palvelut& palvelut, const Asettelu& asettelu)
+        : p(palvelut), asettelu_(asettelu) {}
     virtual ~Valintaikkunamalli() = default;
     Valintaikkunamalli(const Valintaikkunamalli&) = delete;
     Valintaikkunamalli& operator=(const Valintaikkunamalli&) = delete;
+
+    const Asettelu& Taulukko() const { return asettelu_; }
+    // What the control shows now; a face reads every control after each act.
+    Nakyva Nayta(const std::string& saadin) const;
+    // The most characters a text box takes; 0 for no limit.
+    int Pituus(const std::string& saadin) const;
+
+    // The player's acts. A control that is not in use takes none, however
+    // the face let it through.
+    void Napsauta(const std::string& saadin);
+    void Valitse(const std::string& saadin, bool valittu);
+    void Muuta(const std::string& saadin, const std::string& teksti);
+    // Esc presses the table's cancel button.
+    void Esc();
 
     // The dialog became the active window: whatever step left the hourglass
     // up, the player can act here.
@@ -18,12 +48,22 @@ class Valintaikkunamalli {
     // The title bar's close box.
     virtual void Sulje() = 0;
     bool Auki() const { return auki_; }
+    // Whether the table's default button closed the dialog, as OK does.
+    bool Hyvaksytty() const { return hyvaksytty_; }
 
   protected:
+    void Sido(std::vector<Sidonta> sidonnat) { sidonnat_ = std::move(sidonnat); }
     void Unload() { auki_ = false; }
 
     Palvelut& p;
 
   private:
+    // The binding of a control that the player can use now, or none.
+    const Sidonta* Kaytettava(const std::string& saadin) const;
+    const Sidonta* Sidottu(const std::string& saadin) const;
+
+    const Asettelu& asettelu_;
+    std::vector<Sidonta> sidonnat_;
     bool auki_ = true;
+    bool hyvaksytty_ = false;
 };

@@ -19,3 +19,8 @@ inline RECT TwipeistaAlue(const Alue& alue, UINT dpi) {
     const int yla = Twipeista(alue.yla, dpi);
     return {vasen, yla, vasen + Twipeista(alue.leveys, dpi), yla + Twipeista(alue.korkeus, dpi)};
 }
+
+// A measure of the screen back in twips, as the rules lay text out in them.
+inline int Twipeiksi(int pikselit, UINT dpi) {
+    return MulDiv(pikselit, 1440, static_cast<int>(dpi));
+}

@@ -1,8 +1,8 @@
 #include "win32/Valintaikkuna.h"
 
 #include <algorithm>
-#include <vector>
 
+#include "rules/Tekstinsovitus.h"
 #include "win32/Leveat.h"
 #include "win32/Osoitin.h"
 #include "win32/Sormikursori.h"
@@ -51,34 +51,58 @@ Lajityyli Tyyli(const Saadin& saadin) {
     return {L"STATIC", SS_ICON};
 }
 
-// One line of text that would be cut in a font wider than the one the table
-// was measured in grows up to its container's edge instead.
-bool LeveneeTekstinMukaan(const Saadin& saadin) {
-    return (saadin.laji == Laji::Nimio && !(saadin.tyyli & tyyli::MONIRIVINEN)) ||
-           saadin.laji == Laji::Linkki || saadin.laji == Laji::Valintaruutu ||
-           saadin.laji == Laji::Valintanappi;
+Kirjasimet::Tyyli Kirjasintyyli(const Saadin& saadin) {
+    if (saadin.laji == Laji::Linkki) return Kirjasimet::Tyyli::Alleviivattu;
+    if (saadin.tyyli & tyyli::LIHAVA) return Kirjasimet::Tyyli::Lihava;
+    return Kirjasimet::Tyyli::Tavallinen;
 }
 
-int TekstinLeveys(HWND saadin, const Saadin& kuvaus) {
-    const std::wstring teksti = Leveaksi(kuvaus.teksti);
-    HDC dc = GetDC(saadin);
-    HGDIOBJ vanha =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(saadin, WM_GETFONT, 0, 0)));
-    RECT alue{};
-    UINT muoto = DT_CALCRECT | DT_SINGLELINE;
-    if (kuvaus.laji == Laji::Nimio || kuvaus.laji == Laji::Linkki) muoto |= DT_NOPREFIX;
-    DrawTextW(dc, teksti.c_str(), static_cast<int>(teksti.size()), &alue, muoto);
-    SelectObject(dc, vanha);
-    ReleaseDC(saadin, dc);
-    return alue.right;
+// The texts as the controls draw them: labels show an ampersand as it is.
+class Gdimittari : public Mittari {
+  public:
+    Gdimittari(const Kirjasimet& kirjasimet, UINT dpi) : kirjasimet_(kirjasimet), dpi_(dpi) {}
+
+    int Leveys(const Saadin& saadin, const std::string& teksti, int venytys) const override {
+        const SIZE koko = kirjasimet_.Mitta(Leveaksi(teksti), Kirjasintyyli(saadin), venytys,
+                                            Muoto(saadin) | DT_SINGLELINE);
+        return Twipeiksi(koko.cx + Reunat(saadin), dpi_);
+    }
+    int Korkeus(const Saadin& saadin, const std::string& teksti, int leveys) const override {
+        const SIZE koko = kirjasimet_.Mitta(Leveaksi(teksti), Kirjasintyyli(saadin), 100,
+                                            Muoto(saadin) | DT_WORDBREAK, Twipeista(leveys, dpi_));
+        return Twipeiksi(koko.cy, dpi_);
+    }
+
+  private:
+    static UINT Muoto(const Saadin& saadin) {
+        return saadin.laji == Laji::Nimio || saadin.laji == Laji::Linkki ? DT_NOPREFIX : 0;
+    }
+    // A check box's or an option's box and its gap; a button's edges.
+    int Reunat(const Saadin& saadin) const {
+        if (saadin.laji == Laji::Valintaruutu || saadin.laji == Laji::Valintanappi)
+            return MulDiv(13 + 6, static_cast<int>(dpi_), 96);
+        if (saadin.laji == Laji::Painike) return MulDiv(8, static_cast<int>(dpi_), 96);
+        return 0;
+    }
+
+    const Kirjasimet& kirjasimet_;
+    UINT dpi_;
+};
+
+std::string Teksti(HWND saadin) {
+    std::wstring teksti(static_cast<std::size_t>(GetWindowTextLengthW(saadin)) + 1, L'\0');
+    teksti.resize(static_cast<std::size_t>(
+        GetWindowTextW(saadin, teksti.data(), static_cast<int>(teksti.size()))));
+    return Utf8(teksti);
 }
 
 }  // namespace
 
-Valintaikkuna::Valintaikkuna(const Asettelu& asettelu, Valintaikkunamalli& malli)
-    : asettelu_(asettelu), malli_(malli) {}
+Valintaikkuna::Valintaikkuna(Valintaikkunamalli& malli)
+    : malli_(malli), asettelu_(malli.Taulukko()) {}
 
 Valintaikkuna::~Valintaikkuna() {
+    for (HFONT kirjasin : kavennetut_) DeleteObject(kirjasin);
     if (kuvake_ != nullptr) DestroyIcon(kuvake_);
 }
 
@@ -109,30 +133,16 @@ INT_PTR CALLBACK Valintaikkuna::Proseduuri(HWND hwnd, UINT viesti, WPARAM w, LPA
 
 INT_PTR Valintaikkuna::Kasittele(UINT viesti, WPARAM w, LPARAM l) {
     switch (viesti) {
-        case WM_INITDIALOG: {
-            dpi_ = GetDpiForWindow(hwnd_);
-            kirjasimet_ = std::make_unique<Kirjasimet>(dpi_);
-            SetWindowTextW(hwnd_, Leveaksi(asettelu_.otsikko).c_str());
-            Luo();
-            Sijoita();
+        case WM_INITDIALOG:
             Alusta();
-            Keskita(omistaja_);
-            SendMessageW(hwnd_, WM_NEXTDLGCTL,
-                         reinterpret_cast<WPARAM>(Hae(asettelu_.sarkainjarjestys.front())), TRUE);
             return FALSE;
-        }
         case WM_COMMAND:
-            KasitteleKomento(LOWORD(w));
-            if (HIWORD(w) == EN_CHANGE) {
-                const auto nimi = tunnukset_.find(LOWORD(w));
-                if (nimi != tunnukset_.end()) Muuttui(nimi->second);
-            }
-            SuljeJosPurettu();
+            Komento(LOWORD(w), HIWORD(w));
             return TRUE;
         case WM_CLOSE:
             // The close box unloads the dialog with whatever its model makes of that.
             if (malli_.Auki()) malli_.Sulje();
-            EndDialog(hwnd_, 0);
+            EndDialog(hwnd_, IDCANCEL);
             return TRUE;
         case WM_ACTIVATE:
             if (LOWORD(w) != WA_INACTIVE) malli_.Form_Activate();
@@ -164,6 +174,25 @@ INT_PTR Valintaikkuna::Kasittele(UINT viesti, WPARAM w, LPARAM l) {
         default:
             return FALSE;
     }
+}
+
+void Valintaikkuna::Alusta() {
+    dpi_ = GetDpiForWindow(hwnd_);
+    kirjasimet_ = std::make_unique<Kirjasimet>(dpi_);
+    SetWindowTextW(hwnd_, Leveaksi(asettelu_.otsikko).c_str());
+    Luo();
+    NaytaMalli();
+    for (const Saadin& saadin : asettelu_.saatimet) {
+        if (saadin.laji != Laji::Tekstikentta) continue;
+        if (const int pituus = malli_.Pituus(saadin.nimi))
+            SendMessageW(Hae(saadin.nimi), EM_SETLIMITTEXT, static_cast<WPARAM>(pituus), 0);
+        // Typing replaces the whole text.
+        SendMessageW(Hae(saadin.nimi), EM_SETSEL, 0, -1);
+    }
+    Sijoita();
+    Keskita();
+    SendMessageW(hwnd_, WM_NEXTDLGCTL,
+                 reinterpret_cast<WPARAM>(Hae(asettelu_.sarkainjarjestys.front())), TRUE);
 }
 
 // Tab visits the controls in the order they were made: first those of the
@@ -200,15 +229,31 @@ HWND Valintaikkuna::LuoSaadin(const Saadin& saadin, bool ryhmanAlku) {
     if (ryhmanAlku) tyyli |= WS_GROUP;
     if (saadin.laji == Laji::Valintanappi && ryhmanAlku) tyyli |= WS_TABSTOP;
     const DWORD lisa = saadin.laji == Laji::Tekstikentta ? WS_EX_CLIENTEDGE : 0;
-    HWND uusi = CreateWindowExW(lisa, laji.luokka, Leveaksi(saadin.teksti).c_str(), tyyli, 0, 0, 0,
-                                0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(tunnus)),
+    HWND uusi = CreateWindowExW(lisa, laji.luokka, L"", tyyli, 0, 0, 0, 0, hwnd_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(tunnus)),
                                 GetModuleHandleW(nullptr), nullptr);
     if (saadin.tyyli & tyyli::OLETUS) SendMessageW(hwnd_, DM_SETDEFID, tunnus, 0);
     return uusi;
 }
 
+void Valintaikkuna::NaytaMalli() {
+    naytetaan_ = true;
+    for (const Saadin& saadin : asettelu_.saatimet) {
+        const Nakyva nakyva = malli_.Nayta(saadin.nimi);
+        HWND kahva = Hae(saadin.nimi);
+        if (saadin.laji != Laji::Viiva && saadin.laji != Laji::Kuvake &&
+            Teksti(kahva) != nakyva.teksti)
+            SetWindowTextW(kahva, Leveaksi(nakyva.teksti).c_str());
+        if (saadin.laji == Laji::Valintaruutu || saadin.laji == Laji::Valintanappi)
+            SendMessageW(kahva, BM_SETCHECK, nakyva.valittu ? BST_CHECKED : BST_UNCHECKED, 0);
+        EnableWindow(kahva, nakyva.kaytossa);
+    }
+    naytetaan_ = false;
+}
+
 void Valintaikkuna::Sijoita() {
-    RECT ikkuna{0, 0, Twipeista(asettelu_.leveys, dpi_), Twipeista(asettelu_.korkeus, dpi_)};
+    const Sovitus sovitus = Sovita(malli_, Gdimittari(*kirjasimet_, dpi_));
+    RECT ikkuna{0, 0, Twipeista(sovitus.leveys, dpi_), Twipeista(sovitus.korkeus, dpi_)};
     AdjustWindowRectExForDpi(&ikkuna, TYYLI, FALSE, LISATYYLI, dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, ikkuna.right - ikkuna.left, ikkuna.bottom - ikkuna.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -217,43 +262,36 @@ void Valintaikkuna::Sijoita() {
     kuvake_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
                                             IMAGE_ICON, kuvakkeenKoko, kuvakkeenKoko, 0));
 
+    std::vector<HFONT> kavennetut;
     for (const Saadin& saadin : asettelu_.saatimet) {
         HWND kahva = Hae(saadin.nimi);
-        HFONT kirjasin = kirjasimet_->Tavallinen();
-        if (saadin.tyyli & tyyli::LIHAVA) kirjasin = kirjasimet_->Lihava();
-        if (saadin.laji == Laji::Linkki) kirjasin = kirjasimet_->Alleviivattu();
+        const Sovitettu& oma = sovitus[saadin.nimi];
+        HFONT kirjasin = kirjasimet_->Kirjasin(Kirjasintyyli(saadin));
+        if (oma.venytys < 100) {
+            kirjasin = kirjasimet_->Kavennettu(oma.venytys, Kirjasintyyli(saadin));
+            kavennetut.push_back(kirjasin);
+        }
         SendMessageW(kahva, WM_SETFONT, reinterpret_cast<WPARAM>(kirjasin), FALSE);
         if (saadin.laji == Laji::Kuvake)
             SendMessageW(kahva, STM_SETICON, reinterpret_cast<WPARAM>(kuvake_), 0);
-
-        Alue alue = saadin.alue;
-        int oikeaReuna = asettelu_.leveys;
+        Alue alue = oma.alue;
         if (!saadin.isanta.empty()) {
-            const Alue& isanta = asettelu_[saadin.isanta].alue;
-            alue.vasen += isanta.vasen;
-            alue.yla += isanta.yla;
-            oikeaReuna = isanta.vasen + isanta.leveys;
+            alue.vasen += sovitus[saadin.isanta].alue.vasen;
+            alue.yla += sovitus[saadin.isanta].alue.yla;
         }
-        RECT paikka = TwipeistaAlue(alue, dpi_);
-        if (LeveneeTekstinMukaan(saadin)) {
-            const bool ruutu =
-                saadin.laji == Laji::Valintaruutu || saadin.laji == Laji::Valintanappi;
-            const int tarve = TekstinLeveys(kahva, saadin) +
-                              (ruutu ? MulDiv(13 + 6, static_cast<int>(dpi_), 96) : 0);
-            const int tilaa = Twipeista(oikeaReuna, dpi_) - 2 - paikka.left;
-            paikka.right =
-                paikka.left + std::max<LONG>(paikka.right - paikka.left, std::min(tarve, tilaa));
-        }
+        const RECT paikka = TwipeistaAlue(alue, dpi_);
         SetWindowPos(kahva, nullptr, paikka.left, paikka.top, paikka.right - paikka.left,
                      paikka.bottom - paikka.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    for (HFONT vanha : kavennetut_) DeleteObject(vanha);
+    kavennetut_ = std::move(kavennetut);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void Valintaikkuna::Keskita(HWND omistaja) {
+void Valintaikkuna::Keskita() {
     MONITORINFO naytto{};
     naytto.cbSize = sizeof naytto;
-    GetMonitorInfoW(MonitorFromWindow(omistaja, MONITOR_DEFAULTTOPRIMARY), &naytto);
+    GetMonitorInfoW(MonitorFromWindow(omistaja_, MONITOR_DEFAULTTOPRIMARY), &naytto);
     RECT ikkuna{};
     GetWindowRect(hwnd_, &ikkuna);
     const int leveys = ikkuna.right - ikkuna.left;
@@ -263,24 +301,41 @@ void Valintaikkuna::Keskita(HWND omistaja) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Valintaikkuna::KasitteleKomento(WORD tunnus) {
+// Esc comes as IDCANCEL.
+void Valintaikkuna::Komento(WORD tunnus, WORD ilmoitus) {
+    if (naytetaan_) return;
     if (tunnus == IDCANCEL) {
-        // Esc presses the cancel button, when there is one to press.
-        for (const Saadin& saadin : asettelu_.saatimet) {
-            if ((saadin.tyyli & tyyli::PERUUTUS) && IsWindowEnabled(Hae(saadin.nimi)))
-                Napsautettu(saadin.nimi);
-        }
+        malli_.Esc();
+        Toimittu();
         return;
     }
     const auto nimi = tunnukset_.find(tunnus);
     if (nimi == tunnukset_.end()) return;
-    const Laji laji = asettelu_[nimi->second].laji;
-    if ((laji == Laji::Painike || laji == Laji::Linkki) && IsWindowEnabled(Hae(nimi->second)))
-        Napsautettu(nimi->second);
+    switch (asettelu_[nimi->second].laji) {
+        case Laji::Painike:
+        case Laji::Linkki:
+            if (ilmoitus != BN_CLICKED) return;
+            malli_.Napsauta(nimi->second);
+            break;
+        case Laji::Valintaruutu:
+        case Laji::Valintanappi:
+            if (ilmoitus != BN_CLICKED) return;
+            malli_.Valitse(nimi->second,
+                           SendMessageW(Hae(nimi->second), BM_GETCHECK, 0, 0) == BST_CHECKED);
+            break;
+        case Laji::Tekstikentta:
+            if (ilmoitus != EN_CHANGE) return;
+            malli_.Muuta(nimi->second, Teksti(Hae(nimi->second)));
+            break;
+        default:
+            return;
+    }
+    Toimittu();
 }
 
-void Valintaikkuna::SuljeJosPurettu() {
-    if (!malli_.Auki()) EndDialog(hwnd_, 0);
+void Valintaikkuna::Toimittu() {
+    NaytaMalli();
+    if (!malli_.Auki()) EndDialog(hwnd_, malli_.Hyvaksytty() ? IDOK : IDCANCEL);
 }
 
 bool Valintaikkuna::OnLinkki(HWND saadin) const {
@@ -288,28 +343,4 @@ bool Valintaikkuna::OnLinkki(HWND saadin) const {
         if (kuvaus.laji == Laji::Linkki && Hae(kuvaus.nimi) == saadin) return true;
     }
     return false;
-}
-
-bool Valintaikkuna::Valittu(const std::string& nimi) const {
-    return SendMessageW(Hae(nimi), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void Valintaikkuna::Valitse(const std::string& nimi, bool valittu) {
-    SendMessageW(Hae(nimi), BM_SETCHECK, valittu ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-void Valintaikkuna::AsetaTeksti(const std::string& nimi, const std::string& teksti) {
-    SetWindowTextW(Hae(nimi), Leveaksi(teksti).c_str());
-}
-
-std::string Valintaikkuna::Teksti(const std::string& nimi) const {
-    HWND saadin = Hae(nimi);
-    std::wstring teksti(static_cast<std::size_t>(GetWindowTextLengthW(saadin)) + 1, L'\0');
-    teksti.resize(static_cast<std::size_t>(
-        GetWindowTextW(saadin, teksti.data(), static_cast<int>(teksti.size()))));
-    return Utf8(teksti);
-}
-
-void Valintaikkuna::AsetaKaytossa(const std::string& nimi, bool kaytossa) {
-    EnableWindow(Hae(nimi), kaytossa);
 }

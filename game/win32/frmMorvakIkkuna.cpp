@@ -88,7 +88,7 @@ void frmMorvak::Sijoita() {
         Siirra(ruudukko.hwnd, ruudut);
     }
     for (HWND saadin : {fraOhje_, lblOhje_, cmdPainike_[0], cmdPainike_[1]}) {
-        SendMessageW(saadin, WM_SETFONT, reinterpret_cast<WPARAM>(kirjasimet_->Tavallinen()), TRUE);
+        SendMessageW(saadin, WM_SETFONT, reinterpret_cast<WPARAM>(kirjasimet_->Kirjasin()), TRUE);
     }
     NaytaOhje(naytetty_.ohje);
 }
@@ -109,7 +109,7 @@ void frmMorvak::NaytaOhje(const std::string& ohje) {
     GetClientRect(lblOhje_, &alue);
     // A streak of a hundred wins makes the win text wider than its line;
     // narrower letters keep it whole.
-    HFONT kirjasin = kirjasimet_->Tavallinen();
+    HFONT kirjasin = kirjasimet_->Kirjasin();
     HFONT kavennettu = nullptr;
     for (int venytys = 98; TekstinLeveys(lblOhje_, kirjasin, teksti) > alue.right && venytys >= 50;
          venytys -= 2) {

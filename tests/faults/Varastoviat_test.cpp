@@ -19,7 +19,6 @@
 #include <vector>
 
 #include "qt/Sovellus.h"
-#include "qt/frmKysyNimi.h"
 #include "store/mdlMorvak2.h"
 #include "tests/monkey/Invariantit.h"
 #include "tests/qt/Ikkunatesti.h"
@@ -166,9 +165,9 @@ class Varastoviat_test : public QObject {
         QVERIFY(w.Tila().PeliKaynnissa);
         const bool nimelle = w.Tila().Parhaat.ParasTulos[9] < 1;
         bool avattiin = false;
-        KunAukeaa<frmKysyNimi>(
-            &w,
-            [](frmKysyNimi* kysely) {
+        KunAukeaa(
+            &w, "frmKysyNimi",
+            [](QWidget* kysely) {
                 Kirjoita(kysely, PELAAJA);
                 QTest::mouseClick(kysely->findChild<QPushButton*>("cmdPainike0"), Qt::LeftButton);
             },

@@ -14,7 +14,6 @@
 #include <chrono>
 
 #include "qt/Kuvaruutu.h"
-#include "qt/frmKysyNimi.h"
 #include "rules/Ruudut.h"
 #include "rules/results/ParhaidenLista.h"
 #include "store/mdlMorvak2.h"
@@ -403,7 +402,7 @@ void Apina::VastaaViestiin(QMessageBox* ruutu) {
 }
 
 void Apina::KaytaDialogia(QDialog* dialogi) {
-    auto* nimikysely = qobject_cast<frmKysyNimi*>(dialogi);
+    const bool nimikysely = dialogi->objectName() == "frmKysyNimi";
     if (nimikysely && !nimiAuki_) {
         nimiAuki_ = true;
         ++nimikyselyja_;
@@ -464,8 +463,8 @@ void Apina::KaytaDialogia(QDialog* dialogi) {
             break;
         }
     }
-    if (nimikysely && !nimikysely->isVisible()) {
-        if (nimikysely->result() == QDialog::Accepted) ++nimia_;
+    if (nimikysely && !dialogi->isVisible()) {
+        if (dialogi->result() == QDialog::Accepted) ++nimia_;
         nimiAuki_ = false;
     }
 }

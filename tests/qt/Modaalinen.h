@@ -83,13 +83,13 @@ inline void KunModaalinenAukeaa(QWidget* emo, std::function<void(QWidget*)> toim
         emo, [emo](QWidget* ikkuna) { return ikkuna != emo; }, std::move(toimi), avattiin);
 }
 
-// The same for the next modal window of the class `Ikkuna`, whatever opens
-// before it.
-template <class Ikkuna>
-void KunAukeaa(QObject* konteksti, std::function<void(Ikkuna*)> toimi, bool* avattiin) {
+// The same for the next dialog built from the layout table `dialogi`
+// ("frmKysyNimi"), whatever opens before it.
+inline void KunAukeaa(QObject* konteksti, const QString& dialogi,
+                      std::function<void(QWidget*)> toimi, bool* avattiin) {
     KunModaalinenAukeaa(
-        konteksti, [](QWidget* ikkuna) { return qobject_cast<Ikkuna*>(ikkuna) != nullptr; },
-        [toimi](QWidget* ikkuna) { toimi(qobject_cast<Ikkuna*>(ikkuna)); }, avattiin);
+        konteksti, [dialogi](QWidget* ikkuna) { return ikkuna->objectName() == dialogi; },
+        std::move(toimi), avattiin);
 }
 
 struct Viesti {

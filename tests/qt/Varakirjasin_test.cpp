@@ -11,10 +11,10 @@
 #include <QTest>
 
 #include "qt/Sovellus.h"
-#include "qt/frmAsetukset.h"
-#include "qt/frmKysyNimi.h"
-#include "qt/frmParhaatTulokset.h"
-#include "qt/frmTietoja.h"
+#include "rules/about/frmTietojaMalli.h"
+#include "rules/results/frmKysyNimiMalli.h"
+#include "rules/results/frmParhaatTuloksetMalli.h"
+#include "rules/settings/frmAsetuksetMalli.h"
 #include "tests/qt/Dialogi.h"
 #include "tests/qt/Ikkunatesti.h"
 #include "tests/store/Testipesa.h"
@@ -79,10 +79,10 @@ class Varakirjasin_test : public QObject {
         tila.Parhaat.ParasPelaaja.fill("WWWWWWWWWWWWWWWW");
         tila.Parhaat.ParasTulos.fill(32767);
 
-        Dialogi<frmKysyNimi, frmKysyNimiMalli> kysyNimi(tila);
-        Dialogi<frmAsetukset, frmAsetuksetMalli> asetukset(tila);
-        Dialogi<frmParhaatTulokset, frmParhaatTuloksetMalli> parhaat(tila);
-        Dialogi<frmTietoja, frmTietojaMalli> tietoja;
+        Dialogi<frmKysyNimiMalli> kysyNimi(tila);
+        Dialogi<frmAsetuksetMalli> asetukset(tila);
+        Dialogi<frmParhaatTuloksetMalli> parhaat(tila);
+        Dialogi<frmTietojaMalli> tietoja;
         for (QWidget* ikkuna : std::initializer_list<QWidget*>{&kysyNimi.ikkuna, &asetukset.ikkuna,
                                                                &parhaat.ikkuna, &tietoja.ikkuna}) {
             Nayta(ikkuna);
@@ -99,7 +99,7 @@ class Varakirjasin_test : public QObject {
         vara.setPixelSize(13);
         QApplication::setFont(vara);
         tila.PerakkaisetVoitot = 32767;
-        Dialogi<frmKysyNimi, frmKysyNimiMalli> ikkuna(tila);
+        Dialogi<frmKysyNimiMalli> ikkuna(tila);
         Nayta(&ikkuna.ikkuna);
         auto* teksti = ikkuna.ikkuna.findChild<QLabel*>("lblTeksti");
         auto* nimi = ikkuna.ikkuna.findChild<QLineEdit*>("txtNimi");

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <filesystem>
 
-#include "qt/frmKysyNimi.h"
-#include "qt/frmParhaatTulokset.h"
+#include "qt/Valintaikkuna.h"
+#include "rules/results/frmParhaatTuloksetMalli.h"
 #include "store/mdlMorvak2.h"
 #include "tests/qt/Ikkunatesti.h"
 #include "tests/qt/Modaalinen.h"
@@ -86,9 +86,9 @@ class Voittoputki_test : public QObject {
         QCOMPARE(ikkuna.Tila().PerakkaisetVoitot, 1);
 
         bool avattiin = false;
-        KunAukeaa<frmKysyNimi>(
-            &ikkuna,
-            [](frmKysyNimi* kysyNimi) { QTest::keyClick(Nappaimisto(kysyNimi), Qt::Key_Escape); },
+        KunAukeaa(
+            &ikkuna, "frmKysyNimi",
+            [](QWidget* kysyNimi) { QTest::keyClick(Nappaimisto(kysyNimi), Qt::Key_Escape); },
             &avattiin);
         Komento(ikkuna, "mUusiPeli")->trigger();
 
@@ -108,8 +108,8 @@ class Voittoputki_test : public QObject {
         VoitaJaAloitaUusi(ikkuna);
 
         bool avattiin = false;
-        KunAukeaa<frmKysyNimi>(
-            &ikkuna, [](frmKysyNimi* kysyNimi) { kysyNimi->close(); }, &avattiin);
+        KunAukeaa(
+            &ikkuna, "frmKysyNimi", [](QWidget* kysyNimi) { kysyNimi->close(); }, &avattiin);
         Komento(ikkuna, "mUusiPeli")->trigger();
 
         QVERIFY(avattiin);
@@ -134,9 +134,9 @@ class Voittoputki_test : public QObject {
 
             QString teksti;
             bool avattiin = false;
-            KunAukeaa<frmKysyNimi>(
-                &ikkuna,
-                [&](frmKysyNimi* kysyNimi) {
+            KunAukeaa(
+                &ikkuna, "frmKysyNimi",
+                [&](QWidget* kysyNimi) {
                     teksti = kysyNimi->findChild<QLabel*>("lblTeksti")->text();
                     Kirjoita(kysyNimi, "Mestäri");
                     QTest::keyClick(Nappaimisto(kysyNimi), Qt::Key_Return);
@@ -158,7 +158,7 @@ class Voittoputki_test : public QObject {
 
         frmMorvak uusi(Siemen(6));
         frmParhaatTuloksetMalli malli(uusi.Tila(), uusi);
-        frmParhaatTulokset lista(malli, &uusi);
+        Valintaikkuna lista(malli, &uusi);
         QCOMPARE(lista.findChild<QLabel*>("lblSija0")->text(), QString("1."));
         QCOMPARE(lista.findChild<QLabel*>("lblNimi0")->text(), QString("Mestäri"));
         QCOMPARE(lista.findChild<QLabel*>("lblTulos0")->text(), QString("2"));

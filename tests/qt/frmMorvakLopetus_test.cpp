@@ -2,7 +2,6 @@
 // close box, and in the middle of the computer's pause.
 
 #include "qt/Sovellus.h"
-#include "qt/frmKysyNimi.h"
 #include "store/mdlMorvak2.h"
 #include "tests/qt/Ikkunatesti.h"
 #include "tests/qt/Modaalinen.h"
@@ -119,9 +118,9 @@ class frmMorvakLopetus_test : public QObject {
         }
         QCOMPARE(ikkuna.Tila().PerakkaisetVoitot, 1);
         bool avattiin = false;
-        KunAukeaa<frmKysyNimi>(
-            &ikkuna,
-            [](frmKysyNimi* kysyNimi) {
+        KunAukeaa(
+            &ikkuna, "frmKysyNimi",
+            [](QWidget* kysyNimi) {
                 Kirjoita(kysyNimi, "Uloskirjautuja");
                 QTest::keyClick(Nappaimisto(kysyNimi), Qt::Key_Return);
             },

@@ -10,6 +10,10 @@
 #include <vector>
 
 #include "rules/Nakyma.h"
+#include "rules/about/frmTietojaMalli.h"
+#include "rules/results/frmKysyNimiMalli.h"
+#include "rules/results/frmParhaatTuloksetMalli.h"
+#include "rules/settings/frmAsetuksetMalli.h"
 
 // A program folder as each system writes one, with forward slashes as the
 // rules join paths.
@@ -106,18 +110,15 @@ class NakymaTesti : public Nakyma {
         avaukset.push_back({k, n, osoitin});
     }
     std::string OhjelmanKansio() const override { return ohjelmanKansio; }
-    void NaytaAsetukset(frmAsetuksetMalli& m) override {
-        if (asetukset) asetukset(m);
-    }
-    void NaytaParhaatTulokset(frmParhaatTuloksetMalli& m) override {
-        if (parhaatTulokset) parhaatTulokset(m);
-    }
-    void NaytaKysyNimi(frmKysyNimiMalli& m) override {
-        ++kysyNimiKertoja;
-        if (kysyNimi) kysyNimi(m);
-    }
-    void NaytaTietoja(frmTietojaMalli& m) override {
-        if (tietoja) tietoja(m);
+    void NaytaDialogi(Valintaikkunamalli& m) override {
+        if (auto* nimi = dynamic_cast<frmKysyNimiMalli*>(&m)) {
+            ++kysyNimiKertoja;
+            Pelaa(kysyNimi, *nimi);
+        }
+        if (auto* a = dynamic_cast<frmAsetuksetMalli*>(&m)) Pelaa(asetukset, *a);
+        if (auto* lista = dynamic_cast<frmParhaatTuloksetMalli*>(&m))
+            Pelaa(parhaatTulokset, *lista);
+        if (auto* t = dynamic_cast<frmTietojaMalli*>(&m)) Pelaa(tietoja, *t);
     }
     void NaytaVedenpinta(Puoli p, int r, std::optional<double> pinta) override {
         const bool alkaa = !ruutu(p, r).vedenpinta && pinta;
@@ -151,6 +152,10 @@ class NakymaTesti : public Nakyma {
         nyt = std::max(nyt, *ajastin);
         ajastin.reset();
         laukea();
+    }
+    template <class Malli>
+    static void Pelaa(const std::function<void(Malli&)>& pelaaja, Malli& malli) {
+        if (pelaaja) pelaaja(malli);
     }
     Tilanne Nykyinen() const { return tilanteet.empty() ? Tilanne{} : tilanteet.back(); }
 };

@@ -1,15 +1,17 @@
 #include "rules/about/frmTietojaMalli.h"
 
-#include "rules/Tekstit.h"
 #include "rules/about/Linkit.h"
 
+// The labels show their captions in the table: the name, the author and the
+// links' addresses.
 frmTietojaMalli::frmTietojaMalli(Palvelut& palvelut)
-    : Valintaikkunamalli(palvelut),
-      OhjelmanNimi(teksti::OHJELMAN_NIMI),
-      Tekija(teksti::TEKIJA),
-      WWW(KOTISIVU),
-      Email(PALAUTEOSOITE) {
+    : Valintaikkunamalli(palvelut, frmTietojaAsettelu()) {
     p.AsetaOsoitin(Osoitin::Oletus);
+    Sido({
+        sido::Painike("lblWWW", [this] { lblWWW_Click(); }),
+        sido::Painike("lblEmail", [this] { lblEmail_Click(); }),
+        sido::Painike("cmdOK", [this] { cmdOK_Click(); }),
+    });
 }
 
 void frmTietojaMalli::lblWWW_Click() { AvaaKotisivu(p); }

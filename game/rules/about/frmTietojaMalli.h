@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "rules/Valintaikkunamalli.h"
 
 // "Tietoja ohjelmasta": the program's name and author, and two links, to the
@@ -9,11 +7,6 @@
 class frmTietojaMalli : public Valintaikkunamalli {
   public:
     explicit frmTietojaMalli(Palvelut& palvelut);
-
-    std::string OhjelmanNimi;  // lblOhjelmanNimi
-    std::string Tekija;        // lblTekija
-    std::string WWW;           // lblWWW: the page's address without its query
-    std::string Email;         // lblEmail
 
     void lblWWW_Click();
     void lblEmail_Click();

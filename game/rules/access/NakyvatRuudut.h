@@ -33,12 +33,7 @@ class NakyvatRuudut : public Nakyma {
     void TilanneMuuttui() override { n.TilanneMuuttui(); }
     void AsetaPainikkeetKaytossa(bool kaytossa) override { n.AsetaPainikkeetKaytossa(kaytossa); }
     void AsetaKorkeus(int twipit) override { n.AsetaKorkeus(twipit); }
-    void NaytaAsetukset(frmAsetuksetMalli& malli) override { n.NaytaAsetukset(malli); }
-    void NaytaParhaatTulokset(frmParhaatTuloksetMalli& malli) override {
-        n.NaytaParhaatTulokset(malli);
-    }
-    void NaytaKysyNimi(frmKysyNimiMalli& malli) override { n.NaytaKysyNimi(malli); }
-    void NaytaTietoja(frmTietojaMalli& malli) override { n.NaytaTietoja(malli); }
+    void NaytaDialogi(Valintaikkunamalli& malli) override { n.NaytaDialogi(malli); }
     void NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) override {
         n.NaytaVedenpinta(ruudukko, ruutu, pinta);
     }

@@ -4,8 +4,17 @@
 #include "rules/results/ParhaidenLista.h"
 
 frmKysyNimiMalli::frmKysyNimiMalli(Pelitila& tila, Palvelut& palvelut)
-    : Valintaikkunamalli(palvelut), t(tila) {
+    : Valintaikkunamalli(palvelut, frmKysyNimiAsettelu()), t(tila) {
     Form_Load();
+    Sido({
+        sido::Nimio("lblTeksti", Teksti),
+        sido::Tekstikentta(
+            "txtNimi", Nimi, [this](const std::string& nimi) { txtNimi_Change(nimi); },
+            NIMEN_PITUUS),
+        sido::Painike(
+            "cmdPainike0", [this] { cmdPainike_Click(0); }, &OKKaytossa),
+        sido::Painike("cmdPainike1", [this] { cmdPainike_Click(1); }),
+    });
 }
 
 void frmKysyNimiMalli::Form_Load() {
@@ -22,8 +31,6 @@ void frmKysyNimiMalli::txtNimi_Change(const std::string& nimi) {
 }
 
 void frmKysyNimiMalli::cmdPainike_Click(int Index) {
-    // A disabled OK does nothing, however the face let a press through.
-    if (Index == 0 && !OKKaytossa) return;
     p.AsetaOsoitin(Osoitin::Tiimalasi);
     if (Index == 0) {
         t.ViimeksiListallePaassytPelaaja = Nimi;

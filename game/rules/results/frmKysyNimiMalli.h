@@ -20,7 +20,8 @@ class frmKysyNimiMalli : public Valintaikkunamalli {
 
     // Every change of the name as the player typed it.
     void txtNimi_Change(const std::string& nimi);
-    // 0 "OK", 1 "Peruuta".
+    // 0 "OK", 1 "Peruuta". A disabled OK is never pressed: its binding
+    // lets no press through.
     void cmdPainike_Click(int Index);
     void Sulje() override;
 

@@ -4,8 +4,20 @@
 #include "rules/results/ParhaidenLista.h"
 
 frmParhaatTuloksetMalli::frmParhaatTuloksetMalli(Pelitila& tila, Palvelut& palvelut)
-    : Valintaikkunamalli(palvelut), t(tila) {
+    : Valintaikkunamalli(palvelut, frmParhaatTuloksetAsettelu()), t(tila) {
     Form_Load();
+    std::vector<Sidonta> sidonnat{
+        sido::Painike("cmdPainike0", [this] { cmdPainike_Click(0); }),
+        sido::Painike(
+            "cmdPainike1", [this] { cmdPainike_Click(1); }, &TyhjennaKaytossa),
+    };
+    for (std::size_t i = 0; i < Nimi.size(); ++i) {
+        const std::string rivi = std::to_string(i);
+        sidonnat.push_back(sido::Nimio("lblSija" + rivi, Sija[i]));
+        sidonnat.push_back(sido::Nimio("lblNimi" + rivi, Nimi[i]));
+        sidonnat.push_back(sido::Nimio("lblTulos" + rivi, Tulos[i]));
+    }
+    Sido(std::move(sidonnat));
 }
 
 void frmParhaatTuloksetMalli::Form_Load() {
@@ -36,7 +48,6 @@ void frmParhaatTuloksetMalli::Sulje() { Unload(); }
 
 // The window stays open, showing the cleared list.
 void frmParhaatTuloksetMalli::Tyhjenna() {
-    if (!TyhjennaKaytossa) return;
     p.AsetaOsoitin(Osoitin::Oletus);
     if (!p.Kysy(teksti::TYHJENNA_OTSIKKO, teksti::TYHJENNA)) return;
     p.AsetaOsoitin(Osoitin::Tiimalasi);

@@ -1,10 +1,27 @@
 #include "rules/settings/frmAsetuksetMalli.h"
 
+#include <string>
+
 #include "store/Asetusarvot.h"
 
 frmAsetuksetMalli::frmAsetuksetMalli(Pelitila& tila, Palvelut& palvelut)
-    : Valintaikkunamalli(palvelut), t(tila) {
+    : Valintaikkunamalli(palvelut, frmAsetuksetAsettelu()), t(tila) {
     Form_Load();
+    std::vector<Sidonta> sidonnat{
+        sido::Painike("cmdPainike0", [this] { cmdPainike_Click(0); }),
+        sido::Painike("cmdPainike1", [this] { cmdPainike_Click(1); }),
+        sido::Kaytossa("fraLaivojenSijainti", SijaintiKaytossa),
+    };
+    for (std::size_t i = 0; i < ALOITUSTAVAT.size(); ++i)
+        sidonnat.push_back(
+            sido::Valintanappi("optAloitustapa" + std::to_string(i), Aloitustapa, i));
+    for (std::size_t i = 0; i < Sijainti.size(); ++i) {
+        sidonnat.push_back(
+            sido::Valintaruutu("chkSijainti" + std::to_string(i), Sijainti[i], &SijaintiKaytossa));
+    }
+    for (std::size_t i = 0; i < 2; ++i)
+        sidonnat.push_back(sido::Valintanappi("optUppoaminen" + std::to_string(i), Uppoaminen, i));
+    Sido(std::move(sidonnat));
 }
 
 void frmAsetuksetMalli::Form_Load() {

@@ -16,8 +16,7 @@ class frmAsetuksetMalli : public Valintaikkunamalli {
 
     frmAsetuksetMalli(Pelitila& tila, Palvelut& palvelut);
 
-    // What the controls show; the face copies the player's choices back
-    // before a button is handled.
+    // What the controls show, bound to them beside the layout table.
     std::size_t Aloitustapa = 0;     // the selected optAloitustapa
     std::array<bool, 2> Sijainti{};  // chkSijainti(0), chkSijainti(1)
     std::size_t Uppoaminen = 0;      // the selected optUppoaminen

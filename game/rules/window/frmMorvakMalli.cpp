@@ -199,26 +199,22 @@ void frmMorvakMalli::mNaytaMahdottomatLaivaruudut_Click() {
 // A dialog opened from the menu: under the hourglass, over a model loaded
 // afresh, with the window up to date while it is open.
 template <class Malli, class... Tila>
-void frmMorvakMalli::NaytaDialogi(void (Nakyma::*nayta)(Malli&), Tila&... tila) {
+void frmMorvakMalli::NaytaDialogi(Tila&... tila) {
     n.AsetaOsoitin(Osoitin::Tiimalasi);
     peli_.Paivita();
     Malli malli(tila..., n);
-    (n.*nayta)(malli);
+    n.NaytaDialogi(malli);
     n.AsetaOsoitin(Osoitin::Oletus);
 }
 
-void frmMorvakMalli::mNaytaParhaatTulokset_Click() {
-    NaytaDialogi<frmParhaatTuloksetMalli>(&Nakyma::NaytaParhaatTulokset, t);
-}
+void frmMorvakMalli::mNaytaParhaatTulokset_Click() { NaytaDialogi<frmParhaatTuloksetMalli>(t); }
 
 void frmMorvakMalli::mNaytaAsetukset_Click() {
     const bool kulmat = t.LaivojenKulmatSaavatKoskettaa;
     const bool reuna = t.LaivaSaaSijaitaReunassa;
-    NaytaDialogi<frmAsetuksetMalli>(&Nakyma::NaytaAsetukset, t);
+    NaytaDialogi<frmAsetuksetMalli>(t);
     if (t.LaivojenKulmatSaavatKoskettaa != kulmat || t.LaivaSaaSijaitaReunassa != reuna)
         peli_.SijoitussaannotMuuttuivat();
 }
 
-void frmMorvakMalli::mTietojaOhjelmasta_Click() {
-    NaytaDialogi<frmTietojaMalli>(&Nakyma::NaytaTietoja);
-}
+void frmMorvakMalli::mTietojaOhjelmasta_Click() { NaytaDialogi<frmTietojaMalli>(); }

@@ -67,7 +67,7 @@ class frmMorvakMalli {
     void Lopetus();
     void Lopeta();
     template <class Malli, class... Tila>
-    void NaytaDialogi(void (Nakyma::*nayta)(Malli&), Tila&... tila);
+    void NaytaDialogi(Tila&... tila);
 
     Pelitila& t;
     Nakyma& n;

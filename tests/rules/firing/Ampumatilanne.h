@@ -30,9 +30,9 @@ class NakymaLoki : public NakymaTesti {
         loki.push_back({o});
         NakymaTesti::Ilmoita(o, t, k);
     }
-    void NaytaKysyNimi(frmKysyNimiMalli& malli) override {
-        loki.push_back({"KysyNimi"});
-        NakymaTesti::NaytaKysyNimi(malli);
+    void NaytaDialogi(Valintaikkunamalli& malli) override {
+        if (dynamic_cast<frmKysyNimiMalli*>(&malli)) loki.push_back({"KysyNimi"});
+        NakymaTesti::NaytaDialogi(malli);
     }
     void NaytaVedenpinta(Puoli p, int r, std::optional<double> pinta) override {
         const std::size_t ennen = uppoamiset.size();

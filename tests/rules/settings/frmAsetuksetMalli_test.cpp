@@ -1,5 +1,6 @@
 // The settings dialog as data: what it loads from the game state, what it
-// locks, and what its buttons and close box do to the state and the store.
+// locks, and what its controls, Esc and the close box do to the state and
+// the store, all through its bindings as a face reaches them.
 
 #include "rules/settings/frmAsetuksetMalli.h"
 
@@ -7,6 +8,7 @@
 
 #include "store/mdlMorvak2.h"
 #include "tests/store/Testipesa.h"
+#include "tests/support/Dialogissa.h"
 #include "tests/support/NakymaTesti.h"
 
 namespace {
@@ -34,12 +36,43 @@ INSTANTIATE_TEST_SUITE_P(Tavat, Lataus,
                                            Aloitus{"Edellisen pelin voittanut aloittaa", 0},
                                            Aloitus{"vuoroaloitus", 0}));
 
+// The state a run starts from.
+TEST(Avaus, TheFirstOpeningOfARunShowsTheStartValues) {
+    Pelitila t;
+    t.LaivojenKulmatSaavatKoskettaa = true;
+    t.LaivaSaaSijaitaReunassa = true;
+    NakymaTesti n;
+    const frmAsetuksetMalli m(t, n);
+    EXPECT_EQ(m.Taulukko().otsikko, "Asetukset");
+    EXPECT_EQ(Dialogissa(m),
+              "painike: OK [oletus]\n"
+              "painike: Peruuta\n"
+              "kehys: Pelin aloitustapa\n"
+              "valintanappi: &Vuoroaloitus [valittu]\n"
+              "valintanappi: &Aloittaja arvotaan\n"
+              "valintanappi: &Edellisen pelin voittanut aloittaa\n"
+              "kehys: Laivojen sijainti\n"
+              "valintaruutu: Laivojen &kulmat saavat koskettaa [valittu]\n"
+              "valintaruutu: Laiva saa sijaita &ruudukon reunassa [valittu]\n"
+              "kehys: Laivojen uppoaminen\n"
+              "valintanappi: &Näytetään animaationa\n"
+              "valintanappi: &Uppoamisanimaatiota ei näytetä [valittu]");
+}
+
 class Asetukset : public ::testing::Test {
   protected:
     Asetukset() {
         t.LaivojenKulmatSaavatKoskettaa = true;
         t.LaivaSaaSijaitaReunassa = false;
         t.NaytetaanLaivojenUppoaminen = true;
+    }
+
+    // Every choice away from what was loaded, as the player makes them.
+    static void MuutaKaikki(frmAsetuksetMalli& m) {
+        m.Valitse("optAloitustapa2", true);
+        m.Valitse("chkSijainti0", false);
+        m.Valitse("chkSijainti1", true);
+        m.Valitse("optUppoaminen1", true);
     }
 
     Testipesa pesa;
@@ -61,26 +94,32 @@ TEST_F(Asetukset, AGameInProgressOrAStreakLocksThePlacementRulesAndOkKeepsThem) 
         t.PeliKaynnissa = kaynnissa;
         t.PerakkaisetVoitot = voitot;
         frmAsetuksetMalli m(t, n);
-        EXPECT_FALSE(m.SijaintiKaytossa);
+        EXPECT_FALSE(m.Nayta("fraLaivojenSijainti").kaytossa);
+        EXPECT_EQ(m.Nayta("chkSijainti0"),
+                  (Nakyva{"Laivojen &kulmat saavat koskettaa", true, false}));
+        EXPECT_FALSE(m.Nayta("chkSijainti1").kaytossa);
+        EXPECT_TRUE(m.Nayta("optAloitustapa1").kaytossa) << "the start mode is never locked";
+        EXPECT_TRUE(m.Nayta("optUppoaminen0").kaytossa);
+        MuutaKaikki(m);
+        EXPECT_TRUE(m.Nayta("chkSijainti0").valittu) << "a locked box takes no change";
+        // Even a box changed behind the binding's back keeps the rules.
         m.Sijainti = {false, true};
-        m.Aloitustapa = 1;
-        m.cmdPainike_Click(0);
+        m.Napsauta("cmdPainike0");
         EXPECT_TRUE(t.LaivojenKulmatSaavatKoskettaa);
         EXPECT_FALSE(t.LaivaSaaSijaitaReunassa);
         EXPECT_EQ(Lue("LaivojenKulmatSaavatKoskettaa"), "True");
         EXPECT_EQ(Lue("LaivaSaaSijaitaReunassa"), "False");
-        EXPECT_EQ(t.PelinAloitustapa, "Aloittaja arvotaan") << "the start mode is never locked";
+        EXPECT_EQ(t.PelinAloitustapa, "Edellisen pelin voittanut");
     }
 }
 
-TEST_F(Asetukset, OkTakesEveryChoiceIntoTheStateAndTheStoreUnderTheHourglass) {
+TEST_F(Asetukset, OkTakesEveryChoiceIntoTheStateAndTheStoreAndTheNextOpeningShowsThem) {
     frmAsetuksetMalli m(t, n);
-    m.Aloitustapa = 2;
-    m.Sijainti = {false, true};
-    m.Uppoaminen = 1;
-    m.cmdPainike_Click(0);
+    MuutaKaikki(m);
+    m.Napsauta("cmdPainike0");
 
     EXPECT_FALSE(m.Auki());
+    EXPECT_TRUE(m.Hyvaksytty());
     EXPECT_EQ(t.PelinAloitustapa, "Edellisen pelin voittanut");
     EXPECT_FALSE(t.LaivojenKulmatSaavatKoskettaa);
     EXPECT_TRUE(t.LaivaSaaSijaitaReunassa);
@@ -90,25 +129,36 @@ TEST_F(Asetukset, OkTakesEveryChoiceIntoTheStateAndTheStoreUnderTheHourglass) {
     EXPECT_EQ(Lue("LaivaSaaSijaitaReunassa"), "True");
     EXPECT_EQ(Lue("NaytetaanLaivojenUppoaminen"), "False");
     EXPECT_EQ(n.osoitin, Osoitin::Oletus);
+
+    EXPECT_EQ(Dialogissa(frmAsetuksetMalli(t, n)),
+              "painike: OK [oletus]\n"
+              "painike: Peruuta\n"
+              "kehys: Pelin aloitustapa\n"
+              "valintanappi: &Vuoroaloitus\n"
+              "valintanappi: &Aloittaja arvotaan\n"
+              "valintanappi: &Edellisen pelin voittanut aloittaa [valittu]\n"
+              "kehys: Laivojen sijainti\n"
+              "valintaruutu: Laivojen &kulmat saavat koskettaa\n"
+              "valintaruutu: Laiva saa sijaita &ruudukon reunassa [valittu]\n"
+              "kehys: Laivojen uppoaminen\n"
+              "valintanappi: &Näytetään animaationa\n"
+              "valintanappi: &Uppoamisanimaatiota ei näytetä [valittu]");
 }
 
-TEST_F(Asetukset, CancelAndTheCloseBoxChangeNothing) {
-    for (const bool nappi : {true, false}) {
+TEST_F(Asetukset, PeruutaEscAndTheCloseBoxChangeNothing) {
+    for (const char* tapa : {"Peruuta", "Esc", "close box"}) {
         frmAsetuksetMalli m(t, n);
-        m.Aloitustapa = 2;
-        m.Sijainti = {false, true};
-        m.Uppoaminen = 1;
-        if (nappi) {
-            m.cmdPainike_Click(1);
-        } else {
-            m.Sulje();
-        }
-        EXPECT_FALSE(m.Auki());
-        EXPECT_EQ(t.PelinAloitustapa, "");
-        EXPECT_TRUE(t.LaivojenKulmatSaavatKoskettaa);
-        EXPECT_FALSE(t.LaivaSaaSijaitaReunassa);
-        EXPECT_TRUE(t.NaytetaanLaivojenUppoaminen);
-        EXPECT_EQ(Lue("PelinAloitustapa"), EI_LOYTYNYT);
+        MuutaKaikki(m);
+        if (tapa == std::string("Peruuta")) m.Napsauta("cmdPainike1");
+        if (tapa == std::string("Esc")) m.Esc();
+        if (tapa == std::string("close box")) m.Sulje();
+        EXPECT_FALSE(m.Auki()) << tapa;
+        EXPECT_FALSE(m.Hyvaksytty()) << tapa;
+        EXPECT_EQ(t.PelinAloitustapa, "") << tapa;
+        EXPECT_TRUE(t.LaivojenKulmatSaavatKoskettaa) << tapa;
+        EXPECT_FALSE(t.LaivaSaaSijaitaReunassa) << tapa;
+        EXPECT_TRUE(t.NaytetaanLaivojenUppoaminen) << tapa;
+        EXPECT_EQ(Lue("PelinAloitustapa"), EI_LOYTYNYT) << tapa;
     }
 }
 
