@@ -15,7 +15,16 @@ Linkkinimio::Linkkinimio(QWidget* isanta) : QLabel(isanta) {
     setCursor(Sormikursori());
 }
 
+void Linkkinimio::mousePressEvent(QMouseEvent* tapahtuma) {
+    napsautus_.Alas(tapahtuma->button() == Qt::LeftButton, false);
+}
+
+void Linkkinimio::mouseDoubleClickEvent(QMouseEvent* tapahtuma) {
+    napsautus_.Alas(tapahtuma->button() == Qt::LeftButton, true);
+}
+
 void Linkkinimio::mouseReleaseEvent(QMouseEvent* tapahtuma) {
-    if (tapahtuma->button() == Qt::LeftButton && rect().contains(tapahtuma->position().toPoint()))
+    if (napsautus_.Ylos(tapahtuma->button() == Qt::LeftButton,
+                        rect().contains(tapahtuma->position().toPoint())))
         emit Napsautettu();
 }

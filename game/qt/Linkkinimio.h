@@ -2,8 +2,10 @@
 
 #include <QLabel>
 
+#include "rules/Napsautus.h"
+
 // A label that opens something: underlined dark-grey text under the pointing
-// hand, acting on a left click released over it.
+// hand, acting when the mouse makes a click on it.
 class Linkkinimio : public QLabel {
     Q_OBJECT
 
@@ -14,5 +16,10 @@ class Linkkinimio : public QLabel {
     void Napsautettu();
 
   protected:
+    void mousePressEvent(QMouseEvent* tapahtuma) override;
+    void mouseDoubleClickEvent(QMouseEvent* tapahtuma) override;
     void mouseReleaseEvent(QMouseEvent* tapahtuma) override;
+
+  private:
+    Napsautus napsautus_;
 };

@@ -1,5 +1,8 @@
 #include "win32/Valintaikkuna.h"
 
+#include <commctrl.h>
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "rules/Tekstinsovitus.h"
@@ -131,6 +134,37 @@ INT_PTR CALLBACK Valintaikkuna::Proseduuri(HWND hwnd, UINT viesti, WPARAM w, LPA
     return ikkuna != nullptr ? ikkuna->Kasittele(viesti, w, l) : FALSE;
 }
 
+// A link is clicked when the mouse lets go over it, not as it presses; the
+// static control's own notice of a press never comes.
+LRESULT CALLBACK Valintaikkuna::Linkkiproseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l,
+                                                 UINT_PTR, DWORD_PTR napsautus) {
+    auto& linkki = *reinterpret_cast<Napsautus*>(napsautus);
+    switch (viesti) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            linkki.Alas(true, viesti == WM_LBUTTONDBLCLK);
+            SetCapture(hwnd);
+            return 0;
+        case WM_LBUTTONUP: {
+            ReleaseCapture();
+            RECT alue{};
+            GetClientRect(hwnd, &alue);
+            if (linkki.Ylos(true, PtInRect(&alue, POINT{GET_X_LPARAM(l), GET_Y_LPARAM(l)}))) {
+                SendMessageW(GetParent(hwnd), WM_COMMAND,
+                             MAKEWPARAM(GetDlgCtrlID(hwnd), STN_CLICKED),
+                             reinterpret_cast<LPARAM>(hwnd));
+            }
+            return 0;
+        }
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(hwnd, Linkkiproseduuri, 0);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(hwnd, viesti, w, l);
+}
+
 INT_PTR Valintaikkuna::Kasittele(UINT viesti, WPARAM w, LPARAM l) {
     switch (viesti) {
         case WM_INITDIALOG:
@@ -233,6 +267,8 @@ HWND Valintaikkuna::LuoSaadin(const Saadin& saadin, bool ryhmanAlku) {
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(tunnus)),
                                 GetModuleHandleW(nullptr), nullptr);
     if (saadin.tyyli & tyyli::OLETUS) SendMessageW(hwnd_, DM_SETDEFID, tunnus, 0);
+    if (saadin.laji == Laji::Linkki)
+        SetWindowSubclass(uusi, Linkkiproseduuri, 0, reinterpret_cast<DWORD_PTR>(&linkit_[uusi]));
     return uusi;
 }
 
@@ -301,7 +337,7 @@ void Valintaikkuna::Keskita() {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Esc comes as IDCANCEL.
+// Esc comes as IDCANCEL; a link's click as the notice its subclass sends.
 void Valintaikkuna::Komento(WORD tunnus, WORD ilmoitus) {
     if (naytetaan_) return;
     if (tunnus == IDCANCEL) {
@@ -338,9 +374,4 @@ void Valintaikkuna::Toimittu() {
     if (!malli_.Auki()) EndDialog(hwnd_, malli_.Hyvaksytty() ? IDOK : IDCANCEL);
 }
 
-bool Valintaikkuna::OnLinkki(HWND saadin) const {
-    for (const Saadin& kuvaus : asettelu_.saatimet) {
-        if (kuvaus.laji == Laji::Linkki && Hae(kuvaus.nimi) == saadin) return true;
-    }
-    return false;
-}
+bool Valintaikkuna::OnLinkki(HWND saadin) const { return linkit_.contains(saadin); }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "rules/Napsautus.h"
 #include "rules/Valintaikkunamalli.h"
 #include "win32/Kirjasimet.h"
 
@@ -53,5 +54,6 @@ class Valintaikkuna {
     HICON kuvake_ = nullptr;
     std::map<std::string, HWND> saatimet_;
     std::map<WORD, std::string> tunnukset_;
+    std::map<HWND, Napsautus> linkit_;
     bool naytetaan_ = false;  // the controls change as the model is shown, not by the player
 };

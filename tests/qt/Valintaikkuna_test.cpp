@@ -232,7 +232,10 @@ class Valintaikkuna_test : public QObject {
             QCOMPARE(QApplication::focusWidget(), Painike(&ikkuna, "cmdOK"));
             QTest::mouseClick(www, Qt::LeftButton);
             QTest::mouseClick(www, Qt::LeftButton);
+            // A double-click: its second press comes as the double-click.
             QTest::mouseClick(email, Qt::LeftButton);
+            QTest::mouseDClick(email, Qt::LeftButton);
+            QTest::mouseRelease(email, Qt::LeftButton);
             QTest::mouseClick(email, Qt::RightButton);
             QTest::mousePress(email, Qt::LeftButton);
             QTest::mouseRelease(email, Qt::LeftButton, {}, QPoint(-5, -5));

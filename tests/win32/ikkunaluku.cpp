@@ -9,6 +9,12 @@
 //   ikkunaluku koko <otsikko>             the client area's width and height
 //   ikkunaluku paina <otsikko> <painike>  presses the button with that caption
 //   ikkunaluku kirjoita <otsikko> <teksti>  puts the text in its text box
+//   ikkunaluku tuplanapsauta <otsikko> <teksti>
+//                                         double-clicks the control showing
+//                                         that text, as the mouse does
+//   ikkunaluku kirjaa <kansio> <teksti>   writes the text to a file of its
+//                                         own in the folder: a program the
+//                                         shell starts, counting its starts
 //   ikkunaluku sulje <otsikko>            the close box
 //   ikkunaluku ruudukot [<odotettu>]      both grids of "Morvak", a letter a square;
 //                                         with the text expected, waits until
@@ -218,6 +224,42 @@ int Kirjoita(HWND ikkuna, const std::wstring& teksti) {
         return 0;
     }
     std::fprintf(stderr, "ei tekstikenttää\n");
+    return 1;
+}
+
+// Two clicks of the left button, the pointer over the control's middle.
+int Tuplanapsauta(HWND ikkuna, const std::wstring& teksti) {
+    for (HWND osa : Osat(ikkuna)) {
+        if (Teksti(osa) != teksti) continue;
+        RECT alue{};
+        GetWindowRect(osa, &alue);
+        SetCursorPos((alue.left + alue.right) / 2, (alue.top + alue.bottom) / 2);
+        INPUT syotteet[4] = {};
+        for (int i = 0; i < 4; ++i) {
+            syotteet[i].type = INPUT_MOUSE;
+            syotteet[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+        }
+        SendInput(4, syotteet, sizeof(INPUT));
+        return 0;
+    }
+    std::fprintf(stderr, "ei osaa \"%s\"\n", Utf8(teksti).c_str());
+    return 1;
+}
+
+// Starts that come at once each get a file: only one can create a name.
+int Kirjaa(const std::wstring& kansio, const std::wstring& teksti) {
+    for (int i = 1; i < 1000; ++i) {
+        const std::wstring nimi = kansio + L"\\" + std::to_wstring(i) + L".txt";
+        HANDLE tiedosto = CreateFileW(nimi.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (tiedosto == INVALID_HANDLE_VALUE) continue;
+        const std::string sisalto = Utf8(teksti);
+        DWORD kirjoitettu = 0;
+        WriteFile(tiedosto, sisalto.data(), static_cast<DWORD>(sisalto.size()), &kirjoitettu,
+                  nullptr);
+        CloseHandle(tiedosto);
+        return 0;
+    }
     return 1;
 }
 
@@ -512,6 +554,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (komento == L"paina" && argc == 4) return Paina(OdotaIkkunaa(argv[2]), argv[3]);
     if (komento == L"kirjoita" && argc == 4) return Kirjoita(OdotaIkkunaa(argv[2]), argv[3]);
+    if (komento == L"kirjaa" && argc == 4) return Kirjaa(argv[2], argv[3]);
+    if (komento == L"tuplanapsauta" && argc == 4)
+        return Tuplanapsauta(OdotaIkkunaa(argv[2]), argv[3]);
     if (komento == L"sulje" && argc == 3) {
         PostMessageW(OdotaIkkunaa(argv[2]), WM_SYSCOMMAND, SC_CLOSE, 0);
         return 0;

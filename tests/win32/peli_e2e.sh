@@ -344,7 +344,33 @@ OOOOOOOOOV VVVVVVVVVV
 $ALARIVIT" "Enter piilotetuin painikkein"
 nappaile Morvak F2
 ruudukot_ovat "$KAIKKI_VESI" "F2:n jälkeen"
+
+echo "Tietoja ohjelmasta: linkki avautuu kaksoisnapsautuksella kerran."
+# The prefix's mail program is the reader, which leaves a file for every
+# address it is handed.
+AVAUKSET="$TILAPAIKKA/avaukset"
+mkdir "$AVAUKSET"
+"$WINE" reg add 'HKCR\mailto\shell\open\command' /ve /f \
+    /d "Z:$(echo "$LUKU" | tr / '\\') kirjaa Z:$(echo "$AVAUKSET" | tr / '\\') %1" >/dev/null 2>&1
+nappaile Morvak alt+o t
+lukee "Tietoja ohjelmasta" "painike: OK [oletus]
+teksti: Morvak
+teksti: Versio 1.2 · Tekijät: Morvak-työryhmä
+teksti: https://www.morvak.fi/morvak/
+teksti: palaute@morvak.fi"
+luku tuplanapsauta "Tietoja ohjelmasta" "palaute@morvak.fi"
+for _ in $(seq 300); do
+    [ -s "$AVAUKSET/1.txt" ] && break
+    sleep 0.1
+done
+[ -s "$AVAUKSET/1.txt" ] || virhe "linkki ei avautunut"
+luku paina "Tietoja ohjelmasta" OK
+luku poissa "Tietoja ohjelmasta"
 suljetaan "lopetus ilman voittoja"
+# Every open the game started has ended with the prefix's programs.
+odota_wine
+[ "$(cat "$AVAUKSET"/*)" = "mailto:palaute@morvak.fi" ] ||
+    virhe "kaksoisnapsautus avasi linkin näin: $(cat "$AVAUKSET"/*)"
 kaynnista MORVAK_TAUKO_MS=20
 [ "$(luku koko Morvak)" = "514x268" ] || virhe "uudelleen käynnistettynä alue on $(luku koko Morvak)"
 nappaile Morvak alt+n i
