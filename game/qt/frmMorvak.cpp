@@ -15,6 +15,7 @@
 #include "qt/Sormikursori.h"
 #include "qt/Twipit.h"
 #include "rules/Ruudut.h"
+#include "rules/Tekstinsovitus.h"
 
 frmMorvak::frmMorvak(Satunnaisluvut arpa, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -103,13 +104,15 @@ void frmMorvak::NaytaOhje(const std::string& ohje) {
     const QString teksti = QString::fromStdString(ohje);
     // A streak of a hundred wins makes the win text wider than its line;
     // narrower letters keep it whole.
-    QFont kirjasin = fraOhje->font();
-    for (int venytys = 98;
-         QFontMetrics(kirjasin).horizontalAdvance(teksti) > lblOhje->width() && venytys >= 50;
-         venytys -= 2) {
-        kirjasin.setStretch(venytys);
-    }
-    lblOhje->setFont(kirjasin);
+    const QFont tavallinen = fraOhje->font();
+    const auto kavennettu = [&](int venytys) {
+        QFont kirjasin = tavallinen;
+        if (venytys < 100) kirjasin.setStretch(venytys);
+        return kirjasin;
+    };
+    lblOhje->setFont(kavennettu(Kavennus(
+        [&](int venytys) { return QFontMetrics(kavennettu(venytys)).horizontalAdvance(teksti); },
+        lblOhje->width())));
     // The label tells assistive technology of its new name itself.
     lblOhje->setText(teksti);
 }

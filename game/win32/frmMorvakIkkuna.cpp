@@ -1,4 +1,5 @@
 #include "rules/Ruudut.h"
+#include "rules/Tekstinsovitus.h"
 #include "win32/Leveat.h"
 #include "win32/Twipit.h"
 #include "win32/Viestit.h"
@@ -18,16 +19,6 @@ HWND Luo(HWND isanta, const wchar_t* luokka, const std::string& teksti, DWORD ty
 void Siirra(HWND saadin, const RECT& alue) {
     SetWindowPos(saadin, nullptr, alue.left, alue.top, alue.right - alue.left,
                  alue.bottom - alue.top, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-int TekstinLeveys(HWND saadin, HFONT kirjasin, const std::wstring& teksti) {
-    HDC dc = GetDC(saadin);
-    HGDIOBJ vanha = SelectObject(dc, kirjasin);
-    SIZE koko{};
-    GetTextExtentPoint32W(dc, teksti.c_str(), static_cast<int>(teksti.size()), &koko);
-    SelectObject(dc, vanha);
-    ReleaseDC(saadin, dc);
-    return koko.cx;
 }
 
 }  // namespace
@@ -109,15 +100,19 @@ void frmMorvak::NaytaOhje(const std::string& ohje) {
     GetClientRect(lblOhje_, &alue);
     // A streak of a hundred wins makes the win text wider than its line;
     // narrower letters keep it whole.
-    HFONT kirjasin = kirjasimet_->Kirjasin();
-    HFONT kavennettu = nullptr;
-    for (int venytys = 98; TekstinLeveys(lblOhje_, kirjasin, teksti) > alue.right && venytys >= 50;
-         venytys -= 2) {
-        if (kavennettu != nullptr) DeleteObject(kavennettu);
-        kavennettu = kirjasimet_->Kavennettu(venytys);
-        kirjasin = kavennettu;
-    }
-    SendMessageW(lblOhje_, WM_SETFONT, reinterpret_cast<WPARAM>(kirjasin), FALSE);
+    const int venytys = Kavennus(
+        [&](int kokeiltu) {
+            return kirjasimet_
+                ->Mitta(teksti, Kirjasimet::Tyyli::Tavallinen, kokeiltu,
+                        DT_SINGLELINE | DT_NOPREFIX)
+                .cx;
+        },
+        alue.right);
+    HFONT kavennettu = venytys < 100 ? kirjasimet_->Kavennettu(venytys) : nullptr;
+    SendMessageW(
+        lblOhje_, WM_SETFONT,
+        reinterpret_cast<WPARAM>(kavennettu != nullptr ? kavennettu : kirjasimet_->Kirjasin()),
+        FALSE);
     if (ohjeenKirjasin_ != nullptr) DeleteObject(ohjeenKirjasin_);
     ohjeenKirjasin_ = kavennettu;
     SetWindowTextW(lblOhje_, teksti.c_str());

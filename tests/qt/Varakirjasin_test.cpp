@@ -92,6 +92,12 @@ class Varakirjasin_test : public QObject {
         frmMorvak paaikkuna(Siemen(2));
         Nayta(&paaikkuna);
         QCOMPARE(Ahtaat(paaikkuna.centralWidget()), QStringList());
+        // The longest instruction: a won game at the end of the largest streak.
+        paaikkuna.Tila().PeliKaynnissa = false;
+        paaikkuna.Tila().PelaajanOsumat = 20;
+        paaikkuna.Tila().PerakkaisetVoitot = 32767;
+        paaikkuna.Paivita();
+        QCOMPARE(Ahtaat(paaikkuna.centralWidget()), QStringList());
     }
 
     void theNameEntryGrowsForLinesAFontTakesMoreRoomFor() {
