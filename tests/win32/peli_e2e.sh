@@ -214,7 +214,7 @@ luku sulje Morvak
 ruudussa Lopeta "$LOPETUS"
 "$WINE" wineboot --end-session >/dev/null 2>&1 && virhe "istunto päättyi kysymyksen ollessa auki"
 [ "$(luku montako Lopeta)" = 1 ] || virhe "lopetuskysymyksiä on $(luku montako Lopeta)"
-luku paina Lopeta Ei
+luku paina Lopeta "&Ei"
 luku poissa Lopeta
 kill -0 "$PELI_PID" || virhe "istunnon loppu lopetti pelin"
 
