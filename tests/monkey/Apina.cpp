@@ -12,6 +12,7 @@
 #include <QTest>
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 #include "qt/Kuvaruutu.h"
 #include "rules/Ruudut.h"
@@ -540,17 +541,12 @@ void Apina::TarkistaRajalla() {
     Pelitila& t = ikkuna_.Tila();
     for (const std::string& rike : Tilarikkeet(t)) Riko(rike);
 
+    for (const std::string& paattynyt : std::exchange(ikkuna_.paattyneetVaiheet, {}))
+        HuomaaVaihe(paattynyt, std::nullopt);
     // The last ship sinks before the word of the win: the game is won only
     // once it is down.
     const std::string vaihe = Vaihe(t);
-    if (vaihe != vaihe_ && !t.Uppoamassa) {
-        if (vaihe == "won" && ++voittoja_ != voittolaatikoita_) Riko("a game won without its box");
-        if (vaihe == "lost") {
-            if (++haviota_ != haviolaatikoita_) Riko("a game lost without its box");
-            if (t.PerakkaisetVoitot != 0 && !ruksillaSuljettu_) Riko("streak outlived a loss");
-        }
-        vaihe_ = vaihe;
-    }
+    if (!t.Uppoamassa) HuomaaVaihe(vaihe, t.PerakkaisetVoitot);
     ruksillaSuljettu_ = false;
     TarkistaNimikysely();
 
@@ -571,6 +567,18 @@ void Apina::TarkistaRajalla() {
         Riko("player shot " + std::to_string(pelaajan) + " times, computer " +
              std::to_string(koneen) + " times in phase " + vaihe);
     TarkistaNakyma();
+}
+
+// A streak is known only at a check; a game that ended and gave way to the
+// next one inside one event has none to show.
+void Apina::HuomaaVaihe(const std::string& vaihe, std::optional<int> putki) {
+    if (vaihe == vaihe_) return;
+    if (vaihe == "won" && ++voittoja_ != voittolaatikoita_) Riko("a game won without its box");
+    if (vaihe == "lost") {
+        if (++haviota_ != haviolaatikoita_) Riko("a game lost without its box");
+        if (putki.value_or(0) != 0 && !ruksillaSuljettu_) Riko("streak outlived a loss");
+    }
+    vaihe_ = vaihe;
 }
 
 // A streak that ended while it beat the tenth place, by a loss or an

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -53,6 +54,7 @@ class Apina : public QObject {
     // Checks after each event: `rajalla` when no handler is running.
     void Tarkista(bool rajalla);
     void TarkistaRajalla();
+    void HuomaaVaihe(const std::string& vaihe, std::optional<int> putki);
     void TarkistaNakyma();
     void TarkistaNimikysely();
     void TarkistaLista();

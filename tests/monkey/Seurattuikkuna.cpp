@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "tests/monkey/Invariantit.h"
+
 void Seurattuikkuna::NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) {
     if (kuva == Kuva::OsumaViimeksi || kuva == Kuva::OhiViimeksi) {
         auto& laukaukset = laukaukset_[static_cast<std::size_t>(ruudukko)];
@@ -20,6 +22,7 @@ void Seurattuikkuna::AsetaIkkunaKaytossa(bool kaytossa) {
     if (!kaytossa) {
         if (koneSijoittaa) havainnot.push_back("a new game started inside another");
         if (Odottaa()) havainnot.push_back("a new game started during the computer's pause");
+        paattyneetVaiheet.push_back(Vaihe(Tila()));
         ++pelejaAloitettu;
         for (auto& laukaukset : laukaukset_) laukaukset.clear();
     }

@@ -25,6 +25,9 @@ class Seurattuikkuna : public frmMorvak {
     }
     // What went wrong in the middle of a handler, where no check can stop it.
     std::vector<std::string> havainnot;
+    // The phase each new game ended: a game can be won or lost, its box
+    // answered and the next one begun inside one event, with no check between.
+    std::vector<std::string> paattyneetVaiheet;
     int pelejaAloitettu = 0;
     bool koneSijoittaa = false;
 
