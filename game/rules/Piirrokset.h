@@ -6,8 +6,8 @@
 
 #include "rules/Nakyma.h"
 
-// The pictures both faces draw, as plain data: every face renders them at
-// its own resolution and they come out alike.
+// What the game's pictures are made of, as plain data; rules/pictures turns
+// it into pixels at the size each screen needs.
 namespace piirros {
 
 // RGB, 0xRRGGBB.
@@ -16,7 +16,8 @@ using Vari = std::uint32_t;
 // A tile was 21 pixels wide: ten one-pixel rings and a centre pixel, listed
 // from the border inwards. The marks are given in those 21 units.
 inline constexpr int YKSIKOITA = 21;
-using Renkaat = std::array<Vari, 11>;
+inline constexpr int RENKAITA = 11;
+using Renkaat = std::array<Vari, RENKAITA>;
 
 inline constexpr Renkaat VESI{0x4670A0, 0x5985B7, 0x7399C3, 0x88A8CC, 0x9CB6D4, 0xABC2DB,
                               0xB5C9DF, 0xBDCFE3, 0xC1D2E5, 0xC3D3E5, 0xC0D1E4};
