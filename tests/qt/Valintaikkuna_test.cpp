@@ -224,7 +224,7 @@ class Valintaikkuna_test : public QObject {
             QCOMPARE(linkki->palette().color(QPalette::WindowText), QColor(64, 64, 64));
             QCOMPARE(linkki->cursor().shape(), Qt::BitmapCursor);
             QCOMPARE(linkki->cursor().hotSpot(), QPoint(5, 0));
-            QCOMPARE(linkki->cursor().bitmap().toImage(), sormi.bitmap().toImage());
+            QCOMPARE(linkki->cursor().pixmap().toImage(), sormi.pixmap().toImage());
         }
         QCOMPARE(Painike(&ikkuna, "cmdOK")->cursor().shape(), Qt::ArrowCursor);
 
