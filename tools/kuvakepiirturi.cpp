@@ -3,14 +3,12 @@
 //
 //     kuvakepiirturi <size> <file.png>
 
-#include <QImage>
-#include <QPainter>
 #include <QString>
 #include <array>
 #include <cstdio>
 
-#include "qt/Mallikuvat.h"
-#include "qt/Twipit.h"
+#include "qt/Pikselikuvat.h"
+#include "rules/pictures/Ruutukuvat.h"
 
 namespace {
 
@@ -29,24 +27,20 @@ constexpr std::array<Laatta, 1> YKSI_LAATTA{{{Kuva::OsumaViimeksi, 0, 0}}};
 constexpr int NELJAN_LAATAN_ALARAJA = 32;
 
 template <std::size_t N>
-QImage Piirra(int koko, const std::array<Laatta, N>& laatat, int laattojaRivilla) {
-    QImage kuvake(koko, koko, QImage::Format_ARGB32);
-    kuvake.fill(Qt::transparent);
+piirros::Pikselikuva Piirra(int koko, const std::array<Laatta, N>& laatat, int laattojaRivilla) {
+    piirros::Pikselikuva kuvake(koko, koko);
     const int sivu = koko / laattojaRivilla;
-    // The templates are drawn for a device pixel ratio; this one makes a tile
-    // exactly `sivu` pixels wide.
-    const qreal suhde = sivu / qreal(Twipeista(RUUDUN_SIVU));
-    QPainter p(&kuvake);
     for (const Laatta& laatta : laatat) {
-        QImage kuva = Mallikuva(laatta.kuva, suhde);
-        kuva.setDevicePixelRatio(1.0);
-        p.drawImage(QPoint(laatta.sarake * sivu, laatta.rivi * sivu), kuva,
-                    QRect(0, 0, sivu, sivu));
+        const piirros::Pikselikuva kuva = piirros::Ruutukuva(laatta.kuva, sivu);
+        for (int y = 0; y < sivu; ++y) {
+            for (int x = 0; x < sivu; ++x)
+                kuvake(laatta.sarake * sivu + x, laatta.rivi * sivu + y) = kuva(x, y);
+        }
     }
     return kuvake;
 }
 
-QImage Ohjelmakuvake(int koko) {
+piirros::Pikselikuva Ohjelmakuvake(int koko) {
     if (koko < NELJAN_LAATAN_ALARAJA) return Piirra(koko, YKSI_LAATTA, 1);
     return Piirra(koko, NELJA_LAATTAA, 2);
 }
@@ -60,7 +54,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "kuvakepiirturi <even size from 16> <file.png>\n");
         return 2;
     }
-    if (!Ohjelmakuvake(koko).save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+    if (!Kuvana(Ohjelmakuvake(koko)).save(QString::fromLocal8Bit(argv[2]), "PNG")) {
         std::fprintf(stderr, "kuvakepiirturi: cannot write %s\n", argv[2]);
         return 1;
     }
