@@ -4,6 +4,13 @@ namespace piirros {
 
 namespace {
 
+// No mark reaches further from the centre than the ring's dark edge, so a
+// pixel wholly beyond it needs no samples.
+constexpr double KESKUS = YKSIKOITA / 2.0;
+constexpr double ULOMPI = RENGAS_SADE + RENGAS_REUNUS_PAKSUUS / 2.0;
+static_assert(RISTI_ALKU - RISTI_PAKSUUS / 2.0 >= KESKUS - ULOMPI &&
+              RISTI_LOPPU + RISTI_PAKSUUS / 2.0 <= KESKUS + ULOMPI);
+
 struct Piste {
     double x;
     double y;
@@ -27,11 +34,17 @@ bool Ristilla(Piste p) {
 
 // Within a band of this width centred on the miss's ring.
 bool Renkaalla(Piste p, double paksuus) {
-    const double keskus = YKSIKOITA / 2.0;
-    const double etaisyys2 = (p.x - keskus) * (p.x - keskus) + (p.y - keskus) * (p.y - keskus);
+    const double etaisyys2 = (p.x - KESKUS) * (p.x - KESKUS) + (p.y - KESKUS) * (p.y - KESKUS);
     const double sisa = RENGAS_SADE - paksuus / 2.0;
     const double ulko = RENGAS_SADE + paksuus / 2.0;
     return etaisyys2 >= sisa * sisa && etaisyys2 <= ulko * ulko;
+}
+
+bool Ulkopuolella(int x, int y, double yksikko) {
+    const auto ohi = [yksikko](int kohta) {
+        return (kohta + 1) * yksikko < KESKUS - ULOMPI || kohta * yksikko > KESKUS + ULOMPI;
+    };
+    return ohi(x) || ohi(y);
 }
 
 void Laske(Merkki merkki, Piste p, Peitto& peitto) {
@@ -51,6 +64,7 @@ void Laske(Merkki merkki, Piste p, Peitto& peitto) {
 Peitto MerkinPeitto(Merkki merkki, int x, int y, int sivu) {
     Peitto peitto;
     const double yksikko = static_cast<double>(YKSIKOITA) / sivu;
+    if (Ulkopuolella(x, y, yksikko)) return peitto;
     for (int ny = 0; ny < NAYTTEITA_SIVULLA; ++ny) {
         for (int nx = 0; nx < NAYTTEITA_SIVULLA; ++nx) {
             const Piste p{(x + (nx + 0.5) / NAYTTEITA_SIVULLA) * yksikko,
