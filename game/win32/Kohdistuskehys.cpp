@@ -1,40 +1,29 @@
 #include "win32/Kohdistuskehys.h"
 
-#include <array>
-#include <cmath>
+#include <map>
+
+#include "rules/pictures/Kohdistuskehys.h"
+#include "win32/Pikselikuvat.h"
 
 namespace {
 
-// The tiles are 21 rings' worth of units wide; the frame takes the outer three.
-constexpr int YKSIKOITA = 21;
-constexpr std::array<COLORREF, 3> RENKAAT{RGB(0, 0, 0), RGB(255, 255, 255), RGB(255, 255, 255)};
-
-int Reuna(int rengas, int koko) {
-    return static_cast<int>(std::lround(rengas * koko / static_cast<double>(YKSIKOITA)));
-}
-
-void Tayta(HDC dc, int vasen, int yla, int oikea, int ala, HBRUSH sivellin) {
-    const RECT alue{vasen, yla, oikea, ala};
-    FillRect(dc, &alue, sivellin);
+HBITMAP Kehys(int koko) {
+    // One per screen density the window has met, for the program's life.
+    static std::map<int, HBITMAP> valmiit;
+    auto [paikka, uusi] = valmiit.try_emplace(koko, nullptr);
+    if (uusi) paikka->second = Bittikartaksi(piirros::Kohdistuskehys(koko));
+    return paikka->second;
 }
 
 }  // namespace
 
 void PiirraKohdistuskehys(HDC dc, const RECT& laatta) {
     const int koko = laatta.right - laatta.left;
-    for (std::size_t i = 0; i < RENKAAT.size(); ++i) {
-        const int ulko = Reuna(static_cast<int>(i), koko);
-        const int sisa = Reuna(static_cast<int>(i) + 1, koko);
-        const int vasen = laatta.left + ulko;
-        const int yla = laatta.top + ulko;
-        const int oikea = laatta.left + koko - ulko;
-        const int ala = laatta.top + koko - ulko;
-        const int leveys = sisa - ulko;
-        HBRUSH sivellin = CreateSolidBrush(RENKAAT[i]);
-        Tayta(dc, vasen, yla, oikea, yla + leveys, sivellin);
-        Tayta(dc, vasen, ala - leveys, oikea, ala, sivellin);
-        Tayta(dc, vasen, yla + leveys, vasen + leveys, ala - leveys, sivellin);
-        Tayta(dc, oikea - leveys, yla + leveys, oikea, ala - leveys, sivellin);
-        DeleteObject(sivellin);
-    }
+    HDC muisti = CreateCompatibleDC(dc);
+    HGDIOBJ aiempi = SelectObject(muisti, Kehys(koko));
+    // The frame's own alpha: its inside leaves the tile showing.
+    const BLENDFUNCTION sekoitus{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    AlphaBlend(dc, laatta.left, laatta.top, koko, koko, muisti, 0, 0, koko, koko, sekoitus);
+    SelectObject(muisti, aiempi);
+    DeleteDC(muisti);
 }

@@ -1,10 +1,13 @@
 #pragma once
 
-#include <windows.h>
-
 #include "rules/Nakyma.h"
+#include "rules/pictures/Pikselikuva.h"
 
 // The six template pictures a grid square copies, each drawn for the pixels
-// it will cover at the window's density, so every ring stays a sharp band.
-// The bitmap lives as long as the program.
-HBITMAP Mallikuva(Kuva kuva, int koko);
+// it will cover at the window's density. The picture lives as long as the
+// program.
+const piirros::Pikselikuva& Mallikuva(Kuva kuva, int koko);
+
+// A frame of a square sinking: the picture `kuva` with the water over the
+// share `vedenpinta` of its height.
+piirros::Pikselikuva Uppoamiskuva(Kuva kuva, double vedenpinta, int koko);

@@ -1,34 +1,39 @@
 #include "win32/Sormikursori.h"
 
-#include <array>
+#include <vector>
 
-#include "rules/Piirrokset.h"
+#include "rules/pictures/Sormikursori.h"
+#include "win32/Pikselikuvat.h"
 
 namespace {
 
-using namespace piirros;
-
-constexpr int TAVUJA_RIVILLA = KURSORIN_SIVU / 8;
-using Maski = std::array<BYTE, KURSORIN_SIVU * TAVUJA_RIVILLA>;
-
-// A pixel with AND 1 leaves the screen as it is; with AND 0 the XOR bit picks
-// black (0) or white (1).
-HCURSOR Luo() {
-    Maski ja{};
-    Maski tai{};
-    ja.fill(0xFF);
-    for (std::size_t y = 0; y < SORMIKURSORI.size(); ++y) {
-        for (std::size_t x = 0; x < SORMIKURSORI[y].size(); ++x) {
-            const char merkki = SORMIKURSORI[y][x];
-            if (merkki != '#' && merkki != 'o') continue;
-            const std::size_t tavu = y * TAVUJA_RIVILLA + x / 8;
-            const auto bitti = static_cast<BYTE>(0x80 >> (x % 8));
-            ja[tavu] = static_cast<BYTE>(ja[tavu] & ~bitti);
-            if (merkki == 'o') tai[tavu] = static_cast<BYTE>(tai[tavu] | bitti);
+// Windows draws the colour bitmap by its alpha; the mask is for a screen that
+// cannot, where a set bit leaves the pixel beneath as it is.
+HBITMAP Peite(const piirros::Pikselikuva& kuva) {
+    const int tavujaRivilla = (kuva.leveys + 15) / 16 * 2;
+    std::vector<BYTE> bitit(static_cast<std::size_t>(tavujaRivilla * kuva.korkeus), 0);
+    for (int y = 0; y < kuva.korkeus; ++y) {
+        for (int x = 0; x < kuva.leveys; ++x) {
+            if (kuva(x, y) != piirros::LAPINAKYVA) continue;
+            bitit[static_cast<std::size_t>(y * tavujaRivilla + x / 8)] |=
+                static_cast<BYTE>(0x80 >> (x % 8));
         }
     }
-    return CreateCursor(GetModuleHandleW(nullptr), KURSORIN_KARKI_X, KURSORIN_KARKI_Y,
-                        KURSORIN_SIVU, KURSORIN_SIVU, ja.data(), tai.data());
+    return CreateBitmap(kuva.leveys, kuva.korkeus, 1, 1, bitit.data());
+}
+
+HCURSOR Luo() {
+    const piirros::Kursorikuva kasi = piirros::Sormikursori();
+    ICONINFO tiedot{};
+    tiedot.fIcon = FALSE;
+    tiedot.xHotspot = static_cast<DWORD>(kasi.karkiX);
+    tiedot.yHotspot = static_cast<DWORD>(kasi.karkiY);
+    tiedot.hbmMask = Peite(kasi.kuva);
+    tiedot.hbmColor = Bittikartaksi(kasi.kuva);
+    HCURSOR kursori = CreateIconIndirect(&tiedot);
+    DeleteObject(tiedot.hbmMask);
+    DeleteObject(tiedot.hbmColor);
+    return kursori;
 }
 
 }  // namespace

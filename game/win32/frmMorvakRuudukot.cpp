@@ -1,5 +1,3 @@
-#include <algorithm>
-#include <cmath>
 #include <optional>
 
 #include "rules/Ruudut.h"
@@ -7,6 +5,7 @@
 #include "win32/Kohdistuskehys.h"
 #include "win32/Leveat.h"
 #include "win32/Mallikuvat.h"
+#include "win32/Pikselikuvat.h"
 #include "win32/frmMorvak.h"
 
 // The grids: each a window of its own that paints its squares, takes the
@@ -151,29 +150,19 @@ void frmMorvak::Nappain(const Ruudukkoikkuna& ruudukko, WPARAM nappain, LPARAM t
 void frmMorvak::PiirraRuudukko(const Ruudukkoikkuna& ruudukko) {
     PAINTSTRUCT maalaus{};
     HDC dc = BeginPaint(ruudukko.hwnd, &maalaus);
-    HDC muisti = CreateCompatibleDC(dc);
-    HGDIOBJ alkuperainen = nullptr;
     for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
         const RECT alue = ruudukko.RuudunAlue(ruutu);
         RECT leikkaus{};
         if (!IntersectRect(&leikkaus, &alue, &maalaus.rcPaint)) continue;
         const int koko = alue.right - alue.left;
         const Ruutu& naytetty = Ruudun(ruudukko.puoli, ruutu);
-        HGDIOBJ edellinen = SelectObject(muisti, Mallikuva(naytetty.kuva, koko));
-        if (alkuperainen == nullptr) alkuperainen = edellinen;
-        // A sinking square shows water from its bottom edge up to the level.
-        const int raja = naytetty.vedenpinta
-                             ? koko - static_cast<int>(std::lround(
-                                          std::clamp(*naytetty.vedenpinta, 0.0, 1.0) * koko))
-                             : koko;
-        BitBlt(dc, alue.left, alue.top, koko, raja, muisti, 0, 0, SRCCOPY);
-        if (raja < koko) {
-            SelectObject(muisti, Mallikuva(Kuva::Vesi, koko));
-            BitBlt(dc, alue.left, alue.top + raja, koko, koko - raja, muisti, 0, raja, SRCCOPY);
+        if (naytetty.vedenpinta) {
+            PiirraPikselit(dc, alue.left, alue.top,
+                           Uppoamiskuva(naytetty.kuva, *naytetty.vedenpinta, koko));
+        } else {
+            PiirraPikselit(dc, alue.left, alue.top, Mallikuva(naytetty.kuva, koko));
         }
     }
-    if (alkuperainen != nullptr) SelectObject(muisti, alkuperainen);
-    DeleteDC(muisti);
     if (GetFocus() == ruudukko.hwnd)
         PiirraKohdistuskehys(dc, ruudukko.RuudunAlue(ruudukko.kohdistusNaytetty));
     EndPaint(ruudukko.hwnd, &maalaus);
