@@ -1,12 +1,18 @@
 #include "tests/win32/Nayttopisteet.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
 // The centre is the middle of the tile; the ring of a miss crosses the
 // column above it six pixels below the tile's top.
 constexpr int RENKAAN_NOUSU = 6;
+// A square reaches this far from its centre on every side.
+constexpr int PUOLI_SIVUA = 12;
+// From the client area's top left to the computer's grid's bottom right.
+constexpr SIZE KAAPATTU{264 + 24 * 9 + 25, 16 + 24 * 9 + 25};
 
 struct Varit {
     COLORREF keskus;
@@ -25,6 +31,49 @@ Varit Lue(POINT alku, Puoli puoli, int ruutu) {
 unsigned Rgb(COLORREF vari) {
     return static_cast<unsigned>(GetRValue(vari)) << 16 |
            static_cast<unsigned>(GetGValue(vari)) << 8 | GetBValue(vari);
+}
+
+// The grids' part of the client area as the screen shows it, taken at once.
+struct Kaappaus {
+    std::vector<std::uint32_t> pikselit;
+    unsigned Pikseli(int x, int y) const {
+        return pikselit[static_cast<std::size_t>(y * KAAPATTU.cx + x)] & 0xFFFFFF;
+    }
+};
+
+Kaappaus Kaappaa(POINT alku) {
+    BITMAPINFO tiedot{};
+    tiedot.bmiHeader.biSize = sizeof tiedot.bmiHeader;
+    tiedot.bmiHeader.biWidth = KAAPATTU.cx;
+    tiedot.bmiHeader.biHeight = -KAAPATTU.cy;
+    tiedot.bmiHeader.biPlanes = 1;
+    tiedot.bmiHeader.biBitCount = 32;
+    tiedot.bmiHeader.biCompression = BI_RGB;
+    HDC naytto = GetDC(nullptr);
+    HDC muisti = CreateCompatibleDC(naytto);
+    void* bitit = nullptr;
+    HBITMAP kartta = CreateDIBSection(naytto, &tiedot, DIB_RGB_COLORS, &bitit, nullptr, 0);
+    HGDIOBJ aiempi = SelectObject(muisti, kartta);
+    BitBlt(muisti, 0, 0, KAAPATTU.cx, KAAPATTU.cy, naytto, alku.x, alku.y, SRCCOPY);
+    GdiFlush();
+    const auto* alkio = static_cast<const std::uint32_t*>(bitit);
+    Kaappaus kuva{{alkio, alkio + KAAPATTU.cx * KAAPATTU.cy}};
+    SelectObject(muisti, aiempi);
+    DeleteObject(kartta);
+    DeleteDC(muisti);
+    ReleaseDC(nullptr, naytto);
+    return kuva;
+}
+
+// Every pixel of the square whose centre is given, folded into one number
+// (FNV-1a), so two faces compare square for square, pixel for pixel.
+unsigned Tiiviste(const Kaappaus& kuva, POINT keski) {
+    std::uint32_t tiiviste = 2166136261u;
+    for (int y = keski.y - PUOLI_SIVUA; y <= keski.y + PUOLI_SIVUA; ++y) {
+        for (int x = keski.x - PUOLI_SIVUA; x <= keski.x + PUOLI_SIVUA; ++x)
+            tiiviste = (tiiviste ^ kuva.Pikseli(x, y)) * 16777619u;
+    }
+    return tiiviste;
 }
 
 POINT Alku(HWND peli) {
@@ -65,11 +114,13 @@ Ruudukkotila Ruudukot(HWND peli) {
 }
 
 void TulostaVarit(POINT alku) {
+    const Kaappaus kuva = Kaappaa(alku);
     for (const Puoli puoli : {Puoli::Pelaaja, Puoli::Kone}) {
         for (int ruutu = 1; ruutu <= 100; ++ruutu) {
-            const Varit varit = Lue(alku, puoli, ruutu);
-            std::printf("%s %3d %06X %06X\n", puoli == Puoli::Pelaaja ? "pelaaja" : "kone", ruutu,
-                        Rgb(varit.keskus), Rgb(varit.rengas));
+            const POINT keski = Keskipiste(puoli, ruutu);
+            std::printf("%s %3d %06X %06X %08X\n", puoli == Puoli::Pelaaja ? "pelaaja" : "kone",
+                        ruutu, kuva.Pikseli(keski.x, keski.y),
+                        kuva.Pikseli(keski.x, keski.y - RENKAAN_NOUSU), Tiiviste(kuva, keski));
         }
     }
 }

@@ -20,6 +20,7 @@ struct Ruudukkotila {
 };
 Ruudukkotila Ruudukot(HWND peli);
 
-// Every square's colour at its centre and on its miss ring, as RRGGBB, of
-// the grids whose client area starts at the screen point given.
+// Every square's colour at its centre and on its miss ring, as RRGGBB, and a
+// digest of all its pixels, of the grids whose client area starts at the
+// screen point given.
 void TulostaVarit(POINT alku);

@@ -20,7 +20,8 @@
 //                                         with the text expected, waits until
 //                                         they show it
 //   ikkunaluku montako <otsikko>          how many windows so titled show
-//   ikkunaluku varit [<x> <y>]            colours at every square, from the
+//   ikkunaluku varit [<x> <y>]            colours and a digest of the pixels
+//                                         of every square, from the
 //                                         client area at x, y of the screen
 //   ikkunaluku napsauta <pelaaja|kone> <ruutu> [oikea]
 //   ikkunaluku ammu <ruutu>...            shoots at those still unshot, in

@@ -6,7 +6,7 @@
 #   peli_e2e.sh <morvak.exe> <wine64> <ikkunaluku.exe> [<Qt morvak>]
 #
 # With the Qt build given, the two faces' main windows are compared: the same
-# client area and the same colour at every square.
+# client area and the same pixels in every square.
 set -eu
 
 PELI=$1
@@ -482,7 +482,7 @@ suljetaan "tiheyden jälkeen"
 "$WINE" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1
 
 if [ -n "$QT_PELI" ]; then
-    echo "Sama kuva kuin Qt-kasvoilla: alue ja jokaisen ruudun värit."
+    echo "Sama kuva kuin Qt-kasvoilla: alue ja jokaisen ruudun pikselit."
     # The Qt face starts from an empty store, so the corner rule chosen above
     # goes back to its start value here: both faces bar the same squares.
     "$WINE" reg add "$AVAIN" /v LaivojenKulmatSaavatKoskettaa /t REG_SZ /d True /f >/dev/null 2>&1
