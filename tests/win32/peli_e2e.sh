@@ -490,9 +490,9 @@ if [ -n "$QT_PELI" ]; then
     for ruutu in 1 6 26; do luku napsauta pelaaja $ruutu; done
     luku odota Morvak "teksti: Sijoita 1. tykkiveneesi (pituus 2 ruutua) vasemmanpuoleiseen ruudukkoon." >/dev/null ||
         virhe "kolme laivaa ei tullut"
-    luku varit >"$TILAPAIKKA/win32.txt"
-    luku sulje Morvak
-    luku paina Lopeta "&Kyllä"
+    luku varit >"$TILAPAIKKA/win32.txt" || virhe "Win32-kasvojen värit jäivät lukematta"
+    luku sulje Morvak || virhe "pääikkuna ei sulkeutunut vertailun jälkeen"
+    luku paina Lopeta "&Kyllä" || virhe "lopetuskysymys ei tullut vertailun jälkeen"
     paattyy "vertailun jälkeen"
 
     mkdir "$TILAPAIKKA/config"
@@ -509,7 +509,7 @@ if [ -n "$QT_PELI" ]; then
         xdotool mousemove $((X + 8 + 12 + 24 * s)) $((ALKU_Y + 16 + 12 + 24 * r)) click 1
     done
     xdotool mousemove 0 0
-    luku varit "$X" "$ALKU_Y" >"$TILAPAIKKA/qt.txt"
+    luku varit "$X" "$ALKU_Y" >"$TILAPAIKKA/qt.txt" || virhe "Qt-kasvojen värit jäivät lukematta"
     kill "$PELI_PID"
     PELI_PID=""
     diff "$TILAPAIKKA/qt.txt" "$TILAPAIKKA/win32.txt" || virhe "ruutujen värit eroavat Qt-kasvoista"
