@@ -9,7 +9,7 @@ JOBS       ?= $(shell nproc)
 TESTING    ?= ON
 
 RUN_PACKAGES  := cmake g++ make ninja-build pkg-config qt6-base-dev qt6-translations-l10n \
-                 libgl-dev libsqlite3-dev libssl-dev fonts-liberation dpkg-dev
+                 libgl-dev libsqlite3-dev libssl-dev libcanberra-dev fonts-liberation dpkg-dev
 TEST_PACKAGES := $(RUN_PACKAGES) googletest libgtest-dev libgmock-dev libbenchmark-dev sqlite3 \
                  g++-mingw-w64-x86-64-posix wine64 xvfb xdotool x11-utils \
                  appstream desktop-file-utils wixl lintian devscripts man-db

@@ -45,6 +45,9 @@ include(${PROJECT_SOURCE_DIR}/cmake/Asiakirjat.cmake)
 install(FILES ${morvak_resurssit}/readme.txt ${MORVAK_TEKIJANOIKEUDET} ${MORVAK_MUUTOSLOKI}
         DESTINATION ${MORVAK_OHJEKANSIO})
 install(FILES ${MORVAK_OHJESIVUT} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# The sounds where the game looks for them, ../share/games/morvak/ from its
+# program's folder.
+install(FILES ${MORVAK_AANITIEDOSTOT} DESTINATION ${CMAKE_INSTALL_DATADIR}/games/morvak)
 
 # The icon in the hicolor theme, drawn at build time.
 add_subdirectory(${PROJECT_SOURCE_DIR}/tools ${CMAKE_BINARY_DIR}/tools)

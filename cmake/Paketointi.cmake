@@ -23,9 +23,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION non-free/games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.morvak.fi/morvak/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beyond the linked libraries: the Finnish texts of Qt's own dialogs, which the
-# game loads at start, the font its windows were laid out in, and the platform
-# plugin of Wayland desktops.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-liberation | fonts-liberation2")
+# game loads at start, the font its windows were laid out in, the desktop's
+# event-sound library, which the game opens only when the player turns sounds
+# on, and the platform plugin of Wayland desktops.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-translations-l10n, fonts-liberation | fonts-liberation2, libcanberra0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "qt/Aanisoitin.h"
 #include "qt/Ikkunapalvelut.h"
 #include "rules/Nakyma.h"
 #include "rules/Pelitila.h"
@@ -48,6 +49,7 @@ class frmMorvak : public QMainWindow, public Nakyma {
     void AsetaUppoamisenKesto(std::chrono::milliseconds kesto) {
         malli_.Saannot().UppoamisenKesto = kesto;
     }
+    Aanisoitin& Aanet() { return aanet_; }
 
     void NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) override;
     void AsetaSormiosoitin(Puoli ruudukko, int ruutu, bool sormi) override;
@@ -64,6 +66,7 @@ class frmMorvak : public QMainWindow, public Nakyma {
     std::string OhjelmanKansio() const override;
     void NaytaDialogi(Valintaikkunamalli& malli) override;
     void NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) override;
+    void SoitaAani(Aani aani) override;
     void PyydaAjastin(std::chrono::milliseconds kesto) override;
     std::chrono::milliseconds Nyt() const override;
     void Lopeta() override;
@@ -85,6 +88,7 @@ class frmMorvak : public QMainWindow, public Nakyma {
     Pelitila tila_;
     Satunnaisluvut arpa_;
     Ikkunapalvelut palvelut_{this};
+    Aanisoitin aanet_{palvelut_.OhjelmanKansio()};
     frmMorvakMalli malli_;
 
     std::array<Kuvaruudukko*, 2> ruudukot_{};  // indexed by Puoli

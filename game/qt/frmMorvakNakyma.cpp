@@ -92,6 +92,8 @@ void frmMorvak::NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double>
     Ruutu(ruudukko, ruutu)->AsetaVedenpinta(pinta);
 }
 
+void frmMorvak::SoitaAani(Aani aani) { aanet_.Soita(aani); }
+
 void frmMorvak::PyydaAjastin(std::chrono::milliseconds kesto) { ajastin_.start(kesto); }
 
 std::chrono::milliseconds frmMorvak::Nyt() const {

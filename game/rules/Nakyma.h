@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "rules/Aani.h"
 #include "rules/Kuva.h"
 #include "rules/Pelitila.h"
 #include "rules/firing/Uppoamiskayra.h"
@@ -33,6 +34,7 @@ struct Tilanne {
     bool UusiPeliKaytossa = true;
     bool NaytaPainikkeet = false;
     bool NaytaMahdottomatLaivaruudut = false;
+    bool Aanet = false;
     // The player lays ships: the random fleet can be asked for.
     bool PelaajaSijoittaa = false;
     bool operator==(const Tilanne&) const = default;
@@ -85,6 +87,11 @@ class Nakyma : public Palvelut {
     // While a square sinks: the share of its height under water, drawn over
     // its picture. Nothing: it no longer sinks.
     virtual void NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) = 0;
+
+    // Starts the sound and returns at once; a sound still playing stops.
+    // The rules ask only while the player has sounds on. A sound that cannot
+    // play is silence, never a word or a wait.
+    virtual void SoitaAani(Aani aani) = 0;
 
     // The rules' one timer: once `kesto` has passed, the face hands the rules
     // the timer's expiry through their entry point, once. A new request

@@ -159,6 +159,7 @@ void Peli::Jatka(Jatko jatko) {
             koneenLaukaus_.AloitaTauko();
             break;
         case Jatko::Voitto:
+            Soita(Aani::Voitto);
             Ilmoita(teksti::VOITTO_OTSIKKO, teksti::VOITTO, Kuvake::Tieto);
             break;
         case Jatko::KoneenOsuma:
@@ -170,11 +171,16 @@ void Peli::Jatka(Jatko jatko) {
 Tilanne Peli::NykyinenTilanne() const {
     const bool koneAmpuu = !t.PelaajanVuoro && t.PeliKaynnissa;
     const bool sijoittaa = t.PelaajanVuoro && t.SijoitusKaynnissa && !t.AmmuntaKaynnissa;
-    return {Ohje(t), !koneAmpuu && !t.Uppoamassa, t.NaytaPainikkeet, t.NaytaMahdottomatLaivaruudut,
-            sijoittaa};
+    return {Ohje(t),           !koneAmpuu && !t.Uppoamassa,
+            t.NaytaPainikkeet, t.NaytaMahdottomatLaivaruudut,
+            t.Aanet,           sijoittaa};
 }
 
 void Peli::Paivita() { n.NaytaTilanne(NykyinenTilanne()); }
+
+void Peli::Soita(Aani aani) {
+    if (t.Aanet) n.SoitaAani(aani);
+}
 
 void Peli::Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) {
     Paivita();

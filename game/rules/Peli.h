@@ -50,6 +50,10 @@ class Peli {
     // animation, once that has played.
     void UppoamisenJalkeen(Jatko jatko);
 
+    // A sound, when the player has them on; a face that is not asked never
+    // touches its sound system.
+    void Soita(Aani aani);
+
     // A message box or a question, with the window brought up to date while
     // it is open and after it closes, as the player would have seen it.
     void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake);

@@ -99,9 +99,11 @@ struct Pelitila {
     std::optional<Puoli> EdellinenVoittaja;
 
     // The check marks of the window's view options: the band of the
-    // instruction line and the buttons, and the blocked squares while placing.
+    // instruction line and the buttons, the blocked squares while placing,
+    // and the sounds.
     bool NaytaPainikkeet = false;
     bool NaytaMahdottomatLaivaruudut = false;
+    bool Aanet = false;
 
     // Settings, read from the store at start. Until then a ship may lie at
     // the edge, so that a state set up by hand has no blocked ring.

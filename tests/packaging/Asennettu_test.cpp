@@ -11,6 +11,7 @@
 #include <QString>
 #include <cstdlib>
 
+#include "qt/Aanisoitin.h"
 #include "qt/Sovellus.h"
 #include "rules/about/Linkit.h"
 
@@ -44,6 +45,14 @@ TEST(Asennettu, OhjeLoytaaAsennetunReadmen) {
     const QByteArray asennettu = Sisalto(loydetty);
     ASSERT_FALSE(asennettu.isEmpty());
     EXPECT_EQ(asennettu, Sisalto(MORVAK_LAHDE "/game/resources/readme.txt"));
+}
+
+TEST(Asennettu, PeliLoytaaAsennetutAanensa) {
+    const auto kansio = EtsiAanikansio(Asennus().filePath("games").toStdString());
+    ASSERT_TRUE(kansio.has_value());
+    EXPECT_EQ(*kansio, QDir::cleanPath(Asennus().filePath("share/games/morvak")).toStdString());
+    for (const char* aani : {"ohi", "osuma", "uppoaminen", "voitto", "tappio"})
+        EXPECT_TRUE(QFile::exists(QString("%1/%2.wav").arg(kansio->c_str(), aani))) << aani;
 }
 
 TEST(Asennettu, TeemanKuvakkeetOvatKansionsaKokoisia) {

@@ -21,7 +21,7 @@ virhe() {
 
 riippuvuudet=$(dpkg-deb -f "$paketti" Depends)
 for tarve in libqt6widgets6 libqt6gui6 libqt6core6 libsqlite3-0 libstdc++6 qt6-translations-l10n \
-    "fonts-liberation | fonts-liberation2"; do
+    "fonts-liberation | fonts-liberation2" libcanberra0; do
     echo "$riippuvuudet" | tr ',' '\n' | grep -q "^ *$tarve\b" ||
         virhe "Depends lacks $tarve: $riippuvuudet"
 done

@@ -96,7 +96,8 @@ class frmMorvak_test : public QObject {
                  QStringList({"&Ikkunan alalaidan painikkeet    ||mNaytaPainikkeet",
                               "&Epäkelvot ruudut laivoja sijoiteltaessa||"
                               "mNaytaMahdottomatLaivaruudut",
-                              "-||vNayta", "&Parhaat tulokset...||mNaytaParhaatTulokset",
+                              "&Äänet||mAanet", "-||vNayta",
+                              "&Parhaat tulokset...||mNaytaParhaatTulokset",
                               "&Asetukset...||mNaytaAsetukset"}));
         QCOMPARE(Valikonrivit(ikkuna.findChild<QMenu*>("mnuOhje")),
                  QStringList({"&Readme-ohje|F1|mReadmeOhje", "-||vOhje",
@@ -106,6 +107,7 @@ class frmMorvak_test : public QObject {
                               "&Tietoja ohjelmasta...||mTietojaOhjelmasta"}));
         QVERIFY(Komento(ikkuna, "mNaytaPainikkeet")->isCheckable());
         QVERIFY(Komento(ikkuna, "mNaytaMahdottomatLaivaruudut")->isCheckable());
+        QVERIFY(Komento(ikkuna, "mAanet")->isCheckable());
         QVERIFY(!Komento(ikkuna, "mUusiPeli")->isCheckable());
     }
 

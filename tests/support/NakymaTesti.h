@@ -72,6 +72,7 @@ class NakymaTesti : public Nakyma {
     std::function<void(frmTietojaMalli&)> tietoja;
     std::function<void()> laatikonAikana;  // events that arrive while a box is up
     std::vector<Uppoaminen> uppoamiset;
+    std::vector<Aani> aanet;  // sounds asked for, in order
     std::chrono::milliseconds nyt{0};
     std::optional<std::chrono::milliseconds> ajastin;  // when the timer runs out
     int lopetuksia = 0;
@@ -128,6 +129,7 @@ class NakymaTesti : public Nakyma {
         if (alkaa) uppoamiset.back().ruudut.push_back(r);
         if (!pinta && !uppoamiset.empty()) uppoamiset.back().paattyi = true;
     }
+    void SoitaAani(Aani aani) override { aanet.push_back(aani); }
     void PyydaAjastin(std::chrono::milliseconds kesto) override { ajastin = nyt + kesto; }
     std::chrono::milliseconds Nyt() const override { return nyt; }
     void Lopeta() override { ++lopetuksia; }

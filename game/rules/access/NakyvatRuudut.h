@@ -37,6 +37,7 @@ class NakyvatRuudut : public Nakyma {
     void NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) override {
         n.NaytaVedenpinta(ruudukko, ruutu, pinta);
     }
+    void SoitaAani(Aani aani) override { n.SoitaAani(aani); }
     void PyydaAjastin(std::chrono::milliseconds kesto) override { n.PyydaAjastin(kesto); }
     std::chrono::milliseconds Nyt() const override { return n.Nyt(); }
     void Lopeta() override { n.Lopeta(); }

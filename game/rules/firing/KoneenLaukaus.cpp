@@ -49,6 +49,7 @@ void KoneenLaukaus::KoneAmpuu() {
     t.KoneenViimeisinLaukaus = maali;
     if (t.PelaajanRuudut[maali] != Sana::laiva) {
         n.NaytaKuva(Puoli::Pelaaja, maali, Kuva::OhiViimeksi);
+        peli_.Soita(Aani::Ohi);
         t.PelaajanRuudut[maali] = Sana::ohi;
         t.KoneenViimeisinOsui = Osui::ei;
         t.PelaajanVuoro = true;
@@ -76,6 +77,7 @@ void KoneenLaukaus::MihinLaivaanTietokoneOsui(int RuutuJohonAmmuttiin) {
         return;
     }
     t.KoneUpottiLaivan = tulos == Tulkinta::Upposi;
+    if (tulos == Tulkinta::Osui) peli_.Soita(Aani::Osuma);
     // Still the computer's turn: no click reaches the player's grid.
     peli_.UppoamisenJalkeen(Jatko::KoneenOsuma);
 }
@@ -85,6 +87,7 @@ void KoneenLaukaus::KoneenOsumaRatkaistu() {
         t.PeliKaynnissa = false;
         t.AmmuntaKaynnissa = false;
         t.EdellinenVoittaja = Puoli::Kone;
+        peli_.Soita(Aani::Tappio);
         peli_.Ilmoita(teksti::TAPPIO_OTSIKKO, teksti::TAPPIO, Kuvake::Huutomerkki);
         // The computer's ships the player never hit come to light.
         for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {

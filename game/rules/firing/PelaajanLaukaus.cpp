@@ -11,6 +11,7 @@ void PelaajanLaukaus::imgKone_Click(int ruutu) {
     PalautaTavallinenKuva(n, Puoli::Kone, t.PelaajanViimeisinLaukaus, t.PelaajanViimeisinOsui);
     if (t.KoneenRuudut[ruutu] != Sana::laiva) {
         n.NaytaKuva(Puoli::Kone, ruutu, Kuva::OhiViimeksi);
+        peli_.Soita(Aani::Ohi);
         t.PelaajanViimeisinLaukaus = ruutu;
         t.PelaajanViimeisinOsui = Osui::ei;
     } else {
@@ -31,7 +32,10 @@ void PelaajanLaukaus::imgKone_Click(int ruutu) {
 }
 
 void PelaajanLaukaus::MihinLaivaanPelaajaOsui(int RuutuJohonAmmuttiin) {
-    if (TulkitseOsuma(peli_, t, Puoli::Kone, RuutuJohonAmmuttiin) == Tulkinta::Virhe) return;
+    const Tulkinta tulos = TulkitseOsuma(peli_, t, Puoli::Kone, RuutuJohonAmmuttiin);
+    if (tulos == Tulkinta::Virhe) return;
+    // A sinking has a sound of its own.
+    if (tulos == Tulkinta::Osui) peli_.Soita(Aani::Osuma);
     if (t.PelaajanOsumat != 20) return;
 
     t.PeliKaynnissa = false;

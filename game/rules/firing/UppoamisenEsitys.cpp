@@ -37,6 +37,7 @@ void UppoamisenEsitys::UpotaRuutu(Puoli puoli, int Ruutu) {
 
 void UppoamisenEsitys::UpotaLaiva(Puoli puoli, std::span<const int> ruudut) {
     if (!t.NaytetaanLaivojenUppoaminen) {
+        peli_.Soita(Aani::Uppoaminen);
         for (const int ruutu : ruudut) UpotaRuutu(puoli, ruutu);
         return;
     }
@@ -52,6 +53,7 @@ bool UppoamisenEsitys::Aloita(Jatko jatko) {
     n.AsetaOsoitin(Osoitin::Tiimalasi);
     peli_.Paivita();
     NaytaVedenpinta(t.Uppoamassa->laiva, 0.0);
+    peli_.Soita(Aani::Uppoaminen);
     n.PyydaAjastin(std::min(KUVAVALI, peli_.UppoamisenKesto));
     return true;
 }

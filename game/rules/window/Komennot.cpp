@@ -13,11 +13,12 @@ constexpr std::array<Valikkokohta, 4> TIEDOSTO{{
     {"mLopeta", "&Lopeta", Komento::Lopeta},
 }};
 
-constexpr std::array<Valikkokohta, 5> NAYTA{{
+constexpr std::array<Valikkokohta, 6> NAYTA{{
     {"mNaytaPainikkeet", "&Ikkunan alalaidan painikkeet    ", Komento::NaytaPainikkeet, Nappain::Ei,
      true},
     {"mNaytaMahdottomatLaivaruudut", "&Epäkelvot ruudut laivoja sijoiteltaessa",
      Komento::NaytaMahdottomatLaivaruudut, Nappain::Ei, true},
+    {"mAanet", "&Äänet", Komento::Aanet, Nappain::Ei, true},
     {"vNayta", "-", std::nullopt},
     {"mNaytaParhaatTulokset", "&Parhaat tulokset...", Komento::NaytaParhaatTulokset},
     {"mNaytaAsetukset", "&Asetukset...", Komento::NaytaAsetukset},
@@ -68,5 +69,6 @@ bool Kaytossa(const Tilanne& tilanne, Komento komento) {
 std::optional<bool> Valittu(const Tilanne& tilanne, Komento komento) {
     if (komento == Komento::NaytaPainikkeet) return tilanne.NaytaPainikkeet;
     if (komento == Komento::NaytaMahdottomatLaivaruudut) return tilanne.NaytaMahdottomatLaivaruudut;
+    if (komento == Komento::Aanet) return tilanne.Aanet;
     return std::nullopt;
 }

@@ -13,6 +13,7 @@ enum class Komento {
     Lopeta,
     NaytaPainikkeet,
     NaytaMahdottomatLaivaruudut,
+    Aanet,
     NaytaParhaatTulokset,
     NaytaAsetukset,
     ReadmeOhje,

@@ -22,6 +22,8 @@ void frmMorvakMalli::Form_Load(int pisteitaTuumalla) {
     // Both options were drawn unchecked.
     t.NaytaPainikkeet = LueNakymavalinta("NaytaPainikkeet", false);
     t.NaytaMahdottomatLaivaruudut = LueNakymavalinta("NaytaMahdottomatLaivaruudut", false);
+    // A game that has never been asked to make a sound stays silent.
+    t.Aanet = LueTotuusasetus("Aanet", false);
     n.AsetaKorkeus(Korkeus(t.NaytaPainikkeet));
     // The layout was drawn for 96 and 120 dots per inch; at other densities
     // the captions can outgrow their controls.
@@ -107,6 +109,9 @@ void frmMorvakMalli::Suorita(Komento komento) {
             break;
         case Komento::NaytaMahdottomatLaivaruudut:
             mNaytaMahdottomatLaivaruudut_Click();
+            break;
+        case Komento::Aanet:
+            mAanet_Click();
             break;
         case Komento::NaytaParhaatTulokset:
             mNaytaParhaatTulokset_Click();
@@ -194,6 +199,11 @@ void frmMorvakMalli::mNaytaMahdottomatLaivaruudut_Click() {
     Tallenna("NaytaMahdottomatLaivaruudut", Totuusarvona(t.NaytaMahdottomatLaivaruudut));
     peli_.NaytaEpakelvotRuudut(t.NaytaMahdottomatLaivaruudut);
     n.AsetaOsoitin(Osoitin::Oletus);
+}
+
+void frmMorvakMalli::mAanet_Click() {
+    t.Aanet = !t.Aanet;
+    Tallenna("Aanet", Totuusarvona(t.Aanet));
 }
 
 // A dialog opened from the menu: under the hourglass, over a model loaded

@@ -60,6 +60,7 @@ class frmMorvakMalli {
     void cmdPainike_Click(int Index);
     void mNaytaPainikkeet_Click();
     void mNaytaMahdottomatLaivaruudut_Click();
+    void mAanet_Click();
     void mNaytaParhaatTulokset_Click();
     void mNaytaAsetukset_Click();
     void mTietojaOhjelmasta_Click();

@@ -131,6 +131,27 @@ TEST_F(Paaikkuna, TogglingTheBlockedSquaresStoresItAndRepaintsThemWhilePlacing) 
     EXPECT_EQ(n.pelaaja[44].kuva, Kuva::Ohi);
 }
 
+TEST_F(Paaikkuna, SoundsAreOnOnlyAfterAStoredTrueAndTheirToggleIsStored) {
+    Lataa();
+    EXPECT_FALSE(t.Aanet) << "no value";
+    for (const char* arvo : {"", "true", "Not Found", "False"}) {
+        Kirjoita("Aanet", arvo);
+        Pelitila tila;
+        NakymaTesti nakyma;
+        frmMorvakMalli(tila, nakyma, arpa).Form_Load(96);
+        EXPECT_FALSE(tila.Aanet) << arvo;
+    }
+    Suorita(Komento::Aanet);
+    EXPECT_EQ(Lue("Aanet"), "True");
+    EXPECT_EQ(Valittu(malli.Saannot().NykyinenTilanne(), Komento::Aanet), true);
+    Pelitila tila;
+    NakymaTesti nakyma;
+    frmMorvakMalli(tila, nakyma, arpa).Form_Load(96);
+    EXPECT_TRUE(tila.Aanet);
+    Suorita(Komento::Aanet);
+    EXPECT_EQ(Lue("Aanet"), "False");
+}
+
 TEST_F(Paaikkuna, TheButtonsActOnlyWhileTheBandIsShown) {
     Lataa();
     Laske(1);
