@@ -30,7 +30,7 @@ void RekisteroiLuokka(HINSTANCE ohjelma, WNDPROC proseduuri) {
 }  // namespace
 
 frmMorvak::frmMorvak(HINSTANCE ohjelma, Satunnaisluvut arpa, std::chrono::milliseconds tauonPituus)
-    : ohjelma_(ohjelma), arpa_(std::move(arpa)), malli_(tila_, *this, arpa_) {
+    : ohjelma_(ohjelma), aanet_(ohjelma), arpa_(std::move(arpa)), malli_(tila_, *this, arpa_) {
     malli_.Saannot().TauonPituus = tauonPituus;
     RekisteroiLuokka(ohjelma, Ikkunaproseduuri);
     const Asettelu& asettelu = frmMorvakAsettelu();

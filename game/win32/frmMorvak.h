@@ -15,6 +15,7 @@
 #include "rules/Pelitila.h"
 #include "rules/Satunnaisluvut.h"
 #include "rules/window/frmMorvakMalli.h"
+#include "win32/Aanisoitin.h"
 #include "win32/Kirjasimet.h"
 #include "win32/RuudukonSaavutettavuus.h"
 
@@ -52,6 +53,7 @@ class frmMorvak : public Nakyma {
     std::string OhjelmanKansio() const override;
     void NaytaDialogi(Valintaikkunamalli& malli) override;
     void NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) override;
+    void SoitaAani(Aani aani) override;
     void PyydaAjastin(std::chrono::milliseconds kesto) override;
     std::chrono::milliseconds Nyt() const override;
     void Lopeta() override;
@@ -141,6 +143,7 @@ class frmMorvak : public Nakyma {
     std::unique_ptr<Kirjasimet> kirjasimet_;
     HFONT ohjeenKirjasin_ = nullptr;  // narrowed for a line too long, else null
 
+    Aanisoitin aanet_;
     Pelitila tila_;
     Satunnaisluvut arpa_;
     frmMorvakMalli malli_;

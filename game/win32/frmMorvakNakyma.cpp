@@ -87,6 +87,8 @@ void frmMorvak::NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double>
     PaivitaRuutu(ruudukko, ruutu);
 }
 
+void frmMorvak::SoitaAani(Aani aani) { aanet_.Soita(aani); }
+
 void frmMorvak::PyydaAjastin(std::chrono::milliseconds kesto) {
     SetTimer(hwnd_, viesti::AJASTIN, static_cast<UINT>(kesto.count()), nullptr);
 }
