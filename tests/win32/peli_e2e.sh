@@ -410,6 +410,23 @@ luku lue Morvak | grep -qx "painike: &Uusi peli \[oletus\] \[pois\]" ||
     virhe "uusi peli ei ollut pois käytöstä tauon aikana"
 suljetaan "tauon aikana"
 
+echo "Äänet päällä: laukaus pyytää äänensä Windowsin PlaySoundilta ohjelman resursseista."
+"$WINE" reg add "$AVAIN" /v Aanet /t REG_SZ /d True /f >/dev/null 2>&1
+# Wine's own trace of winmm tells every PlaySound call; the computer's long
+# pause leaves the player's shot the only one.
+kaynnista MORVAK_TAUKO_MS=600000 WINEDEBUG=trace+winmm
+laske_laivasto 1 6 26 61 65 68 81 84 87 100
+luku napsauta kone 55
+luku odota Morvak "teksti: Odota hetki, vastustajasi ampuu jotakin ruuduistasi..." ||
+    virhe "tauko ei alkanut äänten kanssa"
+# A splash, a hit or a sinking (resources 101 to 103), asynchronous, from the
+# program's resources, never the system's default sound.
+soitot=$(grep -c "MULTIMEDIA_PlaySound pszSound='0*6[567]' hmod=[0-9A-Fa-f]* fdwSound=00040007" \
+    "$TILAPAIKKA/peli.log" || true)
+[ "$soitot" -eq 1 ] || virhe "PlaySound kutsuttiin $soitot kertaa: $(grep PlaySound "$TILAPAIKKA/peli.log")"
+suljetaan "äänten jälkeen"
+"$WINE" reg delete "$AVAIN" /v Aanet /f >/dev/null 2>&1
+
 echo "Näppäimistö: ruudukot Tabin pysäkkeinä, nuolet ja välilyönti, ruutujen nimet."
 kaynnista MORVAK_SIEMEN=5 MORVAK_TAUKO_MS=20
 kohdistus_on "Oma ruudukko, rivi 1, sarake 1: vesi" "alussa"
