@@ -1,5 +1,6 @@
 // Processor time the main window costs while the computer takes its
-// one-second pause. Offscreen, with a store of its own.
+// one-second pause, and while a sunk ship goes down. Offscreen, with a store
+// of its own.
 
 #include <benchmark/benchmark.h>
 
@@ -7,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "bench/Ikkunamittaus.h"
 #include "tests/store/Testipesa.h"
@@ -22,8 +24,25 @@ void Kirjaa(benchmark::State& state, double prosessori, double seinakello) {
     state.counters["ms_sekunnissa"] = 1000.0 * prosessori / seinakello;
 }
 
-// Each shot of the player is followed by the computer's whole turn, pause
-// included, before the click returns.
+// The click returns at once; the pause and the sinking run on the event loop
+// until the game's own state says they are over.
+void OdotaKunnes(const std::function<bool()>& valmis) {
+    while (!valmis()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+bool PelaajanVuoro(frmMorvak& ikkuna) {
+    return ikkuna.Tila().PelaajanVuoro && !ikkuna.Tila().Uppoamassa;
+}
+
+// A submarine fills one square: no square of a ship beside it.
+bool Sukellusvene(const Pelitila& t, int n) {
+    const auto laiva = [&](int m) {
+        return m >= 1 && m <= 100 && t.KoneenRuudut[m] == Sana::laiva;
+    };
+    const bool vasen = n % 10 != 1 && laiva(n - 1), oikea = n % 10 != 0 && laiva(n + 1);
+    return laiva(n) && !vasen && !oikea && !laiva(n - 10) && !laiva(n + 10);
+}
+
 void BM_Koneen_tauko(benchmark::State& state) {
     frmMorvak ikkuna;
     ikkuna.show();
@@ -38,6 +57,7 @@ void BM_Koneen_tauko(benchmark::State& state) {
             QElapsedTimer kello;
             kello.start();
             QTest::mouseClick(Ruutu(ikkuna, "imgKone", n), Qt::LeftButton);
+            OdotaKunnes([&] { return PelaajanVuoro(ikkuna); });
             prosessori += Prosessoriaika() - alku;
             seinakello += Sekunteina(kello);
             ++ammuttu;
@@ -47,8 +67,37 @@ void BM_Koneen_tauko(benchmark::State& state) {
     }
 }
 
+// The player sinks the computer's four submarines, each going down for its
+// 480 ms; the computer's pause after each is not counted.
+void BM_Uppoaminen(benchmark::State& state) {
+    frmMorvak ikkuna;
+    ikkuna.Tila().NaytetaanLaivojenUppoaminen = true;
+    ikkuna.show();
+    SijoitaLaivasto(ikkuna);
+    for (auto _ : state) {
+        double prosessori = 0;
+        double seinakello = 0;
+        int upotettu = 0;
+        for (int n = 1; n <= 100; ++n) {
+            if (!Sukellusvene(ikkuna.Tila(), n)) continue;
+            const double alku = Prosessoriaika();
+            QElapsedTimer kello;
+            kello.start();
+            QTest::mouseClick(Ruutu(ikkuna, "imgKone", n), Qt::LeftButton);
+            OdotaKunnes([&] { return !ikkuna.Tila().Uppoamassa; });
+            prosessori += Prosessoriaika() - alku;
+            seinakello += Sekunteina(kello);
+            ++upotettu;
+            OdotaKunnes([&] { return PelaajanVuoro(ikkuna); });
+        }
+        Kirjaa(state, prosessori, seinakello);
+        state.counters["uppoamisia"] = upotettu;
+    }
+}
+
 }  // namespace
 
+BENCHMARK(BM_Uppoaminen)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 BENCHMARK(BM_Koneen_tauko)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 int main(int argc, char** argv) {
