@@ -12,6 +12,7 @@
 #include <QEventLoop>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <vector>
 
 #include "qt/Kuvaruutu.h"
@@ -36,6 +37,18 @@ inline void Odota(int ms) {
     QEventLoop silmukka;
     QTimer::singleShot(ms, Qt::PreciseTimer, &silmukka, &QEventLoop::quit);
     silmukka.exec();
+}
+
+// A click returns at once; the computer's pause and a sinking run on the
+// event loop until the game's own state says they are over.
+inline void OdotaKunnes(const std::function<bool()>& valmis) {
+    while (!valmis()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+// The player may shoot again, or the game is over.
+inline bool VuoroPalannut(frmMorvak& ikkuna) {
+    const Pelitila& t = ikkuna.Tila();
+    return !t.TauonLoppu && !t.Uppoamassa && (t.PelaajanVuoro || !t.PeliKaynnissa);
 }
 
 inline Kuvaruutu* Ruutu(frmMorvak& ikkuna, const char* ruudukko, int n) {
@@ -79,6 +92,7 @@ inline void PelaaLoppuun(frmMorvak& ikkuna, bool voitto) {
         if (viimeinen && !vastaaja) VastaaLoppuun();
         vastaaja |= viimeinen;
         QTest::mouseClick(Ruutu(ikkuna, "imgKone", n), Qt::LeftButton);
+        OdotaKunnes([&] { return VuoroPalannut(ikkuna); });
     }
 }
 

@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 
 #include "bench/Ikkunamittaus.h"
 #include "tests/store/Testipesa.h"
@@ -22,16 +21,6 @@ void Kirjaa(benchmark::State& state, double prosessori, double seinakello) {
     state.SetIterationTime(seinakello);
     state.counters["ydin_%"] = 100.0 * prosessori / seinakello;
     state.counters["ms_sekunnissa"] = 1000.0 * prosessori / seinakello;
-}
-
-// The click returns at once; the pause and the sinking run on the event loop
-// until the game's own state says they are over.
-void OdotaKunnes(const std::function<bool()>& valmis) {
-    while (!valmis()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
-
-bool PelaajanVuoro(frmMorvak& ikkuna) {
-    return ikkuna.Tila().PelaajanVuoro && !ikkuna.Tila().Uppoamassa;
 }
 
 // A submarine fills one square: no square of a ship beside it.
@@ -57,7 +46,7 @@ void BM_Koneen_tauko(benchmark::State& state) {
             QElapsedTimer kello;
             kello.start();
             QTest::mouseClick(Ruutu(ikkuna, "imgKone", n), Qt::LeftButton);
-            OdotaKunnes([&] { return PelaajanVuoro(ikkuna); });
+            OdotaKunnes([&] { return VuoroPalannut(ikkuna); });
             prosessori += Prosessoriaika() - alku;
             seinakello += Sekunteina(kello);
             ++ammuttu;
@@ -88,7 +77,7 @@ void BM_Uppoaminen(benchmark::State& state) {
             prosessori += Prosessoriaika() - alku;
             seinakello += Sekunteina(kello);
             ++upotettu;
-            OdotaKunnes([&] { return PelaajanVuoro(ikkuna); });
+            OdotaKunnes([&] { return VuoroPalannut(ikkuna); });
         }
         Kirjaa(state, prosessori, seinakello);
         state.counters["uppoamisia"] = upotettu;
