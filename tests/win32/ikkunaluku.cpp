@@ -61,6 +61,7 @@
 #include <cwchar>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "tests/win32/Nayttopisteet.h"
@@ -482,7 +483,9 @@ int Kuulee(Puoli puoli, int ruutu) {
     const bool kuuli = Odota([&] {
         MSG viesti{};
         while (PeekMessageW(&viesti, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&viesti);
-        for (const Nimimuutos& muutos : kuullut) {
+        // Reading a name asks the game, and the hook may be called meanwhile:
+        // what it hears then waits for the next round.
+        for (const Nimimuutos& muutos : std::exchange(kuullut, {})) {
             if (Luokka(muutos.ikkuna) == L"Static" && !ohje) {
                 ohje = true;
                 rivit.push_back("ohje: " + Utf8(Teksti(muutos.ikkuna)));
@@ -491,7 +494,6 @@ int Kuulee(Puoli puoli, int ruutu) {
                 rivit.push_back("ruutu: " + Saavutettava(ruudukko, ruutu));
             }
         }
-        kuullut.clear();
         return ohje && ruudunNimi;
     });
     UnhookWinEvent(koukku);
