@@ -23,36 +23,38 @@ void Kirjaa(benchmark::State& state, double prosessori, double seinakello) {
     state.counters["ms_sekunnissa"] = 1000.0 * prosessori / seinakello;
 }
 
-// A submarine fills one square: no square of a ship beside it.
-bool Sukellusvene(const Pelitila& t, int n) {
-    const auto laiva = [&](int m) {
-        return m >= 1 && m <= 100 && t.KoneenRuudut[m] == Sana::laiva;
-    };
-    const bool vasen = n % 10 != 1 && laiva(n - 1), oikea = n % 10 != 0 && laiva(n + 1);
-    return laiva(n) && !vasen && !oikea && !laiva(n - 10) && !laiva(n + 10);
-}
+// Processor and wall time from a click on the computer's square until the
+// game's own state says that what the click began is over.
+struct Mittaus {
+    double prosessori = 0;
+    double seinakello = 0;
+    int kertoja = 0;
+
+    template <class Valmis>
+    void Napsauta(frmMorvak& ikkuna, int ruutu, Valmis valmis) {
+        const double alku = Prosessoriaika();
+        QElapsedTimer kello;
+        kello.start();
+        QTest::mouseClick(Ruutu(ikkuna, "imgKone", ruutu), Qt::LeftButton);
+        OdotaKunnes(valmis);
+        prosessori += Prosessoriaika() - alku;
+        seinakello += Sekunteina(kello);
+        ++kertoja;
+    }
+};
 
 void BM_Koneen_tauko(benchmark::State& state) {
     frmMorvak ikkuna;
     ikkuna.show();
     SijoitaLaivasto(ikkuna);
     for (auto _ : state) {
-        double prosessori = 0;
-        double seinakello = 0;
-        int ammuttu = 0;
-        for (int n = 1; n <= 100 && ammuttu < TAUKOJA; ++n) {
+        Mittaus mittaus;
+        for (int n = 1; n <= 100 && mittaus.kertoja < TAUKOJA; ++n) {
             if (ikkuna.Tila().KoneenRuudut[n] == Sana::laiva) continue;
-            const double alku = Prosessoriaika();
-            QElapsedTimer kello;
-            kello.start();
-            QTest::mouseClick(Ruutu(ikkuna, "imgKone", n), Qt::LeftButton);
-            OdotaKunnes([&] { return VuoroPalannut(ikkuna); });
-            prosessori += Prosessoriaika() - alku;
-            seinakello += Sekunteina(kello);
-            ++ammuttu;
+            mittaus.Napsauta(ikkuna, n, [&] { return VuoroPalannut(ikkuna); });
         }
-        Kirjaa(state, prosessori, seinakello);
-        state.counters["taukoja"] = ammuttu;
+        Kirjaa(state, mittaus.prosessori, mittaus.seinakello);
+        state.counters["taukoja"] = mittaus.kertoja;
     }
 }
 
@@ -64,23 +66,15 @@ void BM_Uppoaminen(benchmark::State& state) {
     ikkuna.show();
     SijoitaLaivasto(ikkuna);
     for (auto _ : state) {
-        double prosessori = 0;
-        double seinakello = 0;
-        int upotettu = 0;
-        for (int n = 1; n <= 100; ++n) {
-            if (!Sukellusvene(ikkuna.Tila(), n)) continue;
-            const double alku = Prosessoriaika();
-            QElapsedTimer kello;
-            kello.start();
-            QTest::mouseClick(Ruutu(ikkuna, "imgKone", n), Qt::LeftButton);
-            OdotaKunnes([&] { return !ikkuna.Tila().Uppoamassa; });
-            prosessori += Prosessoriaika() - alku;
-            seinakello += Sekunteina(kello);
-            ++upotettu;
+        Mittaus mittaus;
+        for (int i = 1; i <= 4; ++i) {
+            mittaus.Napsauta(ikkuna,
+                             ikkuna.Tila().KoneenSukellusveneet[static_cast<std::size_t>(i)],
+                             [&] { return !ikkuna.Tila().Uppoamassa; });
             OdotaKunnes([&] { return VuoroPalannut(ikkuna); });
         }
-        Kirjaa(state, prosessori, seinakello);
-        state.counters["uppoamisia"] = upotettu;
+        Kirjaa(state, mittaus.prosessori, mittaus.seinakello);
+        state.counters["uppoamisia"] = mittaus.kertoja;
     }
 }
 
