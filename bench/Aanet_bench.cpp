@@ -3,22 +3,15 @@
 // library still loads; only the playing itself is silence.
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <fstream>
 
+#include "bench/Muisti.h"
 #include "qt/Aanisoitin.h"
 
 namespace {
 
-double ResidenttiMiB() {
-    std::ifstream statm("/proc/self/statm");
-    long koko = 0, resident = 0;
-    statm >> koko >> resident;
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) /
-           (1024.0 * 1024.0);
-}
+double ResidenttiMiB() { return static_cast<double>(ResidenttiKib()) / 1024.0; }
 
 double Millisekunteina(std::chrono::steady_clock::duration kesto) {
     return std::chrono::duration<double, std::milli>(kesto).count();

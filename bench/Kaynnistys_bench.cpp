@@ -14,11 +14,11 @@
 #include <QTimer>
 #include <cstdio>
 #include <ctime>
-#include <fstream>
 #include <string>
 
 #include "bench/Ikkunamittaus.h"
 #include "bench/Itselapsi.h"
+#include "bench/Muisti.h"
 #include "tests/store/Testipesa.h"
 
 namespace {
@@ -29,14 +29,6 @@ std::int64_t Nyt() {
     timespec aika{};
     clock_gettime(CLOCK_MONOTONIC, &aika);
     return std::int64_t{aika.tv_sec} * 1000000000 + aika.tv_nsec;
-}
-
-long ResidenttiKib() {
-    std::ifstream tila("/proc/self/status");
-    for (std::string rivi; std::getline(tila, rivi);) {
-        if (rivi.rfind("VmRSS:", 0) == 0) return std::stol(rivi.substr(6));
-    }
-    return -1;
 }
 
 // Tells when the window has painted for the first time.
