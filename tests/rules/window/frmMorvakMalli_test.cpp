@@ -364,6 +364,24 @@ TEST_F(Paaikkuna, ACommandOutOfReachIsDroppedAndEnterFollowsTheDefaultButton) {
     EXPECT_EQ(n.kysymykset[0].otsikko, "Uusi peli");
 }
 
+TEST_F(Paaikkuna, NoClickReachesTheGridsWhileAShipSinks) {
+    Lataa();
+    t.NaytetaanLaivojenUppoaminen = true;
+    LaskeLaivasto();
+    // A submarine: one hit sinks it.
+    int sukellusvene = 0;
+    for (const int r : t.KoneenSukellusveneet) {
+        if (r > 0) sukellusvene = r;
+    }
+    Ammu(sukellusvene);
+    ASSERT_TRUE(t.Uppoamassa.has_value());
+    Ammu(Ruutu(false));
+    malli.Tapahtuu(RuudukonNappain{Puoli::Kone, Ruutunappain::Valilyonti});
+    EXPECT_EQ(t.PelaajanViimeisinLaukaus, sukellusvene);
+    Odota();
+    EXPECT_EQ(t.PelaajanViimeisinLaukaus, sukellusvene) << "dropped, not kept for later";
+}
+
 TEST_F(Paaikkuna, EventsArrivingInsideABoxWaitAndAreHandledAfterItInOrder) {
     Lataa();
     LaskeLaivasto();
