@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "net/Rivinjako.h"
+#include "net/Valvonta.h"
+#include "platform/net/osoite.h"
+#include "platform/net/soketti.h"
+#include "rules/network/Verkko.h"
+#include "rules/window/Tapahtuma.h"
+
+// The network as the rules see it, over non-blocking sockets that the face
+// watches: one opponent at a time, whole lines each way, and the games
+// waiting on the local network.
+class Verkkoyhteys : public Verkko {
+  public:
+    Verkkoyhteys(Valvonta& valvonta, std::function<void(Tapahtuma)> kohde);
+    ~Verkkoyhteys() override;
+    Verkkoyhteys(const Verkkoyhteys&) = delete;
+    Verkkoyhteys& operator=(const Verkkoyhteys&) = delete;
+
+    bool Kuuntele(const std::string& nimi) override;
+    void Yhdista(const std::string& osoite) override;
+    void Hae() override;
+    void Laheta(const std::string& rivi) override;
+    void Sulje() override;
+    std::vector<std::string> OmatOsoitteet() const override;
+    void SokettiValmis(std::intptr_t kahva) override;
+
+  private:
+    void KokeileSeuraavaa();
+    void Yhdistamassa();
+    void Hyvaksy();
+    void Lue();
+    void Kirjoita();
+    Siirronloppu KirjoitaJonosta();
+    void ValvoKirjoitusta(bool kirjoitus);
+    void Katkaise(Siirronloppu loppu);
+    void PoistaYhteys();
+    void VastaaHakuihin();
+    void KeraaVastaukset();
+    void LopetaValvonta(std::intptr_t& kahva);
+    void Ilmoita(Tapahtuma tapahtuma);
+    void Toimita();
+
+    Valvonta& valvonta_;
+    std::function<void(Tapahtuma)> kohde_;
+    std::uint16_t portti_;
+    std::string lahetysosoite_;
+    std::string nimi_;
+    std::intptr_t kuuntelija_ = EI_SOKETTIA;
+    std::intptr_t hakuvastaaja_ = EI_SOKETTIA;
+    std::intptr_t hakija_ = EI_SOKETTIA;
+    std::intptr_t yhteys_ = EI_SOKETTIA;
+    bool yhdistetty_ = false;
+    bool kirjoitusValvottu_ = false;
+    std::vector<Osoite> kokeilematta_;
+    Rivinjako saapuvat_;
+    std::string lahtevat_;
+    std::deque<Tapahtuma> ilmoitettavat_;
+};
