@@ -50,11 +50,11 @@ inline int Pollaa(std::vector<Pollaus>& kohteet, int ms) {
 #endif
 
 // Turns the faces' loops until `valmis` holds. Each round returns as soon as
-// a socket is ready; false when the state is not reached in 400 rounds (at
+// a socket is ready; false when the state is not reached in 2000 rounds (at
 // most 10 seconds of silence).
 inline bool OdotaVerkkoa(std::initializer_list<Pollausvalvonta*> kasvot,
                          const std::function<bool()>& valmis) {
-    for (int kierros = 0; kierros < 400 && !valmis(); ++kierros) {
+    for (int kierros = 0; kierros < 2000 && !valmis(); ++kierros) {
         std::vector<Pollaus> kohteet;
         std::vector<Pollausvalvonta*> omistajat;
         for (Pollausvalvonta* kasvo : kasvot)
@@ -65,7 +65,7 @@ inline bool OdotaVerkkoa(std::initializer_list<Pollausvalvonta*> kasvot,
                 kohteet.push_back(kohde);
                 omistajat.push_back(kasvo);
             }
-        if (Pollaa(kohteet, 25) < 0) return false;
+        if (Pollaa(kohteet, 5) < 0) return false;
         for (std::size_t i = 0; i < kohteet.size(); ++i)
             if (kohteet[i].revents != 0)
                 omistajat[i]->Valmis(static_cast<std::intptr_t>(kohteet[i].fd));
