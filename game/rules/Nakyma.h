@@ -37,6 +37,9 @@ struct Tilanne {
     bool Aanet = false;
     // The player lays ships: the random fleet can be asked for.
     bool PelaajaSijoittaa = false;
+    // The main window's caption: the program's name, and in a network game
+    // the match's score.
+    std::string otsikko = "Morvak";
     bool operator==(const Tilanne&) const = default;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,10 +51,16 @@ class Valintaikkunamalli {
     bool Auki() const { return auki_; }
     // Whether the table's default button closed the dialog, as OK does.
     bool Hyvaksytty() const { return hyvaksytty_; }
+    // Who shows the dialog hears through this when the model changes on its
+    // own, not by an act of the player: it reads every control again.
+    void KunMuuttuu(std::function<void()> muuttui) { muuttui_ = std::move(muuttui); }
 
   protected:
     void Sido(std::vector<Sidonta> sidonnat) { sidonnat_ = std::move(sidonnat); }
     void Unload() { auki_ = false; }
+    void Muuttui() {
+        if (muuttui_) muuttui_();
+    }
 
     Palvelut& p;
 
@@ -66,4 +73,5 @@ class Valintaikkunamalli {
     std::vector<Sidonta> sidonnat_;
     bool auki_ = true;
     bool hyvaksytty_ = false;
+    std::function<void()> muuttui_;
 };

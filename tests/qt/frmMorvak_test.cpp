@@ -91,7 +91,7 @@ class frmMorvak_test : public QObject {
         QCOMPARE(Valikonrivit(ikkuna.findChild<QMenu*>("mnuTiedosto")),
                  QStringList({"&Uusi peli    |F2|mUusiPeli",
                               "&Sijoita laivat satunnaisesti|F3|mSijoitaLaivatSatunnaisesti",
-                              "-||vTiedosto", "&Lopeta||mLopeta"}));
+                              "&Verkkopeli...||mVerkkopeli", "-||vTiedosto", "&Lopeta||mLopeta"}));
         QCOMPARE(Valikonrivit(ikkuna.findChild<QMenu*>("mnuNayta")),
                  QStringList({"&Ikkunan alalaidan painikkeet    ||mNaytaPainikkeet",
                               "&Epäkelvot ruudut laivoja sijoiteltaessa||"

@@ -5,10 +5,11 @@
 namespace {
 
 // The trailing spaces of some captions keep their menus wide, as they always were.
-constexpr std::array<Valikkokohta, 4> TIEDOSTO{{
+constexpr std::array<Valikkokohta, 5> TIEDOSTO{{
     {"mUusiPeli", "&Uusi peli    ", Komento::UusiPeli, Nappain::F2},
     {"mSijoitaLaivatSatunnaisesti", "&Sijoita laivat satunnaisesti",
      Komento::SijoitaLaivatSatunnaisesti, Nappain::F3},
+    {"mVerkkopeli", "&Verkkopeli...", Komento::Verkkopeli},
     {"vTiedosto", "-", std::nullopt},
     {"mLopeta", "&Lopeta", Komento::Lopeta},
 }};
@@ -56,6 +57,7 @@ Komento Painikekomento(int Index) {
 bool Kaytossa(const Tilanne& tilanne, Komento komento) {
     switch (komento) {
         case Komento::UusiPeli:
+        case Komento::Verkkopeli:
         case Komento::UusiPeliPainike:
         case Komento::LopetaPainike:
             return tilanne.UusiPeliKaytossa;

@@ -10,6 +10,7 @@
 enum class Komento {
     UusiPeli,
     SijoitaLaivatSatunnaisesti,
+    Verkkopeli,
     Lopeta,
     NaytaPainikkeet,
     NaytaMahdottomatLaivaruudut,

@@ -1,6 +1,7 @@
 #include "rules/window/frmMorvakMalli.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "rules/Asettelu.h"
 #include "rules/Tekstit.h"
@@ -10,8 +11,8 @@
 #include "rules/settings/frmAsetuksetMalli.h"
 #include "store/Asetusarvot.h"
 
-frmMorvakMalli::frmMorvakMalli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& arpa)
-    : t(tila), n(nakyma), nakyvat_(nakyma), peli_(tila, nakyvat_, arpa) {}
+frmMorvakMalli::frmMorvakMalli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& arpa, Verkko* verkko)
+    : t(tila), n(nakyma), verkko_(verkko), nakyvat_(nakyma), peli_(tila, nakyvat_, arpa) {}
 
 int frmMorvakMalli::Korkeus(bool painikkeet) {
     return painikkeet ? KORKEUS_PAINIKKEIN : KORKEUS_ILMAN_PAINIKKEITA;
@@ -36,7 +37,20 @@ void frmMorvakMalli::Form_Load(int pisteitaTuumalla) {
 
 void frmMorvakMalli::Tapahtuu(const Tapahtuma& tapahtuma) {
     if (loppunut_ || LopetusVastaa(tapahtuma)) return;
+    if (const auto* soketti = std::get_if<SokettiValmis>(&tapahtuma)) {
+        if (verkko_) LueSoketti(soketti->kahva);
+        return;
+    }
     jono_.push_back(tapahtuma);
+    if (!kasittelyssa_) KasitteleJono();
+}
+
+// The transport hands what it read back through Tapahtuu; it waits in line
+// until the socket's turn is over.
+void frmMorvakMalli::LueSoketti(std::intptr_t kahva) {
+    const bool kasittelyssa = std::exchange(kasittelyssa_, true);
+    verkko_->SokettiValmis(kahva);
+    kasittelyssa_ = kasittelyssa;
     if (!kasittelyssa_) KasitteleJono();
 }
 
@@ -112,6 +126,8 @@ void frmMorvakMalli::Suorita(Komento komento) {
             break;
         case Komento::Aanet:
             mAanet_Click();
+            break;
+        case Komento::Verkkopeli:
             break;
         case Komento::NaytaParhaatTulokset:
             mNaytaParhaatTulokset_Click();

@@ -7,6 +7,7 @@
 
 #include "rules/Peli.h"
 #include "rules/access/NakyvatRuudut.h"
+#include "rules/network/Verkko.h"
 #include "rules/window/Tapahtuma.h"
 
 // The main window's procedures beyond the game's rules: its load, its
@@ -15,7 +16,8 @@
 // decide.
 class frmMorvakMalli {
   public:
-    frmMorvakMalli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& arpa);
+    // Without a network, the network game is out of reach.
+    frmMorvakMalli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& arpa, Verkko* verkko = nullptr);
 
     Peli& Saannot() { return peli_; }
 
@@ -31,6 +33,8 @@ class frmMorvakMalli {
     // question already answers; a command out of reach when its turn comes.
     // Clicks and keys that the phase of the game does not take (a shot in
     // the computer's turn or while a ship sinks) change nothing, as always.
+    // A ready socket is read at once, even inside another event, so that
+    // what the network says waits in line here and not in the system.
     void Tapahtuu(const Tapahtuma& tapahtuma);
     // An event is being handled now: one that arrives waits for it.
     bool Kasittelee() const { return kasittelyssa_; }
@@ -50,6 +54,7 @@ class frmMorvakMalli {
 
   private:
     void KasitteleJono();
+    void LueSoketti(std::intptr_t kahva);
     void Kasittele(const Tapahtuma& tapahtuma);
     bool LopetusVastaa(const Tapahtuma& tapahtuma) const;
     void Suorita(Komento komento);
@@ -72,6 +77,7 @@ class frmMorvakMalli {
 
     Pelitila& t;
     Nakyma& n;
+    Verkko* verkko_;
     // The rules draw through it, so the window's model knows every square.
     NakyvatRuudut nakyvat_;
     Peli peli_;
