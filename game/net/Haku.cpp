@@ -1,7 +1,7 @@
 #include "net/Haku.h"
 
 #include "net/Rivinjako.h"
-#include "net/Utf8.h"
+#include "rules/network/Utf8.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "net/Rivinjako.h"
 
-#include "net/Utf8.h"
+#include "rules/network/Utf8.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "net/Utf8.h"
+#include "rules/network/Utf8.h"
 
 #include <cstddef>
 
