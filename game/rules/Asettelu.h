@@ -34,6 +34,9 @@ inline constexpr unsigned PERUUTUS = 2;      // the button Esc presses
 inline constexpr unsigned OIKEALLE = 4;      // text aligned right
 inline constexpr unsigned LIHAVA = 8;        // bold text
 inline constexpr unsigned MONIRIVINEN = 16;  // text wraps over several lines
+// A label whose access key takes the keyboard to the control after it in
+// the table.
+inline constexpr unsigned AVAIN = 32;
 }  // namespace tyyli
 
 struct Saadin {
@@ -64,6 +67,7 @@ const Asettelu& frmAsetuksetAsettelu();
 const Asettelu& frmKysyNimiAsettelu();
 const Asettelu& frmParhaatTuloksetAsettelu();
 const Asettelu& frmTietojaAsettelu();
+const Asettelu& frmVerkkopeliAsettelu();
 
 // The main window's height with and without the bottom band of the
 // instruction frame and the buttons; its frame, caption and menu bar take

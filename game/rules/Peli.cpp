@@ -77,13 +77,14 @@ void Peli::UusiPeli() {
     esitys_.Peru();
     t.TauonLoppu.reset();
     t.PelaajanVuoro = false;
+    // The friend lays a fleet of its own, which this grid learns shot by shot.
     do {
         PoistaLaivat();
-    } while (!koneenSijoitus_.SijoitaKoneenLaivasto());
+    } while (!vastustaja_ && !koneenSijoitus_.SijoitaKoneenLaivasto());
     t.PelaajanVuoro = true;
     // What is blocked before the first ship shows while the player lays it.
     VaraaLaittomatRuudut();
-    t.SijoitusKaynnissa = t.KoneenSukellusveneSijoitettu[4];
+    t.SijoitusKaynnissa = vastustaja_ || t.KoneenSukellusveneSijoitettu[4];
     t.AmmuntaKaynnissa = false;
     t.PeliKaynnissa = false;
     AloitaKohdistus(t.Nappaimisto);
@@ -107,6 +108,8 @@ void Peli::TeePelinAlkuvalmistelut() {
 // computer's fleet was laid under the old ones: no game is played under two
 // sets of rules, so both fleets start again.
 void Peli::SijoitussaannotMuuttuivat() {
+    // A network game keeps the host's rules to its end.
+    if (vastustaja_) return;
     if (t.PelaajanVuoro && t.SijoitusKaynnissa && !t.PeliKaynnissa) UusiPeli();
 }
 
@@ -114,11 +117,15 @@ void Peli::mUusiPeli_Click() {
     // The command is off while the computer shoots or a ship sinks, but a
     // key that was already on its way when that began still arrives.
     if ((!t.PelaajanVuoro && t.PeliKaynnissa) || t.Uppoamassa) return;
+    if (JataKesken()) UusiPeli();
+}
+
+bool Peli::JataKesken() {
     if (t.PerakkaisetVoitot > 0 && t.PeliKaynnissa) {
-        if (!Kysy(teksti::UUSI_PELI_OTSIKKO, teksti::UUSI_PELI_KESKEN)) return;
+        if (!Kysy(teksti::UUSI_PELI_OTSIKKO, teksti::UUSI_PELI_KESKEN)) return false;
         PaataVoittoputki();
     }
-    UusiPeli();
+    return true;
 }
 
 void Peli::AloitaAmmunta() {
@@ -130,11 +137,34 @@ void Peli::AloitaAmmunta() {
                 n.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
         }
     }
-    t.AmmuntaKaynnissa = true;
     t.SijoitusKaynnissa = false;
+    if (vastustaja_) {
+        // Firing waits for the friend's fleet too.
+        t.PelaajanVuoro = false;
+        vastustaja_->LaivastoValmis();
+        return;
+    }
+    t.AmmuntaKaynnissa = true;
     TeePelinAlkuvalmistelut();
     LuovutaNappaimisto(t.Nappaimisto, Puoli::Kone);
     koneenLaukaus_.AnnaEnsimmainenVuoro();
+}
+
+void Peli::AvaaAmmunta(bool pelaajaAloittaa) {
+    t.AmmuntaKaynnissa = true;
+    TeePelinAlkuvalmistelut();
+    LuovutaNappaimisto(t.Nappaimisto, Puoli::Kone);
+    t.PelaajanVuoro = pelaajaAloittaa;
+}
+
+void Peli::imgKone_Click(int ruutu) {
+    if (!vastustaja_) return pelaajanLaukaus_.imgKone_Click(ruutu);
+    if (t.PelaajanVuoro && t.AmmuntaKaynnissa) vastustaja_->Ammu(ruutu);
+}
+
+void Peli::MerkitseOmaLaukaus(int ruutu, bool osui) {
+    pelaajanLaukaus_.MerkitseLaukaus(ruutu, osui);
+    pelaajanLaukaus_.PoistaKaytosta(ruutu);
 }
 
 void Peli::VaraaLaittomatRuudut() { ::VaraaLaittomatRuudut(t, n); }
@@ -165,15 +195,20 @@ void Peli::Jatka(Jatko jatko) {
         case Jatko::KoneenOsuma:
             koneenLaukaus_.KoneenOsumaRatkaistu();
             break;
+        case Jatko::Verkko:
+            if (vastustaja_) vastustaja_->UppoaminenEsitetty();
+            break;
     }
 }
 
 Tilanne Peli::NykyinenTilanne() const {
     const bool koneAmpuu = !t.PelaajanVuoro && t.PeliKaynnissa;
     const bool sijoittaa = t.PelaajanVuoro && t.SijoitusKaynnissa && !t.AmmuntaKaynnissa;
-    return {Ohje(t),           !koneAmpuu && !t.Uppoamassa,
-            t.NaytaPainikkeet, t.NaytaMahdottomatLaivaruudut,
-            t.Aanet,           sijoittaa};
+    Tilanne tilanne{Ohje(t),           !koneAmpuu && !t.Uppoamassa,
+                    t.NaytaPainikkeet, t.NaytaMahdottomatLaivaruudut,
+                    t.Aanet,           sijoittaa};
+    if (vastustaja_) vastustaja_->Nayta(tilanne);
+    return tilanne;
 }
 
 void Peli::Paivita() { n.NaytaTilanne(NykyinenTilanne()); }

@@ -13,6 +13,21 @@
 #include "rules/placement/KoneenSijoitus.h"
 #include "rules/placement/PelaajanSijoitus.h"
 
+// The friend across the network while a network game is on: it takes the
+// moments where a game against the computer turns to the computer.
+class Verkkovastustaja {
+  public:
+    virtual ~Verkkovastustaja() = default;
+    // The player's fleet is complete.
+    virtual void LaivastoValmis() = 0;
+    // The player shoots at a square of the friend's grid.
+    virtual void Ammu(int ruutu) = 0;
+    // A sinking has played, or there was none to play.
+    virtual void UppoaminenEsitetty() = 0;
+    // The instruction line, the caption and the commands as the match has them.
+    virtual void Nayta(Tilanne& tilanne) const = 0;
+};
+
 // The rules of the game over the one game state, talking to the screen only
 // through Nakyma: the flow from a new game to its end, the winning streak
 // and quitting. Placing and firing are its parts; it hands them their
@@ -23,12 +38,25 @@ class Peli {
     Peli(const Peli&) = delete;
     Peli& operator=(const Peli&) = delete;
 
+    // From now on the friend is the opponent; nothing: the computer again.
+    void AsetaVastustaja(Verkkovastustaja* vastustaja) { vastustaja_ = vastustaja; }
+    // Both fleets are laid in a network game: firing begins with the side
+    // the match chose.
+    void AvaaAmmunta(bool pelaajaAloittaa);
+    // The player's shot as the friend answered it, hit or miss.
+    void MerkitseOmaLaukaus(int ruutu, bool osui);
+    // The friend's shot on the player's grid. True for a hit.
+    bool MerkitseVastustajanLaukaus(int ruutu) { return koneenLaukaus_.MerkitseLaukaus(ruutu); }
+
     // Start of the program, after the window has read its view options.
     void AloitaOhjelma();
     void PoistaLaivat();
     void UusiPeli();
     void TeePelinAlkuvalmistelut();
     void mUusiPeli_Click();
+    // A game under way is left for another: the new game's question, and the
+    // streak settled as for a new game. False: the player keeps it.
+    bool JataKesken();
     // The instruction line and the commands as the state has them now.
     Tilanne NykyinenTilanne() const;
     // Brings what the window shows besides the grids in line with the state.
@@ -67,7 +95,7 @@ class Peli {
         pelaajanSijoitus_.imgPelaaja_MouseUp(ruutu, painike);
     }
     void SijoitaLaivatSatunnaisesti() { pelaajanSijoitus_.SijoitaLaivatSatunnaisesti(); }
-    void imgKone_Click(int ruutu) { pelaajanLaukaus_.imgKone_Click(ruutu); }
+    void imgKone_Click(int ruutu);
     void MihinLaivaanPelaajaOsui(int ruutu) { pelaajanLaukaus_.MihinLaivaanPelaajaOsui(ruutu); }
     // The computer's turn begins: a ship the player's shot sank plays its
     // sinking, then the pause runs; the shot follows when the pause ends.
@@ -99,4 +127,5 @@ class Peli {
     PelaajanLaukaus pelaajanLaukaus_;
     KoneenLaukaus koneenLaukaus_;
     UppoamisenEsitys esitys_;
+    Verkkovastustaja* vastustaja_ = nullptr;
 };

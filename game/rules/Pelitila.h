@@ -42,8 +42,9 @@ struct UppoavaLaiva {
 };
 
 // What comes after a sinking has played: the computer's turn after the
-// player's shot, the word of the win, or the rest of the computer's shot.
-enum class Jatko { KoneenVuoro, Voitto, KoneenOsuma };
+// player's shot, the word of the win, the rest of the computer's shot, or
+// whatever the network game has next.
+enum class Jatko { KoneenVuoro, Voitto, KoneenOsuma, Verkko };
 
 // A sinking on screen: the ship, when it began and what follows it.
 struct Uppoaminen {

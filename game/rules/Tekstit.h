@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 // Every sentence the game says to the player, once. Captions of controls and
 // menu items live in their layout and command tables.
@@ -82,6 +83,35 @@ inline constexpr const char* RUUTU_UPONNUT = "uponnut";
 inline constexpr const char* VIIMEISIN_LAUKAUS = ", viimeisin laukaus";
 // "Oma ruudukko, rivi 3, sarake 5: laiva"
 std::string Ruudunnimi(const char* ruudukko, int rivi, int sarake, const std::string& sisalto);
+
+// The network game. Names are the friend's own, shown as given.
+inline constexpr const char* VERKKOPELI_OTSIKKO = "Verkkopeli";
+std::string Ottelu(int omat, const std::string& vastustaja, int vastustajan);
+// The addresses of this computer, one after another, for a friend to type.
+std::string Osoitteet(const std::vector<std::string>& osoitteet);
+std::string Liitettavissa(const std::vector<std::string>& osoitteet);
+std::string OdotetaanVastustajaa(const std::vector<std::string>& osoitteet);
+inline constexpr const char* YHDISTETAAN = "Yhdistetään peliin...";
+std::string VastustajaSijoittaa(const std::string& vastustaja);
+std::string VastustajaAmpuu(const std::string& vastustaja);
+std::string OdotetaanVastausta(const std::string& vastustaja);
+std::string HaluaaUudestaan(const std::string& vastustaja);
+std::string EiHaluaUudestaan(const std::string& vastustaja);
+std::string Lopetti(const std::string& vastustaja);
+std::string VerkkoVoitto(const std::string& vastustaja);
+std::string VerkkoTappio(const std::string& vastustaja);
+std::string Saannot(const std::string& vastustaja, bool kulmat, bool reuna);
+inline constexpr const char* EI_TASMAA = "Vastustajan vastaukset eivät täsmää sen laivastoon.";
+inline constexpr const char* VIRHEELLINEN_VIESTI =
+    "Verkkopeli päättyi: vastustajan ohjelma lähetti virheellisen viestin.";
+inline constexpr const char* ERI_VERSIO = "Vastustajallasi on eri versio Morvakista.";
+inline constexpr const char* YHTEYS_KATKESI = "Yhteys vastustajaan katkesi.";
+inline constexpr const char* EI_YHTEYTTA = "Peliin ei saatu yhteyttä.";
+inline constexpr const char* VARATTU = "Pelissä on jo toinen pelaaja.";
+inline constexpr const char* EI_KUUNNELLA =
+    "Verkkopeliä ei voitu aloittaa: tämän koneen peliportti on jo käytössä.";
+inline constexpr const char* EI_SATUNNAISUUTTA =
+    "Verkkopeliä ei voitu aloittaa: satunnaislukuja ei saatu.";
 
 inline constexpr const char* TEKIJA = "Versio 1.2 · Tekijät: Morvak-työryhmä";
 

@@ -11,6 +11,7 @@
 
 #include "rules/Nakyma.h"
 #include "rules/about/frmTietojaMalli.h"
+#include "rules/network/frmVerkkopeliMalli.h"
 #include "rules/results/frmKysyNimiMalli.h"
 #include "rules/results/frmParhaatTuloksetMalli.h"
 #include "rules/settings/frmAsetuksetMalli.h"
@@ -70,6 +71,7 @@ class NakymaTesti : public Nakyma {
     std::function<void(frmAsetuksetMalli&)> asetukset;
     std::function<void(frmParhaatTuloksetMalli&)> parhaatTulokset;
     std::function<void(frmTietojaMalli&)> tietoja;
+    std::function<void(frmVerkkopeliMalli&)> verkkopeli;
     std::function<void()> laatikonAikana;  // events that arrive while a box is up
     std::vector<Uppoaminen> uppoamiset;
     std::vector<Aani> aanet;  // sounds asked for, in order
@@ -120,6 +122,7 @@ class NakymaTesti : public Nakyma {
         if (auto* lista = dynamic_cast<frmParhaatTuloksetMalli*>(&m))
             Pelaa(parhaatTulokset, *lista);
         if (auto* t = dynamic_cast<frmTietojaMalli*>(&m)) Pelaa(tietoja, *t);
+        if (auto* v = dynamic_cast<frmVerkkopeliMalli*>(&m)) Pelaa(verkkopeli, *v);
     }
     void NaytaVedenpinta(Puoli p, int r, std::optional<double> pinta) override {
         const bool alkaa = !ruutu(p, r).vedenpinta && pinta;

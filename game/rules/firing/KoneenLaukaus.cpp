@@ -41,10 +41,14 @@ void KoneenLaukaus::JatkaTaukoa() {
 
 void KoneenLaukaus::KoneAmpuu() {
     const int maali = ValitseMaali(t, arpa);
-    if (maali == 0) {
+    if (maali == 0 || !MerkitseLaukaus(maali)) {
         t.PelaajanVuoro = true;
         return;
     }
+    MihinLaivaanTietokoneOsui(maali);
+}
+
+bool KoneenLaukaus::MerkitseLaukaus(int maali) {
     PalautaTavallinenKuva(n, Puoli::Pelaaja, t.KoneenViimeisinLaukaus, t.KoneenViimeisinOsui);
     t.KoneenViimeisinLaukaus = maali;
     if (t.PelaajanRuudut[maali] != Sana::laiva) {
@@ -52,14 +56,13 @@ void KoneenLaukaus::KoneAmpuu() {
         peli_.Soita(Aani::Ohi);
         t.PelaajanRuudut[maali] = Sana::ohi;
         t.KoneenViimeisinOsui = Osui::ei;
-        t.PelaajanVuoro = true;
-        return;
+        return false;
     }
     n.NaytaKuva(Puoli::Pelaaja, maali, Kuva::OsumaViimeksi);
     t.PelaajanRuudut[maali] = Sana::uponnut;
     t.KoneenViimeisinOsui = Osui::kylla;
     ++t.KoneenOsumat;
-    MihinLaivaanTietokoneOsui(maali);
+    return true;
 }
 
 void KoneenLaukaus::KoneenVuoroLoppuu() {

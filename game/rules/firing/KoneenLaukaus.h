@@ -21,6 +21,9 @@ class KoneenLaukaus {
     // early, another wait for the rest.
     void JatkaTaukoa();
     void MihinLaivaanTietokoneOsui(int RuutuJohonAmmuttiin);
+    // The opponent's shot lands on the player's grid: its picture, sound and
+    // count. True for a hit.
+    bool MerkitseLaukaus(int maali);
     // The rest of the computer's hit once its sinking, if any, has played:
     // the loss, the hunt, and the turn back to the player.
     void KoneenOsumaRatkaistu();

@@ -8,27 +8,35 @@
 void PelaajanLaukaus::imgKone_Click(int ruutu) {
     if (!t.PelaajanVuoro || !t.AmmuntaKaynnissa) return;
 
-    PalautaTavallinenKuva(n, Puoli::Kone, t.PelaajanViimeisinLaukaus, t.PelaajanViimeisinOsui);
-    if (t.KoneenRuudut[ruutu] != Sana::laiva) {
-        n.NaytaKuva(Puoli::Kone, ruutu, Kuva::OhiViimeksi);
-        peli_.Soita(Aani::Ohi);
-        t.PelaajanViimeisinLaukaus = ruutu;
-        t.PelaajanViimeisinOsui = Osui::ei;
-    } else {
-        n.NaytaKuva(Puoli::Kone, ruutu, Kuva::OsumaViimeksi);
-        t.KoneenRuudut[ruutu] = Sana::uponnut;
-        t.PelaajanViimeisinLaukaus = ruutu;
-        t.PelaajanViimeisinOsui = Osui::kylla;
-        ++t.PelaajanOsumat;
-        MihinLaivaanPelaajaOsui(ruutu);
-    }
-    n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
-    n.AsetaRuutuKaytossa(Puoli::Kone, ruutu, false);
+    const bool osui = t.KoneenRuudut[ruutu] == Sana::laiva;
+    MerkitseLaukaus(ruutu, osui);
+    if (osui) MihinLaivaanPelaajaOsui(ruutu);
+    PoistaKaytosta(ruutu);
 
     // The winning shot has already ended the game: nobody shoots after it.
     const bool peliJatkuu = t.PeliKaynnissa;
     t.PelaajanVuoro = false;
     if (peliJatkuu) peli_.AmmuTietokoneenPuolesta();
+}
+
+void PelaajanLaukaus::MerkitseLaukaus(int ruutu, bool osui) {
+    PalautaTavallinenKuva(n, Puoli::Kone, t.PelaajanViimeisinLaukaus, t.PelaajanViimeisinOsui);
+    t.PelaajanViimeisinLaukaus = ruutu;
+    if (!osui) {
+        n.NaytaKuva(Puoli::Kone, ruutu, Kuva::OhiViimeksi);
+        peli_.Soita(Aani::Ohi);
+        t.PelaajanViimeisinOsui = Osui::ei;
+        return;
+    }
+    n.NaytaKuva(Puoli::Kone, ruutu, Kuva::OsumaViimeksi);
+    t.KoneenRuudut[ruutu] = Sana::uponnut;
+    t.PelaajanViimeisinOsui = Osui::kylla;
+    ++t.PelaajanOsumat;
+}
+
+void PelaajanLaukaus::PoistaKaytosta(int ruutu) {
+    n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
+    n.AsetaRuutuKaytossa(Puoli::Kone, ruutu, false);
 }
 
 void PelaajanLaukaus::MihinLaivaanPelaajaOsui(int RuutuJohonAmmuttiin) {

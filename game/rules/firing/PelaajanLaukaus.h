@@ -13,6 +13,10 @@ class PelaajanLaukaus {
 
     void imgKone_Click(int ruutu);
     void MihinLaivaanPelaajaOsui(int RuutuJohonAmmuttiin);
+    // The shot's picture, sound and count on the opponent's grid, hit or miss.
+    void MerkitseLaukaus(int ruutu, bool osui);
+    // A square shot at is shot at once.
+    void PoistaKaytosta(int ruutu);
 
   private:
     Peli& peli_;

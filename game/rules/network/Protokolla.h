@@ -13,10 +13,12 @@
 
 inline constexpr int PROTOKOLLAN_VERSIO = 1;
 // The most characters of a player's name, as the name entry takes them.
-inline constexpr int NIMEN_PITUUS = 16;
+inline constexpr int NIMEN_MERKIT = 16;
 
 using Tiiviste = std::array<std::uint8_t, 32>;
 using Kertakoodi = std::array<std::uint8_t, 16>;
+
+namespace viestit {
 
 // Who opens the firing, as the host's setting decides it for the game.
 enum class Avaaja { Isanta, Vieras, Arvonta };
@@ -70,11 +72,13 @@ struct Varattu {};
 using Viesti = std::variant<Tervehdys, Peliehdot, Arpa, Valmis, Aloita, Ammu, Ohi, Osui, Upposi,
                             Paljasta, Uusi, EiUutta, Lopeta, Varattu>;
 
+}  // namespace viestit
+
 // The message of a line; nothing when the line is no message of this
 // protocol, down to a stray space or a leading zero.
-std::optional<Viesti> Tulkitse(std::string_view rivi);
-std::string Muotoile(const Viesti& viesti);
+std::optional<viestit::Viesti> Tulkitse(std::string_view rivi);
+std::string Muotoile(const viestit::Viesti& viesti);
 
-// A name another player may show: one to NIMEN_PITUUS characters of UTF-8,
+// A name another player may show: one to NIMEN_MERKIT characters of UTF-8,
 // no control characters, no space at either end.
 bool KelvollinenNimi(std::string_view nimi);

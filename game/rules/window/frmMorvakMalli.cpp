@@ -12,7 +12,9 @@
 #include "store/Asetusarvot.h"
 
 frmMorvakMalli::frmMorvakMalli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& arpa, Verkko* verkko)
-    : t(tila), n(nakyma), verkko_(verkko), nakyvat_(nakyma), peli_(tila, nakyvat_, arpa) {}
+    : t(tila), n(nakyma), verkko_(verkko), nakyvat_(nakyma), peli_(tila, nakyvat_, arpa) {
+    if (verkko_) verkkopeli_.emplace(peli_, tila, nakyvat_, *verkko_);
+}
 
 int frmMorvakMalli::Korkeus(bool painikkeet) {
     return painikkeet ? KORKEUS_PAINIKKEIN : KORKEUS_ILMAN_PAINIKKEITA;
@@ -41,6 +43,7 @@ void frmMorvakMalli::Tapahtuu(const Tapahtuma& tapahtuma) {
         if (verkko_) LueSoketti(soketti->kahva);
         return;
     }
+    if (verkkopeli_ && verkkopeli_->Dialogille(tapahtuma)) return;
     jono_.push_back(tapahtuma);
     if (!kasittelyssa_) KasitteleJono();
 }
@@ -97,6 +100,13 @@ void frmMorvakMalli::Kasittele(const Tapahtuma& tapahtuma) {
                 Enter();
             } else if constexpr (std::is_same_v<T, AjastinLaukesi>) {
                 peli_.Ajastin();
+                if (verkkopeli_) verkkopeli_->Ajastin();
+            } else if constexpr (std::is_same_v<T, VerkkoYhdistetty>) {
+                if (verkkopeli_) verkkopeli_->Yhdistetty();
+            } else if constexpr (std::is_same_v<T, VerkkoRivi>) {
+                if (verkkopeli_) verkkopeli_->Rivi(e.rivi);
+            } else if constexpr (std::is_same_v<T, VerkkoKatkesi>) {
+                if (verkkopeli_) verkkopeli_->Katkesi(e.syy);
             } else if constexpr (std::is_same_v<T, SulkemisPyynto>) {
                 Form_QueryUnload(e.tapa);
             }
@@ -110,7 +120,7 @@ void frmMorvakMalli::Suorita(Komento komento) {
     if (!Kaytossa(peli_.NykyinenTilanne(), komento)) return;
     switch (komento) {
         case Komento::UusiPeli:
-            peli_.mUusiPeli_Click();
+            UusiPeli();
             break;
         case Komento::SijoitaLaivatSatunnaisesti:
             peli_.SijoitaLaivatSatunnaisesti();
@@ -128,6 +138,7 @@ void frmMorvakMalli::Suorita(Komento komento) {
             mAanet_Click();
             break;
         case Komento::Verkkopeli:
+            if (verkkopeli_) verkkopeli_->Avaa();
             break;
         case Komento::NaytaParhaatTulokset:
             mNaytaParhaatTulokset_Click();
@@ -181,7 +192,16 @@ void frmMorvakMalli::Lopetus() {
     if (loppuu) Lopeta();
 }
 
+void frmMorvakMalli::UusiPeli() {
+    if (verkkopeli_ && verkkopeli_->Kaynnissa()) {
+        verkkopeli_->UusiPeli();
+    } else {
+        peli_.mUusiPeli_Click();
+    }
+}
+
 void frmMorvakMalli::Lopeta() {
+    if (verkkopeli_) verkkopeli_->Lopeta();
     loppunut_ = true;
     n.Lopeta();
 }
@@ -190,7 +210,7 @@ void frmMorvakMalli::Lopeta() {
 void frmMorvakMalli::cmdPainike_Click(int Index) {
     if (!t.NaytaPainikkeet) return;
     if (Index == 0) {
-        peli_.mUusiPeli_Click();
+        UusiPeli();
     } else {
         mLopeta_Click();
     }
@@ -238,7 +258,9 @@ void frmMorvakMalli::mNaytaParhaatTulokset_Click() { NaytaDialogi<frmParhaatTulo
 void frmMorvakMalli::mNaytaAsetukset_Click() {
     const bool kulmat = t.LaivojenKulmatSaavatKoskettaa;
     const bool reuna = t.LaivaSaaSijaitaReunassa;
+    if (verkkopeli_) verkkopeli_->OmatSaannot();
     NaytaDialogi<frmAsetuksetMalli>(t);
+    if (verkkopeli_) verkkopeli_->OttelunSaannot();
     if (t.LaivojenKulmatSaavatKoskettaa != kulmat || t.LaivaSaaSijaitaReunassa != reuna)
         peli_.SijoitussaannotMuuttuivat();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <deque>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "rules/Peli.h"
 #include "rules/access/NakyvatRuudut.h"
 #include "rules/network/Verkko.h"
+#include "rules/network/Verkkopeli.h"
 #include "rules/window/Tapahtuma.h"
 
 // The main window's procedures beyond the game's rules: its load, its
@@ -72,6 +74,8 @@ class frmMorvakMalli {
     // The quit question and, on Yes, the name entry and the end.
     void Lopetus();
     void Lopeta();
+    // A new game against whichever opponent the player has now.
+    void UusiPeli();
     template <class Malli, class... Tila>
     void NaytaDialogi(Tila&... tila);
 
@@ -81,6 +85,7 @@ class frmMorvakMalli {
     // The rules draw through it, so the window's model knows every square.
     NakyvatRuudut nakyvat_;
     Peli peli_;
+    std::optional<Verkkopeli> verkkopeli_;
     std::deque<Tapahtuma> jono_;
     bool kasittelyssa_ = false;
     // The quit question is open, or the name entry on the way out.

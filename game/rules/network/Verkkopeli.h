@@ -1,0 +1,141 @@
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "rules/Peli.h"
+#include "rules/network/Laivasto.h"
+#include "rules/network/Protokolla.h"
+#include "rules/network/Verkko.h"
+#include "rules/window/Tapahtuma.h"
+
+class frmVerkkopeliMalli;
+
+// A match against a friend over the network: finding each other, the
+// greeting, each game's rules, both fleets committed before the first shot
+// and checked after the last, the shots and their answers, the rematch and
+// the end. It decides; the network only carries its lines.
+class Verkkopeli : public Verkkovastustaja {
+  public:
+    Verkkopeli(Peli& peli, Pelitila& tila, Nakyma& nakyma, Verkko& verkko);
+    ~Verkkopeli() override;
+    Verkkopeli(const Verkkopeli&) = delete;
+    Verkkopeli& operator=(const Verkkopeli&) = delete;
+
+    // A match is on or being made: the network has the game.
+    bool Kaynnissa() const { return vaihe_ != Vaihe::Ei; }
+
+    // "Verkkopeli...": the dialog, and what the player chose there.
+    void Avaa();
+    // The events of the open dialog, handled at once however deep the
+    // dialog was opened. True: it took the event.
+    bool Dialogille(const Tapahtuma& tapahtuma);
+
+    void Yhdistetty();
+    void Rivi(const std::string& rivi);
+    void Katkesi(Katkos syy);
+    void Ajastin();
+    // "Uusi peli" during a match: the friend is asked.
+    void UusiPeli();
+    // The program ends: the friend hears it.
+    void Lopeta();
+    // The settings dialog shows and saves the player's own rules, not the
+    // match's, which come back when it closes.
+    void OmatSaannot();
+    void OttelunSaannot();
+
+    void LaivastoValmis() override;
+    void Ammu(int ruutu) override;
+    void UppoaminenEsitetty() override;
+    void Nayta(Tilanne& tilanne) const override;
+
+  private:
+    enum class Vaihe {
+        Ei,
+        Odottaa,
+        Yhdistaa,
+        Tervehtii,
+        Ehdot,
+        Sijoitus,
+        Ammunta,
+        Loppu,
+        Paattynyt
+    };
+
+    void AloitaOttelu(Vaihe vaihe);
+    void Kuuntele();
+    void Yhdista(const std::string& osoite);
+    // A game of the match is on or being agreed on: past the greeting.
+    bool Pelissa() const;
+    void Kasittele(const viestit::Viesti& viesti);
+    void KasittelePidatetyt();
+    void Tervehditty(const viestit::Tervehdys& tervehdys);
+    // The host starts each game with its rules; the joining side waits for them.
+    void AloitaPeli();
+    viestit::Avaaja Avaajasaanto() const;
+    void EhdotSaatu(const viestit::Peliehdot& ehdot);
+    void AloitaSijoitus();
+    void ArpaSaatu(const viestit::Arpa& arpa);
+    void ValmisSaatu(const viestit::Valmis& valmis);
+    void AloitaSaatu(const viestit::Aloita& aloita);
+    bool IsantaAloittaa() const;
+    void Ammunnanalku();
+    void AmmuttuMinuun(int ruutu);
+    void Vastattu(const viestit::Viesti& vastaus);
+    bool Upotettavissa(int ruutu, const std::vector<int>& ruudut);
+    void Upota(int ruutu, const std::vector<int>& ruudut);
+    void PeliPaattyi();
+    void PaljastusSaatu(const viestit::Paljasta& paljastus);
+    void Tulos();
+    void UusiSaatu();
+    void EiUuttaSaatu();
+    std::string Ohje(const std::string& pelin) const;
+    void Laheta(const viestit::Viesti& viesti);
+    // The match ends with a word to the player; the computer is the
+    // opponent again.
+    void Paata(const std::string& syy);
+    void Virhe();
+    void Palaa();
+    void AsetaSaannot(bool kulmat, bool reuna);
+
+    Peli& peli_;
+    Pelitila& t;
+    Nakyma& n;
+    Verkko& verkko_;
+    frmVerkkopeliMalli* dialogi_ = nullptr;
+
+    Vaihe vaihe_ = Vaihe::Ei;
+    bool isanta_ = false;
+    std::string nimi_;
+    std::string vastustaja_;
+    std::vector<std::string> osoitteet_;
+    std::optional<std::chrono::milliseconds> tervehdysLoppuu_;
+    std::array<int, 2> voitot_{};
+    int peleja_ = 0;
+    std::optional<bool> isantaVoitti_;
+    bool omatKulmat_ = false;
+    bool omaReuna_ = true;
+    std::string aloitustapa_;
+
+    // The game under way.
+    viestit::Peliehdot ehdot_;
+    Kertakoodi omaArpa_{};
+    std::optional<Kertakoodi> vierasArpa_;
+    Kertakoodi kertakoodi_{};
+    std::string laivasto_;
+    bool omaValmis_ = false;
+    std::optional<Tiiviste> vastustajanSitoumus_;
+    std::optional<int> odotettu_;
+    std::array<bool, 101> ammuttu_{};
+    std::array<bool, 101> ammuttuMinuun_{};
+    std::vector<Vastaus> vastaukset_;
+    std::optional<viestit::Paljasta> paljastus_;
+    bool omaVuoroSeuraa_ = false;
+    bool pyydetty_ = false;
+    // Lines that came while a ship sank wait for it.
+    std::deque<viestit::Viesti> pidatetyt_;
+};

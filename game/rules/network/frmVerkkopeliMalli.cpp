@@ -1,0 +1,98 @@
+#include "rules/network/frmVerkkopeliMalli.h"
+
+#include <algorithm>
+
+#include "rules/Tekstit.h"
+#include "rules/network/Protokolla.h"
+
+frmVerkkopeliMalli::frmVerkkopeliMalli(std::string nimi, std::vector<std::string> osoitteet,
+                                       Palvelut& palvelut)
+    : Valintaikkunamalli(palvelut, frmVerkkopeliAsettelu()),
+      Nimi(std::move(nimi)),
+      osoitteet_(std::move(osoitteet)) {
+    std::vector<Sidonta> sidonnat{
+        sido::Tekstikentta(
+            "txtNimi", Nimi,
+            [this](const std::string& uusi) {
+                Nimi = uusi;
+                Paivita();
+            },
+            NIMEN_MERKIT),
+        {.saadin = "optOdota",
+         .valittu = [this] { return Tapa == ODOTA; },
+         .valinta = [this](bool valittu) { ValitseTapa(valittu, ODOTA); }},
+        {.saadin = "optLiity",
+         .valittu = [this] { return Tapa == LIITY; },
+         .valinta = [this](bool valittu) { ValitseTapa(valittu, LIITY); }},
+        sido::Nimio("lblOsoitteet", osoiteteksti_),
+        sido::Kaytossa("fraPelit", liitytaan_),
+        sido::Kaytossa("lblOsoite", liitytaan_),
+        {.saadin = "txtOsoite",
+         .teksti = [this] { return Osoite; },
+         .kaytossa = [this] { return liitytaan_; },
+         .muutos =
+             [this](const std::string& osoite) {
+                 Osoite = osoite;
+                 valittuRivi_ = RIVEJA;
+                 Paivita();
+             }},
+        sido::Painike(
+            "cmdAloita", [this] { Unload(); }, &aloitaKaytossa_),
+        sido::Painike("cmdPeruuta", [this] { Unload(); }),
+    };
+    for (std::size_t i = 0; i < RIVEJA; ++i) {
+        sidonnat.push_back({.saadin = "optPeli" + std::to_string(i + 1),
+                            .teksti = [this, i] { return rivit_[i]; },
+                            .valittu = [this, i] { return valittuRivi_ == i; },
+                            .kaytossa = [this, i] { return riviKaytossa_[i]; },
+                            .valinta =
+                                [this, i](bool valittu) {
+                                    if (valittu) ValitsePeli(i);
+                                }});
+    }
+    Sido(std::move(sidonnat));
+    Paivita();
+}
+
+void frmVerkkopeliMalli::Loytyi(const PeliLoytyi& peli) {
+    const auto sama = std::ranges::find(pelit_, peli.osoite, &PeliLoytyi::osoite);
+    if (sama != pelit_.end()) {
+        sama->nimi = peli.nimi;
+    } else if (pelit_.size() < RIVEJA) {
+        pelit_.push_back(peli);
+    }
+    Paivita();
+    Muuttui();
+}
+
+void frmVerkkopeliMalli::ValitseTapa(bool valittu, std::size_t tapa) {
+    if (!valittu) return;
+    Tapa = tapa;
+    Paivita();
+}
+
+// A game found is joined at its address, which the box then shows.
+void frmVerkkopeliMalli::ValitsePeli(std::size_t rivi) {
+    valittuRivi_ = rivi;
+    Osoite = pelit_[rivi].osoite;
+    Paivita();
+}
+
+std::string frmVerkkopeliMalli::Rivi(std::size_t rivi) const {
+    if (rivi < pelit_.size())
+        return "&" + std::to_string(rivi + 1) + " " + pelit_[rivi].nimi + " (" +
+               pelit_[rivi].osoite + ")";
+    return rivi == 0 ? "Etsitään pelejä..." : "";
+}
+
+void frmVerkkopeliMalli::Paivita() {
+    liitytaan_ = Tapa == LIITY;
+    osoiteteksti_ = Tapa == ODOTA ? teksti::Liitettavissa(osoitteet_) : "";
+    for (std::size_t i = 0; i < RIVEJA; ++i) {
+        rivit_[i] = Rivi(i);
+        riviKaytossa_[i] = liitytaan_ && i < pelit_.size();
+    }
+    aloitaKaytossa_ = KelvollinenNimi(Nimi) && (Tapa == ODOTA || !Osoite.empty());
+}
+
+void frmVerkkopeliMalli::Sulje() { Unload(); }
