@@ -103,7 +103,10 @@ Valintaikkuna::Valintaikkuna(Valintaikkunamalli& malli, QWidget* parent)
     for (QLineEdit* kentta : findChildren<QLineEdit*>()) kentta->selectAll();
     ensurePolished();
     Sovita();
+    malli_.KunMuuttuu([this] { Toimittu(); });
 }
+
+Valintaikkuna::~Valintaikkuna() { malli_.KunMuuttuu({}); }
 
 QWidget* Valintaikkuna::LuoSaadin(const Saadin& saadin, QWidget* isanta) {
     switch (saadin.laji) {

@@ -9,13 +9,15 @@
 // Any dialog of the game, built from its model's layout table and bound to
 // the model: a fixed client area, only the close box in the title bar, a
 // place in the middle of the screen. Every act of the player goes to the
-// model, every control shows the model again after it, and the dialog
-// closes once the model has been unloaded.
+// model, every control shows the model again after it and whenever the
+// model changes on its own, and the dialog closes once the model has been
+// unloaded.
 class Valintaikkuna : public QDialog {
     Q_OBJECT
 
   public:
     Valintaikkuna(Valintaikkunamalli& malli, QWidget* parent);
+    ~Valintaikkuna() override;
 
   protected:
     bool event(QEvent* tapahtuma) override;

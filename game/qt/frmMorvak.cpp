@@ -22,7 +22,7 @@ frmMorvak::frmMorvak(Satunnaisluvut arpa, QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
       arpa_(std::move(arpa)),
-      malli_(tila_, *this, arpa_),
+      malli_(tila_, *this, arpa_, &verkko_),
       sormikursori_(Sormikursori()) {
     const Asettelu& asettelu = frmMorvakAsettelu();
     setObjectName(QString::fromStdString(asettelu.nimi));

@@ -9,8 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "net/Verkkoyhteys.h"
 #include "qt/Aanisoitin.h"
 #include "qt/Ikkunapalvelut.h"
+#include "qt/Soketinvalvonta.h"
 #include "rules/Nakyma.h"
 #include "rules/Pelitila.h"
 #include "rules/Satunnaisluvut.h"
@@ -50,6 +52,7 @@ class frmMorvak : public QMainWindow, public Nakyma {
         malli_.Saannot().UppoamisenKesto = kesto;
     }
     Aanisoitin& Aanet() { return aanet_; }
+    Verkkoyhteys& Verkko() { return verkko_; }
 
     void NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) override;
     void AsetaSormiosoitin(Puoli ruudukko, int ruutu, bool sormi) override;
@@ -90,6 +93,9 @@ class frmMorvak : public QMainWindow, public Nakyma {
     Ikkunapalvelut palvelut_{this};
     Aanisoitin aanet_{palvelut_.OhjelmanKansio()};
     frmMorvakMalli malli_;
+    // The transport goes first: it speaks to the model and asks the watch.
+    Soketinvalvonta valvonta_{*this, [this](const Tapahtuma& t) { malli_.Tapahtuu(t); }};
+    Verkkoyhteys verkko_{valvonta_, [this](const Tapahtuma& t) { malli_.Tapahtuu(t); }};
 
     std::array<Kuvaruudukko*, 2> ruudukot_{};  // indexed by Puoli
     int luovutuksiaNaytetty_ = 0;

@@ -32,6 +32,8 @@ void frmMorvak::AsetaRuutuKaytossa(Puoli ruudukko, int ruutu, bool kaytossa) {
 void frmMorvak::AsetaIkkunaKaytossa(bool kaytossa) { setEnabled(kaytossa); }
 
 void frmMorvak::NaytaTilanne(const Tilanne& tilanne) {
+    if (tilanne.otsikko != naytetty_.otsikko)
+        setWindowTitle(QString::fromStdString(tilanne.otsikko));
     if (tilanne.ohje != naytetty_.ohje) NaytaOhje(tilanne.ohje);
     for (const auto& [toiminto, komento] : komennot_) {
         const bool kaytossa = Kaytossa(tilanne, komento);

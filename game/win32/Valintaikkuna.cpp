@@ -122,6 +122,7 @@ void Valintaikkuna::Nayta(HWND omistaja) {
     pohja.ikkuna.dwExtendedStyle = LISATYYLI;
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &pohja.ikkuna, omistaja, Proseduuri,
                             reinterpret_cast<LPARAM>(this));
+    malli_.KunMuuttuu({});
 }
 
 INT_PTR CALLBACK Valintaikkuna::Proseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l) {
@@ -216,6 +217,8 @@ void Valintaikkuna::Alusta() {
     SetWindowTextW(hwnd_, Leveaksi(asettelu_.otsikko).c_str());
     Luo();
     NaytaMalli();
+    // A model that changes on its own is shown again as after an act.
+    malli_.KunMuuttuu([this] { Toimittu(); });
     for (const Saadin& saadin : asettelu_.saatimet) {
         if (saadin.laji != Laji::Tekstikentta) continue;
         if (const int pituus = malli_.Pituus(saadin.nimi))

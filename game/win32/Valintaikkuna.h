@@ -15,8 +15,8 @@
 // the model: a fixed client area, only the close box in the title bar, a
 // place in the middle of the screen. Enter presses the table's default
 // button; every act of the player goes to the model, every control shows
-// the model again after it, and the dialog ends once the model has been
-// unloaded.
+// the model again after it and whenever the model changes on its own, and the dialog ends once the
+// model has been unloaded.
 class Valintaikkuna {
   public:
     explicit Valintaikkuna(Valintaikkunamalli& malli);

@@ -8,6 +8,8 @@ namespace viesti {
 // The state is shown on the next turn of the message loop: a posted message,
 // not a timer.
 inline constexpr UINT TILANNE = WM_APP + 1;
+// A socket of the network game is ready: its wParam the socket.
+inline constexpr UINT SOKETTI = WM_APP + 2;
 // The one timer the rules ask for, only while they wait for something.
 inline constexpr UINT_PTR AJASTIN = 1;
 // Menu commands carry the command's number above this.

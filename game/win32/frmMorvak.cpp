@@ -30,12 +30,16 @@ void RekisteroiLuokka(HINSTANCE ohjelma, WNDPROC proseduuri) {
 }  // namespace
 
 frmMorvak::frmMorvak(HINSTANCE ohjelma, Satunnaisluvut arpa, std::chrono::milliseconds tauonPituus)
-    : ohjelma_(ohjelma), aanet_(ohjelma), arpa_(std::move(arpa)), malli_(tila_, *this, arpa_) {
+    : ohjelma_(ohjelma),
+      aanet_(ohjelma),
+      arpa_(std::move(arpa)),
+      malli_(tila_, *this, arpa_, &verkko_) {
     malli_.Saannot().TauonPituus = tauonPituus;
     RekisteroiLuokka(ohjelma, Ikkunaproseduuri);
     const Asettelu& asettelu = frmMorvakAsettelu();
     CreateWindowExW(0, LUOKKA, Leveaksi(asettelu.otsikko).c_str(), TYYLI, CW_USEDEFAULT,
                     CW_USEDEFAULT, 0, 0, nullptr, nullptr, ohjelma, this);
+    valvonta_.Ikkuna(hwnd_);
     dpi_ = GetDpiForWindow(hwnd_);
     kirjasimet_ = std::make_unique<Kirjasimet>(dpi_);
     LuoValikot();
@@ -46,6 +50,8 @@ frmMorvak::frmMorvak(HINSTANCE ohjelma, Satunnaisluvut arpa, std::chrono::millis
 }
 
 frmMorvak::~frmMorvak() {
+    // The sockets are let go while the window their messages go to stands.
+    verkko_.Sulje();
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);
     if (pikanappaimet_ != nullptr) DestroyAcceleratorTable(pikanappaimet_);
     if (ohjeenKirjasin_ != nullptr) DeleteObject(ohjeenKirjasin_);
@@ -112,6 +118,9 @@ LRESULT frmMorvak::Kasittele(UINT viesti, WPARAM w, LPARAM l) {
         }
         case viesti::TILANNE:
             NaytaTilanneNyt();
+            return 0;
+        case viesti::SOKETTI:
+            malli_.Tapahtuu(SokettiValmis{static_cast<std::intptr_t>(w)});
             return 0;
         case WM_TIMER:
             // The rules' timer runs out once.

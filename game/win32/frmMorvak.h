@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "net/Verkkoyhteys.h"
 #include "rules/Asettelu.h"
 #include "rules/Nakyma.h"
 #include "rules/Pelitila.h"
@@ -18,6 +19,8 @@
 #include "win32/Aanisoitin.h"
 #include "win32/Kirjasimet.h"
 #include "win32/RuudukonSaavutettavuus.h"
+#include "win32/Soketinvalvonta.h"
+#include "win32/Viestit.h"
 
 // The main window: both grids, the instruction frame, the two buttons and the
 // menus, built from the rules' tables. It owns the one game state, passes
@@ -147,6 +150,9 @@ class frmMorvak : public Nakyma {
     Pelitila tila_;
     Satunnaisluvut arpa_;
     frmMorvakMalli malli_;
+    // The transport goes first: it speaks to the model and asks the watch.
+    Soketinvalvonta valvonta_{viesti::SOKETTI};
+    Verkkoyhteys verkko_{valvonta_, [this](const Tapahtuma& t) { malli_.Tapahtuu(t); }};
 
     std::array<Ruutu, 101> imgPelaaja_{};
     std::array<Ruutu, 101> imgKone_{};

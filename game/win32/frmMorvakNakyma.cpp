@@ -26,6 +26,8 @@ void frmMorvak::AsetaRuutuKaytossa(Puoli ruudukko, int ruutu, bool kaytossa) {
 void frmMorvak::AsetaIkkunaKaytossa(bool kaytossa) { EnableWindow(hwnd_, kaytossa); }
 
 void frmMorvak::NaytaTilanne(const Tilanne& tilanne) {
+    if (tilanne.otsikko != naytetty_.otsikko)
+        SetWindowTextW(hwnd_, Leveaksi(tilanne.otsikko).c_str());
     if (tilanne.ohje != naytetty_.ohje) NaytaOhje(tilanne.ohje);
     for (const Valikko& valikko : Valikot()) {
         for (const Valikkokohta& kohta : valikko.kohdat) {

@@ -27,6 +27,7 @@
 #include "tests/qt/KirjaavaAvaaja.h"
 #include "tests/qt/Modaalinen.h"
 #include "tests/store/Testipesa.h"
+#include "tests/support/Muuttuvamalli.h"
 
 class Valintaikkuna_test : public QObject {
     Q_OBJECT
@@ -158,6 +159,26 @@ class Valintaikkuna_test : public QObject {
         QVERIFY(!okKaytossa);
         QCOMPARE(tulos, int(QDialog::Accepted));
         QCOMPARE(tila.Parhaat.ParasPelaaja[0], std::string("ÄäkkösiäÄäkkösiä"));
+    }
+
+    // A model that changes on its own, as a list of found games does, is
+    // shown again at once, and unloading itself closes the dialog.
+    void aModelChangedOnItsOwnIsShownAgainAndItsUnloadCloses() {
+        Ikkunapalvelut palvelut{nullptr};
+        Muuttuvamalli malli(palvelut);
+        QString naytetty;
+        {
+            Valintaikkuna ikkuna(malli, nullptr);
+            const int tulos = AjaModaalisena(ikkuna, [&] {
+                malli.Muuta("Löytyi: Ville");
+                naytetty = Saadin<QLabel>(&ikkuna, "lblTila")->text();
+                malli.Poistu();
+            });
+            QCOMPARE(tulos, int(QDialog::Rejected));
+        }
+        QCOMPARE(naytetty, QString("Löytyi: Ville"));
+        // The dialog has gone: a change reaches nobody.
+        malli.Muuta("Ei ketään");
     }
 
     // The nested tables would take the layout minutes if they were read as

@@ -1,0 +1,26 @@
+#pragma once
+
+// A program that waits for an opponent on a port nobody holds, its searches
+// kept on the loopback.
+
+#include <memory>
+#include <string>
+
+#include "platform/net/soketti.h"
+#include "platform/net/tcp.h"
+#include "tests/support/Pollausvalvonta.h"
+
+// `Ohjelma` reads the port as it is made and listens through its `verkko`;
+// null when no free port could be had.
+template <class Ohjelma>
+std::unique_ptr<Ohjelma> Kuuntelevana(const std::string& nimi) {
+    AsetaYmparisto("MORVAK_VERKKO_LAHETYS", "127.0.0.1");
+    for (int yritys = 0; yritys < 8; ++yritys) {
+        const std::intptr_t vapaa = KuunteleTcp(0);
+        AsetaYmparisto("MORVAK_VERKKO_PORTTI", std::to_string(SoketinPortti(vapaa)));
+        SuljeSoketti(vapaa);
+        auto ohjelma = std::make_unique<Ohjelma>();
+        if (ohjelma->verkko.Kuuntele(nimi)) return ohjelma;
+    }
+    return nullptr;
+}
