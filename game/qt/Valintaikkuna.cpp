@@ -94,6 +94,12 @@ Valintaikkuna::Valintaikkuna(Valintaikkunamalli& malli, QWidget* parent)
         saatimet_[saadin.nimi] = uusi;
         Kytke(saadin, uusi);
     }
+    // A label's access key takes the keyboard to the control after it.
+    for (std::size_t i = 0; i + 1 < asettelu.saatimet.size(); ++i) {
+        if (asettelu.saatimet[i].tyyli & tyyli::AVAIN)
+            static_cast<QLabel*>(saatimet_.at(asettelu.saatimet[i].nimi))
+                ->setBuddy(saatimet_.at(asettelu.saatimet[i + 1].nimi));
+    }
     for (std::size_t i = 1; i < asettelu.sarkainjarjestys.size(); ++i) {
         QWidget::setTabOrder(saatimet_.at(asettelu.sarkainjarjestys[i - 1]),
                              saatimet_.at(asettelu.sarkainjarjestys[i]));

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "rules/Tekstinsovitus.h"
 #include "win32/Leveat.h"
@@ -34,6 +35,8 @@ Lajityyli Tyyli(const Saadin& saadin) {
             DWORD tasaus = SS_LEFTNOWORDWRAP;
             if (saadin.tyyli & tyyli::MONIRIVINEN) tasaus = SS_LEFT;
             if (saadin.tyyli & tyyli::OIKEALLE) tasaus = SS_RIGHT;
+            // A label with an access key shows and takes it.
+            if (saadin.tyyli & tyyli::AVAIN) return {L"STATIC", tasaus};
             return {L"STATIC", SS_NOPREFIX | tasaus};
         }
         case Laji::Linkki:
@@ -78,6 +81,7 @@ class Gdimittari : public Mittari {
 
   private:
     static UINT Muoto(const Saadin& saadin) {
+        if (saadin.tyyli & tyyli::AVAIN) return 0;
         return saadin.laji == Laji::Nimio || saadin.laji == Laji::Linkki ? DT_NOPREFIX : 0;
     }
     // A check box's or an option's box and its gap; a button's edges.
@@ -239,9 +243,14 @@ void Valintaikkuna::Luo() {
     const auto lisaa = [&](const Saadin& saadin) {
         if (std::ranges::find(jarjestys, &saadin) == jarjestys.end()) jarjestys.push_back(&saadin);
     };
+    // A label with an access key comes just before its control: the dialog
+    // manager gives the keyboard to the next control after the label.
     for (const std::string& nimi : asettelu_.sarkainjarjestys) {
         const Saadin& saadin = asettelu_[nimi];
         if (!saadin.isanta.empty()) lisaa(asettelu_[saadin.isanta]);
+        const auto oma = std::ranges::find(asettelu_.saatimet, nimi, &Saadin::nimi);
+        if (oma != asettelu_.saatimet.begin() && (std::prev(oma)->tyyli & tyyli::AVAIN))
+            lisaa(*std::prev(oma));
         lisaa(saadin);
     }
     for (const Saadin& saadin : asettelu_.saatimet) lisaa(saadin);

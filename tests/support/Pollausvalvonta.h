@@ -16,6 +16,7 @@
 #include <initializer_list>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "net/Valvonta.h"
@@ -26,15 +27,19 @@ class Pollausvalvonta : public Valvonta {
     void Valvo(std::intptr_t kahva, bool kirjoitus) override { valvotut_[kahva] = kirjoitus; }
     void Lopeta(std::intptr_t kahva) override { valvotut_.erase(kahva); }
 
-    void Kohde(Verkko& verkko) { verkko_ = &verkko; }
+    void Kohde(Verkko& verkko) {
+        kohde_ = [&verkko](std::intptr_t kahva) { verkko.SokettiValmis(kahva); };
+    }
+    // A face hands readiness to its window's model, not to the transport.
+    void Kohde(std::function<void(std::intptr_t)> kohde) { kohde_ = std::move(kohde); }
     const std::map<std::intptr_t, bool>& Valvotut() const { return valvotut_; }
     void Valmis(std::intptr_t kahva) {
-        if (valvotut_.contains(kahva)) verkko_->SokettiValmis(kahva);
+        if (valvotut_.contains(kahva)) kohde_(kahva);
     }
 
   private:
     std::map<std::intptr_t, bool> valvotut_;
-    Verkko* verkko_ = nullptr;
+    std::function<void(std::intptr_t)> kohde_;
 };
 
 #ifdef _WIN32
