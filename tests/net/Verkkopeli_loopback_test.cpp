@@ -2,6 +2,9 @@
 // finds it without an address, they play a whole game, agree on another and
 // part.
 
+// Sockets come before anything that brings in the rest of Windows.
+#include "tests/support/Pollausvalvonta.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -12,7 +15,6 @@
 #include "rules/window/frmMorvakMalli.h"
 #include "tests/store/Testipesa.h"
 #include "tests/support/NakymaTesti.h"
-#include "tests/support/Pollausvalvonta.h"
 
 namespace {
 
