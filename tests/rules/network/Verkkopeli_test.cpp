@@ -46,11 +46,11 @@ class Verkkopeli_ : public ::testing::Test {
         malli.Tapahtuu(VerkkoYhdistetty{});
     }
     // The player's fleet is laid as LAIVASTO, the friend's is committed.
-    void Valmistaudu() {
+    void Valmistaudu(const std::string& sitoumus = SITOUMUS) {
         Rivi("ARPA " + ARPA);
         for (int ruutu : {1, 21, 41, 61, 81, 8, 28, 48, 68, 88})
             malli.Tapahtuu(RuutuVapautettu{Puoli::Pelaaja, ruutu, 1});
-        Rivi("VALMIS " + SITOUMUS);
+        Rivi("VALMIS " + sitoumus);
     }
     // The host shoots the friend's every ship, the friend only water.
     void Voita(Ystava& ystava) {
@@ -92,8 +92,7 @@ TEST_F(Verkkopeli_, TheHostGreetsSetsTheRulesAndOpensFiringOnceBothFleetsAreLaid
     ASSERT_EQ(v.lahetetyt.size(), 4u);
     EXPECT_EQ(v.lahetetyt[2].size(), std::string("VALMIS ").size() + 64);
     EXPECT_EQ(v.lahetetyt[3].size(), std::string("ALOITA ").size() + 32);
-    EXPECT_EQ(Nakyy().ohje,
-              "Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu.");
+    EXPECT_EQ(Nakyy().ohje, "Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu.");
     Ammu(55);
     EXPECT_EQ(Viimeisin(), "AMMU 55");
     Rivi("OHI");
@@ -129,15 +128,33 @@ TEST_F(Verkkopeli_, AHonestWinCountsForThePlayerAndNeverForTheStreak) {
     EXPECT_TRUE(t.SijoitusKaynnissa);
 }
 
-TEST_F(Verkkopeli_, AnswersThatDoNotMatchTheRevealedFleetCountForNobody) {
+struct Paljastus {
+    std::string sitoumus;
+    std::string rivi;
+};
+
+// The friend answered every shot from LAIVASTO.
+class Vilppi : public Verkkopeli_, public ::testing::WithParamInterface<Paljastus> {};
+
+TEST_P(Vilppi, AFleetThatIsNotTheOneCommittedToOrAnsweredFromCountsForNobody) {
     Isannoi();
-    Valmistaudu();
+    Valmistaudu(GetParam().sitoumus);
     Ystava ystava(LAIVASTO);
     Voita(ystava);
-    Rivi("PALJASTA " + KERTAKOODI + " " + "1,2,3,4/21,22,23/41,42,43/61,62/81,82/8,9/28/48/68/86");
+    Rivi(GetParam().rivi);
     EXPECT_EQ(ViimeisinViesti(), "Vastustajan vastaukset eivät täsmää sen laivastoon.");
     EXPECT_EQ(Nakyy().otsikko, "Morvak - Sinä 0, Ville 0");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Paljastukset, Vilppi,
+    ::testing::Values(
+        // Another nonce than the one committed to.
+        Paljastus{SITOUMUS, "PALJASTA " + std::string(32, '1') + " " + LAIVASTO},
+        // Committed to and revealed, but the last ship was answered elsewhere.
+        Paljastus{
+            "16d2f8786db24a2aa692d2e2e2eb77919177cee99228f00140a023c59412d0e4",
+            "PALJASTA " + KERTAKOODI + " 1,2,3,4/21,22,23/41,42,43/61,62/81,82/8,9/28/48/68/86"}));
 
 TEST_F(Verkkopeli_, TheJoiningSidePlaysUnderTheHostsRulesUntilTheFriendQuits) {
     Liity("10.0.0.7");
