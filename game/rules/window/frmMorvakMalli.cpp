@@ -44,8 +44,23 @@ void frmMorvakMalli::Tapahtuu(const Tapahtuma& tapahtuma) {
         return;
     }
     if (verkkopeli_ && verkkopeli_->Dialogille(tapahtuma)) return;
-    jono_.push_back(tapahtuma);
+    if (Tulva(tapahtuma)) {
+        verkko_->Sulje();
+        jono_.push_back(VerkkoKatkesi{Katkos::Virheellinen});
+    } else {
+        jono_.push_back(tapahtuma);
+    }
     if (!kasittelyssa_) KasitteleJono();
+}
+
+// A friend has no reason to send more than a few lines while a box is up;
+// more than this waiting in line is a flood, not a game.
+bool frmMorvakMalli::Tulva(const Tapahtuma& tapahtuma) const {
+    constexpr std::ptrdiff_t RIVEJA_JONOSSA = 64;
+    return std::holds_alternative<VerkkoRivi>(tapahtuma) &&
+           std::ranges::count_if(jono_, [](const Tapahtuma& e) {
+               return std::holds_alternative<VerkkoRivi>(e);
+           }) >= RIVEJA_JONOSSA;
 }
 
 // The transport hands what it read back through Tapahtuu; it waits in line

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +57,7 @@ class frmMorvakMalli {
   private:
     void KasitteleJono();
     void LueSoketti(std::intptr_t kahva);
+    bool Tulva(const Tapahtuma& tapahtuma) const;
     void Kasittele(const Tapahtuma& tapahtuma);
     bool LopetusVastaa(const Tapahtuma& tapahtuma) const;
     void Suorita(Komento komento);

@@ -108,6 +108,7 @@ TEST_F(Verkkopeli_, TheHostGreetsSetsTheRulesAndOpensFiringOnceBothFleetsAreLaid
 
 TEST_F(Verkkopeli_, AHonestWinCountsForThePlayerAndNeverForTheStreak) {
     t.PerakkaisetVoitot = 2;
+    t.PelinAloitustapa = "Vuoroaloitus";
     Isannoi();
     Valmistaudu();
     Ystava ystava(LAIVASTO);
@@ -124,7 +125,7 @@ TEST_F(Verkkopeli_, AHonestWinCountsForThePlayerAndNeverForTheStreak) {
     Rivi("UUSI");
     EXPECT_EQ(n.kysymykset.back().teksti, "Ville haluaa pelata uudestaan. Pelataanko?");
     EXPECT_EQ(v.lahetetyt[v.lahetetyt.size() - 2], "UUSI");
-    EXPECT_TRUE(Viimeisin().starts_with("PELI 1 1 ISANTA ")) << Viimeisin();
+    EXPECT_TRUE(Viimeisin().starts_with("PELI 1 1 VIERAS ")) << Viimeisin();
     EXPECT_TRUE(t.SijoitusKaynnissa);
 }
 
@@ -224,6 +225,17 @@ TEST_F(Verkkopeli_, LinesPilingUpWhileAShipSinksAreAFlood) {
     EXPECT_TRUE(n.viestit.empty());
     Rivi("UUSI");
     EXPECT_EQ(ViimeisinViesti(), VIRHEELLINEN);
+}
+
+TEST_F(Verkkopeli_, LinesPilingUpBehindABoxAreAFlood) {
+    Isannoi();
+    n.laatikonAikana = [this] {
+        n.laatikonAikana = {};
+        for (int i = 0; i < 65; ++i) Rivi("UUSI");
+    };
+    Rivi("UUSI");
+    EXPECT_EQ(ViimeisinViesti(), VIRHEELLINEN);
+    KonettaVastaan();
 }
 
 TEST_F(Verkkopeli_, ANameWithAControlCharacterIsAFault) {
