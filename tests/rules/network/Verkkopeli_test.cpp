@@ -64,8 +64,8 @@ class Verkkopeli_ : public ::testing::Test {
         }
     }
     Tilanne Nakyy() { return malli.Saannot().NykyinenTilanne(); }
-    const std::string& Viimeisin() const { return v.lahetetyt.back(); }
-    const std::string& ViimeisinViesti() const { return n.viestit.back().teksti; }
+    std::string Viimeisin() const { return v.lahetetyt.empty() ? "" : v.lahetetyt.back(); }
+    std::string ViimeisinViesti() const { return n.viestit.empty() ? "" : n.viestit.back().teksti; }
     // The match is over and the computer is the opponent again.
     void KonettaVastaan() {
         EXPECT_GE(v.sulkemisia, 1);
