@@ -39,6 +39,8 @@ void Verkkopeli::Avaa() {
     n.NaytaDialogi(malli);
     dialogi_ = nullptr;
     n.AsetaOsoitin(Osoitin::Oletus);
+    // The search ends with its dialog.
+    if (!Kaynnissa()) verkko_.Sulje();
     if (!malli.Hyvaksytty()) return;
     if (Kaynnissa()) {
         Laheta(viestit::Lopeta{});
