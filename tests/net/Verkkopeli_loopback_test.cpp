@@ -3,18 +3,17 @@
 // part.
 
 // Sockets come before anything that brings in the rest of Windows.
-#include "tests/support/Pollausvalvonta.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
 #include "net/Verkkoyhteys.h"
-#include "platform/net/tcp.h"
 #include "rules/window/frmMorvakMalli.h"
 #include "tests/store/Testipesa.h"
 #include "tests/support/NakymaTesti.h"
+#include "tests/support/Pollausvalvonta.h"
+#include "tests/support/Vapaaportti.h"
 
 namespace {
 
@@ -43,14 +42,6 @@ struct Pelaaja {
     frmMorvakMalli malli{t, n, arpa, &verkko};
     int seuraava = 1;
 };
-
-// Both programs on a port nobody holds, their searches on the loopback.
-void VapaaPortti() {
-    AsetaYmparisto("MORVAK_VERKKO_LAHETYS", "127.0.0.1");
-    const std::intptr_t vapaa = KuunteleTcp(0);
-    AsetaYmparisto("MORVAK_VERKKO_PORTTI", std::to_string(SoketinPortti(vapaa)));
-    SuljeSoketti(vapaa);
-}
 
 TEST(VerkkopeliLoopback, TwoProgramsFindEachOtherPlayAWholeGameAndAnother) {
     Testipesa pesa;

@@ -12,6 +12,7 @@
 #include "net/Haku.h"
 #include "platform/net/tcp.h"
 #include "tests/support/Pollausvalvonta.h"
+#include "tests/support/Vapaaportti.h"
 #include "tests/support/Verkkotapahtumat.h"
 
 namespace {
@@ -26,18 +27,7 @@ struct Ohjelma {
     bool Sai(std::size_t maara) const { return kuulija.tapahtumat.size() >= maara; }
 };
 
-// A host on a port nobody holds, searched for on the loopback only.
-std::unique_ptr<Ohjelma> Isanta(const std::string& nimi) {
-    AsetaYmparisto("MORVAK_VERKKO_LAHETYS", "127.0.0.1");
-    for (int yritys = 0; yritys < 8; ++yritys) {
-        const std::intptr_t vapaa = KuunteleTcp(0);
-        AsetaYmparisto("MORVAK_VERKKO_PORTTI", std::to_string(SoketinPortti(vapaa)));
-        SuljeSoketti(vapaa);
-        auto isanta = std::make_unique<Ohjelma>();
-        if (isanta->verkko.Kuuntele(nimi)) return isanta;
-    }
-    return nullptr;
-}
+std::unique_ptr<Ohjelma> Isanta(const std::string& nimi) { return Kuuntelevana<Ohjelma>(nimi); }
 
 // Once all is written, nothing should wake the face for writing.
 bool KirjoitustaValvotaan(const Pollausvalvonta& kasvo) {
