@@ -3,6 +3,10 @@
 // part.
 
 // Sockets come before anything that brings in the rest of Windows.
+// clang-format off
+#include "tests/support/Pollausvalvonta.h"
+// clang-format on
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -12,7 +16,6 @@
 #include "rules/window/frmMorvakMalli.h"
 #include "tests/store/Testipesa.h"
 #include "tests/support/NakymaTesti.h"
-#include "tests/support/Pollausvalvonta.h"
 #include "tests/support/Vapaaportti.h"
 
 namespace {
