@@ -1,13 +1,17 @@
-// An idle main window: how often the process wakes up and how much processor
-// time it takes while the player is placing, while the player is to shoot,
-// and after a game won and a game lost. Each phase runs in a process of its
-// own, started as main() starts the game, against a store of its own; once
-// the phase is reached it only waits on its event loop, and this process
-// reads its counters from /proc over 15 seconds. Offscreen, or the platform of
+// An idle main window: how often the process wakes up, how much processor
+// time it takes and how much memory it holds while the player is placing,
+// while the player is to shoot, after a game won and a game lost, while it
+// waits for a friend in a network game and while its player is to shoot in
+// one. Each phase runs in a process of its own, started as main() starts the
+// game, against a store of its own; once the phase is reached it only waits
+// on its event loop, and this process reads its counters from /proc over 15
+// seconds. The friend of a network game is another such process, started by
+// the one measured, on the loopback. Offscreen, or the platform of
 // QT_QPA_PLATFORM.
 
 #include <benchmark/benchmark.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,12 +26,58 @@
 
 #include "bench/Ikkunamittaus.h"
 #include "bench/Itselapsi.h"
+#include "bench/Muisti.h"
+#include "bench/Verkkoikkunat.h"
 #include "tests/store/Testipesa.h"
 
 namespace {
 
 constexpr const char* LAPSI = "--joutoaika";
 constexpr auto JOUTOAIKA = std::chrono::seconds(15);
+
+// The friend that joins the measured window's game: it says at once that it
+// runs, so that its starter goes on, and goes with its starter. Whoever
+// starts, the measured window is to shoot once this has shot or not.
+void Vastustajana(frmMorvak& ikkuna) {
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    std::puts("alkoi");
+    std::fflush(stdout);
+    Liittymaan(ikkuna, "127.0.0.1");
+    SijoitaKunVoi(ikkuna);
+    OdotaKunnes([&] { return ikkuna.Tila().AmmuntaKaynnissa; });
+    if (Ampuu(ikkuna)) ikkuna.Malli().Tapahtuu(RuutuKlikattu{Puoli::Kone, *Maali(ikkuna)});
+}
+
+// A network game begun with the friend the window itself starts, up to its
+// player's first turn; false when it was not reached.
+bool VerkkopelinVuoroon(frmMorvak& ikkuna) {
+    Odottamaan(ikkuna);
+    const auto ystava = KaynnistaItse({LAPSI, "vastustaja"});
+    if (!ystava || ystava->tuloste.empty()) return false;
+    SijoitaKunVoi(ikkuna);
+    OdotaKunnes([&] { return Ampuu(ikkuna); });
+    Odota(500);
+    return Ampuu(ikkuna);
+}
+
+// Waiting for a friend: listening, nothing to lay or shoot yet.
+bool OdottamaanVastustajaa(frmMorvak& ikkuna) {
+    Odottamaan(ikkuna);
+    Odota(500);
+    const Pelitila& t = ikkuna.Tila();
+    return !t.SijoitusKaynnissa && !t.AmmuntaKaynnissa;
+}
+
+// A phase of a game against the computer; false when it was not reached.
+bool KonettaVastaan(frmMorvak& ikkuna, const std::string& vaihe) {
+    if (vaihe == "vuoro") SijoitaLaivasto(ikkuna);
+    if (vaihe == "voitettu" || vaihe == "havitty") PelaaLoppuun(ikkuna, vaihe == "voitettu");
+    Odota(500);
+    const Pelitila& t = ikkuna.Tila();
+    const bool loppui = t.PelaajanOsumat == 20 || t.KoneenOsumat == 20;
+    return (vaihe == "voitettu" || vaihe == "havitty") == loppui &&
+           t.PeliKaynnissa == (vaihe == "vuoro");
+}
 
 // The child: reaches the phase, says so, and waits for nothing.
 int Joutokaynti(int argc, char** argv) {
@@ -36,14 +86,15 @@ int Joutokaynti(int argc, char** argv) {
     ValmisteleSovellus(sovellus);
     frmMorvak ikkuna;
     ikkuna.show();
-    if (vaihe == "vuoro") SijoitaLaivasto(ikkuna);
-    if (vaihe == "voitettu" || vaihe == "havitty") PelaaLoppuun(ikkuna, vaihe == "voitettu");
-    Odota(500);
-    const Pelitila& t = ikkuna.Tila();
-    const bool loppui = t.PelaajanOsumat == 20 || t.KoneenOsumat == 20;
-    if ((vaihe == "voitettu" || vaihe == "havitty") != loppui ||
-        t.PeliKaynnissa != (vaihe == "vuoro"))
-        return 1;
+    if (vaihe == "vastustaja" || vaihe == "odottaa" || vaihe == "verkkovuoro") KuittaaIlmoitukset();
+    if (vaihe == "vastustaja") {
+        Vastustajana(ikkuna);
+        return QApplication::exec();
+    }
+    const bool saavutettu = vaihe == "odottaa"       ? OdottamaanVastustajaa(ikkuna)
+                            : vaihe == "verkkovuoro" ? VerkkopelinVuoroon(ikkuna)
+                                                     : KonettaVastaan(ikkuna, vaihe);
+    if (!saavutettu) return 1;
     std::puts("valmis");
     std::fflush(stdout);
     return QApplication::exec();
@@ -92,6 +143,7 @@ void Joutoaika(benchmark::State& state, const char* vaihe) {
         std::this_thread::sleep_for(JOUTOAIKA);
         const long heratyksia = Heratykset(pid) - herataAlussa;
         const long tikkeja = Prosessoritikit(pid) - tikitAlussa;
+        const long kib = ResidenttiKib(std::to_string(pid));
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
         const double sekunnit = std::chrono::duration<double>(JOUTOAIKA).count();
@@ -99,6 +151,7 @@ void Joutoaika(benchmark::State& state, const char* vaihe) {
         state.counters["heratyksia_s"] = static_cast<double>(heratyksia) / sekunnit;
         state.counters["ydin_%"] = 100.0 * static_cast<double>(tikkeja) /
                                    static_cast<double>(sysconf(_SC_CLK_TCK)) / sekunnit;
+        state.counters["resident_MiB"] = static_cast<double>(kib) / 1024;
     }
 }
 
@@ -106,6 +159,8 @@ void BM_Joutoaika_sijoitus(benchmark::State& state) { Joutoaika(state, "sijoitus
 void BM_Joutoaika_pelaajan_vuoro(benchmark::State& state) { Joutoaika(state, "vuoro"); }
 void BM_Joutoaika_voitettu(benchmark::State& state) { Joutoaika(state, "voitettu"); }
 void BM_Joutoaika_havitty(benchmark::State& state) { Joutoaika(state, "havitty"); }
+void BM_Joutoaika_verkko_odottaa(benchmark::State& state) { Joutoaika(state, "odottaa"); }
+void BM_Joutoaika_verkko_vuoro(benchmark::State& state) { Joutoaika(state, "verkkovuoro"); }
 
 }  // namespace
 
@@ -113,11 +168,14 @@ BENCHMARK(BM_Joutoaika_sijoitus)->Iterations(1)->UseManualTime()->Unit(benchmark
 BENCHMARK(BM_Joutoaika_pelaajan_vuoro)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 BENCHMARK(BM_Joutoaika_voitettu)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 BENCHMARK(BM_Joutoaika_havitty)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_Joutoaika_verkko_odottaa)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_Joutoaika_verkko_vuoro)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     Testipesa pesa;
     if (argc == 3 && std::string(argv[1]) == LAPSI) return Joutokaynti(argc, argv);
+    VerkkoSilmukkaan();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
