@@ -53,11 +53,13 @@ function(morvak_rules_test source)
 endfunction()
 
 # morvak_window_test(<file.cpp> <libraries...>): a Qt Test program on the
-# offscreen platform, driving the real widgets.
+# offscreen platform, driving the real widgets. A window that searches for
+# network games does it on the loopback only.
 function(morvak_window_test source)
     get_filename_component(name ${source} NAME_WE)
     add_executable(${name} ${source})
     target_link_libraries(${name} PRIVATE ${ARGN} Qt6::Test)
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MORVAK_VERKKO_LAHETYS=127.0.0.1")
 endfunction()
