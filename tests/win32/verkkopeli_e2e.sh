@@ -16,11 +16,12 @@ QT_PELI=$4
 
 TILAPAIKKA=$(mktemp -d)
 QT_PID=""
-WIN_PID=""
 
+# The Wine server ends morvak.exe with the prefix's own programs: a loader
+# killed first would leave the server to shut down on its own, and those
+# programs behind, holding the run's output open.
 siivoa() {
     [ -z "$QT_PID" ] || kill "$QT_PID" 2>/dev/null || true
-    [ -z "$WIN_PID" ] || kill "$WIN_PID" 2>/dev/null || true
     sammuta_wine
     rm -rf "$TILAPAIKKA"
 }
@@ -163,7 +164,6 @@ kuuntelee || virhe "Qt-ohjelma ei jäänyt odottamaan vastustajaa"
 
 echo "Wine-ohjelma löytää pelin osoitetta kirjoittamatta ja liittyy nimellä Ville."
 MORVAK_SIEMEN=2 "$WINE" "$PELI" >"$TILAPAIKKA/win.log" 2>&1 &
-WIN_PID=$!
 luku odota Morvak >/dev/null || virhe "Wine-ohjelman pääikkuna ei tullut"
 WIN=$(ikkuna Morvak "$QT")
 nappaile "$WIN" alt+t v
