@@ -16,7 +16,7 @@
 //                                         own in the folder: a program the
 //                                         shell starts, counting its starts
 //   ikkunaluku sulje <otsikko>            the close box
-//   ikkunaluku ruudukot [<odotettu>]      both grids of "Morvak", a letter a square;
+//   ikkunaluku ruudukot [<odotettu>]      both grids of the main window, a letter a square;
 //                                         with the text expected, waits until
 //                                         they show it
 //   ikkunaluku montako <otsikko>          how many windows so titled show
@@ -49,6 +49,11 @@
 //   ikkunaluku nappaimin                  shoots at every square still
 //                                         unshot with the arrow keys and
 //                                         Space, until the game ends
+//   ikkunaluku vuoro <edellinen>          in a match against a friend, waits
+//                                         until the turn is another than the
+//                                         one given and prints it: oma,
+//                                         ystava or the end box's title;
+//                                         for a turn, the grids too
 //
 // Every wait is bounded; a window that never comes is an error (exit 1).
 
@@ -283,7 +288,21 @@ void Napsauta(HWND ikkuna, Puoli puoli, int ruutu, bool oikea) {
     SendInput(2, syotteet, sizeof(INPUT));
 }
 
-const std::wstring PELI = L"Morvak";
+// The main window whatever its caption says: a match against a friend shows
+// the score there.
+HWND OdotaPelia() {
+    HWND peli = nullptr;
+    const bool nakyy = Odota([&] {
+        peli = FindWindowW(L"frmMorvak", nullptr);
+        return peli != nullptr && IsWindowVisible(peli);
+    });
+    if (!nakyy) {
+        std::fprintf(stderr, "pääikkunaa ei tullut\n");
+        std::exit(1);
+    }
+    return peli;
+}
+
 const std::wstring PELAAJAN_VUORO =
     L"Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu.";
 
@@ -305,7 +324,7 @@ HWND Loppu() {
 // Each shot waits for the player's turn, and for the square to show what it
 // hit before the next one.
 int Ammu(const std::vector<int>& ruudut) {
-    HWND peli = OdotaIkkunaa(PELI);
+    HWND peli = OdotaPelia();
     for (const int ruutu : ruudut) {
         if (!Odota([&] { return Loppu() != nullptr || Ohje(peli) == PELAAJAN_VUORO; })) return 1;
         if (Loppu() != nullptr) break;
@@ -332,7 +351,7 @@ bool VettaPohjalla(HWND peli, int ruutu) {
 }
 
 int Uppoaa(int ruutu) {
-    HWND peli = OdotaIkkunaa(PELI);
+    HWND peli = OdotaPelia();
     if (!Odota([&] { return Ohje(peli) == PELAAJAN_VUORO; })) return 1;
     Napsauta(peli, Puoli::Kone, ruutu, false);
     // Water under a hit that still shows at the centre: only a sinking
@@ -373,6 +392,29 @@ std::string Ruudukkoteksti(HWND peli) {
         teksti.append(tila.kone.data() + 1 + rivi * 10, 10);
     }
     return teksti;
+}
+
+// Whose turn it is in a match against a friend, once it is no longer the
+// one given: "oma", "ystava" while the friend shoots, or the title of the
+// box that ended the game; for a turn, both grids after it.
+int Vuoro(const std::string& edellinen) {
+    HWND peli = OdotaPelia();
+    const auto lue = [&]() -> std::string {
+        if (HWND loppu = Loppu()) return Utf8(Teksti(loppu));
+        const std::wstring ohje = Ohje(peli);
+        if (ohje == PELAAJAN_VUORO) return "oma";
+        if (ohje.starts_with(L"Odota hetki, ") && ohje.ends_with(L" ampuu jotakin ruuduistasi..."))
+            return "ystava";
+        return {};
+    };
+    std::string vuoro;
+    if (!Odota([&] { return !(vuoro = lue()).empty() && vuoro != edellinen; })) {
+        std::fprintf(stderr, "vuoro ei vaihtunut: \"%s\"\n", Utf8(Ohje(peli)).c_str());
+        return 1;
+    }
+    std::printf("%s\n", vuoro.c_str());
+    if (vuoro == "oma" || vuoro == "ystava") std::printf("%s\n", Ruudukkoteksti(peli).c_str());
+    return 0;
 }
 
 // For measuring a start from outside: the first frame painted is the first
@@ -470,7 +512,7 @@ void CALLBACK Kuuntelija(HWINEVENTHOOK, DWORD, HWND ikkuna, LONG olio, LONG laps
 }
 
 int Kuulee(Puoli puoli, int ruutu) {
-    HWND peli = OdotaIkkunaa(PELI);
+    HWND peli = OdotaPelia();
     HWND ruudukko = Ruudukko(peli, puoli);
     DWORD prosessi = 0;
     GetWindowThreadProcessId(peli, &prosessi);
@@ -512,7 +554,7 @@ void Nappain(WORD nappain) {
 // The focus square goes along the rows, to and fro, one arrow key a square;
 // each shot waits for the player's turn and for the square to show its hit.
 int Nappaimin() {
-    HWND peli = OdotaIkkunaa(PELI);
+    HWND peli = OdotaPelia();
     for (int ruutu = 1; ruutu <= 100; ++ruutu) {
         const int rivi = (ruutu - 1) / 10;
         const int sarake = rivi % 2 == 0 ? (ruutu - 1) % 10 : 9 - (ruutu - 1) % 10;
@@ -565,7 +607,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (komento == L"ruudukot" && (argc == 2 || argc == 3)) {
-        HWND peli = OdotaIkkunaa(PELI);
+        HWND peli = OdotaPelia();
         if (argc == 3) return OdotaLukemaa([&] { return Ruudukkoteksti(peli); }, Utf8(argv[2]));
         std::printf("%s\n", Ruudukkoteksti(peli).c_str());
         return 0;
@@ -575,13 +617,13 @@ int wmain(int argc, wchar_t** argv) {
     if (komento == L"varit" && (argc == 2 || argc == 4)) {
         const POINT alku =
             argc == 4 ? POINT{std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10)}
-                      : Alkupiste(OdotaIkkunaa(PELI));
+                      : Alkupiste(OdotaPelia());
         TulostaVarit(alku);
         return 0;
     }
     if (komento == L"napsauta" && (argc == 4 || argc == 5)) {
         const Puoli puoli = std::wstring(argv[2]) == L"kone" ? Puoli::Kone : Puoli::Pelaaja;
-        Napsauta(OdotaIkkunaa(PELI), puoli, std::wcstol(argv[3], nullptr, 10), argc == 5);
+        Napsauta(OdotaPelia(), puoli, std::wcstol(argv[3], nullptr, 10), argc == 5);
         return 0;
     }
     if (komento == L"varissa" && argc == 5) {
@@ -591,20 +633,21 @@ int wmain(int argc, wchar_t** argv) {
     if (komento == L"nimi" && (argc == 4 || argc == 5)) {
         const Puoli puoli = std::wstring(argv[2]) == L"kone" ? Puoli::Kone : Puoli::Pelaaja;
         const LONG ruutu = std::wcstol(argv[3], nullptr, 10);
-        HWND ruudukko = Ruudukko(OdotaIkkunaa(PELI), puoli);
+        HWND ruudukko = Ruudukko(OdotaPelia(), puoli);
         const auto lukija = [&] { return Saavutettava(ruudukko, ruutu); };
         if (argc == 5) return OdotaLukemaa(lukija, Utf8(argv[4]));
         std::printf("%s\n", lukija().c_str());
         return 0;
     }
     if (komento == L"kohdistus" && (argc == 2 || argc == 3)) {
-        HWND peli = OdotaIkkunaa(PELI);
+        HWND peli = OdotaPelia();
         const auto lukija = [&] { return Kohdistus(peli); };
         if (argc == 3) return OdotaLukemaa(lukija, Utf8(argv[2]));
         std::printf("%s\n", lukija().c_str());
         return 0;
     }
     if (komento == L"nappaimin" && argc == 2) return Nappaimin();
+    if (komento == L"vuoro" && argc == 3) return Vuoro(Utf8(argv[2]));
     if (komento == L"kuulee" && argc == 4) {
         const Puoli puoli = std::wstring(argv[2]) == L"kone" ? Puoli::Kone : Puoli::Pelaaja;
         return Kuulee(puoli, std::wcstol(argv[3], nullptr, 10));
