@@ -98,6 +98,8 @@ void frmMorvak::SoitaAani(Aani aani) { aanet_.Soita(aani); }
 
 void frmMorvak::PyydaAjastin(std::chrono::milliseconds kesto) { ajastin_.start(kesto); }
 
+void frmMorvak::PeruAjastin() { ajastin_.stop(); }
+
 std::chrono::milliseconds frmMorvak::Nyt() const {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now().time_since_epoch());

@@ -100,6 +100,8 @@ class Nakyma : public Palvelut {
     // the timer's expiry through their entry point, once. A new request
     // replaces the one still running.
     virtual void PyydaAjastin(std::chrono::milliseconds kesto) = 0;
+    // The request still running is no longer wanted: nothing wakes for it.
+    virtual void PeruAjastin() = 0;
     // A clock that only moves forward, for the deadlines the rules keep.
     virtual std::chrono::milliseconds Nyt() const = 0;
     // Ends the program: every window goes, no event of the game runs after.

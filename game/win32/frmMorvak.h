@@ -58,6 +58,7 @@ class frmMorvak : public Nakyma {
     void NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) override;
     void SoitaAani(Aani aani) override;
     void PyydaAjastin(std::chrono::milliseconds kesto) override;
+    void PeruAjastin() override;
     std::chrono::milliseconds Nyt() const override;
     void Lopeta() override;
 

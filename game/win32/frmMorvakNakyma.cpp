@@ -95,6 +95,8 @@ void frmMorvak::PyydaAjastin(std::chrono::milliseconds kesto) {
     SetTimer(hwnd_, viesti::AJASTIN, static_cast<UINT>(kesto.count()), nullptr);
 }
 
+void frmMorvak::PeruAjastin() { KillTimer(hwnd_, viesti::AJASTIN); }
+
 std::chrono::milliseconds frmMorvak::Nyt() const {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now().time_since_epoch());

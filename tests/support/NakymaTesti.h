@@ -134,6 +134,7 @@ class NakymaTesti : public Nakyma {
     }
     void SoitaAani(Aani aani) override { aanet.push_back(aani); }
     void PyydaAjastin(std::chrono::milliseconds kesto) override { ajastin = nyt + kesto; }
+    void PeruAjastin() override { ajastin.reset(); }
     std::chrono::milliseconds Nyt() const override { return nyt; }
     void Lopeta() override { ++lopetuksia; }
 

@@ -39,6 +39,7 @@ class NakyvatRuudut : public Nakyma {
     }
     void SoitaAani(Aani aani) override { n.SoitaAani(aani); }
     void PyydaAjastin(std::chrono::milliseconds kesto) override { n.PyydaAjastin(kesto); }
+    void PeruAjastin() override { n.PeruAjastin(); }
     std::chrono::milliseconds Nyt() const override { return n.Nyt(); }
     void Lopeta() override { n.Lopeta(); }
     void AsetaOsoitin(Osoitin osoitin) override { n.AsetaOsoitin(osoitin); }

@@ -38,6 +38,7 @@ void Verkkopeli::Avaa() {
     n.PyydaAjastin(HAUN_VALI);
     n.NaytaDialogi(malli);
     dialogi_ = nullptr;
+    PalautaAjastin();
     n.AsetaOsoitin(Osoitin::Oletus);
     // The search ends with its dialog.
     if (!Kaynnissa()) verkko_.Sulje();
@@ -112,6 +113,13 @@ void Verkkopeli::Yhdistetty() {
     n.PyydaAjastin(TERVEHDYKSEN_AIKA);
 }
 
+// No game's timer runs behind the dialog, whose search had the timer: it
+// goes back to the greeting's deadline, or stops.
+void Verkkopeli::PalautaAjastin() {
+    if (!tervehdysLoppuu_) return n.PeruAjastin();
+    n.PyydaAjastin(std::max(std::chrono::milliseconds::zero(), *tervehdysLoppuu_ - n.Nyt()));
+}
+
 // The greeting's deadline runs only before any game of the match, when the
 // timer has nothing else to wait for.
 void Verkkopeli::Ajastin() {
@@ -131,6 +139,7 @@ void Verkkopeli::Katkesi(Katkos syy) {
     // goes on waiting for one.
     if (isanta_ && (vaihe_ == Vaihe::Odottaa || vaihe_ == Vaihe::Tervehtii)) {
         tervehdysLoppuu_.reset();
+        n.PeruAjastin();
         verkko_.Sulje();
         if (verkko_.Kuuntele(nimi_)) {
             vaihe_ = Vaihe::Odottaa;
@@ -206,6 +215,7 @@ bool Verkkopeli::Pelissa() const { return vaihe_ >= Vaihe::Ehdot; }
 
 void Verkkopeli::Tervehditty(const viestit::Tervehdys& tervehdys) {
     tervehdysLoppuu_.reset();
+    n.PeruAjastin();
     if (tervehdys.versio != PROTOKOLLAN_VERSIO) {
         // The friend hears it from our greeting in turn.
         if (isanta_) Laheta(viestit::Tervehdys{PROTOKOLLAN_VERSIO, nimi_});

@@ -67,6 +67,7 @@ class Verkkopeli : public Verkkovastustaja {
     };
 
     void AloitaOttelu(Vaihe vaihe);
+    void PalautaAjastin();
     void Kuuntele();
     void Yhdista(const std::string& osoite);
     // A game of the match is on or being agreed on: past the greeting.

@@ -88,6 +88,8 @@ TEST_F(Verkkopeli_, TheHostGreetsSetsTheRulesAndOpensFiringOnceBothFleetsAreLaid
     EXPECT_EQ(v.lahetetyt[0], "MORVAK 1 Minä");
     EXPECT_TRUE(v.lahetetyt[1].starts_with("PELI 1 1 ISANTA ")) << v.lahetetyt[1];
     EXPECT_EQ(Nakyy().otsikko, "Morvak - Sinä 0, Ville 0");
+    // Nothing left to wake an idle program: the search and the deadline are over.
+    EXPECT_FALSE(n.ajastin);
     Valmistaudu();
     ASSERT_EQ(v.lahetetyt.size(), 4u);
     EXPECT_EQ(v.lahetetyt[2].size(), std::string("VALMIS ").size() + 64);
