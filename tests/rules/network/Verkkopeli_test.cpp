@@ -297,6 +297,7 @@ TEST_F(Verkkopeli_, TheDialogListsGamesFoundWhileItIsOpen) {
     };
     Suorita(Komento::Verkkopeli);
     EXPECT_EQ(v.yhdistetty, "10.0.0.7");
+    EXPECT_FALSE(n.ajastin);
 }
 
 }  // namespace
