@@ -265,8 +265,6 @@ void Verkkopeli::AloitaSijoitus() {
     omaValmis_ = false;
     vastustajanSitoumus_.reset();
     odotettu_.reset();
-    ammuttu_ = {};
-    ammuttuMinuun_ = {};
     vastaukset_.clear();
     paljastus_.reset();
     pyydetty_ = false;
@@ -319,7 +317,10 @@ void Verkkopeli::Ammunnanalku() {
 }
 
 void Verkkopeli::Ammu(int ruutu) {
-    if (vaihe_ != Vaihe::Ammunta || odotettu_ || !OnRuudukossa(ruutu) || ammuttu_[ruutu]) return;
+    // A square answered once is known: a miss stays water on this grid.
+    const bool vastattu =
+        std::ranges::find(vastaukset_, ruutu, &Vastaus::ruutu) != vastaukset_.end();
+    if (vaihe_ != Vaihe::Ammunta || odotettu_ || !OnRuudukossa(ruutu) || vastattu) return;
     if (t.KoneenRuudut[ruutu] != Sana::vesi) return;
     odotettu_ = ruutu;
     t.PelaajanVuoro = false;
@@ -327,8 +328,12 @@ void Verkkopeli::Ammu(int ruutu) {
 }
 
 void Verkkopeli::AmmuttuMinuun(int ruutu) {
-    if (t.PelaajanVuoro || odotettu_ || omaVuoroSeuraa_ || ammuttuMinuun_[ruutu]) return Virhe();
-    ammuttuMinuun_[ruutu] = true;
+    // The friend sees every square it shot, and those around a sunk ship, as
+    // known: none of them is shot again.
+    const Sana sana = t.PelaajanRuudut[ruutu];
+    if (t.PelaajanVuoro || odotettu_ || omaVuoroSeuraa_ || sana == Sana::ohi ||
+        sana == Sana::uponnut)
+        return Virhe();
     omaVuoroSeuraa_ = true;
     if (!peli_.MerkitseVastustajanLaukaus(ruutu)) {
         Laheta(viestit::Ohi{});
@@ -351,7 +356,6 @@ void Verkkopeli::AmmuttuMinuun(int ruutu) {
 
 void Verkkopeli::Vastattu(const viestit::Viesti& vastaus) {
     const int ruutu = *std::exchange(odotettu_, std::nullopt);
-    ammuttu_[ruutu] = true;
     omaVuoroSeuraa_ = false;
     if (std::holds_alternative<viestit::Ohi>(vastaus)) {
         vastaukset_.push_back({ruutu, Vastaus::Tulos::Ohi, {}});

@@ -131,8 +131,6 @@ class Verkkopeli : public Verkkovastustaja {
     bool omaValmis_ = false;
     std::optional<Tiiviste> vastustajanSitoumus_;
     std::optional<int> odotettu_;
-    std::array<bool, 101> ammuttu_{};
-    std::array<bool, 101> ammuttuMinuun_{};
     std::vector<Vastaus> vastaukset_;
     std::optional<viestit::Paljasta> paljastus_;
     bool omaVuoroSeuraa_ = false;
