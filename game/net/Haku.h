@@ -12,5 +12,5 @@ inline constexpr std::string_view HAKUVIESTI = "MORVAK HAE 1";
 std::string Hakuvastaus(const std::string& nimi);
 
 // The name in an answer; nothing when the datagram is no answer or its name
-// is empty, not UTF-8 or holds control characters.
+// is not one a greeting could carry.
 std::optional<std::string> VastauksenNimi(std::string_view datagrammi);

@@ -39,7 +39,19 @@ Verkkoyhteys::~Verkkoyhteys() { Sulje(); }
 
 bool Verkkoyhteys::Kuuntele(const std::string& nimi) {
     nimi_ = nimi;
-    if (kuuntelija_ != EI_SOKETTIA) return true;
+    if (kuuntelija_ == EI_SOKETTIA && !AvaaKuuntelu()) return false;
+    if (yhteys_ != EI_SOKETTIA) PoistaYhteys();
+    // Searches went unanswered while an opponent was here; a port another
+    // program took meanwhile only leaves this game to be found by address.
+    if (hakuvastaaja_ == EI_SOKETTIA) {
+        hakuvastaaja_ = AvaaUdp(portti_);
+        if (hakuvastaaja_ != EI_SOKETTIA) valvonta_.Valvo(hakuvastaaja_, false);
+    }
+    odottaa_ = true;
+    return true;
+}
+
+bool Verkkoyhteys::AvaaKuuntelu() {
     kuuntelija_ = KuunteleTcp(portti_);
     hakuvastaaja_ = AvaaUdp(portti_);
     if (kuuntelija_ == EI_SOKETTIA || hakuvastaaja_ == EI_SOKETTIA) {
@@ -54,6 +66,7 @@ bool Verkkoyhteys::Kuuntele(const std::string& nimi) {
 
 void Verkkoyhteys::Yhdista(const std::string& osoite) {
     if (yhteys_ != EI_SOKETTIA) PoistaYhteys();
+    yhteysnro_ = seuraavaYhteys_++;
     kokeilematta_ = Ratkaise(osoite, portti_);
     KokeileSeuraavaa();
     Toimita();
@@ -70,7 +83,7 @@ void Verkkoyhteys::KokeileSeuraavaa() {
         valvonta_.Valvo(yhteys_, true);
         return;
     }
-    Ilmoita(VerkkoKatkesi{Katkos::EiYhteytta});
+    Ilmoita(VerkkoKatkesi{Katkos::EiYhteytta, yhteysnro_});
 }
 
 void Verkkoyhteys::Hae() {
@@ -83,16 +96,20 @@ void Verkkoyhteys::Hae() {
         if (LahetaUdp(hakija_, kohde, HAKUVIESTI)) return;
 }
 
+int Verkkoyhteys::SeuraavaYhteys() const { return seuraavaYhteys_; }
+
 void Verkkoyhteys::Laheta(const std::string& rivi) {
+    if (!yhdistetty_) return;
     lahtevat_ += rivi;
     lahtevat_ += '\n';
-    if (yhdistetty_) Kirjoita();
+    Kirjoita();
     Toimita();
 }
 
 void Verkkoyhteys::Sulje() {
     if (yhdistetty_) KirjoitaJonosta();
     if (yhteys_ != EI_SOKETTIA) PoistaYhteys();
+    odottaa_ = false;
     kokeilematta_.clear();
     LopetaValvonta(kuuntelija_);
     LopetaValvonta(hakuvastaaja_);
@@ -125,28 +142,32 @@ void Verkkoyhteys::Yhdistamassa() {
         case Yhteydentila::Valmis:
             yhdistetty_ = true;
             kokeilematta_.clear();
-            Ilmoita(VerkkoYhdistetty{});
-            ValvoKirjoitusta(!lahtevat_.empty());
+            Ilmoita(VerkkoYhdistetty{yhteysnro_});
+            ValvoKirjoitusta(false);
             return;
     }
 }
 
-// The first to come is the opponent; while it stays, others are told so and
-// closed, and searches go unanswered.
+// The first to come is the opponent; from then on, until the rules wait for
+// another, others are told so and closed, and searches go unanswered. Even
+// once the opponent has gone: its place is not another's before the rules
+// have heard it left.
 void Verkkoyhteys::Hyvaksy() {
     for (int kierros = 0; kierros < KIERROKSIA_KERRALLA; ++kierros) {
         const std::intptr_t soketti = HyvaksyTcp(kuuntelija_);
         if (soketti == EI_SOKETTIA) return;
-        if (yhteys_ != EI_SOKETTIA) {
+        if (!odottaa_) {
             Torju(soketti);
             continue;
         }
+        odottaa_ = false;
         yhteys_ = soketti;
+        yhteysnro_ = seuraavaYhteys_++;
         yhdistetty_ = true;
         kirjoitusValvottu_ = false;
         valvonta_.Valvo(yhteys_, false);
         LopetaValvonta(hakuvastaaja_);
-        Ilmoita(VerkkoYhdistetty{});
+        Ilmoita(VerkkoYhdistetty{yhteysnro_});
     }
 }
 
@@ -158,10 +179,10 @@ void Verkkoyhteys::Lue() {
         if (siirto.loppu != Siirronloppu::Siirretty) return Katkaise(siirto.loppu);
         std::vector<std::string> rivit;
         const bool kelpo = saapuvat_.Lisaa({puskuri.data(), siirto.tavuja}, rivit);
-        for (std::string& rivi : rivit) Ilmoita(VerkkoRivi{std::move(rivi)});
+        for (std::string& rivi : rivit) Ilmoita(VerkkoRivi{std::move(rivi), yhteysnro_});
         if (!kelpo) {
             PoistaYhteys();
-            return Ilmoita(VerkkoKatkesi{Katkos::Virheellinen});
+            return Ilmoita(VerkkoKatkesi{Katkos::Virheellinen, yhteysnro_});
         }
     }
 }
@@ -191,7 +212,7 @@ void Verkkoyhteys::ValvoKirjoitusta(bool kirjoitus) {
 
 void Verkkoyhteys::Katkaise(Siirronloppu loppu) {
     PoistaYhteys();
-    Ilmoita(VerkkoKatkesi{Katkoksena(loppu)});
+    Ilmoita(VerkkoKatkesi{Katkoksena(loppu), yhteysnro_});
 }
 
 void Verkkoyhteys::PoistaYhteys() {

@@ -25,6 +25,7 @@ class Verkkoyhteys : public Verkko {
 
     bool Kuuntele(const std::string& nimi) override;
     void Yhdista(const std::string& osoite) override;
+    int SeuraavaYhteys() const override;
     void Hae() override;
     void Laheta(const std::string& rivi) override;
     void Sulje() override;
@@ -32,6 +33,7 @@ class Verkkoyhteys : public Verkko {
     void SokettiValmis(std::intptr_t kahva) override;
 
   private:
+    bool AvaaKuuntelu();
     void KokeileSeuraavaa();
     void Yhdistamassa();
     void Hyvaksy();
@@ -56,7 +58,11 @@ class Verkkoyhteys : public Verkko {
     std::intptr_t hakuvastaaja_ = EI_SOKETTIA;
     std::intptr_t hakija_ = EI_SOKETTIA;
     std::intptr_t yhteys_ = EI_SOKETTIA;
+    int yhteysnro_ = 0;
+    int seuraavaYhteys_ = 1;
     bool yhdistetty_ = false;
+    // The rules wait for an opponent: the next to connect is it.
+    bool odottaa_ = false;
     bool kirjoitusValvottu_ = false;
     std::vector<Osoite> kokeilematta_;
     Rivinjako saapuvat_;

@@ -1,5 +1,9 @@
 #include "rules/Tekstit.h"
 
+#include <algorithm>
+
+#include "rules/network/Utf8.h"
+
 namespace teksti {
 
 std::string Voitettu(int perakkaisetVoitot) {
@@ -25,9 +29,32 @@ std::string Ruudunnimi(const char* ruudukko, int rivi, int sarake, const std::st
            std::to_string(sarake) + ": " + sisalto;
 }
 
+namespace {
+
+// Letters written right to left, and Arabic digits, which take the spaces
+// and numbers beside them along: Hebrew, Arabic and the scripts after them
+// to U+08FF, their presentation forms, the right-to-left scripts beyond the
+// first plane, and the right-to-left mark.
+bool OikealtaVasemmalle(char32_t merkki) {
+    return (merkki >= 0x0590 && merkki <= 0x08FF) || merkki == 0x200F ||
+           (merkki >= 0xFB1D && merkki <= 0xFDFF) || (merkki >= 0xFE70 && merkki <= 0xFEFF) ||
+           (merkki >= 0x10800 && merkki <= 0x10FFF) || (merkki >= 0x1E800 && merkki <= 0x1EFFF);
+}
+
+// A friend's name that could carry the sentence's own words and numbers
+// along is set apart from it (first strong isolate ... pop directional
+// isolate). Only such a name: some systems draw the marks as boxes in text
+// that is all left to right.
+std::string Nimi(const std::string& nimi) {
+    if (std::ranges::none_of(Koodipisteet(nimi), OikealtaVasemmalle)) return nimi;
+    return "\u2068" + nimi + "\u2069";
+}
+
+}  // namespace
+
 std::string Ottelu(int omat, const std::string& vastustaja, int vastustajan) {
-    return std::string(OHJELMAN_NIMI) + " - Sinä " + std::to_string(omat) + ", " + vastustaja +
-           " " + std::to_string(vastustajan);
+    return std::string(OHJELMAN_NIMI) + " - Sinä " + std::to_string(omat) + ", " +
+           Nimi(vastustaja) + " " + std::to_string(vastustajan);
 }
 
 std::string Osoitteet(const std::vector<std::string>& osoitteet) {
@@ -47,38 +74,68 @@ std::string OdotetaanVastustajaa(const std::vector<std::string>& osoitteet) {
     return "Odotetaan vastustajaa osoitteessa " + Osoitteet(osoitteet) + "...";
 }
 
+std::string LoydettyPeli(std::size_t rivi, const std::string& nimi, const std::string& osoite) {
+    return "&" + std::to_string(rivi) + " " + Nimi(nimi) + " (" + osoite + ")";
+}
+
 std::string VastustajaSijoittaa(const std::string& vastustaja) {
-    return "Odota hetki, " + vastustaja + " sijoittaa vielä laivojaan...";
+    return "Odota hetki, " + Nimi(vastustaja) + " sijoittaa vielä laivojaan...";
+}
+
+std::string VastustajaAloittaa(const std::string& vastustaja) {
+    return "Odota hetki, " + Nimi(vastustaja) + " aloittaa pelin...";
+}
+
+std::string VastustajaVastaa(const std::string& vastustaja) {
+    return "Odota hetki, " + Nimi(vastustaja) + " vastaa laukaukseesi...";
 }
 
 std::string VastustajaAmpuu(const std::string& vastustaja) {
-    return "Odota hetki, " + vastustaja + " ampuu jotakin ruuduistasi...";
+    return "Odota hetki, " + Nimi(vastustaja) + " ampuu jotakin ruuduistasi...";
+}
+
+std::string VastustajaPaljastaa(const std::string& vastustaja) {
+    return "Odota hetki, " + Nimi(vastustaja) + " paljastaa laivastonsa...";
 }
 
 std::string OdotetaanVastausta(const std::string& vastustaja) {
-    return "Odotetaan, haluaako " + vastustaja + " pelata uudestaan...";
+    return "Odotetaan, haluaako " + Nimi(vastustaja) + " pelata uudestaan...";
 }
 
 std::string HaluaaUudestaan(const std::string& vastustaja) {
-    return vastustaja + " haluaa pelata uudestaan. Pelataanko?";
+    return Nimi(vastustaja) + " haluaa pelata uudestaan. Pelataanko?";
 }
 
 std::string EiHaluaUudestaan(const std::string& vastustaja) {
-    return vastustaja + " ei halua pelata uudestaan.";
+    return Nimi(vastustaja) + " ei halua pelata uudestaan.";
 }
 
-std::string Lopetti(const std::string& vastustaja) { return vastustaja + " lopetti pelin."; }
+std::string PeruPyynto(const std::string& vastustaja) {
+    return Nimi(vastustaja) +
+           " ei ole vielä vastannut. Lopetetaanko verkkopeli ja pelataan tietokonetta vastaan?";
+}
+
+std::string Lopetti(const std::string& vastustaja) { return Nimi(vastustaja) + " lopetti pelin."; }
+
+std::string EiVastannut(const std::string& vastustaja) {
+    return Nimi(vastustaja) + " ei vastannut ajoissa, joten verkkopeli päättyi.";
+}
+
+std::string EiPaljastanut(const std::string& vastustaja) {
+    return "Peliä ei lasketa kummallekaan, koska " + Nimi(vastustaja) +
+           " ei paljastanut laivastoaan.";
+}
 
 std::string VerkkoVoitto(const std::string& vastustaja) {
-    return "Voitit! Vastustajasi " + vastustaja + " menetti kaikki laivansa.";
+    return "Voitit! Vastustajasi " + Nimi(vastustaja) + " menetti kaikki laivansa.";
 }
 
 std::string VerkkoTappio(const std::string& vastustaja) {
-    return "Hävisit. Vastustajasi " + vastustaja + " upotti kaikki laivasi.";
+    return "Hävisit. Vastustajasi " + Nimi(vastustaja) + " upotti kaikki laivasi.";
 }
 
 std::string Saannot(const std::string& vastustaja, bool kulmat, bool reuna) {
-    return "Pelaat pelaajan " + vastustaja + " säännöillä:\n" +
+    return "Pelaat pelaajan " + Nimi(vastustaja) + " säännöillä:\n" +
            (kulmat ? "laivojen kulmat saavat koskettaa toisiaan,\n"
                    : "laivojen kulmat eivät saa koskettaa toisiaan,\n") +
            (reuna ? "laiva saa sijaita reunassa." : "laiva ei saa sijaita reunassa.");

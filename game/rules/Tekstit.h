@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -84,20 +85,29 @@ inline constexpr const char* VIIMEISIN_LAUKAUS = ", viimeisin laukaus";
 // "Oma ruudukko, rivi 3, sarake 5: laiva"
 std::string Ruudunnimi(const char* ruudukko, int rivi, int sarake, const std::string& sisalto);
 
-// The network game. Names are the friend's own, shown as given.
+// The network game. Names are the friend's own, shown as given; one that
+// could turn the sentence around it is set apart from it.
 inline constexpr const char* VERKKOPELI_OTSIKKO = "Verkkopeli";
 std::string Ottelu(int omat, const std::string& vastustaja, int vastustajan);
 // The addresses of this computer, one after another, for a friend to type.
 std::string Osoitteet(const std::vector<std::string>& osoitteet);
 std::string Liitettavissa(const std::vector<std::string>& osoitteet);
 std::string OdotetaanVastustajaa(const std::vector<std::string>& osoitteet);
+// A row of the found games' list, its number the row's access key.
+std::string LoydettyPeli(std::size_t rivi, const std::string& nimi, const std::string& osoite);
 inline constexpr const char* YHDISTETAAN = "Yhdistetään peliin...";
 std::string VastustajaSijoittaa(const std::string& vastustaja);
+std::string VastustajaAloittaa(const std::string& vastustaja);
+std::string VastustajaVastaa(const std::string& vastustaja);
 std::string VastustajaAmpuu(const std::string& vastustaja);
+std::string VastustajaPaljastaa(const std::string& vastustaja);
 std::string OdotetaanVastausta(const std::string& vastustaja);
 std::string HaluaaUudestaan(const std::string& vastustaja);
 std::string EiHaluaUudestaan(const std::string& vastustaja);
+std::string PeruPyynto(const std::string& vastustaja);
 std::string Lopetti(const std::string& vastustaja);
+std::string EiVastannut(const std::string& vastustaja);
+std::string EiPaljastanut(const std::string& vastustaja);
 std::string VerkkoVoitto(const std::string& vastustaja);
 std::string VerkkoTappio(const std::string& vastustaja);
 std::string Saannot(const std::string& vastustaja, bool kulmat, bool reuna);

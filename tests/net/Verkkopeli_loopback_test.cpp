@@ -16,6 +16,7 @@
 #include "tests/store/Testipesa.h"
 #include "tests/support/NakymaTesti.h"
 #include "tests/support/Vapaaportti.h"
+#include "tests/support/Verkkotapahtumat.h"
 
 namespace {
 
@@ -35,6 +36,22 @@ struct Pelaaja {
         malli.Tapahtuu(RuutuKlikattu{Puoli::Kone, seuraava});
     }
     std::string Otsikko() { return malli.Saannot().NykyinenTilanne().otsikko; }
+    void Odota(const std::string& nimi) {
+        n.verkkopeli = [nimi](frmVerkkopeliMalli& m) {
+            m.Muuta("txtNimi", nimi);
+            m.Napsauta("cmdAloita");
+        };
+        malli.Tapahtuu(KomentoValittu{Komento::Verkkopeli});
+    }
+    void Liity(const std::string& nimi) {
+        n.verkkopeli = [nimi](frmVerkkopeliMalli& m) {
+            m.Muuta("txtNimi", nimi);
+            m.Valitse("optLiity", true);
+            m.Muuta("txtOsoite", "127.0.0.1");
+            m.Napsauta("cmdAloita");
+        };
+        malli.Tapahtuu(KomentoValittu{Komento::Verkkopeli});
+    }
 
     Pollausvalvonta kasvo;
     Pelitila t;
@@ -52,18 +69,8 @@ TEST(VerkkopeliLoopback, TwoProgramsPlayAWholeGameToItsScore) {
     const auto odota = [&](const std::function<bool()>& ehto) {
         return OdotaVerkkoa({&aino.kasvo, &ville.kasvo}, ehto);
     };
-    aino.n.verkkopeli = [](frmVerkkopeliMalli& m) {
-        m.Muuta("txtNimi", "Aino");
-        m.Napsauta("cmdAloita");
-    };
-    aino.malli.Tapahtuu(KomentoValittu{Komento::Verkkopeli});
-    ville.n.verkkopeli = [](frmVerkkopeliMalli& m) {
-        m.Muuta("txtNimi", "Ville");
-        m.Valitse("optLiity", true);
-        m.Muuta("txtOsoite", "127.0.0.1");
-        m.Napsauta("cmdAloita");
-    };
-    ville.malli.Tapahtuu(KomentoValittu{Komento::Verkkopeli});
+    aino.Odota("Aino");
+    ville.Liity("Ville");
     ASSERT_TRUE(odota([&] { return aino.t.SijoitusKaynnissa && ville.t.SijoitusKaynnissa; }));
 
     for (Pelaaja* p : {&aino, &ville})
@@ -81,6 +88,35 @@ TEST(VerkkopeliLoopback, TwoProgramsPlayAWholeGameToItsScore) {
     EXPECT_EQ(ville.Sai("Hävisit"), ainoVoitti);
     EXPECT_EQ(aino.Otsikko(), ainoVoitti ? "Morvak - Sinä 1, Ville 0" : "Morvak - Sinä 0, Ville 1");
     EXPECT_EQ(ville.Otsikko(), ainoVoitti ? "Morvak - Sinä 0, Aino 1" : "Morvak - Sinä 1, Aino 0");
+}
+
+// A browser that reaches the port is let go without a word; the host that
+// then chooses to wait again leaves nothing for the friend who joins.
+TEST(VerkkopeliLoopback, AStrayConnectionAndAWaitChosenAgainLeaveTheNextFriendAWholeGame) {
+    Testipesa pesa;
+    VapaaPortti();
+    Pelaaja aino(7), ville(11);
+    aino.Odota("Aino");
+    Pollausvalvonta selaimen;
+    Verkkokuulija kuulija;
+    Verkkoyhteys selain{selaimen, kuulija.Kohde()};
+    selaimen.Kohde(selain);
+    selain.Yhdista("127.0.0.1");
+    ASSERT_TRUE(
+        OdotaVerkkoa({&aino.kasvo, &selaimen}, [&] { return !kuulija.tapahtumat.empty(); }));
+    selain.Laheta("GET / HTTP/1.1");
+    ASSERT_TRUE(
+        OdotaVerkkoa({&aino.kasvo, &selaimen}, [&] { return kuulija.tapahtumat.size() == 2; }));
+    EXPECT_EQ(kuulija.tapahtumat, (std::vector<std::string>{"Yhdistetty", "Katkesi Suljettu"}));
+
+    aino.Odota("Aino");
+    ville.Liity("Ville");
+    ASSERT_TRUE(OdotaVerkkoa({&aino.kasvo, &ville.kasvo}, [&] {
+        return aino.t.SijoitusKaynnissa && ville.t.SijoitusKaynnissa;
+    }));
+    EXPECT_TRUE(aino.n.viestit.empty());
+    EXPECT_EQ(ville.n.viestit.size(), 1u);
+    EXPECT_EQ(ville.Otsikko(), "Morvak - Sinä 0, Aino 0");
 }
 
 }  // namespace

@@ -64,6 +64,22 @@ TEST(Verkkoyhteys, HelloBothWaysASecondRefusedAndTheCloseSeen) {
     ASSERT_TRUE(OdotaVerkkoa({&aino->kasvo}, [&] { return aino->Sai(3); }));
     EXPECT_EQ(aino->kuulija.tapahtumat,
               (Tapahtumat{"Yhdistetty", "Rivi HEI 1 Ville", "Katkesi Suljettu"}));
+
+    // The place stays taken until the rules wait again, and a line written
+    // meanwhile goes nowhere.
+    aino->verkko.Laheta("EI");
+    Ohjelma neljas;
+    neljas.verkko.Yhdista("127.0.0.1");
+    ASSERT_TRUE(OdotaVerkkoa({&aino->kasvo, &neljas.kasvo}, [&] { return neljas.Sai(3); }));
+    EXPECT_EQ(neljas.kuulija.tapahtumat,
+              (Tapahtumat{"Yhdistetty", "Rivi VARATTU", "Katkesi Suljettu"}));
+    ASSERT_TRUE(aino->verkko.Kuuntele("Aino"));
+    Ohjelma viides;
+    viides.verkko.Yhdista("127.0.0.1");
+    ASSERT_TRUE(OdotaVerkkoa({&aino->kasvo, &viides.kasvo}, [&] { return aino->Sai(4); }));
+    aino->verkko.Laheta("MORVAK 1 Aino");
+    ASSERT_TRUE(OdotaVerkkoa({&aino->kasvo, &viides.kasvo}, [&] { return viides.Sai(2); }));
+    EXPECT_EQ(viides.kuulija.tapahtumat, (Tapahtumat{"Yhdistetty", "Rivi MORVAK 1 Aino"}));
 }
 
 // More than the sockets hold at once: the rest waits for write readiness,
@@ -73,6 +89,7 @@ TEST(Verkkoyhteys, ABurstArrivesWholeInOrderThenAnOverlongLineEndsIt) {
     ASSERT_NE(aino, nullptr);
     Ohjelma ville;
     ville.verkko.Yhdista("127.0.0.1");
+    ASSERT_TRUE(OdotaVerkkoa({&aino->kasvo, &ville.kasvo}, [&] { return ville.Sai(1); }));
     constexpr int RIVEJA = 40000;
     for (int i = 0; i < RIVEJA; ++i) ville.verkko.Laheta(std::to_string(i) + std::string(200, 'x'));
     ville.verkko.Laheta(std::string(256, 'y'));
@@ -100,7 +117,8 @@ TEST(Verkkoyhteys, AnAnswerNamesAPlayerInPlainPrintableText) {
     EXPECT_EQ(VastauksenNimi("MORVAK PELI 1 Ääni"), "Ääni");
     for (const std::string huono :
          {"MORVAK PELI 1 ", "MORVAK PELI 2 Ville", "MORVAK HAE 1", "MORVAK PELI 1 Vil\tle",
-          "MORVAK PELI 1 Vil\x7Fle", "MORVAK PELI 1 Vil\xC2\x85le", "MORVAK PELI 1 Vil\xC3le"})
+          "MORVAK PELI 1 Vil\x7Fle", "MORVAK PELI 1 Vil\xC2\x85le", "MORVAK PELI 1 Vil\xC3le",
+          "MORVAK PELI 1 Vil\u202Ele", "MORVAK PELI 1 Ville ", "MORVAK PELI 1 Seitsemäntoista-mk"})
         EXPECT_EQ(VastauksenNimi(huono), std::nullopt) << huono;
 }
 

@@ -46,14 +46,17 @@ class frmMorvakVerkko_test : public QObject {
   private slots:
     void initTestCase() { ValmisteleSovellus(*qobject_cast<QApplication*>(qApp)); }
 
-    // The window connects and sends at once; the line goes out once its own
-    // loop has seen the connection made, and the other side's loop takes it.
+    // The window's own loop sees its connection made, which it watched for
+    // as write readiness; a line then goes out and the other side's loop
+    // takes it.
     void aLineGoesBothLoopsWayAndTheWindowsEndClosesIt() {
         const auto ville = Kuuntelevana<Vastapuoli>("Ville");
         QVERIFY(ville);
         {
             frmMorvak ikkuna(Siemen(1));
             ikkuna.Verkko().Yhdista("127.0.0.1");
+            QTRY_COMPARE_WITH_TIMEOUT(ville->kuulija.tapahtumat, Tapahtumat{"Yhdistetty"}, 10000);
+            QTRY_COMPARE(Kirjoitusvalvontoja(ikkuna), 0);
             ikkuna.Verkko().Laheta("HEI 1 Aino");
             QTRY_COMPARE_WITH_TIMEOUT(ville->kuulija.tapahtumat,
                                       (Tapahtumat{"Yhdistetty", "Rivi HEI 1 Aino"}), 10000);

@@ -17,12 +17,14 @@ class VerkkoTesti : public Verkko {
     bool porttiVapaa = true;
     int hakuja = 0;
     int sulkemisia = 0;
+    int seuraavaYhteys = 0;
 
     bool Kuuntele(const std::string&) override {
         kuuntelee = porttiVapaa;
         return porttiVapaa;
     }
     void Yhdista(const std::string& osoite) override { yhdistetty = osoite; }
+    int SeuraavaYhteys() const override { return seuraavaYhteys; }
     void Hae() override { ++hakuja; }
     void Laheta(const std::string& rivi) override { lahetetyt.push_back(rivi); }
     void Sulje() override {

@@ -28,22 +28,10 @@ std::optional<std::vector<int>> LueLaiva(std::string_view teksti) {
     return ruudut;
 }
 
-// One row or one column, each square next to the one before in some order.
-bool Suora(std::vector<int> ruudut) {
-    std::ranges::sort(ruudut);
-    const int askel = ruudut.size() > 1 ? ruudut[1] - ruudut[0] : 1;
-    if (askel != 1 && askel != 10) return false;
-    for (std::size_t i = 1; i < ruudut.size(); ++i) {
-        if (ruudut[i] - ruudut[i - 1] != askel) return false;
-        if (askel == 1 && Rivi(ruudut[i]) != Rivi(ruudut[0])) return false;
-    }
-    return true;
-}
-
 bool Sallittu(const Laivasto& laivasto, bool kulmat, bool reuna) {
     std::array<int, RUUTUJA + 1> omistaja{};
     for (std::size_t i = 0; i < laivasto.size(); ++i) {
-        if (laivasto[i].size() != PITUUDET[i] || !Suora(laivasto[i])) return false;
+        if (laivasto[i].size() != PITUUDET[i] || !Jonossa(laivasto[i])) return false;
         for (int ruutu : laivasto[i]) {
             if (omistaja[ruutu] != 0 || !LaivaVoiOlla(ruutu, reuna)) return false;
             omistaja[ruutu] = static_cast<int>(i) + 1;
@@ -64,6 +52,17 @@ std::vector<int> Jarjestyksessa(std::vector<int> ruudut) {
 }
 
 }  // namespace
+
+bool Jonossa(const std::vector<int>& ruudut) {
+    if (ruudut.size() < 2) return true;
+    const int askel = ruudut[1] - ruudut[0];
+    if (askel != 1 && askel != -1 && askel != 10 && askel != -10) return false;
+    for (std::size_t i = 1; i < ruudut.size(); ++i) {
+        if (ruudut[i] - ruudut[i - 1] != askel) return false;
+        if ((askel == 1 || askel == -1) && Rivi(ruudut[i]) != Rivi(ruudut[0])) return false;
+    }
+    return true;
+}
 
 std::string LaivastonTeksti(const Laivasto& laivasto) {
     std::string teksti;

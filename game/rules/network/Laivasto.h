@@ -18,9 +18,13 @@ std::string LaivastonTeksti(const Laivasto& laivasto);
 // The player's own fleet as laid.
 Laivasto OmaLaivasto(Pelitila& t);
 
+// A ship's squares as they were laid: from one end, each next to the one
+// before it, all one way along a row or a column.
+bool Jonossa(const std::vector<int>& ruudut);
+
 // The fleet a text names, when it is one a player could have laid under the
-// rules: ships of the fleet's lengths, straight and unbroken, apart as the
-// rules keep them.
+// rules: ships of the fleet's lengths in laying order, apart as the rules
+// keep them.
 std::optional<Laivasto> LueLaivasto(std::string_view teksti, bool kulmatSaavatKoskettaa,
                                     bool reunaSallittu);
 

@@ -69,6 +69,13 @@ std::string Heksana(const std::array<std::uint8_t, N>& tavut) {
     return teksti;
 }
 
+// The control characters, and those that turn the direction of the text
+// around them: a name could otherwise rewrite the sentence it is shown in.
+bool Ohjausmerkki(char32_t merkki) {
+    return merkki < 0x20 || (merkki >= 0x7F && merkki <= 0x9F) ||
+           (merkki >= 0x202A && merkki <= 0x202E) || (merkki >= 0x2066 && merkki <= 0x2069);
+}
+
 std::optional<bool> Kytkin(std::string_view sana) {
     if (sana == "0") return false;
     if (sana == "1") return true;
@@ -199,14 +206,7 @@ std::string Muotoile(const Viesti& viesti) { return std::visit(Muotoilija{}, vie
 bool KelvollinenNimi(std::string_view nimi) {
     if (nimi.empty() || nimi.front() == ' ' || nimi.back() == ' ' || !KelvollinenUtf8(nimi))
         return false;
-    int merkkeja = 0;
-    for (std::size_t i = 0; i < nimi.size(); ++i) {
-        const auto tavu = static_cast<unsigned char>(nimi[i]);
-        if (tavu < 0x20 || tavu == 0x7f) return false;
-        // U+0080..U+009F, the second set of control characters.
-        if (tavu == 0xc2 && i + 1 < nimi.size() && static_cast<unsigned char>(nimi[i + 1]) < 0xa0)
-            return false;
-        if ((tavu & 0xc0) != 0x80) ++merkkeja;
-    }
-    return merkkeja <= NIMEN_MERKIT;
+    const std::u32string merkit = Koodipisteet(nimi);
+    return merkit.size() <= static_cast<std::size_t>(NIMEN_MERKIT) &&
+           std::ranges::none_of(merkit, Ohjausmerkki);
 }

@@ -80,5 +80,5 @@ std::optional<viestit::Viesti> Tulkitse(std::string_view rivi);
 std::string Muotoile(const viestit::Viesti& viesti);
 
 // A name another player may show: one to NIMEN_MERKIT characters of UTF-8,
-// no control characters, no space at either end.
+// no control or direction-changing characters, no space at either end.
 bool KelvollinenNimi(std::string_view nimi);

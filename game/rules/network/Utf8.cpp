@@ -43,3 +43,23 @@ bool KelvollinenUtf8(std::string_view teksti) {
     }
     return true;
 }
+
+std::u32string Koodipisteet(std::string_view teksti) {
+    std::u32string merkit;
+    for (std::size_t kohta = 0; kohta < teksti.size();) {
+        const auto tavu = static_cast<unsigned char>(teksti[kohta]);
+        const std::size_t pituus = Alkutavu(tavu).pituus;
+        if (pituus == 0 || teksti.size() - kohta < pituus) {
+            merkit.push_back(U'\uFFFD');
+            ++kohta;
+            continue;
+        }
+        // The lead byte keeps the bits its length leaves free.
+        char32_t merkki = pituus == 1 ? tavu : tavu & (0x7Fu >> pituus);
+        for (std::size_t i = 1; i < pituus; ++i)
+            merkki = (merkki << 6) | (static_cast<unsigned char>(teksti[kohta + i]) & 0x3Fu);
+        merkit.push_back(merkki);
+        kohta += pituus;
+    }
+    return merkit;
+}

@@ -1,6 +1,7 @@
 #include "rules/network/Verkkopeli.h"
 
 #include <algorithm>
+#include <ranges>
 
 #include "platform/crypto/Salaus.h"
 #include "rules/Ruudut.h"
@@ -13,6 +14,11 @@ namespace {
 
 // A friend that connects but never greets is let go after this.
 constexpr std::chrono::milliseconds TERVEHDYKSEN_AIKA{10000};
+// What a friend's program answers at once: a program that has not answered
+// in this time has stopped, even when its system still keeps the connection.
+constexpr std::chrono::milliseconds OHJELMAN_AIKA{60000};
+// What the friend's player does: lays a fleet, shoots, answers a question.
+constexpr std::chrono::milliseconds PELAAJAN_AIKA{300000};
 // How often the open dialog asks the network again which games wait.
 constexpr std::chrono::milliseconds HAUN_VALI{2000};
 // More lines than a sinking can honestly hold up is a flood.
@@ -34,17 +40,18 @@ void Verkkopeli::Avaa() {
                                                  : viimeisin,
                              verkko_.OmatOsoitteet(), n);
     dialogi_ = &malli;
-    if (!Kaynnissa()) verkko_.Hae();
+    Etsi();
     n.PyydaAjastin(HAUN_VALI);
     n.NaytaDialogi(malli);
     dialogi_ = nullptr;
-    PalautaAjastin();
+    // The search had the timer; a wait of the match takes it back after this event.
+    n.PeruAjastin();
     n.AsetaOsoitin(Osoitin::Oletus);
     // The search ends with its dialog.
     if (!Kaynnissa()) verkko_.Sulje();
     if (!malli.Hyvaksytty()) return;
     if (Kaynnissa()) {
-        Laheta(viestit::Lopeta{});
+        if (!vastustaja_.empty()) Laheta(viestit::Lopeta{});
         Palaa();
     } else if (!peli_.JataKesken()) {
         return;
@@ -66,13 +73,20 @@ bool Verkkopeli::Dialogille(const Tapahtuma& tapahtuma) {
         return true;
     }
     if (!std::holds_alternative<AjastinLaukesi>(tapahtuma)) return false;
-    if (!Kaynnissa()) verkko_.Hae();
+    Etsi();
     n.PyydaAjastin(HAUN_VALI);
     return true;
 }
 
+void Verkkopeli::Etsi() {
+    if (Kaynnissa()) return;
+    verkko_.Hae();
+    dialogi_->Haettu();
+}
+
 void Verkkopeli::AloitaOttelu(Vaihe vaihe) {
     vaihe_ = vaihe;
+    odotus_ = Odotus::Ei;
     vastustaja_.clear();
     voitot_ = {};
     peleja_ = 0;
@@ -89,6 +103,7 @@ void Verkkopeli::AloitaOttelu(Vaihe vaihe) {
 
 void Verkkopeli::Kuuntele() {
     verkko_.Sulje();
+    ensimmainenYhteys_ = verkko_.SeuraavaYhteys();
     if (!verkko_.Kuuntele(nimi_)) {
         peli_.Ilmoita(teksti::VERKKOPELI_OTSIKKO, teksti::EI_KUUNNELLA, Kuvake::Huutomerkki);
         return;
@@ -102,52 +117,85 @@ void Verkkopeli::Yhdista(const std::string& osoite) {
     verkko_.Sulje();
     isanta_ = false;
     AloitaOttelu(Vaihe::Yhdistaa);
+    ensimmainenYhteys_ = verkko_.SeuraavaYhteys();
     verkko_.Yhdista(osoite);
 }
 
-void Verkkopeli::Yhdistetty() {
-    if (vaihe_ != Vaihe::Odottaa && vaihe_ != Vaihe::Yhdistaa) return;
+void Verkkopeli::OdotaSeuraavaa() {
+    vaihe_ = Vaihe::Odottaa;
+    ensimmainenYhteys_ = verkko_.SeuraavaYhteys();
+    if (!verkko_.Kuuntele(nimi_)) Paata(teksti::EI_KUUNNELLA);
+}
+
+bool Verkkopeli::Oma(int yhteys) const { return Kaynnissa() && yhteys >= ensimmainenYhteys_; }
+
+void Verkkopeli::Yhdistetty(const VerkkoYhdistetty& yhdistetty) {
+    if (!Oma(yhdistetty.yhteys) || (vaihe_ != Vaihe::Odottaa && vaihe_ != Vaihe::Yhdistaa)) return;
     vaihe_ = Vaihe::Tervehtii;
     if (!isanta_) Laheta(viestit::Tervehdys{PROTOKOLLAN_VERSIO, nimi_});
-    tervehdysLoppuu_ = n.Nyt() + TERVEHDYKSEN_AIKA;
-    n.PyydaAjastin(TERVEHDYKSEN_AIKA);
 }
 
-// No game's timer runs behind the dialog, whose search had the timer: it
-// goes back to the greeting's deadline, or stops.
-void Verkkopeli::PalautaAjastin() {
-    if (!tervehdysLoppuu_) return n.PeruAjastin();
-    n.PyydaAjastin(std::max(std::chrono::milliseconds::zero(), *tervehdysLoppuu_ - n.Nyt()));
+Verkkopeli::Odotus Verkkopeli::Odotettava() const {
+    if (pyydetty_) return Odotus::Uusinta;
+    switch (vaihe_) {
+        case Vaihe::Tervehtii:
+            return Odotus::Tervehdys;
+        case Vaihe::Ehdot:
+            return Odotus::Ehdot;
+        case Vaihe::Sijoitus:
+            if (!omaValmis_) return Odotus::Ei;
+            return vastustajanSitoumus_ ? Odotus::Aloitus : Odotus::Laivat;
+        case Vaihe::Ammunta:
+            if (odotettu_) return Odotus::Vastaus;
+            return YstavanVuoro() ? Odotus::Laukaus : Odotus::Ei;
+        case Vaihe::Loppu:
+            return paljastus_ ? Odotus::Ei : Odotus::Paljastus;
+        case Vaihe::Ei:
+        case Vaihe::Odottaa:
+        case Vaihe::Yhdistaa:
+        case Vaihe::Paattynyt:
+            return Odotus::Ei;
+    }
+    return Odotus::Ei;
 }
 
-// The greeting's deadline runs only before any game of the match, when the
-// timer has nothing else to wait for.
+// Each wait's deadline is set as the wait begins. A sinking has the timer
+// for its frames and hands the turn back here once it has played.
+void Verkkopeli::Ajoita() {
+    if (!Kaynnissa() || dialogi_) return;
+    const Odotus odotus = Odotettava();
+    if (odotus != odotus_) {
+        odotus_ = odotus;
+        const bool pelaaja =
+            odotus == Odotus::Laivat || odotus == Odotus::Laukaus || odotus == Odotus::Uusinta;
+        odotusLoppuu_ = n.Nyt() + (odotus == Odotus::Tervehdys ? TERVEHDYKSEN_AIKA
+                                   : pelaaja                   ? PELAAJAN_AIKA
+                                                               : OHJELMAN_AIKA);
+    }
+    if (t.Uppoamassa) return;
+    if (odotus_ == Odotus::Ei) return n.PeruAjastin();
+    n.PyydaAjastin(std::max(std::chrono::milliseconds::zero(), odotusLoppuu_ - n.Nyt()));
+}
+
 void Verkkopeli::Ajastin() {
-    if (vaihe_ != Vaihe::Tervehtii || !tervehdysLoppuu_) return;
-    const auto jaljella = *tervehdysLoppuu_ - n.Nyt();
-    if (jaljella > std::chrono::milliseconds::zero()) {
-        n.PyydaAjastin(jaljella);
-        return;
-    }
-    tervehdysLoppuu_.reset();
-    Katkesi(Katkos::Hiljaisuus);
+    if (!Kaynnissa() || dialogi_ || t.Uppoamassa || odotus_ == Odotus::Ei) return;
+    if (n.Nyt() >= odotusLoppuu_) Myohassa();
 }
 
-void Verkkopeli::Katkesi(Katkos syy) {
-    if (!Kaynnissa()) return;
-    // Whoever connected and went before greeting is no opponent: the host
-    // goes on waiting for one.
-    if (isanta_ && (vaihe_ == Vaihe::Odottaa || vaihe_ == Vaihe::Tervehtii)) {
-        tervehdysLoppuu_.reset();
-        n.PeruAjastin();
-        verkko_.Sulje();
-        if (verkko_.Kuuntele(nimi_)) {
-            vaihe_ = Vaihe::Odottaa;
-            return;
-        }
-        return Paata(teksti::EI_KUUNNELLA);
+void Verkkopeli::Myohassa() {
+    if (odotus_ == Odotus::Tervehdys) {
+        if (isanta_) return OdotaSeuraavaa();
+        return Paata(teksti::YHTEYS_KATKESI);
     }
-    switch (syy) {
+    // A friend that was only slow hears why the match ended.
+    Laheta(viestit::Lopeta{});
+    Paata(teksti::EiVastannut(vastustaja_));
+}
+
+void Verkkopeli::Katkesi(const VerkkoKatkesi& katkos) {
+    if (!Oma(katkos.yhteys)) return;
+    if (isanta_ && vaihe_ == Vaihe::Tervehtii) return OdotaSeuraavaa();
+    switch (katkos.syy) {
         case Katkos::Virheellinen:
             return Paata(teksti::VIRHEELLINEN_VIESTI);
         case Katkos::EiYhteytta:
@@ -158,9 +206,14 @@ void Verkkopeli::Katkesi(Katkos syy) {
     }
 }
 
-void Verkkopeli::Rivi(const std::string& rivi) {
-    if (!Kaynnissa()) return;
-    const auto viesti = Tulkitse(rivi);
+void Verkkopeli::Rivi(const VerkkoRivi& rivi) {
+    if (!Oma(rivi.yhteys)) return;
+    const auto viesti = Tulkitse(rivi.rivi);
+    // Before a greeting nothing is an opponent: a browser or a scanner that
+    // reached the port is let go without a word.
+    if (isanta_ && vaihe_ == Vaihe::Tervehtii &&
+        !(viesti && std::holds_alternative<viestit::Tervehdys>(*viesti)))
+        return OdotaSeuraavaa();
     if (!viesti) return Virhe();
     if (t.Uppoamassa) {
         if (pidatetyt_.size() == PIDATETTYJA_ENINTAAN) return Virhe();
@@ -203,9 +256,15 @@ void Verkkopeli::Kasittele(const viestit::Viesti& viesti) {
         std::holds_alternative<viestit::Osui>(viesti) ||
         std::holds_alternative<viestit::Upposi>(viesti))
         return vaihe_ == Vaihe::Ammunta && odotettu_ ? Vastattu(viesti) : Virhe();
-    if (const auto* v = std::get_if<viestit::Paljasta>(&viesti);
-        v && vaihe_ == Vaihe::Loppu && !paljastus_)
-        return PaljastusSaatu(*v);
+    if (const auto* v = std::get_if<viestit::Paljasta>(&viesti); v && !paljastus_) {
+        if (vaihe_ == Vaihe::Loppu) return PaljastusSaatu(*v);
+        if (YstavanVuoro()) return KeskenPaljastettu(*v);
+        // The answer to the reveal this side gave on catching a lie.
+        if (vaihe_ == Vaihe::Paattynyt) {
+            paljastus_ = *v;
+            return;
+        }
+    }
     if (std::holds_alternative<viestit::Uusi>(viesti) && Pelissa()) return UusiSaatu();
     if (std::holds_alternative<viestit::EiUutta>(viesti) && pyydetty_) return EiUuttaSaatu();
     Virhe();
@@ -214,8 +273,6 @@ void Verkkopeli::Kasittele(const viestit::Viesti& viesti) {
 bool Verkkopeli::Pelissa() const { return vaihe_ >= Vaihe::Ehdot; }
 
 void Verkkopeli::Tervehditty(const viestit::Tervehdys& tervehdys) {
-    tervehdysLoppuu_.reset();
-    n.PeruAjastin();
     if (tervehdys.versio != PROTOKOLLAN_VERSIO) {
         // The friend hears it from our greeting in turn.
         if (isanta_) Laheta(viestit::Tervehdys{PROTOKOLLAN_VERSIO, nimi_});
@@ -267,6 +324,7 @@ void Verkkopeli::AloitaSijoitus() {
     odotettu_.reset();
     vastaukset_.clear();
     paljastus_.reset();
+    ammututMinuun_ = {};
     pyydetty_ = false;
     pidatetyt_.clear();
     AsetaSaannot(ehdot_.kulmatSaavatKoskettaa, ehdot_.reunaSallittu);
@@ -316,24 +374,28 @@ void Verkkopeli::Ammunnanalku() {
     peli_.AvaaAmmunta(IsantaAloittaa() == isanta_);
 }
 
+// Water this side has not shot at. A miss leaves the square water on the
+// friend's grid here, so the answers tell which were shot.
+bool Verkkopeli::Ammuttava(int ruutu) const {
+    return OnRuudukossa(ruutu) && t.KoneenRuudut[ruutu] == Sana::vesi &&
+           std::ranges::find(vastaukset_, ruutu, &Vastaus::ruutu) == vastaukset_.end();
+}
+
 void Verkkopeli::Ammu(int ruutu) {
-    // A square answered once is known: a miss stays water on this grid.
-    const bool vastattu =
-        std::ranges::find(vastaukset_, ruutu, &Vastaus::ruutu) != vastaukset_.end();
-    if (vaihe_ != Vaihe::Ammunta || odotettu_ || !OnRuudukossa(ruutu) || vastattu) return;
-    if (t.KoneenRuudut[ruutu] != Sana::vesi) return;
+    if (vaihe_ != Vaihe::Ammunta || odotettu_ || !Ammuttava(ruutu)) return;
     odotettu_ = ruutu;
     t.PelaajanVuoro = false;
     Laheta(viestit::Ammu{ruutu});
 }
 
+bool Verkkopeli::YstavanVuoro() const {
+    return vaihe_ == Vaihe::Ammunta && !t.PelaajanVuoro && !odotettu_ && !omaVuoroSeuraa_;
+}
+
+// The friend sees the squares around a sunk ship as misses and has no reason
+// to shoot them, but one that does shoots water.
 void Verkkopeli::AmmuttuMinuun(int ruutu) {
-    // The friend sees every square it shot, and those around a sunk ship, as
-    // known: none of them is shot again.
-    const Sana sana = t.PelaajanRuudut[ruutu];
-    if (t.PelaajanVuoro || odotettu_ || omaVuoroSeuraa_ || sana == Sana::ohi ||
-        sana == Sana::uponnut)
-        return Virhe();
+    if (!YstavanVuoro() || std::exchange(ammututMinuun_[ruutu], true)) return Virhe();
     omaVuoroSeuraa_ = true;
     if (!peli_.MerkitseVastustajanLaukaus(ruutu)) {
         Laheta(viestit::Ohi{});
@@ -363,7 +425,7 @@ void Verkkopeli::Vastattu(const viestit::Viesti& vastaus) {
         return peli_.UppoamisenJalkeen(Jatko::Verkko);
     }
     const auto* upposi = std::get_if<viestit::Upposi>(&vastaus);
-    if (upposi && !Upotettavissa(ruutu, upposi->ruudut)) return Virhe();
+    if (upposi && !Upotettavissa(ruutu, upposi->ruudut)) return Valhe();
     peli_.MerkitseOmaLaukaus(ruutu, true);
     if (upposi) {
         vastaukset_.push_back({ruutu, Vastaus::Tulos::Upposi, upposi->ruudut});
@@ -376,13 +438,19 @@ void Verkkopeli::Vastattu(const viestit::Viesti& vastaus) {
     peli_.UppoamisenJalkeen(Jatko::Verkko);
 }
 
-// A sunk ship holds the square just shot and squares already hit, and a
-// record of its length is still free on this side's view of the friend's fleet.
-bool Verkkopeli::Upotettavissa(int ruutu, const std::vector<int>& ruudut) {
-    if (std::ranges::find(ruudut, ruutu) == ruudut.end()) return false;
+// A sunk ship is a straight run in laying order through the square just
+// shot and squares already hit, touches no other hit square as no two ships
+// touch, and a record of its length is still free on this side's view of the
+// friend's fleet.
+bool Verkkopeli::Upotettavissa(int ruutu, const std::vector<int>& ruudut) const {
+    if (!Jonossa(ruudut) || std::ranges::find(ruudut, ruutu) == ruudut.end()) return false;
+    const auto muuOsuma = [&](int m) {
+        return t.KoneenRuudut[m] == Sana::uponnut && std::ranges::find(ruudut, m) == ruudut.end();
+    };
     for (int r : ruudut) {
         if (r != ruutu && t.KoneenRuudut[r] != Sana::uponnut) return false;
-        if (std::ranges::count(ruudut, r) != 1) return false;
+        if (std::ranges::any_of(Naapurit(r, t.LaivojenKulmatSaavatKoskettaa), muuOsuma))
+            return false;
     }
     const auto laivat = t.Laivat(Puoli::Kone);
     return std::ranges::any_of(
@@ -405,14 +473,20 @@ void Verkkopeli::Upota(int ruutu, const std::vector<int>& ruudut) {
     TulkitseOsuma(peli_, t, Puoli::Kone, ruutu);
 }
 
+// With a fleet laid under the rules the squares shown as misses around a
+// sunk ship are water, so every ship square can still be shot: a grid with
+// none left while ships float was answered from no such fleet.
 void Verkkopeli::UppoaminenEsitetty() {
-    if (vaihe_ == Vaihe::Ammunta && std::exchange(omaVuoroSeuraa_, false)) t.PelaajanVuoro = true;
+    if (vaihe_ == Vaihe::Ammunta && std::exchange(omaVuoroSeuraa_, false)) {
+        t.PelaajanVuoro = true;
+        const auto ruudut = std::views::iota(1, RUUTUJA + 1);
+        if (std::ranges::none_of(ruudut, [this](int r) { return Ammuttava(r); })) Valhe();
+    }
     if (vaihe_ == Vaihe::Loppu && paljastus_) Tulos();
     KasittelePidatetyt();
 }
 
-void Verkkopeli::PeliPaattyi() {
-    vaihe_ = Vaihe::Loppu;
+void Verkkopeli::LopetaAmmunta() {
     omaVuoroSeuraa_ = false;
     t.PeliKaynnissa = false;
     t.AmmuntaKaynnissa = false;
@@ -421,20 +495,50 @@ void Verkkopeli::PeliPaattyi() {
     Laheta(viestit::Paljasta{kertakoodi_, laivasto_});
 }
 
+void Verkkopeli::PeliPaattyi() {
+    vaihe_ = Vaihe::Loppu;
+    LopetaAmmunta();
+}
+
+// The game ends here for nobody. This side's fleet is revealed in place of
+// a shot, so that the friend's program can check it too.
+void Verkkopeli::Valhe() {
+    vaihe_ = Vaihe::Paattynyt;
+    LopetaAmmunta();
+    peli_.Ilmoita(teksti::VERKKOPELI_OTSIKKO, teksti::EI_TASMAA, Kuvake::Huutomerkki);
+}
+
 void Verkkopeli::PaljastusSaatu(const viestit::Paljasta& paljastus) {
     paljastus_ = paljastus;
     if (!t.Uppoamassa) Tulos();
 }
 
-// The friend's fleet is what it committed to, one it could have laid, and
-// the one every answer came from; otherwise the game counts for nobody.
-void Verkkopeli::Tulos() {
+// The friend ended the game in its turn, as a side that caught a lie does.
+// This side's answers were true, so the friend's fleet must be the liar, or
+// its program is at fault.
+void Verkkopeli::KeskenPaljastettu(const viestit::Paljasta& paljastus) {
+    paljastus_ = paljastus;
     vaihe_ = Vaihe::Paattynyt;
-    const auto laivasto =
+    LopetaAmmunta();
+    if (Paljastettu()) return Virhe();
+    peli_.Ilmoita(teksti::VERKKOPELI_OTSIKKO, teksti::EI_TASMAA, Kuvake::Huutomerkki);
+}
+
+std::optional<Laivasto> Verkkopeli::Paljastettu() const {
+    auto laivasto =
         LueLaivasto(paljastus_->laivasto, ehdot_.kulmatSaavatKoskettaa, ehdot_.reunaSallittu);
     if (!laivasto ||
         Sitoumus(paljastus_->kertakoodi, paljastus_->laivasto) != *vastustajanSitoumus_ ||
-        !VastauksetTasmaavat(*laivasto, vastaukset_)) {
+        !VastauksetTasmaavat(*laivasto, vastaukset_))
+        return std::nullopt;
+    return laivasto;
+}
+
+// Otherwise the game counts for nobody.
+void Verkkopeli::Tulos() {
+    vaihe_ = Vaihe::Paattynyt;
+    const auto laivasto = Paljastettu();
+    if (!laivasto) {
         peli_.Ilmoita(teksti::VERKKOPELI_OTSIKKO, teksti::EI_TASMAA, Kuvake::Huutomerkki);
         return;
     }
@@ -463,9 +567,17 @@ void Verkkopeli::UusiPeli() {
         Palaa();
         return;
     }
-    if (pyydetty_ || vastustaja_.empty()) return;
+    if (pyydetty_) return PeruPyynto();
     pyydetty_ = true;
     Laheta(viestit::Uusi{});
+}
+
+// A request can only be taken back with the match: a friend may already
+// have agreed and started the next game.
+void Verkkopeli::PeruPyynto() {
+    if (!peli_.Kysy(teksti::UUSI_PELI_OTSIKKO, teksti::PeruPyynto(vastustaja_))) return;
+    Laheta(viestit::Lopeta{});
+    Palaa();
 }
 
 void Verkkopeli::UusiSaatu() {
@@ -500,15 +612,21 @@ void Verkkopeli::Laheta(const viestit::Viesti& viesti) { verkko_.Laheta(Muotoile
 
 void Verkkopeli::Virhe() { Paata(teksti::VIRHEELLINEN_VIESTI); }
 
+// A match that ends while the friend's reveal is awaited ends a game that
+// counts for nobody, and the player hears so.
 void Verkkopeli::Paata(const std::string& syy) {
+    const bool paljastamatta = vaihe_ == Vaihe::Loppu && !paljastus_;
+    const std::string kenenkaan = teksti::EiPaljastanut(vastustaja_);
     Palaa();
-    peli_.Ilmoita(teksti::VERKKOPELI_OTSIKKO, syy, Kuvake::Huutomerkki);
+    peli_.Ilmoita(teksti::VERKKOPELI_OTSIKKO, paljastamatta ? syy + " " + kenenkaan : syy,
+                  Kuvake::Huutomerkki);
 }
 
 void Verkkopeli::Palaa() {
     verkko_.Sulje();
     vaihe_ = Vaihe::Ei;
-    tervehdysLoppuu_.reset();
+    odotus_ = Odotus::Ei;
+    n.PeruAjastin();
     pidatetyt_.clear();
     AsetaSaannot(omatKulmat_, omaReuna_);
     peli_.AsetaVastustaja(nullptr);
@@ -534,27 +652,40 @@ void Verkkopeli::OttelunSaannot() {
 
 void Verkkopeli::Nayta(Tilanne& tilanne) const {
     if (!vastustaja_.empty()) tilanne.otsikko = teksti::Ottelu(voitot_[0], vastustaja_, voitot_[1]);
-    tilanne.UusiPeliKaytossa = !t.Uppoamassa && !pyydetty_;
+    tilanne.UusiPeliKaytossa = !t.Uppoamassa;
     tilanne.ohje = Ohje(tilanne.ohje);
 }
 
 std::string Verkkopeli::Ohje(const std::string& pelin) const {
-    if (pyydetty_) return teksti::OdotetaanVastausta(vastustaja_);
+    switch (Odotettava()) {
+        case Odotus::Uusinta:
+            return teksti::OdotetaanVastausta(vastustaja_);
+        case Odotus::Laivat:
+            return teksti::VastustajaSijoittaa(vastustaja_);
+        case Odotus::Aloitus:
+            return teksti::VastustajaAloittaa(vastustaja_);
+        case Odotus::Vastaus:
+            return teksti::VastustajaVastaa(vastustaja_);
+        case Odotus::Laukaus:
+            return teksti::VastustajaAmpuu(vastustaja_);
+        case Odotus::Paljastus:
+            return teksti::VastustajaPaljastaa(vastustaja_);
+        case Odotus::Tervehdys:
+        case Odotus::Ehdot:
+            return teksti::YHDISTETAAN;
+        case Odotus::Ei:
+            break;
+    }
     switch (vaihe_) {
         case Vaihe::Odottaa:
             return teksti::OdotetaanVastustajaa(osoitteet_);
-        case Vaihe::Ei:
-        case Vaihe::Yhdistaa:
-        case Vaihe::Tervehtii:
-        case Vaihe::Ehdot:
-            return teksti::YHDISTETAAN;
-        case Vaihe::Sijoitus:
-            return omaValmis_ ? teksti::VastustajaSijoittaa(vastustaja_) : pelin;
         case Vaihe::Ammunta:
+            // The friend's shot is still sinking one of this side's ships.
             return t.PelaajanVuoro ? pelin : teksti::VastustajaAmpuu(vastustaja_);
         case Vaihe::Loppu:
         case Vaihe::Paattynyt:
             return teksti::HAVITTY;
+        default:
+            return vaihe_ == Vaihe::Sijoitus ? pelin : teksti::YHDISTETAAN;
     }
-    return pelin;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "rules/Peli.h"
+#include "rules/Ruudut.h"
 #include "rules/network/Laivasto.h"
 #include "rules/network/Protokolla.h"
 #include "rules/network/Verkko.h"
@@ -35,10 +36,13 @@ class Verkkopeli : public Verkkovastustaja {
     // dialog was opened. True: it took the event.
     bool Dialogille(const Tapahtuma& tapahtuma);
 
-    void Yhdistetty();
-    void Rivi(const std::string& rivi);
-    void Katkesi(Katkos syy);
+    void Yhdistetty(const VerkkoYhdistetty& yhdistetty);
+    void Rivi(const VerkkoRivi& rivi);
+    void Katkesi(const VerkkoKatkesi& katkos);
     void Ajastin();
+    // After every event: the wait on the friend under way, if any, has its
+    // deadline, and the timer is asked for it.
+    void Ajoita();
     // "Uusi peli" during a match: the friend is asked.
     void UusiPeli();
     // The program ends: the friend hears it.
@@ -65,10 +69,28 @@ class Verkkopeli : public Verkkovastustaja {
         Loppu,
         Paattynyt
     };
+    // What the friend is expected to do next; each has its time.
+    enum class Odotus {
+        Ei,
+        Tervehdys,  // its greeting
+        Ehdot,      // the host's rules for the next game
+        Laivat,     // the friend's fleet
+        Aloitus,    // the host's start of firing
+        Vastaus,    // the answer to this side's shot
+        Laukaus,    // the friend's shot
+        Paljastus,  // the friend's fleet revealed after the game
+        Uusinta,    // the answer to this side's request for another game
+    };
 
     void AloitaOttelu(Vaihe vaihe);
-    void PalautaAjastin();
+    void Etsi();
     void Kuuntele();
+    // Whoever connected was no opponent: let go, and the host waits on.
+    void OdotaSeuraavaa();
+    // The event comes from the connection the match is on, not from one let go.
+    bool Oma(int yhteys) const;
+    Odotus Odotettava() const;
+    void Myohassa();
     void Yhdista(const std::string& osoite);
     // A game of the match is on or being agreed on: past the greeting.
     bool Pelissa() const;
@@ -85,13 +107,23 @@ class Verkkopeli : public Verkkovastustaja {
     void AloitaSaatu(const viestit::Aloita& aloita);
     bool IsantaAloittaa() const;
     void Ammunnanalku();
+    bool YstavanVuoro() const;
+    bool Ammuttava(int ruutu) const;
     void AmmuttuMinuun(int ruutu);
     void Vastattu(const viestit::Viesti& vastaus);
-    bool Upotettavissa(int ruutu, const std::vector<int>& ruudut);
+    bool Upotettavissa(int ruutu, const std::vector<int>& ruudut) const;
     void Upota(int ruutu, const std::vector<int>& ruudut);
+    void LopetaAmmunta();
     void PeliPaattyi();
+    // The friend's answers are ones no fleet laid under the rules gives.
+    void Valhe();
     void PaljastusSaatu(const viestit::Paljasta& paljastus);
+    void KeskenPaljastettu(const viestit::Paljasta& paljastus);
+    // The friend's fleet as revealed, when it is the one committed to, one it
+    // could have laid and the one every answer came from.
+    std::optional<Laivasto> Paljastettu() const;
     void Tulos();
+    void PeruPyynto();
     void UusiSaatu();
     void EiUuttaSaatu();
     std::string Ohje(const std::string& pelin) const;
@@ -114,7 +146,10 @@ class Verkkopeli : public Verkkovastustaja {
     std::string nimi_;
     std::string vastustaja_;
     std::vector<std::string> osoitteet_;
-    std::optional<std::chrono::milliseconds> tervehdysLoppuu_;
+    // Connections numbered below this were let go.
+    int ensimmainenYhteys_ = 0;
+    Odotus odotus_ = Odotus::Ei;
+    std::chrono::milliseconds odotusLoppuu_{};
     std::array<int, 2> voitot_{};
     int peleja_ = 0;
     std::optional<bool> isantaVoitti_;
@@ -133,6 +168,7 @@ class Verkkopeli : public Verkkovastustaja {
     std::optional<int> odotettu_;
     std::vector<Vastaus> vastaukset_;
     std::optional<viestit::Paljasta> paljastus_;
+    std::array<bool, RUUTUJA + 1> ammututMinuun_{};
     bool omaVuoroSeuraa_ = false;
     bool pyydetty_ = false;
     // Lines that came while a ship sank wait for it.

@@ -33,7 +33,7 @@ frmVerkkopeliMalli::frmVerkkopeliMalli(std::string nimi, std::vector<std::string
          .muutos =
              [this](const std::string& osoite) {
                  Osoite = osoite;
-                 valittuRivi_ = RIVEJA;
+                 riviValittu_ = false;
                  Paivita();
              }},
         sido::Painike(
@@ -43,7 +43,11 @@ frmVerkkopeliMalli::frmVerkkopeliMalli(std::string nimi, std::vector<std::string
     for (std::size_t i = 0; i < RIVEJA; ++i) {
         sidonnat.push_back({.saadin = "optPeli" + std::to_string(i + 1),
                             .teksti = [this, i] { return rivit_[i]; },
-                            .valittu = [this, i] { return valittuRivi_ == i; },
+                            .valittu =
+                                [this, i] {
+                                    return riviValittu_ && i < pelit_.size() &&
+                                           pelit_[i].peli.osoite == Osoite;
+                                },
                             .kaytossa = [this, i] { return riviKaytossa_[i]; },
                             .valinta =
                                 [this, i](bool valittu) {
@@ -54,12 +58,20 @@ frmVerkkopeliMalli::frmVerkkopeliMalli(std::string nimi, std::vector<std::string
     Paivita();
 }
 
+void frmVerkkopeliMalli::Haettu() {
+    ++haku_;
+    std::erase_if(pelit_, [this](const Loydetty& l) { return l.haku + 1 < haku_; });
+    Paivita();
+    Muuttui();
+}
+
 void frmVerkkopeliMalli::Loytyi(const PeliLoytyi& peli) {
-    const auto sama = std::ranges::find(pelit_, peli.osoite, &PeliLoytyi::osoite);
+    const auto sama = std::ranges::find_if(
+        pelit_, [&](const Loydetty& l) { return l.peli.osoite == peli.osoite; });
     if (sama != pelit_.end()) {
-        sama->nimi = peli.nimi;
+        *sama = {peli, haku_};
     } else if (pelit_.size() < RIVEJA) {
-        pelit_.push_back(peli);
+        pelit_.push_back({peli, haku_});
     }
     Paivita();
     Muuttui();
@@ -72,16 +84,17 @@ void frmVerkkopeliMalli::ValitseTapa(bool valittu, std::size_t tapa) {
 }
 
 // A game found is joined at its address, which the box then shows.
+// A row the face still showed may have emptied since.
 void frmVerkkopeliMalli::ValitsePeli(std::size_t rivi) {
-    valittuRivi_ = rivi;
-    Osoite = pelit_[rivi].osoite;
+    if (rivi >= pelit_.size()) return;
+    riviValittu_ = true;
+    Osoite = pelit_[rivi].peli.osoite;
     Paivita();
 }
 
 std::string frmVerkkopeliMalli::Rivi(std::size_t rivi) const {
     if (rivi < pelit_.size())
-        return "&" + std::to_string(rivi + 1) + " " + pelit_[rivi].nimi + " (" +
-               pelit_[rivi].osoite + ")";
+        return teksti::LoydettyPeli(rivi + 1, pelit_[rivi].peli.nimi, pelit_[rivi].peli.osoite);
     return rivi == 0 ? "Etsitään pelejä..." : "";
 }
 

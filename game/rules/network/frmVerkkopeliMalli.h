@@ -19,7 +19,11 @@ class frmVerkkopeliMalli : public Valintaikkunamalli {
 
     frmVerkkopeliMalli(std::string nimi, std::vector<std::string> osoitteet, Palvelut& palvelut);
 
-    // A game answered the search; the list shows it once, newest name kept.
+    // A search went out: a game that answered neither it nor the one before
+    // leaves the list, so the list holds the games that answer now.
+    void Haettu();
+    // A game answered the search; the list shows it once by its address,
+    // newest name kept.
     void Loytyi(const PeliLoytyi& peli);
 
     std::string Nimi;
@@ -36,8 +40,15 @@ class frmVerkkopeliMalli : public Valintaikkunamalli {
 
     std::vector<std::string> osoitteet_;
     std::string osoiteteksti_;
-    std::vector<PeliLoytyi> pelit_;
-    std::size_t valittuRivi_ = RIVEJA;
+    struct Loydetty {
+        PeliLoytyi peli;
+        int haku = 0;  // the last search it answered
+    };
+    std::vector<Loydetty> pelit_;
+    int haku_ = 0;
+    // The address came from a row of the list, which stays chosen while its
+    // game answers.
+    bool riviValittu_ = false;
     bool aloitaKaytossa_ = false;
     bool liitytaan_ = false;
     std::array<bool, RIVEJA> riviKaytossa_{};

@@ -53,11 +53,16 @@ struct SulkemisPyynto {
 struct SokettiValmis {
     std::intptr_t kahva;
 };
-// A connection to the opponent is made, accepted or connected.
-struct VerkkoYhdistetty {};
+// A connection to the opponent is made, accepted or connected. Every
+// connection has a number of its own, which its events carry, so that what
+// a connection let go of left behind is known for what it is.
+struct VerkkoYhdistetty {
+    int yhteys = 0;
+};
 // One line from the opponent, without its newline.
 struct VerkkoRivi {
     std::string rivi;
+    int yhteys = 0;
 };
 enum class Katkos {
     Suljettu,      // the other end closed it
@@ -67,6 +72,7 @@ enum class Katkos {
 };
 struct VerkkoKatkesi {
     Katkos syy;
+    int yhteys = 0;
 };
 // A game waiting on the network, found by a search.
 struct PeliLoytyi {

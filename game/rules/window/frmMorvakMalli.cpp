@@ -46,7 +46,8 @@ void frmMorvakMalli::Tapahtuu(const Tapahtuma& tapahtuma) {
     if (verkkopeli_ && verkkopeli_->Dialogille(tapahtuma)) return;
     if (Tulva(tapahtuma)) {
         verkko_->Sulje();
-        jono_.push_back(VerkkoKatkesi{Katkos::Virheellinen});
+        jono_.push_back(
+            VerkkoKatkesi{Katkos::Virheellinen, std::get<VerkkoRivi>(tapahtuma).yhteys});
     } else {
         jono_.push_back(tapahtuma);
     }
@@ -79,6 +80,7 @@ void frmMorvakMalli::KasitteleJono() {
         const Tapahtuma seuraava = jono_.front();
         jono_.pop_front();
         Kasittele(seuraava);
+        if (verkkopeli_ && !loppunut_) verkkopeli_->Ajoita();
     }
     jono_.clear();
     kasittelyssa_ = false;
@@ -117,11 +119,11 @@ void frmMorvakMalli::Kasittele(const Tapahtuma& tapahtuma) {
                 peli_.Ajastin();
                 if (verkkopeli_) verkkopeli_->Ajastin();
             } else if constexpr (std::is_same_v<T, VerkkoYhdistetty>) {
-                if (verkkopeli_) verkkopeli_->Yhdistetty();
+                if (verkkopeli_) verkkopeli_->Yhdistetty(e);
             } else if constexpr (std::is_same_v<T, VerkkoRivi>) {
-                if (verkkopeli_) verkkopeli_->Rivi(e.rivi);
+                if (verkkopeli_) verkkopeli_->Rivi(e);
             } else if constexpr (std::is_same_v<T, VerkkoKatkesi>) {
-                if (verkkopeli_) verkkopeli_->Katkesi(e.syy);
+                if (verkkopeli_) verkkopeli_->Katkesi(e);
             } else if constexpr (std::is_same_v<T, SulkemisPyynto>) {
                 Form_QueryUnload(e.tapa);
             }

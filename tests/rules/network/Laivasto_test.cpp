@@ -27,6 +27,7 @@ TEST(Laivasto, AFleetNoPlayerCouldHaveLaidIsRefused) {
              "1,2,3/21,22,23/41,42,43/61,62/81,82/8,9/28/48/68/88",       // too short a carrier
              "1,2,3,14/21,22,23/41,42,43/61,62/81,82/8,9/28/48/68/88",    // bent
              "1,2,4,3/21,22,23/41,42,43/61,62/81,82/8,9/28/48/68/88x",    // junk
+             "2,1,3,4/21,22,23/41,42,43/61,62/81,82/8,9/28/48/68/88",     // not as laid
              "9,10,11,12/21,22,23/41,42,43/61,62/81,82/6,7/28/48/68/88",  // across the edge
              "1,2,3,4/11,12,13/41,42,43/61,62/81,82/8,9/28/48/68/88",     // sides touch
              "1,2,3,4/15,16,17/41,42,43/61,62/81,82/8,9/28/48/68/88",     // corners touch
@@ -37,6 +38,7 @@ TEST(Laivasto, AFleetNoPlayerCouldHaveLaidIsRefused) {
          })
         EXPECT_FALSE(LueLaivasto(teksti, false, true)) << teksti;
     EXPECT_TRUE(LueLaivasto("1,2,3,4/15,16,17/41,42,43/61,62/81,82/8,9/28/48/68/88", true, true));
+    EXPECT_TRUE(LueLaivasto("4,3,2,1/43,33,23/41,51,61/68,69/81,82/8,9/28/46/66/88", false, true));
     EXPECT_FALSE(LueLaivasto(LAIVASTO, false, false));
 }
 

@@ -78,6 +78,9 @@ TEST(Protokolla, ANameIsOneToSixteenPrintableCharacters) {
     EXPECT_FALSE(KelvollinenNimi("ÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅÅ"));
     EXPECT_FALSE(KelvollinenNimi(""));
     EXPECT_FALSE(KelvollinenNimi(" Ville"));
+    for (const char* kaanto : {"\u202a", "\u202e", "\u2066", "\u2069"})
+        EXPECT_FALSE(KelvollinenNimi(std::string("Vil") + kaanto + "le")) << kaanto;
+    EXPECT_TRUE(KelvollinenNimi("Vil\u2065le\u202f"));
 }
 
 // Whatever bytes come, the parser answers, and what it takes is canonical.

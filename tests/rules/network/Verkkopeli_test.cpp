@@ -20,6 +20,7 @@ const std::string SITOUMUS = "3ec23dd9559c391b80bbe2603c038e568be28374935d9c5a2f
 const std::string ARPA = "000102030405060708090a0b0c0d0e0f";
 const std::string VIRHEELLINEN =
     "Verkkopeli päättyi: vastustajan ohjelma lähetti virheellisen viestin.";
+const std::string EI_TASMAA = "Vastustajan vastaukset eivät täsmää sen laivastoon.";
 
 class Verkkopeli_ : public ::testing::Test {
   protected:
@@ -97,6 +98,7 @@ TEST_F(Verkkopeli_, TheHostGreetsSetsTheRulesAndOpensFiringOnceBothFleetsAreLaid
     EXPECT_EQ(Nakyy().ohje, "Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu.");
     Ammu(55);
     EXPECT_EQ(Viimeisin(), "AMMU 55");
+    EXPECT_EQ(Nakyy().ohje, "Odota hetki, Ville vastaa laukaukseesi...");
     Rivi("OHI");
     EXPECT_EQ(Nakyy().ohje, "Odota hetki, Ville ampuu jotakin ruuduistasi...");
     Rivi("AMMU 2");
@@ -145,7 +147,7 @@ TEST_P(Vilppi, AFleetThatIsNotTheOneCommittedToOrAnsweredFromCountsForNobody) {
     Ystava ystava(LAIVASTO);
     Voita(ystava);
     Rivi(GetParam().rivi);
-    EXPECT_EQ(ViimeisinViesti(), "Vastustajan vastaukset eivät täsmää sen laivastoon.");
+    EXPECT_EQ(ViimeisinViesti(), EI_TASMAA);
     EXPECT_EQ(Nakyy().otsikko, "Morvak - Sinä 0, Ville 0");
 }
 
@@ -240,11 +242,17 @@ TEST_F(Verkkopeli_, LinesPilingUpBehindABoxAreAFlood) {
     KonettaVastaan();
 }
 
-TEST_F(Verkkopeli_, ANameWithAControlCharacterIsAFault) {
-    Suorita(Komento::Verkkopeli);
-    malli.Tapahtuu(VerkkoYhdistetty{});
+TEST_F(Verkkopeli_, AHostNamedWithAControlCharacterIsAFault) {
+    Liity("10.0.0.7");
     Rivi("MORVAK 1 Vil\x1ble");
     EXPECT_EQ(ViimeisinViesti(), VIRHEELLINEN);
+}
+
+// Set apart, a name written right to left leaves the score after it in place.
+TEST_F(Verkkopeli_, ANameWrittenRightToLeftCannotReorderTheCaption) {
+    Liity("10.0.0.7");
+    Rivi("MORVAK 1 \u05d0\u05d1\u05d9");
+    EXPECT_EQ(Nakyy().otsikko, "Morvak - Sinä 0, \u2068\u05d0\u05d1\u05d9\u2069 0");
 }
 
 TEST_F(Verkkopeli_, AnotherVersionIsToldSoAfterOurOwnGreeting) {
@@ -261,9 +269,11 @@ TEST_F(Verkkopeli_, ASilentConnectionIsDroppedAfterTenSeconds) {
     const auto laukea = [this] { malli.Tapahtuu(AjastinLaukesi{}); };
     const int sulkemisia = v.sulkemisia;
     n.Kuluta(std::chrono::milliseconds{9999}, laukea);
-    EXPECT_EQ(v.sulkemisia, sulkemisia);
+    EXPECT_EQ(Nakyy().ohje, "Yhdistetään peliin...");
     n.Kuluta(std::chrono::milliseconds{1}, laukea);
-    EXPECT_EQ(v.sulkemisia, sulkemisia + 1);
+    EXPECT_EQ(Nakyy().ohje, "Odotetaan vastustajaa osoitteessa 192.168.1.5...");
+    // Let go without closing the port another may be coming to.
+    EXPECT_EQ(v.sulkemisia, sulkemisia);
     EXPECT_TRUE(v.kuuntelee);
     EXPECT_TRUE(n.viestit.empty());
 
@@ -298,6 +308,182 @@ TEST_F(Verkkopeli_, TheDialogListsGamesFoundWhileItIsOpen) {
     Suorita(Komento::Verkkopeli);
     EXPECT_EQ(v.yhdistetty, "10.0.0.7");
     EXPECT_FALSE(n.ajastin);
+}
+
+TEST_F(Verkkopeli_, ABrowserReachingThePortIsLetGoAndTheHostWaitsOn) {
+    Suorita(Komento::Verkkopeli);
+    const int sulkemisia = v.sulkemisia;
+    malli.Tapahtuu(VerkkoYhdistetty{});
+    v.seuraavaYhteys = 1;
+    Rivi("GET / HTTP/1.1");
+    Rivi("Host: 192.168.1.5:47620");
+    EXPECT_EQ(Nakyy().ohje, "Odotetaan vastustajaa osoitteessa 192.168.1.5...");
+    EXPECT_EQ(v.sulkemisia, sulkemisia);
+    malli.Tapahtuu(VerkkoYhdistetty{1});
+    malli.Tapahtuu(VerkkoRivi{"MORVAK 1 Ville", 1});
+    EXPECT_TRUE(n.viestit.empty());
+    EXPECT_EQ(Nakyy().otsikko, "Morvak - Sinä 0, Ville 0");
+}
+
+// The friend's submarine at 5 lies along its carrier's side. Once the
+// carrier sinks the submarine shows as a miss; with nothing left to shoot
+// the game ends on the lie, and this side reveals its fleet.
+TEST_F(Verkkopeli_, AFleetWhoseShipsTouchEndsOnceNothingIsLeftToShoot) {
+    Isannoi();
+    Valmistaudu();
+    Ystava ystava("1,2,3,4/21,22,23/41,42,43/61,62/81,82/8,9/28/48/68/5");
+    std::vector<int> omaVesi;
+    const std::vector<int> omat = Ystava(LAIVASTO).Ruudut();
+    for (int r = 1; r <= RUUTUJA; ++r)
+        if (std::ranges::find(omat, r) == omat.end()) omaVesi.push_back(r);
+    std::size_t ampui = 0;
+    for (int ruutu = 1; ruutu <= RUUTUJA && n.viestit.empty(); ++ruutu) {
+        Ammu(ruutu);
+        if (Viimeisin() != "AMMU " + std::to_string(ruutu)) continue;
+        Rivi(ystava.Vastaa(ruutu));
+        Rivi("AMMU " + std::to_string(omaVesi.at(ampui++)));
+    }
+    EXPECT_EQ(ViimeisinViesti(), EI_TASMAA);
+    EXPECT_TRUE(Viimeisin().ends_with(" " + LAIVASTO)) << Viimeisin();
+    EXPECT_EQ(t.PelaajanOsumat, 19);
+    EXPECT_EQ(Nakyy().otsikko, "Morvak - Sinä 0, Ville 0");
+}
+
+// A friend that reveals in its turn says this side lied; its own fleet,
+// whose ships touch, is the lie.
+TEST_F(Verkkopeli_, AFleetRevealedInThePlaceOfAShotIsCheckedThere) {
+    Isannoi();
+    Valmistaudu();
+    Ammu(55);
+    Rivi("OHI");
+    Rivi("PALJASTA " + KERTAKOODI + " 1,2,3,4/21,22,23/41,42,43/61,62/81,82/8,9/28/48/68/5");
+    EXPECT_EQ(ViimeisinViesti(), EI_TASMAA);
+    EXPECT_TRUE(Viimeisin().ends_with(" " + LAIVASTO)) << Viimeisin();
+}
+
+// Squares 1 and 2 were hit; the answer to 3 claims a sinking no fleet gives.
+class Upposi : public Verkkopeli_, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(Upposi, ALieCaughtAtTheShotEndsTheGameForNobody) {
+    Isannoi();
+    Valmistaudu();
+    Ammu(1);
+    Rivi("OSUI");
+    Rivi("AMMU 11");
+    Ammu(2);
+    Rivi("OSUI");
+    Rivi("AMMU 12");
+    Ammu(3);
+    Rivi(GetParam());
+    EXPECT_EQ(ViimeisinViesti(), EI_TASMAA);
+    EXPECT_TRUE(Viimeisin().starts_with("PALJASTA ")) << Viimeisin();
+    EXPECT_EQ(Nakyy().otsikko, "Morvak - Sinä 0, Ville 0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Valheet, Upposi,
+                         ::testing::Values("UPPOSI 1 3 2",  // not as laid
+                                           "UPPOSI 3 4",    // 4 never hit
+                                           "UPPOSI 2 3"));  // touches the hit at 1
+
+enum class Odotettava { Vastaus, Laivasto, Paljastus, Uusinta };
+struct Odotus {
+    Odotettava mita;
+    std::string ohje;
+    std::chrono::milliseconds aika;
+    std::string loppu;
+};
+
+class Jumittunut : public Verkkopeli_, public ::testing::WithParamInterface<Odotus> {};
+
+TEST_P(Jumittunut, EveryWaitOnTheFriendSaysWhatItWaitsForAndEnds) {
+    Isannoi();
+    switch (GetParam().mita) {
+        case Odotettava::Vastaus:
+            Valmistaudu();
+            Ammu(55);
+            break;
+        case Odotettava::Laivasto:
+            Rivi("ARPA " + ARPA);
+            Suorita(Komento::SijoitaLaivatSatunnaisesti);
+            break;
+        case Odotettava::Paljastus: {
+            Valmistaudu();
+            Ystava ystava(LAIVASTO);
+            Voita(ystava);
+            break;
+        }
+        case Odotettava::Uusinta:
+            Suorita(Komento::UusiPeli);
+            break;
+    }
+    EXPECT_EQ(Nakyy().ohje, GetParam().ohje);
+    const auto laukea = [this] { malli.Tapahtuu(AjastinLaukesi{}); };
+    n.Kuluta(GetParam().aika - std::chrono::milliseconds{1}, laukea);
+    EXPECT_TRUE(n.viestit.empty());
+    n.Kuluta(std::chrono::milliseconds{1}, laukea);
+    EXPECT_EQ(ViimeisinViesti(), GetParam().loppu);
+    EXPECT_EQ(Viimeisin(), "LOPETA");
+    KonettaVastaan();
+}
+
+const std::string EI_VASTANNUT = "Ville ei vastannut ajoissa, joten verkkopeli päättyi.";
+INSTANTIATE_TEST_SUITE_P(
+    Odotukset, Jumittunut,
+    ::testing::Values(
+        Odotus{Odotettava::Vastaus, "Odota hetki, Ville vastaa laukaukseesi...",
+               std::chrono::milliseconds{60000}, EI_VASTANNUT},
+        Odotus{Odotettava::Laivasto, "Odota hetki, Ville sijoittaa vielä laivojaan...",
+               std::chrono::milliseconds{300000}, EI_VASTANNUT},
+        Odotus{Odotettava::Paljastus, "Odota hetki, Ville paljastaa laivastonsa...",
+               std::chrono::milliseconds{60000},
+               EI_VASTANNUT +
+                   " Peliä ei lasketa kummallekaan, koska Ville ei paljastanut laivastoaan."},
+        Odotus{Odotettava::Uusinta, "Odotetaan, haluaako Ville pelata uudestaan...",
+               std::chrono::milliseconds{300000}, EI_VASTANNUT}));
+
+TEST_F(Verkkopeli_, ARequestForAnotherGameIsTakenBackWithTheMatch) {
+    Isannoi();
+    Suorita(Komento::UusiPeli);
+    EXPECT_EQ(Viimeisin(), "UUSI");
+    n.vastaukset = {true};
+    Suorita(Komento::UusiPeli);
+    EXPECT_EQ(n.kysymykset.back().teksti,
+              "Ville ei ole vielä vastannut. Lopetetaanko verkkopeli ja pelataan "
+              "tietokonetta vastaan?");
+    EXPECT_EQ(Viimeisin(), "LOPETA");
+    KonettaVastaan();
+}
+
+// 18 was never shot but shows as a miss beside the sunk submarine at 28.
+TEST_F(Verkkopeli_, AShotBesideASunkShipIsAnsweredAsWater) {
+    Isannoi();
+    Valmistaudu();
+    Ammu(55);
+    Rivi("OHI");
+    Rivi("AMMU 28");
+    EXPECT_EQ(Viimeisin(), "UPPOSI 28");
+    Ammu(56);
+    Rivi("OHI");
+    Rivi("AMMU 18");
+    EXPECT_EQ(Viimeisin(), "OHI");
+    EXPECT_TRUE(n.viestit.empty());
+}
+
+// Five forged answers, sent once, leave the list to the game that answers
+// every search.
+TEST_F(Verkkopeli_, TheListHoldsTheGamesThatAnswerTheLatestSearches) {
+    n.verkkopeli = [this](frmVerkkopeliMalli& m) {
+        for (int i = 1; i <= 5; ++i)
+            malli.Tapahtuu(PeliLoytyi{"Vale", "10.0.0." + std::to_string(i)});
+        for (int haku = 0; haku < 3; ++haku) {
+            malli.Tapahtuu(PeliLoytyi{"Ville", "10.0.0.7"});
+            n.Kuluta(std::chrono::milliseconds{2000}, [this] { malli.Tapahtuu(AjastinLaukesi{}); });
+        }
+        EXPECT_EQ(m.Nayta("optPeli1").teksti, "&1 Ville (10.0.0.7)");
+        EXPECT_EQ(m.Nayta("optPeli2").teksti, "");
+        m.Napsauta("cmdPeruuta");
+    };
+    Suorita(Komento::Verkkopeli);
 }
 
 }  // namespace
