@@ -682,10 +682,16 @@ std::string Verkkopeli::Ohje(const std::string& pelin) const {
         case Vaihe::Ammunta:
             // The friend's shot is still sinking one of this side's ships.
             return t.PelaajanVuoro ? pelin : teksti::VastustajaAmpuu(vastustaja_);
+        case Vaihe::Sijoitus:
+            return pelin;
         case Vaihe::Loppu:
         case Vaihe::Paattynyt:
             return teksti::HAVITTY;
-        default:
-            return vaihe_ == Vaihe::Sijoitus ? pelin : teksti::YHDISTETAAN;
+        case Vaihe::Ei:
+        case Vaihe::Yhdistaa:
+        case Vaihe::Tervehtii:
+        case Vaihe::Ehdot:
+            return teksti::YHDISTETAAN;
     }
+    return pelin;
 }
