@@ -92,7 +92,7 @@ void Verkkoyhteys::Hae() {
         if (hakija_ == EI_SOKETTIA) return;
         valvonta_.Valvo(hakija_, false);
     }
-    for (const Osoite& kohde : Ratkaise(lahetysosoite_, portti_))
+    for (const Osoite& kohde : RatkaiseNumero(lahetysosoite_, portti_))
         if (LahetaUdp(hakija_, kohde, HAKUVIESTI)) return;
 }
 

@@ -7,10 +7,13 @@
 
 static_assert(sizeof(sockaddr_storage) <= sizeof(Osoite::tavut));
 
-std::vector<Osoite> Ratkaise(const std::string& nimi, std::uint16_t portti) {
+namespace {
+
+std::vector<Osoite> Osoitteet(const std::string& nimi, std::uint16_t portti, int liput) {
     std::vector<Osoite> osoitteet;
     if (nimi.empty() || !SoketitKaytossa()) return osoitteet;
     addrinfo toive{};
+    toive.ai_flags = liput;
     toive.ai_family = AF_UNSPEC;
     toive.ai_socktype = SOCK_STREAM;
     addrinfo* loydetyt = nullptr;
@@ -25,6 +28,16 @@ std::vector<Osoite> Ratkaise(const std::string& nimi, std::uint16_t portti) {
     }
     freeaddrinfo(loydetyt);
     return osoitteet;
+}
+
+}  // namespace
+
+std::vector<Osoite> Ratkaise(const std::string& nimi, std::uint16_t portti) {
+    return Osoitteet(nimi, portti, 0);
+}
+
+std::vector<Osoite> RatkaiseNumero(const std::string& nimi, std::uint16_t portti) {
+    return Osoitteet(nimi, portti, AI_NUMERICHOST);
 }
 
 std::string OsoiteTekstina(const Osoite& osoite) {

@@ -16,6 +16,10 @@ struct Osoite {
 // port, in the order the system prefers; empty when there are none.
 std::vector<Osoite> Ratkaise(const std::string& nimi, std::uint16_t portti);
 
+// The same for a numeric address alone, which never asks a name server and so
+// returns at once; empty for a name.
+std::vector<Osoite> RatkaiseNumero(const std::string& nimi, std::uint16_t portti);
+
 // The address as digits a player can type, without the port.
 std::string OsoiteTekstina(const Osoite& osoite);
 
