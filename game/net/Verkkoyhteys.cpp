@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 #include "net/Haku.h"
@@ -28,9 +29,11 @@ void Torju(std::intptr_t soketti) {
 
 }  // namespace
 
-Verkkoyhteys::Verkkoyhteys(Valvonta& valvonta, std::function<void(Tapahtuma)> kohde)
+Verkkoyhteys::Verkkoyhteys(Valvonta& valvonta, std::function<void(Tapahtuma)> kohde,
+                           Ratkaisija ratkaisija)
     : valvonta_(valvonta),
       kohde_(std::move(kohde)),
+      ratkaisija_(std::move(ratkaisija)),
       portti_(PorttiSaumasta(std::getenv("MORVAK_VERKKO_PORTTI")).value_or(PELIN_PORTTI)),
       lahetysosoite_(
           LahetysosoiteSaumasta(std::getenv("MORVAK_VERKKO_LAHETYS")).value_or(YLEISLAHETYS)) {}
@@ -41,6 +44,7 @@ bool Verkkoyhteys::Kuuntele(const std::string& nimi) {
     nimi_ = nimi;
     if (kuuntelija_ == EI_SOKETTIA && !AvaaKuuntelu()) return false;
     if (yhteys_ != EI_SOKETTIA) PoistaYhteys();
+    HylkaaRatkaisu();
     // Searches went unanswered while an opponent was here; a port another
     // program took meanwhile only leaves this game to be found by address.
     if (hakuvastaaja_ == EI_SOKETTIA) {
@@ -64,12 +68,34 @@ bool Verkkoyhteys::AvaaKuuntelu() {
     return true;
 }
 
+// A numeric address is tried at once; a name may keep the system's lookup
+// waiting on a name server for seconds, so it is looked up aside and the
+// attempt goes on when the answer wakes the face.
 void Verkkoyhteys::Yhdista(const std::string& osoite) {
     if (yhteys_ != EI_SOKETTIA) PoistaYhteys();
+    HylkaaRatkaisu();
     yhteysnro_ = seuraavaYhteys_++;
-    kokeilematta_ = Ratkaise(osoite, portti_);
-    KokeileSeuraavaa();
+    kokeilematta_ = RatkaiseNumero(osoite, portti_);
+    if (kokeilematta_.empty()) ratkaisu_ = Nimenratkaisu::Aloita(ratkaisija_, osoite, portti_);
+    if (ratkaisu_)
+        valvonta_.Valvo(ratkaisu_->Kahva(), false);
+    else
+        KokeileSeuraavaa();
     Toimita();
+}
+
+void Verkkoyhteys::Ratkaistu() {
+    std::optional<std::vector<Osoite>> osoitteet = ratkaisu_->Tulos();
+    if (!osoitteet) return;
+    HylkaaRatkaisu();
+    kokeilematta_ = std::move(*osoitteet);
+    KokeileSeuraavaa();
+}
+
+void Verkkoyhteys::HylkaaRatkaisu() {
+    if (!ratkaisu_) return;
+    valvonta_.Lopeta(ratkaisu_->Kahva());
+    ratkaisu_.reset();
 }
 
 // The addresses of a name are tried in turn until one answers.
@@ -109,6 +135,7 @@ void Verkkoyhteys::Laheta(const std::string& rivi) {
 void Verkkoyhteys::Sulje() {
     if (yhdistetty_) KirjoitaJonosta();
     if (yhteys_ != EI_SOKETTIA) PoistaYhteys();
+    HylkaaRatkaisu();
     odottaa_ = false;
     kokeilematta_.clear();
     LopetaValvonta(kuuntelija_);
@@ -128,6 +155,7 @@ void Verkkoyhteys::SokettiValmis(std::intptr_t kahva) {
     if (kahva == kuuntelija_) Hyvaksy();
     if (kahva == hakuvastaaja_) VastaaHakuihin();
     if (kahva == hakija_) KeraaVastaukset();
+    if (ratkaisu_ && kahva == ratkaisu_->Kahva()) Ratkaistu();
     Toimita();
 }
 

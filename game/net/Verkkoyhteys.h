@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "net/Nimenratkaisu.h"
 #include "net/Rivinjako.h"
 #include "net/Valvonta.h"
 #include "platform/net/osoite.h"
@@ -18,7 +20,10 @@
 // waiting on the local network.
 class Verkkoyhteys : public Verkko {
   public:
-    Verkkoyhteys(Valvonta& valvonta, std::function<void(Tapahtuma)> kohde);
+    // A host name typed by hand is given to `ratkaisija`, on a thread of its
+    // own; a numeric address never is.
+    Verkkoyhteys(Valvonta& valvonta, std::function<void(Tapahtuma)> kohde,
+                 Ratkaisija ratkaisija = Ratkaise);
     ~Verkkoyhteys() override;
     Verkkoyhteys(const Verkkoyhteys&) = delete;
     Verkkoyhteys& operator=(const Verkkoyhteys&) = delete;
@@ -34,6 +39,8 @@ class Verkkoyhteys : public Verkko {
 
   private:
     bool AvaaKuuntelu();
+    void Ratkaistu();
+    void HylkaaRatkaisu();
     void KokeileSeuraavaa();
     void Yhdistamassa();
     void Hyvaksy();
@@ -51,6 +58,7 @@ class Verkkoyhteys : public Verkko {
 
     Valvonta& valvonta_;
     std::function<void(Tapahtuma)> kohde_;
+    Ratkaisija ratkaisija_;
     std::uint16_t portti_;
     std::string lahetysosoite_;
     std::string nimi_;
@@ -64,6 +72,8 @@ class Verkkoyhteys : public Verkko {
     // The rules wait for an opponent: the next to connect is it.
     bool odottaa_ = false;
     bool kirjoitusValvottu_ = false;
+    // The name of the attempt numbered yhteysnro_, while it is looked up.
+    std::unique_ptr<Nimenratkaisu> ratkaisu_;
     std::vector<Osoite> kokeilematta_;
     Rivinjako saapuvat_;
     std::string lahtevat_;

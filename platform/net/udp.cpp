@@ -5,7 +5,9 @@
 
 #include "platform/net/jarjestelma.h"
 
-std::intptr_t AvaaUdp(std::uint16_t portti) {
+namespace {
+
+std::intptr_t AvaaUdpOsoitteeseen(std::uint32_t paikallinen, std::uint16_t portti) {
     const std::intptr_t soketti = UusiSoketti(AF_INET, SOCK_DGRAM);
     if (soketti == EI_SOKETTIA) return EI_SOKETTIA;
     const Pistoke pistoke = Pistokkeena(soketti);
@@ -14,12 +16,20 @@ std::intptr_t AvaaUdp(std::uint16_t portti) {
                sizeof kylla);
     sockaddr_in osoite{};
     osoite.sin_family = AF_INET;
-    osoite.sin_addr.s_addr = htonl(INADDR_ANY);
+    osoite.sin_addr.s_addr = htonl(paikallinen);
     osoite.sin_port = htons(portti);
     if (bind(pistoke, reinterpret_cast<const sockaddr*>(&osoite), sizeof osoite) == 0)
         return soketti;
     SuljeSoketti(soketti);
     return EI_SOKETTIA;
+}
+
+}  // namespace
+
+std::intptr_t AvaaUdp(std::uint16_t portti) { return AvaaUdpOsoitteeseen(INADDR_ANY, portti); }
+
+std::intptr_t AvaaSilmukkaUdp(std::uint16_t portti) {
+    return AvaaUdpOsoitteeseen(INADDR_LOOPBACK, portti);
 }
 
 bool LahetaUdp(std::intptr_t soketti, const Osoite& kohde, std::span<const char> tavut) {

@@ -12,6 +12,10 @@
 // non-blocking and allowed to broadcast; EI_SOKETTIA when it cannot be had.
 std::intptr_t AvaaUdp(std::uint16_t portti);
 
+// The same bound to 127.0.0.1 alone, so that nothing from outside this
+// computer reaches it.
+std::intptr_t AvaaSilmukkaUdp(std::uint16_t portti);
+
 // Sends one datagram; false when the system would not take it.
 bool LahetaUdp(std::intptr_t soketti, const Osoite& kohde, std::span<const char> tavut);
 

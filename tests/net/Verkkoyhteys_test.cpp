@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -24,7 +27,49 @@ struct Ohjelma {
     Verkkokuulija kuulija;
     Verkkoyhteys verkko{kasvo, kuulija.Kohde()};
     Ohjelma() { kasvo.Kohde(verkko); }
+    explicit Ohjelma(Ratkaisija ratkaisija)
+        : verkko{kasvo, kuulija.Kohde(), std::move(ratkaisija)} {
+        kasvo.Kohde(verkko);
+    }
     bool Sai(std::size_t maara) const { return kuulija.tapahtumat.size() >= maara; }
+};
+
+// A name server that knows every name as the loopback but answers only once
+// the test lets it. Its state outlives the transport, as a lookup's thread may.
+class Nimipalvelin {
+  public:
+    Ratkaisija Palvelu() {
+        return [tila = tila_](const std::string& nimi, std::uint16_t portti) {
+            std::unique_lock lukko(tila->lukko);
+            // Bounded so that a lookup on the test's own thread fails the
+            // test instead of hanging it.
+            tila->muuttui.wait_for(lukko, std::chrono::seconds(10), [&] { return tila->vapaa; });
+            tila->vastatut.push_back(nimi);
+            tila->muuttui.notify_all();
+            return RatkaiseNumero("127.0.0.1", portti);
+        };
+    }
+    void Vapauta() {
+        const std::lock_guard lukko(tila_->lukko);
+        tila_->vapaa = true;
+        tila_->muuttui.notify_all();
+    }
+    // The names answered, once there are `maara` of them.
+    Tapahtumat Vastatut(std::size_t maara) {
+        std::unique_lock lukko(tila_->lukko);
+        tila_->muuttui.wait_for(lukko, std::chrono::seconds(10),
+                                [&] { return tila_->vastatut.size() >= maara; });
+        return tila_->vastatut;
+    }
+
+  private:
+    struct Tila {
+        std::mutex lukko;
+        std::condition_variable muuttui;
+        bool vapaa = false;
+        std::vector<std::string> vastatut;
+    };
+    std::shared_ptr<Tila> tila_ = std::make_shared<Tila>();
 };
 
 std::unique_ptr<Ohjelma> Isanta(const std::string& nimi) { return Kuuntelevana<Ohjelma>(nimi); }
@@ -101,6 +146,41 @@ TEST(Verkkoyhteys, ABurstArrivesWholeInOrderThenAnOverlongLineEndsIt) {
     EXPECT_EQ(saadut.back(), "Katkesi Virheellinen");
     EXPECT_EQ(saadut.size(), RIVEJA + 2u);
     EXPECT_EQ(aino->kasvo.Valvotut().size(), 1u);
+}
+
+TEST(Verkkoyhteys, ANameIsLookedUpWhileTheFaceGoesOnThenConnects) {
+    const auto aino = Isanta("Aino");
+    ASSERT_NE(aino, nullptr);
+    Nimipalvelin palvelin;
+    Ohjelma ville(palvelin.Palvelu());
+    ville.verkko.Yhdista("nimi");
+    EXPECT_EQ(palvelin.Vastatut(0), Tapahtumat{});
+    EXPECT_TRUE(ville.kuulija.tapahtumat.empty());
+    EXPECT_EQ(ville.verkko.SeuraavaYhteys(), 2);
+    palvelin.Vapauta();
+    ASSERT_TRUE(
+        OdotaVerkkoa({&aino->kasvo, &ville.kasvo}, [&] { return aino->Sai(1) && ville.Sai(1); }));
+    EXPECT_EQ(palvelin.Vastatut(1), Tapahtumat{"nimi"});
+    EXPECT_EQ(ville.kuulija.tapahtumat, Tapahtumat{"Yhdistetty"});
+    EXPECT_EQ(aino->kuulija.tapahtumat, Tapahtumat{"Yhdistetty"});
+    EXPECT_EQ(ville.kasvo.Valvotut().size(), 1u);
+}
+
+// The face may already hold a readiness of the lookup's socket when the
+// rules close (a posted message under Windows); it comes to nothing.
+TEST(Verkkoyhteys, ALookupClosedBeforeItsAnswerLeavesNothingBehind) {
+    Nimipalvelin palvelin;
+    Ohjelma ville(palvelin.Palvelu());
+    ville.verkko.Yhdista("nimi");
+    ASSERT_EQ(ville.kasvo.Valvotut().size(), 1u);
+    const std::intptr_t herattaja = ville.kasvo.Valvotut().begin()->first;
+    ville.verkko.Sulje();
+    EXPECT_TRUE(ville.kasvo.Valvotut().empty());
+    palvelin.Vapauta();
+    ASSERT_EQ(palvelin.Vastatut(1), Tapahtumat{"nimi"});
+    ville.verkko.SokettiValmis(herattaja);
+    EXPECT_TRUE(ville.kuulija.tapahtumat.empty());
+    EXPECT_TRUE(ville.kasvo.Valvotut().empty());
 }
 
 TEST(Verkkoyhteys, ASearchFindsTheWaitingPlayerByName) {
