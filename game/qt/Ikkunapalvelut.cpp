@@ -1,6 +1,8 @@
 #include "qt/Ikkunapalvelut.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <memory>
 
 #include "qt/Kuoriavaus.h"
 #include "qt/NaytonOsoitin.h"
@@ -15,13 +17,40 @@ QWidget* Ikkunapalvelut::Aktiivinen() const {
 }
 
 void Ikkunapalvelut::Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) {
-    NaytaViesti(Aktiivinen(), QString::fromStdString(otsikko), QString::fromStdString(teksti),
-                kuvake);
+    Jonoon([this, otsikko, teksti, kuvake] {
+        const std::unique_ptr<QMessageBox> viesti(Viestilaatikko(
+            Aktiivinen(), QString::fromStdString(otsikko), QString::fromStdString(teksti), kuvake));
+        viesti->exec();
+        return true;
+    });
 }
 
-bool Ikkunapalvelut::Kysy(const std::string& otsikko, const std::string& teksti) {
-    return KysyVahvistus(Aktiivinen(), QString::fromStdString(otsikko),
-                         QString::fromStdString(teksti));
+void Ikkunapalvelut::Kysy(const std::string& otsikko, const std::string& teksti) {
+    Jonoon([this, otsikko, teksti] {
+        const std::unique_ptr<QMessageBox> kysymys(Vahvistuslaatikko(
+            Aktiivinen(), QString::fromStdString(otsikko), QString::fromStdString(teksti)));
+        return kysymys->exec() == QMessageBox::Yes;
+    });
+}
+
+// The box runs its own modal loop from the event loop, never inside the
+// rules' call; its answer comes back as an event like any other.
+void Ikkunapalvelut::Jonoon(std::function<bool()> nayta) {
+    odottavat_.push_back(std::move(nayta));
+    QObject* kuulija = paaikkuna_ != nullptr ? static_cast<QObject*>(paaikkuna_) : qApp;
+    QMetaObject::invokeMethod(
+        kuulija, [this] { NaytaSeuraava(); }, Qt::QueuedConnection);
+}
+
+void Ikkunapalvelut::NaytaOdottavat() {
+    while (!odottavat_.empty()) NaytaSeuraava();
+}
+
+void Ikkunapalvelut::NaytaSeuraava() {
+    if (odottavat_.empty()) return;
+    const std::function<bool()> nayta = std::move(odottavat_.front());
+    odottavat_.pop_front();
+    vastattu_(nayta());
 }
 
 void Ikkunapalvelut::AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <deque>
+#include <functional>
+
 #include "rules/Nakyma.h"
 
 class QWidget;
@@ -9,17 +12,30 @@ class QWidget;
 // desktop's opener and the program's folder.
 class Ikkunapalvelut : public Palvelut {
   public:
-    // `paaikkuna` owns boxes and opens while no dialog is up; may be nullptr.
-    explicit Ikkunapalvelut(QWidget* paaikkuna) : paaikkuna_(paaikkuna) {}
+    // `paaikkuna` owns boxes and opens while no dialog is up, and may be
+    // nullptr; `vastattu` hears each box's answer once the box has gone.
+    Ikkunapalvelut(QWidget* paaikkuna, std::function<void(bool)> vastattu)
+        : paaikkuna_(paaikkuna), vastattu_(std::move(vastattu)) {}
 
     void AsetaOsoitin(Osoitin osoitin) override;
     void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) override;
-    bool Kysy(const std::string& otsikko, const std::string& teksti) override;
+    void Kysy(const std::string& otsikko, const std::string& teksti) override;
     void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) override;
     std::string OhjelmanKansio() const override;
 
-  private:
+    // A box or dialog, shown modally once the call that asked for it has
+    // returned: `nayta` shows it and tells the answer, and the answer is
+    // handed on once the box has gone.
+    void Jonoon(std::function<bool()> nayta);
+    // Shows at once the boxes asked for and not yet shown, each in turn.
+    void NaytaOdottavat();
+    // The window a new box belongs to: a dialog's box belongs to that dialog.
     QWidget* Aktiivinen() const;
 
+  private:
+    void NaytaSeuraava();
+
     QWidget* paaikkuna_;
+    std::function<void(bool)> vastattu_;
+    std::deque<std::function<bool()>> odottavat_;
 };

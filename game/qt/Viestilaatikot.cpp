@@ -23,19 +23,20 @@ QMessageBox::Icon Ikoni(Kuvake kuvake) {
 
 }  // namespace
 
-void NaytaViesti(QWidget* omistaja, const QString& otsikko, const QString& sisalto, Kuvake kuvake) {
-    QMessageBox viesti(Ikoni(kuvake), otsikko, sisalto, QMessageBox::Ok, omistaja);
-    viesti.setTextFormat(Qt::PlainText);
-    viesti.button(QMessageBox::Ok)->setText(teksti::OK);
-    viesti.exec();
+QMessageBox* Viestilaatikko(QWidget* omistaja, const QString& otsikko, const QString& sisalto,
+                            Kuvake kuvake) {
+    auto* viesti = new QMessageBox(Ikoni(kuvake), otsikko, sisalto, QMessageBox::Ok, omistaja);
+    viesti->setTextFormat(Qt::PlainText);
+    viesti->button(QMessageBox::Ok)->setText(teksti::OK);
+    return viesti;
 }
 
-bool KysyVahvistus(QWidget* omistaja, const QString& otsikko, const QString& sisalto) {
-    QMessageBox kysymys(QMessageBox::Question, otsikko, sisalto, QMessageBox::Yes | QMessageBox::No,
-                        omistaja);
-    kysymys.setTextFormat(Qt::PlainText);
-    kysymys.button(QMessageBox::Yes)->setText(teksti::KYLLA);
-    kysymys.button(QMessageBox::No)->setText(teksti::EI);
-    kysymys.setDefaultButton(QMessageBox::No);
-    return kysymys.exec() == QMessageBox::Yes;
+QMessageBox* Vahvistuslaatikko(QWidget* omistaja, const QString& otsikko, const QString& sisalto) {
+    auto* kysymys = new QMessageBox(QMessageBox::Question, otsikko, sisalto,
+                                    QMessageBox::Yes | QMessageBox::No, omistaja);
+    kysymys->setTextFormat(Qt::PlainText);
+    kysymys->button(QMessageBox::Yes)->setText(teksti::KYLLA);
+    kysymys->button(QMessageBox::No)->setText(teksti::EI);
+    kysymys->setDefaultButton(QMessageBox::No);
+    return kysymys;
 }

@@ -49,10 +49,14 @@ frmMorvak::frmMorvak(Satunnaisluvut arpa, QWidget* parent)
         if (!paattyy) istunto.cancel();
     });
     malli_.Form_Load(logicalDpiY());
+    // The load's notice is answered before the window first shows.
+    palvelut_.NaytaOdottavat();
 }
 
+// The session manager wants its answer before its request returns.
 bool frmMorvak::IstuntoPaattyy() {
     malli_.Tapahtuu(SulkemisPyynto{Sulkutapa::Istunnonloppu});
+    palvelut_.NaytaOdottavat();
     return malli_.Loppunut();
 }
 

@@ -64,7 +64,7 @@ class frmMorvak : public QMainWindow, public Nakyma {
     void AsetaKorkeus(int twipit) override;
     void AsetaOsoitin(Osoitin osoitin) override;
     void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) override;
-    bool Kysy(const std::string& otsikko, const std::string& teksti) override;
+    void Kysy(const std::string& otsikko, const std::string& teksti) override;
     void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) override;
     std::string OhjelmanKansio() const override;
     void NaytaDialogi(Valintaikkunamalli& malli) override;
@@ -80,6 +80,8 @@ class frmMorvak : public QMainWindow, public Nakyma {
     void keyPressEvent(QKeyEvent* tapahtuma) override;
 
   private:
+    // The check marks as the rules have them.
+    void NaytaValinnat(const Tilanne& tilanne);
     void LuoRuudukot(QWidget* alue);
     void LuoAlalaita(QWidget* alue);
     void LuoValikot();
@@ -91,7 +93,7 @@ class frmMorvak : public QMainWindow, public Nakyma {
 
     Pelitila tila_;
     Satunnaisluvut arpa_;
-    Ikkunapalvelut palvelut_{this};
+    Ikkunapalvelut palvelut_{this, [this](bool kylla) { malli_.Tapahtuu(Vastattu{kylla}); }};
     Aanisoitin aanet_{palvelut_.OhjelmanKansio()};
     frmMorvakMalli malli_;
     // The transport goes first: it speaks to the model and asks the watch.

@@ -2,4 +2,9 @@
 #include "qt/frmMorvak.h"
 
 // Any dialog the rules open, modal over the main window.
-void frmMorvak::NaytaDialogi(Valintaikkunamalli& malli) { Valintaikkuna(malli, this).exec(); }
+void frmMorvak::NaytaDialogi(Valintaikkunamalli& malli) {
+    palvelut_.Jonoon([this, &malli] {
+        Valintaikkuna(malli, this).exec();
+        return true;
+    });
+}

@@ -38,8 +38,8 @@ void frmMorvak::NaytaTilanne(const Tilanne& tilanne) {
     for (const auto& [toiminto, komento] : komennot_) {
         const bool kaytossa = Kaytossa(tilanne, komento);
         if (toiminto->isEnabled() != kaytossa) toiminto->setEnabled(kaytossa);
-        if (const auto valittu = Valittu(tilanne, komento)) toiminto->setChecked(*valittu);
     }
+    NaytaValinnat(tilanne);
     for (int i = 0; i < 2; ++i) {
         QPushButton* painike = cmdPainike[static_cast<std::size_t>(i)];
         const bool kaytossa = Kaytossa(tilanne, Painikekomento(i));
@@ -48,6 +48,12 @@ void frmMorvak::NaytaTilanne(const Tilanne& tilanne) {
     }
     naytetty_ = tilanne;
     NaytaNappaimisto();
+}
+
+void frmMorvak::NaytaValinnat(const Tilanne& tilanne) {
+    for (const auto& [toiminto, komento] : komennot_) {
+        if (const auto valittu = Valittu(tilanne, komento)) toiminto->setChecked(*valittu);
+    }
 }
 
 // One showing for however many events came in between, on the next turn of
@@ -80,8 +86,8 @@ void frmMorvak::Ilmoita(const std::string& otsikko, const std::string& teksti, K
     palvelut_.Ilmoita(otsikko, teksti, kuvake);
 }
 
-bool frmMorvak::Kysy(const std::string& otsikko, const std::string& teksti) {
-    return palvelut_.Kysy(otsikko, teksti);
+void frmMorvak::Kysy(const std::string& otsikko, const std::string& teksti) {
+    palvelut_.Kysy(otsikko, teksti);
 }
 
 void frmMorvak::AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) {

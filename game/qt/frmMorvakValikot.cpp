@@ -37,8 +37,12 @@ void frmMorvak::LuoValikot() {
             toiminto->setCheckable(kohta.valinta);
             toiminto->setShortcut(Pikanappain(kohta.pikanappain));
             const Komento komento = *kohta.komento;
-            connect(toiminto, &QAction::triggered, this,
-                    [this, komento] { malli_.Tapahtuu(KomentoValittu{komento}); });
+            // A check item toggles its own mark; the mark is the rules' to
+            // set, also while the command waits behind an open box.
+            connect(toiminto, &QAction::triggered, this, [this, komento] {
+                malli_.Tapahtuu(KomentoValittu{komento});
+                NaytaValinnat(malli_.Saannot().NykyinenTilanne());
+            });
             komennot_.emplace_back(toiminto, komento);
         }
     }

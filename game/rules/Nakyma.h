@@ -49,11 +49,12 @@ class Palvelut {
     virtual ~Palvelut() = default;
 
     virtual void AsetaOsoitin(Osoitin osoitin) = 0;
-    // A message box with one OK button, over the window that is active.
+    // A message box with one OK button, modal over the window that is
+    // active. Returns at once; its closing comes back as Vastattu.
     virtual void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) = 0;
-    // A Yes/No question with a question icon and No as the default button;
-    // true for Yes.
-    virtual bool Kysy(const std::string& otsikko, const std::string& teksti) = 0;
+    // A Yes/No question with a question icon and No as the default button.
+    // Returns at once; the answer comes back as Vastattu, true for Yes.
+    virtual void Kysy(const std::string& otsikko, const std::string& teksti) = 0;
     // Hands the target to whatever the desktop associates with it and returns
     // at once; a target that does not open is let go without a word.
     virtual void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) = 0;
@@ -84,7 +85,9 @@ class Nakyma : public Palvelut {
     // The window's outer height in twips, frame, caption and menu bar included.
     virtual void AsetaKorkeus(int twipit) = 0;
 
-    // Any dialog, shown modally over its model; returns once it has closed.
+    // Any dialog, shown modally over its model. Returns at once; once the
+    // model has unloaded the dialog closes and that comes back as
+    // Vastattu. The model lives until then, and no longer.
     virtual void NaytaDialogi(Valintaikkunamalli& malli) = 0;
 
     // While a square sinks: the share of its height under water, drawn over

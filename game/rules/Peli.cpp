@@ -40,7 +40,8 @@ Peli::Peli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& satunnaisluvut)
       pelaajanSijoitus_(*this, tila, nakyma, satunnaisluvut),
       pelaajanLaukaus_(*this, tila, nakyma),
       koneenLaukaus_(*this, tila, nakyma, satunnaisluvut),
-      esitys_(*this, tila, nakyma) {}
+      esitys_(*this, tila, nakyma),
+      laatikot_(nakyma) {}
 
 void Peli::AloitaOhjelma() {
     LueAsetukset(t);
@@ -117,15 +118,15 @@ void Peli::mUusiPeli_Click() {
     // The command is off while the computer shoots or a ship sinks, but a
     // key that was already on its way when that began still arrives.
     if ((!t.PelaajanVuoro && t.PeliKaynnissa) || t.Uppoamassa) return;
-    if (JataKesken()) UusiPeli();
+    JataKesken([this] { UusiPeli(); });
 }
 
-bool Peli::JataKesken() {
-    if (t.PerakkaisetVoitot > 0 && t.PeliKaynnissa) {
-        if (!Kysy(teksti::UUSI_PELI_OTSIKKO, teksti::UUSI_PELI_KESKEN)) return false;
-        PaataVoittoputki();
-    }
-    return true;
+void Peli::JataKesken(std::function<void()> sitten) {
+    if (t.PerakkaisetVoitot == 0 || !t.PeliKaynnissa) return sitten();
+    Kysy(teksti::UUSI_PELI_OTSIKKO, teksti::UUSI_PELI_KESKEN,
+         [this, sitten = std::move(sitten)](bool kylla) {
+             if (kylla) PaataVoittoputki(sitten);
+         });
 }
 
 void Peli::AloitaAmmunta() {
@@ -217,40 +218,57 @@ void Peli::Soita(Aani aani) {
     if (t.Aanet) n.SoitaAani(aani);
 }
 
-void Peli::Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) {
+void Peli::Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake,
+                   std::function<void()> sitten) {
     Paivita();
-    n.Ilmoita(otsikko, teksti, kuvake);
-    Paivita();
+    laatikot_.Ilmoita(otsikko, teksti, kuvake, [this, sitten = std::move(sitten)] {
+        Paivita();
+        if (sitten) sitten();
+    });
 }
 
-bool Peli::Kysy(const std::string& otsikko, const std::string& teksti) {
+void Peli::Kysy(const std::string& otsikko, const std::string& teksti,
+                std::function<void(bool)> sitten) {
     Paivita();
-    const bool kylla = n.Kysy(otsikko, teksti);
+    laatikot_.Kysy(otsikko, teksti, [this, sitten = std::move(sitten)](bool kylla) {
+        Paivita();
+        sitten(kylla);
+    });
+}
+
+void Peli::Avaa(std::unique_ptr<Valintaikkunamalli> malli,
+                std::function<void(Valintaikkunamalli&)> sitten) {
     Paivita();
-    return kylla;
+    laatikot_.Avaa(std::move(malli), [this, sitten = std::move(sitten)](Valintaikkunamalli& m) {
+        Paivita();
+        if (sitten) sitten(m);
+    });
 }
 
-bool Peli::VahvistaLopetus() {
-    if (!Kysy(teksti::LOPETA_OTSIKKO, teksti::LOPETA)) return false;
-    // Quitting ends the streak too, but there is nothing left to reset: only a
-    // streak worth a place on the list is kept, through the name entry.
-    if (AnsaitseePaikan(t.PerakkaisetVoitot, t.Parhaat.ParasTulos[9])) KysyNimi();
-    n.AsetaOsoitin(Osoitin::Tiimalasi);
-    return true;
+void Peli::VahvistaLopetus(std::function<void(bool)> vastaus) {
+    Kysy(teksti::LOPETA_OTSIKKO, teksti::LOPETA, [this, vastaus = std::move(vastaus)](bool kylla) {
+        if (!kylla) return vastaus(false);
+        const auto loppuu = [this, vastaus] {
+            n.AsetaOsoitin(Osoitin::Tiimalasi);
+            vastaus(true);
+        };
+        // Quitting ends the streak too, but there is nothing left to reset:
+        // only a streak worth a place on the list is kept, through the name
+        // entry.
+        if (!AnsaitseePaikan(t.PerakkaisetVoitot, t.Parhaat.ParasTulos[9])) return loppuu();
+        KysyNimi(loppuu);
+    });
 }
 
-void Peli::PaataVoittoputki() {
-    if (AnsaitseePaikan(t.PerakkaisetVoitot, t.Parhaat.ParasTulos[9])) {
-        KysyNimi();
-    } else {
-        t.PerakkaisetVoitot = 0;
-    }
+void Peli::PaataVoittoputki(std::function<void()> sitten) {
+    if (AnsaitseePaikan(t.PerakkaisetVoitot, t.Parhaat.ParasTulos[9])) return KysyNimi(sitten);
+    t.PerakkaisetVoitot = 0;
+    if (sitten) sitten();
 }
 
-void Peli::KysyNimi() {
+void Peli::KysyNimi(std::function<void()> sitten) {
     n.AsetaOsoitin(Osoitin::Oletus);
-    Paivita();
-    frmKysyNimiMalli malli(t, n);
-    n.NaytaDialogi(malli);
-    Paivita();
+    Avaa(std::make_unique<frmKysyNimiMalli>(t, n), [sitten = std::move(sitten)](auto&) {
+        if (sitten) sitten();
+    });
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
+#include <memory>
 #include <span>
 #include <string>
 
+#include "rules/Laatikot.h"
 #include "rules/Nakyma.h"
 #include "rules/Pelitila.h"
 #include "rules/Satunnaisluvut.h"
@@ -55,20 +58,22 @@ class Peli {
     void TeePelinAlkuvalmistelut();
     void mUusiPeli_Click();
     // A game under way is left for another: the new game's question, and the
-    // streak settled as for a new game. False: the player keeps it.
-    bool JataKesken();
+    // streak settled as for a new game; then `sitten`, unless the player
+    // keeps the game.
+    void JataKesken(std::function<void()> sitten);
     // The instruction line and the commands as the state has them now.
     Tilanne NykyinenTilanne() const;
     // Brings what the window shows besides the grids in line with the state.
     void Paivita();
-    // The quit question and, on Yes, the name entry. True: end the program.
-    bool VahvistaLopetus();
+    // The quit question and, on Yes, the name entry; then `vastaus`, true
+    // to end the program.
+    void VahvistaLopetus(std::function<void(bool)> vastaus);
     // The settings changed a placement rule: a game laid but not yet begun
     // is laid again under it.
     void SijoitussaannotMuuttuivat();
     // A streak ends (loss, abandoned game): the name entry when it beats the
-    // tenth place, otherwise back to 0.
-    void PaataVoittoputki();
+    // tenth place, otherwise back to 0; then `sitten`.
+    void PaataVoittoputki(std::function<void()> sitten = {});
     // The player's fleet is complete: firing opens.
     void AloitaAmmunta();
     // The timer the rules asked for has run out: the pause or the sinking
@@ -82,10 +87,20 @@ class Peli {
     // touches its sound system.
     void Soita(Aani aani);
 
-    // A message box or a question, with the window brought up to date while
-    // it is open and after it closes, as the player would have seen it.
-    void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake);
-    bool Kysy(const std::string& otsikko, const std::string& teksti);
+    // A message box, a question or a dialog, with the window brought up to
+    // date while it is open and after it closes, as the player would have
+    // seen it; `sitten` follows its answer.
+    void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake,
+                 std::function<void()> sitten = {});
+    void Kysy(const std::string& otsikko, const std::string& teksti,
+              std::function<void(bool)> sitten);
+    void Avaa(std::unique_ptr<Valintaikkunamalli> malli,
+              std::function<void(Valintaikkunamalli&)> sitten = {});
+    // A box or a dialog is open: the player answers it before anything else.
+    bool LaatikkoAuki() const { return laatikot_.Auki(); }
+    Valintaikkunamalli* AvoinDialogi() const { return laatikot_.Dialogi(); }
+    // The box on top has closed.
+    void Vastattu(bool kylla) { laatikot_.Vastattu(kylla); }
 
     void VaraaLaittomatRuudut();
     // The blocked-square view toggled: repaints during placement.
@@ -117,7 +132,7 @@ class Peli {
   private:
     void Jatka(Jatko jatko);
     // The name entry over the window; it settles the streak itself.
-    void KysyNimi();
+    void KysyNimi(std::function<void()> sitten);
 
     Pelitila& t;
     Nakyma& n;
@@ -127,5 +142,6 @@ class Peli {
     PelaajanLaukaus pelaajanLaukaus_;
     KoneenLaukaus koneenLaukaus_;
     UppoamisenEsitys esitys_;
+    Laatikot laatikot_;
     Verkkovastustaja* vastustaja_ = nullptr;
 };

@@ -55,9 +55,22 @@ class Valintaikkunamalli {
     // own, not by an act of the player: it reads every control again.
     void KunMuuttuu(std::function<void()> muuttui) { muuttui_ = std::move(muuttui); }
 
+    // A question of the dialog's own is open over it.
+    bool Kysyy() const { return static_cast<bool>(kysymys_); }
+    // Its answer: what waited for it follows, and the dialog shows it.
+    void Vastattu(bool kylla) {
+        std::exchange(kysymys_, {})(kylla);
+        Muuttui();
+    }
+
   protected:
     void Sido(std::vector<Sidonta> sidonnat) { sidonnat_ = std::move(sidonnat); }
     void Unload() { auki_ = false; }
+    void Kysy(const std::string& otsikko, const std::string& teksti,
+              std::function<void(bool)> sitten) {
+        kysymys_ = std::move(sitten);
+        p.Kysy(otsikko, teksti);
+    }
     void Muuttui() {
         if (muuttui_) muuttui_();
     }
@@ -74,4 +87,5 @@ class Valintaikkunamalli {
     bool auki_ = true;
     bool hyvaksytty_ = false;
     std::function<void()> muuttui_;
+    std::function<void(bool)> kysymys_;
 };

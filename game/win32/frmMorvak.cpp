@@ -47,6 +47,8 @@ frmMorvak::frmMorvak(HINSTANCE ohjelma, Satunnaisluvut arpa, std::chrono::millis
     korkeus_ = KORKEUS_PAINIKKEIN;
     MuutaKoko();
     malli_.Form_Load(static_cast<int>(dpi_));
+    // The load's notice is answered before the window first shows.
+    while (!laatikot_.empty()) NaytaLaatikko();
 }
 
 frmMorvak::~frmMorvak() {
@@ -121,6 +123,9 @@ LRESULT frmMorvak::Kasittele(UINT viesti, WPARAM w, LPARAM l) {
             return 0;
         case viesti::SOKETTI:
             malli_.Tapahtuu(SokettiValmis{static_cast<std::intptr_t>(w)});
+            return 0;
+        case viesti::LAATIKKO:
+            NaytaLaatikko();
             return 0;
         case WM_TIMER:
             // The rules' timer runs out once.

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <chrono>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -51,7 +53,7 @@ class frmMorvak : public Nakyma {
     void AsetaKorkeus(int twipit) override;
     void AsetaOsoitin(Osoitin osoitin) override;
     void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) override;
-    bool Kysy(const std::string& otsikko, const std::string& teksti) override;
+    void Kysy(const std::string& otsikko, const std::string& teksti) override;
     void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) override;
     std::string OhjelmanKansio() const override;
     void NaytaDialogi(Valintaikkunamalli& malli) override;
@@ -100,6 +102,8 @@ class frmMorvak : public Nakyma {
     LRESULT Kasittele(UINT viesti, WPARAM w, LPARAM l);
     void NaytaTilanneNyt();
     LRESULT IstuntoPaattyy();
+    void Jonoon(std::function<bool()> laatikko);
+    void NaytaLaatikko();
 
     // frmMorvakIkkuna.cpp: the window, its controls and their places.
     void LuoSaatimet();
@@ -173,6 +177,8 @@ class frmMorvak : public Nakyma {
     int korkeus_ = 0;  // outer height in twips
     Tilanne naytetty_;
     bool paivitysTulossa_ = false;
+    // Boxes and dialogs asked for, shown in turn from the message loop.
+    std::deque<std::function<bool()>> laatikot_;
     // The end of the session waits for an answer the player is giving.
     bool istunnonLoppuEstetty_ = false;
 };

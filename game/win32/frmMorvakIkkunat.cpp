@@ -3,5 +3,8 @@
 
 // Any dialog the rules open, modal over the window that is active.
 void frmMorvak::NaytaDialogi(Valintaikkunamalli& malli) {
-    Valintaikkuna(malli).Nayta(Aktiivinen());
+    Jonoon([this, &malli] {
+        Valintaikkuna(malli).Nayta(Aktiivinen());
+        return true;
+    });
 }

@@ -71,11 +71,29 @@ void frmMorvak::AsetaKorkeus(int twipit) {
 void frmMorvak::AsetaOsoitin(Osoitin osoitin) { AsetaNaytonOsoitin(osoitin); }
 
 void frmMorvak::Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) {
-    NaytaViesti(Aktiivinen(), otsikko, teksti, kuvake);
+    Jonoon([this, otsikko, teksti, kuvake] {
+        NaytaViesti(Aktiivinen(), otsikko, teksti, kuvake);
+        return true;
+    });
 }
 
-bool frmMorvak::Kysy(const std::string& otsikko, const std::string& teksti) {
-    return KysyVahvistus(Aktiivinen(), otsikko, teksti);
+void frmMorvak::Kysy(const std::string& otsikko, const std::string& teksti) {
+    Jonoon([this, otsikko, teksti] { return KysyVahvistus(Aktiivinen(), otsikko, teksti); });
+}
+
+// The box runs its own modal loop once the rules' call has returned; its
+// answer comes back as an event like any other.
+void frmMorvak::Jonoon(std::function<bool()> laatikko) {
+    laatikot_.push_back(std::move(laatikko));
+    PostMessageW(hwnd_, viesti::LAATIKKO, 0, 0);
+}
+
+void frmMorvak::NaytaLaatikko() {
+    if (laatikot_.empty()) return;
+    const std::function<bool()> laatikko = std::move(laatikot_.front());
+    laatikot_.pop_front();
+    const bool kylla = laatikko();
+    malli_.Tapahtuu(Vastattu{kylla});
 }
 
 void frmMorvak::AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) {
@@ -105,7 +123,7 @@ std::chrono::milliseconds frmMorvak::Nyt() const {
 void frmMorvak::NaytaTilanneNyt() {
     paivitysTulossa_ = false;
     if (malli_.Loppunut()) return;
-    if (istunnonLoppuEstetty_ && !malli_.Kasittelee()) {
+    if (istunnonLoppuEstetty_ && !malli_.Vastaamassa()) {
         ShutdownBlockReasonDestroy(hwnd_);
         istunnonLoppuEstetty_ = false;
     }
@@ -116,8 +134,12 @@ void frmMorvak::NaytaTilanneNyt() {
 // answering a box or a dialog, it waits for that answer, and the shutdown
 // screen says why.
 LRESULT frmMorvak::IstuntoPaattyy() {
-    const bool vastaamassa = malli_.Kasittelee();
+    const bool vastaamassa = malli_.Vastaamassa();
     malli_.Tapahtuu(SulkemisPyynto{Sulkutapa::Istunnonloppu});
+    // Windows wants the answer before this message returns.
+    if (!vastaamassa) {
+        while (!laatikot_.empty()) NaytaLaatikko();
+    }
     if (malli_.Loppunut()) return TRUE;
     if (vastaamassa && !istunnonLoppuEstetty_)
         istunnonLoppuEstetty_ =

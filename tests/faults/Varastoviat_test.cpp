@@ -173,6 +173,7 @@ class Varastoviat_test : public QObject {
             },
             &avattiin);
         Komento(w, "mUusiPeli")->trigger();
+        QVERIFY(Vastannut(w));
         QCOMPARE(avattiin, nimelle);
         QCOMPARE(w.Tila().PerakkaisetVoitot, 0);
         Komento(w, "mNaytaPainikkeet")->trigger();

@@ -554,9 +554,12 @@ void Apina::TarkistaRajalla() {
     // The last ship sinks before the word of the win: the game is won only
     // once it is down.
     const std::string vaihe = Vaihe(t);
-    if (!t.Uppoamassa) HuomaaVaihe(vaihe, t.PerakkaisetVoitot);
-    ruksillaSuljettu_ = false;
-    TarkistaNimikysely();
+    // A game's end is judged once its boxes have been answered.
+    if (!ikkuna_.Malli().Vastaamassa()) {
+        if (!t.Uppoamassa) HuomaaVaihe(vaihe, t.PerakkaisetVoitot);
+        ruksillaSuljettu_ = false;
+        TarkistaNimikysely();
+    }
 
     const auto pelaajan = ikkuna_.Laukaukset(Puoli::Kone).size();
     const auto koneen = ikkuna_.Laukaukset(Puoli::Pelaaja).size();
@@ -574,7 +577,7 @@ void Apina::TarkistaRajalla() {
     if (!oikein)
         Riko("player shot " + std::to_string(pelaajan) + " times, computer " +
              std::to_string(koneen) + " times in phase " + vaihe);
-    TarkistaNakyma();
+    if (!ikkuna_.Malli().Vastaamassa()) TarkistaNakyma();
 }
 
 // A streak is known only at a check; a game that ended and gave way to the

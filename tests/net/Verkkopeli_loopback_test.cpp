@@ -15,6 +15,7 @@
 #include "rules/window/frmMorvakMalli.h"
 #include "tests/store/Testipesa.h"
 #include "tests/support/NakymaTesti.h"
+#include "tests/support/Vastauskanava.h"
 #include "tests/support/Vapaaportti.h"
 #include "tests/support/Verkkotapahtumat.h"
 
@@ -59,6 +60,7 @@ struct Pelaaja {
     Satunnaisluvut arpa;
     Verkkoyhteys verkko{kasvo, [this](Tapahtuma e) { malli.Tapahtuu(e); }};
     frmMorvakMalli malli{t, n, arpa, &verkko};
+    Vastauskanava vastauskanava_{n, malli};
     int seuraava = 1;
 };
 

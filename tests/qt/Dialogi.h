@@ -10,7 +10,7 @@ struct Dialogi {
     template <class... Tila>
     explicit Dialogi(Tila&... tila) : malli(tila..., palvelut), ikkuna(malli, nullptr) {}
 
-    Ikkunapalvelut palvelut{nullptr};
+    Ikkunapalvelut palvelut{nullptr, [this](bool kylla) { malli.Vastattu(kylla); }};
     Malli malli;
     Valintaikkuna ikkuna;
 };

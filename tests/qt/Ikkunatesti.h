@@ -58,10 +58,20 @@ inline constexpr Sijoitus LAIVASTO[10] = {
 };
 
 // Waits on the game's own state until what the last event set going, a
-// sinking or the computer's pause and reply, is over.
+// sinking or the computer's pause and reply, and every box it opened, is
+// over.
 inline bool OdotaVuoro(frmMorvak& ikkuna) {
-    return QTest::qWaitFor([&] { return !ikkuna.Tila().TauonLoppu && !ikkuna.Tila().Uppoamassa; },
-                           20000);
+    return QTest::qWaitFor(
+        [&] {
+            return !ikkuna.Tila().TauonLoppu && !ikkuna.Tila().Uppoamassa &&
+                   !ikkuna.Malli().Vastaamassa();
+        },
+        20000);
+}
+
+// Waits until the boxes and dialogs the last act opened have been answered.
+inline bool Vastannut(frmMorvak& ikkuna) {
+    return QTest::qWaitFor([&] { return !ikkuna.Malli().Vastaamassa(); }, 20000);
 }
 
 // A click on the computer's square, and the turn it sets going played out.

@@ -10,6 +10,7 @@
 #include "qt/frmMorvak.h"
 #include "rules/results/frmKysyNimiMalli.h"
 #include "tests/qt/KirjaavaAvaaja.h"
+#include "tests/qt/Ikkunatesti.h"
 #include "tests/qt/Modaalinen.h"
 #include "tests/store/Testipesa.h"
 
@@ -78,6 +79,7 @@ class Valikkokomennot_test : public QObject {
 
         Komento(ikkuna, "mTietojaOhjelmasta")->trigger();
 
+        QVERIFY(Vastannut(ikkuna));
         QVERIFY(avattiin);
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(avaaja.avaukset.size(), std::size_t{2});
@@ -107,6 +109,7 @@ class Valikkokomennot_test : public QObject {
 
         Komento(ikkuna, "mNaytaAsetukset")->trigger();
 
+        QVERIFY(Vastannut(ikkuna));
         QVERIFY(avattiin);
         QVERIFY(!ikkuna.Tila().LaivojenKulmatSaavatKoskettaa);
         QVERIFY(!QApplication::overrideCursor());
@@ -133,6 +136,7 @@ class Valikkokomennot_test : public QObject {
 
         Komento(ikkuna, "mNaytaParhaatTulokset")->trigger();
 
+        QVERIFY(Vastannut(ikkuna));
         QVERIFY(avattiin);
         QCOMPARE(nimi, QString("Ykkönen"));
         QCOMPARE(tulos, QString("5"));
@@ -156,7 +160,8 @@ class Valikkokomennot_test : public QObject {
         frmKysyNimiMalli malli(ikkuna.Tila(), ikkuna);
         static_cast<Nakyma&>(ikkuna).NaytaDialogi(malli);
 
-        QVERIFY(avattiin);
+        QTRY_VERIFY(avattiin);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
         QCOMPARE(ikkuna.Tila().PerakkaisetVoitot, 0);
         QCOMPARE(ikkuna.Tila().Parhaat.ParasPelaaja[0], std::string("Putkinen"));
         QCOMPARE(ikkuna.Tila().Parhaat.ParasTulos[0], std::int16_t{2});

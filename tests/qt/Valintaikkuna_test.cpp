@@ -164,7 +164,7 @@ class Valintaikkuna_test : public QObject {
     // A model that changes on its own, as a list of found games does, is
     // shown again at once, and unloading itself closes the dialog.
     void aModelChangedOnItsOwnIsShownAgainAndItsUnloadCloses() {
-        Ikkunapalvelut palvelut{nullptr};
+        Ikkunapalvelut palvelut{nullptr, [](bool) {}};
         Muuttuvamalli malli(palvelut);
         QString naytetty;
         {
@@ -207,6 +207,7 @@ class Valintaikkuna_test : public QObject {
                 luetut << QAccessible::queryAccessibleInterface(nimio)->text(QAccessible::Name);
             }
             QTest::mouseClick(Painike(&ikkuna, "cmdPainike1"), Qt::LeftButton);
+            QVERIFY(QTest::qWaitFor([&] { return !d.malli.Kysyy(); }));
             tyhjennetty = Saadin<QLabel>(&ikkuna, "lblNimi0")->text();
             QTest::keyClick(Nappaimisto(&ikkuna), Qt::Key_Escape);
         });

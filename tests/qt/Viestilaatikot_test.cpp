@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 #include "tests/qt/Modaalinen.h"
 
@@ -18,7 +19,9 @@ class Viestilaatikot_test : public QObject {
         KunModaalinenAukeaa(
             qApp, [](QWidget* ikkuna) { return qobject_cast<QMessageBox*>(ikkuna) != nullptr; },
             [nappain](QWidget* ruutu) { QTest::keyClick(Nappaimisto(ruutu), nappain); }, nahty);
-        return KysyVahvistus(nullptr, "Lopeta", "Haluatko varmasti lopettaa?");
+        std::unique_ptr<QMessageBox> kysymys(
+            Vahvistuslaatikko(nullptr, "Lopeta", "Haluatko varmasti lopettaa?"));
+        return kysymys->exec() == QMessageBox::Yes;
     }
 
   private slots:

@@ -92,6 +92,7 @@ class Voittoputki_test : public QObject {
             &avattiin);
         Komento(ikkuna, "mUusiPeli")->trigger();
 
+        QVERIFY(Vastannut(ikkuna));
         QVERIFY(avattiin);
         QCOMPARE(vastaaja.nahdyt.back().otsikko, QString("Uusi peli"));
         QCOMPARE(ikkuna.Tila().PerakkaisetVoitot, 0);
@@ -112,6 +113,7 @@ class Voittoputki_test : public QObject {
             &ikkuna, "frmKysyNimi", [](QWidget* kysyNimi) { kysyNimi->close(); }, &avattiin);
         Komento(ikkuna, "mUusiPeli")->trigger();
 
+        QVERIFY(Vastannut(ikkuna));
         QVERIFY(avattiin);
         QCOMPARE(ikkuna.Tila().PerakkaisetVoitot, 1);
         QVERIFY(ListaTyhja(ikkuna.Tila()));
@@ -128,6 +130,7 @@ class Voittoputki_test : public QObject {
             VoitaPeli(ikkuna);
             Komento(ikkuna, "mUusiPeli")->trigger();
             VoitaPeli(ikkuna);
+            QVERIFY(Vastannut(ikkuna));
             QCOMPARE(ikkuna.Tila().PerakkaisetVoitot, 2);
             Komento(ikkuna, "mNaytaPainikkeet")->trigger();
             Komento(ikkuna, "mNaytaMahdottomatLaivaruudut")->trigger();
@@ -144,6 +147,7 @@ class Voittoputki_test : public QObject {
                 &avattiin);
             Komento(ikkuna, "mLopeta")->trigger();
 
+            QTRY_VERIFY(ikkuna.Malli().Loppunut());
             QVERIFY(avattiin);
             QVERIFY(teksti.startsWith("Voitit 2 peliä peräkkäin"));
             QStringList odotetut = {"NaytaMahdottomatLaivaruudut 1 False\\0",

@@ -45,8 +45,11 @@ class frmMorvakLopetus_test : public QObject {
         Viestivastaaja vastaaja({QMessageBox::No, QMessageBox::No, QMessageBox::No});
 
         Komento(ikkuna, "mLopeta")->trigger();
+        QVERIFY(Vastannut(ikkuna));
         QTest::mouseClick(Painike(ikkuna, 1), Qt::LeftButton);
+        QVERIFY(Vastannut(ikkuna));
         QVERIFY(!ikkuna.close());
+        QVERIFY(Vastannut(ikkuna));
 
         QCOMPARE(vastaaja.nahdyt.size(), std::size_t{3});
         for (const Viesti& viesti : vastaaja.nahdyt) QVERIFY(Sama(viesti, LOPETUS));
@@ -69,6 +72,7 @@ class frmMorvakLopetus_test : public QObject {
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
         Komento(ikkuna, "mLopeta")->trigger();
 
+        QTRY_VERIFY(ikkuna.Malli().Loppunut());
         QCOMPARE(vastaaja.nahdyt.size(), std::size_t{1});
         QVERIFY(Sama(vastaaja.nahdyt[0], LOPETUS));
         QVERIFY(!ikkuna.isVisible());
@@ -85,7 +89,9 @@ class frmMorvakLopetus_test : public QObject {
         ikkuna.show();
         QVERIFY(QTest::qWaitForWindowExposed(&ikkuna));
         Viestivastaaja vastaaja({QMessageBox::Yes});
-        QVERIFY(ikkuna.close());
+        // The window stays until the question is answered.
+        QVERIFY(!ikkuna.close());
+        QTRY_VERIFY(ikkuna.Malli().Loppunut());
         QCOMPARE(vastaaja.nahdyt.size(), std::size_t{1});
         QVERIFY(Sama(vastaaja.nahdyt[0], LOPETUS));
         QVERIFY(!ikkuna.isVisible());

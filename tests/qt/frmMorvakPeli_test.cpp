@@ -170,6 +170,7 @@ class frmMorvakPeli_test : public QObject {
         QVERIFY(!peli.tauolla.painikkeetKaytossa);
         QVERIFY(peli.tauolla.tiimalasi);
 
+        QVERIFY(Vastannut(ikkuna));
         QCOMPARE(vastaaja.nahdyt.size(), std::size_t{1});
         QCOMPARE(vastaaja.nahdyt[0].otsikko, QString("Voitit"));
         QCOMPARE(vastaaja.nahdyt[0].teksti,
@@ -244,6 +245,7 @@ class frmMorvakPeli_test : public QObject {
         QCOMPARE(tila.KoneenOsumat, 20);
         QCOMPARE(tila.PelaajanOsumat, 0);
 
+        QVERIFY(Vastannut(ikkuna));
         QCOMPARE(vastaaja.nahdyt.size(), std::size_t{1});
         QCOMPARE(vastaaja.nahdyt[0].otsikko, QString("Hävisit"));
         QCOMPARE(vastaaja.nahdyt[0].teksti, QString("Vastustajasi upotti kaikki laivasi!"));
@@ -281,6 +283,7 @@ class frmMorvakPeli_test : public QObject {
             Viestivastaaja voitto;
             SijoitaLaivasto(ikkuna);
             for (int n : Ruudut(ikkuna.Tila().KoneenRuudut, Sana::laiva)) peli.Ammu(n);
+            QVERIFY(Vastannut(ikkuna));
             QCOMPARE(voitto.nahdyt.size(), std::size_t{1});
         }
         // The turn timer gives the new-game commands back on its next tick.
@@ -292,9 +295,11 @@ class frmMorvakPeli_test : public QObject {
 
         Viestivastaaja vastaaja({QMessageBox::No, QMessageBox::Yes});
         QTest::mouseClick(Painike(ikkuna, 0), Qt::LeftButton);
+        QVERIFY(Vastannut(ikkuna));
         QCOMPARE(ikkuna.Tila().PelaajanRuudut[8], Sana::laiva);
         QCOMPARE(ikkuna.Tila().PerakkaisetVoitot, 1);
         QTest::mouseClick(Painike(ikkuna, 0), Qt::LeftButton);
+        QVERIFY(Vastannut(ikkuna));
         QCOMPARE(ikkuna.Tila().PelaajanRuudut[8], Sana::vesi);
         // Short of the tenth place, the streak simply ends.
         QCOMPARE(ikkuna.Tila().PerakkaisetVoitot, 0);

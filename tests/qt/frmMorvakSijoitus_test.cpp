@@ -151,6 +151,7 @@ class frmMorvakSijoitus_test : public QObject {
                 },
                 &avattiin);
             Komento(ensimmainen, "mNaytaAsetukset")->trigger();
+            QVERIFY(Vastannut(ensimmainen));
             QVERIFY(avattiin);
             // The game not yet begun is laid again under the new rule at once.
             QCOMPARE(Pelaajan(ensimmainen, 1)->kuva(), Kuva::Ohi);
@@ -177,6 +178,7 @@ class frmMorvakSijoitus_test : public QObject {
             },
             &avattiin);
         Komento(seuraava, "mNaytaAsetukset")->trigger();
+        QVERIFY(Vastannut(seuraava));
         QVERIFY(avattiin);
         QVERIFY(!reunaSallittu);
     }

@@ -2,6 +2,7 @@
 
 #include "rules/Peli.h"
 #include "tests/support/NakymaTesti.h"
+#include "tests/support/Vastauskanava.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ class NakyvaTilanne : public ::testing::Test {
     NakymaTesti n;
     Satunnaisluvut arpa{8, [] { return std::uint64_t{1}; }};
     Peli p{t, n, arpa};
+    Vastauskanava vastauskanava_{n, p};
 };
 
 TEST_F(NakyvaTilanne, SijoitusKysyyEnsimmaistaSijoittamatontaLaivaa) {

@@ -7,6 +7,7 @@
 #include "rules/results/frmKysyNimiMalli.h"
 #include "tests/store/Testipesa.h"
 #include "tests/support/NakymaTesti.h"
+#include "tests/support/Vastauskanava.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ class UusiPeli : public ::testing::Test {
     KirjaavaNakyma n;
     Satunnaisluvut arpa{3, [] { return std::uint64_t{99}; }};
     Peli p{t, n, arpa};
+    Vastauskanava vastauskanava_{n, p};
 };
 
 TEST_F(UusiPeli, PoistaLaivatTyhjentaaKaiken) {

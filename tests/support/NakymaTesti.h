@@ -73,6 +73,14 @@ class NakymaTesti : public Nakyma {
     std::function<void(frmTietojaMalli&)> tietoja;
     std::function<void(frmVerkkopeliMalli&)> verkkopeli;
     std::function<void()> laatikonAikana;  // events that arrive while a box is up
+    // How the player's answer reaches the rules, as a face hands it over:
+    // before the request has returned. Unset, every box stays open.
+    std::function<void(bool)> vastaa;
+    int avoinna = 0;  // boxes and dialogs shown and not yet answered
+    // Set: a dialog stays open after its player has acted, until
+    // SuljeDialogi, so that events can reach the rules meanwhile.
+    bool dialogiJaaAuki = false;
+    Valintaikkunamalli* avoinDialogi = nullptr;
     std::vector<Uppoaminen> uppoamiset;
     std::vector<Aani> aanet;  // sounds asked for, in order
     std::chrono::milliseconds nyt{0};
@@ -100,14 +108,17 @@ class NakymaTesti : public Nakyma {
     void Ilmoita(const std::string& o, const std::string& t, Kuvake k) override {
         viestit.push_back({o, t, k, Nykyinen()});
         if (laatikonAikana) laatikonAikana();
+        Vastaa(true);
     }
-    bool Kysy(const std::string& o, const std::string& t) override {
+    void Kysy(const std::string& o, const std::string& t) override {
         kysymykset.push_back({o, t, Kuvake::Kysymys, Nykyinen()});
         if (laatikonAikana) laatikonAikana();
-        if (vastaukset.empty()) return false;
-        const bool v = vastaukset.front();
-        vastaukset.pop_front();
-        return v;
+        bool v = false;
+        if (!vastaukset.empty()) {
+            v = vastaukset.front();
+            vastaukset.pop_front();
+        }
+        Vastaa(v);
     }
     void AvaaKuorella(const Kuorikohde& k, Nayttokomento n) override {
         avaukset.push_back({k, n, osoitin});
@@ -123,6 +134,15 @@ class NakymaTesti : public Nakyma {
             Pelaa(parhaatTulokset, *lista);
         if (auto* t = dynamic_cast<frmTietojaMalli*>(&m)) Pelaa(tietoja, *t);
         if (auto* v = dynamic_cast<frmVerkkopeliMalli*>(&m)) Pelaa(verkkopeli, *v);
+        if (!dialogiJaaAuki) return Vastaa(true);
+        avoinDialogi = &m;
+        ++avoinna;
+    }
+    // The open dialog closes, as a face sees its model unloaded.
+    void SuljeDialogi() {
+        avoinDialogi = nullptr;
+        --avoinna;
+        vastaa(true);
     }
     void NaytaVedenpinta(Puoli p, int r, std::optional<double> pinta) override {
         const bool alkaa = !ruutu(p, r).vedenpinta && pinta;
@@ -154,6 +174,12 @@ class NakymaTesti : public Nakyma {
     }
 
   private:
+    void Vastaa(bool kylla) {
+        ++avoinna;
+        if (!vastaa) return;
+        --avoinna;
+        vastaa(kylla);
+    }
     void Laukea(const std::function<void()>& laukea) {
         nyt = std::max(nyt, *ajastin);
         ajastin.reset();

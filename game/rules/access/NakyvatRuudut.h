@@ -46,8 +46,8 @@ class NakyvatRuudut : public Nakyma {
     void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) override {
         n.Ilmoita(otsikko, teksti, kuvake);
     }
-    bool Kysy(const std::string& otsikko, const std::string& teksti) override {
-        return n.Kysy(otsikko, teksti);
+    void Kysy(const std::string& otsikko, const std::string& teksti) override {
+        n.Kysy(otsikko, teksti);
     }
     void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) override {
         n.AvaaKuorella(kohde, naytto);

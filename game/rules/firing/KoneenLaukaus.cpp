@@ -91,13 +91,19 @@ void KoneenLaukaus::KoneenOsumaRatkaistu() {
         t.AmmuntaKaynnissa = false;
         t.EdellinenVoittaja = Puoli::Kone;
         peli_.Soita(Aani::Tappio);
-        peli_.Ilmoita(teksti::TAPPIO_OTSIKKO, teksti::TAPPIO, Kuvake::Huutomerkki);
-        // The computer's ships the player never hit come to light.
-        for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
-            n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
-            if (t.KoneenRuudut[ruutu] == Sana::laiva) n.NaytaKuva(Puoli::Kone, ruutu, Kuva::Laiva);
-        }
-        peli_.PaataVoittoputki();
+        // The game is over before its box opens: nothing waits on the box
+        // but what the player sees after it.
+        KoneenVuoroLoppuu();
+        peli_.Ilmoita(teksti::TAPPIO_OTSIKKO, teksti::TAPPIO, Kuvake::Huutomerkki, [this] {
+            // The computer's ships the player never hit come to light.
+            for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+                n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
+                if (t.KoneenRuudut[ruutu] == Sana::laiva)
+                    n.NaytaKuva(Puoli::Kone, ruutu, Kuva::Laiva);
+            }
+            peli_.PaataVoittoputki();
+        });
+        return;
     }
     KoneenVuoroLoppuu();
 }

@@ -33,16 +33,20 @@ Verkkopeli::~Verkkopeli() = default;
 
 void Verkkopeli::Avaa() {
     n.AsetaOsoitin(Osoitin::Tiimalasi);
-    peli_.Paivita();
     const std::string& viimeisin = t.ViimeksiListallePaassytPelaaja;
-    frmVerkkopeliMalli malli(!nimi_.empty()      ? nimi_
-                             : viimeisin.empty() ? std::string(teksti::NIMETON)
-                                                 : viimeisin,
-                             verkko_.OmatOsoitteet(), n);
-    dialogi_ = &malli;
+    auto malli =
+        std::make_unique<frmVerkkopeliMalli>(!nimi_.empty()      ? nimi_
+                                             : viimeisin.empty() ? std::string(teksti::NIMETON)
+                                                                 : viimeisin,
+                                             verkko_.OmatOsoitteet(), n);
+    dialogi_ = malli.get();
     Etsi();
-    n.PyydaAjastin(HAUN_VALI);
-    n.NaytaDialogi(malli);
+    peli_.Avaa(std::move(malli), [this](Valintaikkunamalli& suljettu) {
+        Suljettu(static_cast<frmVerkkopeliMalli&>(suljettu));
+    });
+}
+
+void Verkkopeli::Suljettu(const frmVerkkopeliMalli& malli) {
     dialogi_ = nullptr;
     // The search had the timer; a wait of the match takes it back after this event.
     n.PeruAjastin();
@@ -50,35 +54,28 @@ void Verkkopeli::Avaa() {
     // The search ends with its dialog.
     if (!Kaynnissa()) verkko_.Sulje();
     if (!malli.Hyvaksytty()) return;
-    if (Kaynnissa()) {
-        if (!vastustaja_.empty()) Laheta(viestit::Lopeta{});
-        Palaa();
-    } else if (!peli_.JataKesken()) {
-        return;
-    }
-    nimi_ = malli.Nimi;
-    if (malli.Tapa == frmVerkkopeliMalli::ODOTA) {
-        Kuuntele();
-    } else {
-        Yhdista(malli.Osoite);
-    }
+    const auto aloita = [this, nimi = malli.Nimi, tapa = malli.Tapa, osoite = malli.Osoite] {
+        nimi_ = nimi;
+        if (tapa == frmVerkkopeliMalli::ODOTA) {
+            Kuuntele();
+        } else {
+            Yhdista(osoite);
+        }
+    };
+    if (!Kaynnissa()) return peli_.JataKesken(aloita);
+    if (!vastustaja_.empty()) Laheta(viestit::Lopeta{});
+    Palaa();
+    aloita();
 }
 
 // While the dialog is open its search repeats, so that games started after
 // it opened show up too; no game's timer runs behind a dialog.
-bool Verkkopeli::Dialogille(const Tapahtuma& tapahtuma) {
-    if (dialogi_ == nullptr) return std::holds_alternative<PeliLoytyi>(tapahtuma);
-    if (const auto* peli = std::get_if<PeliLoytyi>(&tapahtuma)) {
-        dialogi_->Loytyi(*peli);
-        return true;
-    }
-    if (!std::holds_alternative<AjastinLaukesi>(tapahtuma)) return false;
-    Etsi();
-    n.PyydaAjastin(HAUN_VALI);
-    return true;
+void Verkkopeli::Loytyi(const PeliLoytyi& peli) {
+    if (dialogi_) dialogi_->Loytyi(peli);
 }
 
 void Verkkopeli::Etsi() {
+    n.PyydaAjastin(HAUN_VALI);
     if (Kaynnissa()) return;
     verkko_.Hae();
     dialogi_->Haettu();
@@ -162,6 +159,7 @@ Verkkopeli::Odotus Verkkopeli::Odotettava() const {
 // Each wait's deadline is set as the wait begins. A sinking has the timer
 // for its frames and hands the turn back here once it has played.
 void Verkkopeli::Ajoita() {
+    KasittelePidatetyt();
     if (!Kaynnissa() || dialogi_) return;
     const Odotus odotus = Odotettava();
     if (odotus != odotus_) {
@@ -215,7 +213,7 @@ void Verkkopeli::Rivi(const VerkkoRivi& rivi) {
         !(viesti && std::holds_alternative<viestit::Tervehdys>(*viesti)))
         return OdotaSeuraavaa();
     if (!viesti) return Virhe();
-    if (t.Uppoamassa) {
+    if (t.Uppoamassa || !pidatetyt_.empty()) {
         if (pidatetyt_.size() == PIDATETTYJA_ENINTAAN) return Virhe();
         pidatetyt_.push_back(*viesti);
         return;
@@ -224,7 +222,7 @@ void Verkkopeli::Rivi(const VerkkoRivi& rivi) {
 }
 
 void Verkkopeli::KasittelePidatetyt() {
-    while (!pidatetyt_.empty() && !t.Uppoamassa && Kaynnissa()) {
+    while (!pidatetyt_.empty() && !t.Uppoamassa && !peli_.LaatikkoAuki() && Kaynnissa()) {
         const viestit::Viesti viesti = std::move(pidatetyt_.front());
         pidatetyt_.pop_front();
         Kasittele(viesti);
@@ -575,19 +573,23 @@ void Verkkopeli::UusiPeli() {
 // A request can only be taken back with the match: a friend may already
 // have agreed and started the next game.
 void Verkkopeli::PeruPyynto() {
-    if (!peli_.Kysy(teksti::UUSI_PELI_OTSIKKO, teksti::PeruPyynto(vastustaja_))) return;
-    Laheta(viestit::Lopeta{});
-    Palaa();
+    peli_.Kysy(teksti::UUSI_PELI_OTSIKKO, teksti::PeruPyynto(vastustaja_), [this](bool kylla) {
+        if (!kylla) return;
+        Laheta(viestit::Lopeta{});
+        Palaa();
+    });
 }
 
 void Verkkopeli::UusiSaatu() {
-    if (!pyydetty_) {
-        if (!peli_.Kysy(teksti::UUSI_PELI_OTSIKKO, teksti::HaluaaUudestaan(vastustaja_))) {
-            Laheta(viestit::EiUutta{});
-            return;
-        }
+    if (pyydetty_) return Uusintaan();
+    peli_.Kysy(teksti::UUSI_PELI_OTSIKKO, teksti::HaluaaUudestaan(vastustaja_), [this](bool kylla) {
+        if (!kylla) return Laheta(viestit::EiUutta{});
         Laheta(viestit::Uusi{});
-    }
+        Uusintaan();
+    });
+}
+
+void Verkkopeli::Uusintaan() {
     pyydetty_ = false;
     if (isanta_) return AloitaPeli();
     vaihe_ = Vaihe::Ehdot;

@@ -30,11 +30,14 @@ class Verkkopeli : public Verkkovastustaja {
     // A match is on or being made: the network has the game.
     bool Kaynnissa() const { return vaihe_ != Vaihe::Ei; }
 
-    // "Verkkopeli...": the dialog, and what the player chose there.
+    // "Verkkopeli...": the dialog, and what the player chose there once it
+    // closes.
     void Avaa();
-    // The events of the open dialog, handled at once however deep the
-    // dialog was opened. True: it took the event.
-    bool Dialogille(const Tapahtuma& tapahtuma);
+    // The dialog is open: the timer is its search's, and its finds go to it.
+    bool DialogiAuki() const { return dialogi_ != nullptr; }
+    // The open dialog asks the network again which games wait.
+    void Etsi();
+    void Loytyi(const PeliLoytyi& peli);
 
     void Yhdistetty(const VerkkoYhdistetty& yhdistetty);
     void Rivi(const VerkkoRivi& rivi);
@@ -83,7 +86,7 @@ class Verkkopeli : public Verkkovastustaja {
     };
 
     void AloitaOttelu(Vaihe vaihe);
-    void Etsi();
+    void Suljettu(const frmVerkkopeliMalli& malli);
     void Kuuntele();
     // Whoever connected was no opponent: let go, and the host waits on.
     void OdotaSeuraavaa();
@@ -125,6 +128,8 @@ class Verkkopeli : public Verkkovastustaja {
     void Tulos();
     void PeruPyynto();
     void UusiSaatu();
+    // Both sides want another game.
+    void Uusintaan();
     void EiUuttaSaatu();
     std::string Ohje(const std::string& pelin) const;
     void Laheta(const viestit::Viesti& viesti);
@@ -171,6 +176,7 @@ class Verkkopeli : public Verkkovastustaja {
     std::array<bool, RUUTUJA + 1> ammututMinuun_{};
     bool omaVuoroSeuraa_ = false;
     bool pyydetty_ = false;
-    // Lines that came while a ship sank wait for it.
+    // Lines that came while a ship sank wait for it, and for a box that
+    // opened meanwhile.
     std::deque<viestit::Viesti> pidatetyt_;
 };

@@ -77,18 +77,19 @@ bool PelaajanSijoitus::SijoitaPelaajanLaiva(const Laiva& laiva, int ankkuri, int
 }
 
 void PelaajanSijoitus::AloitaPelaajanSijoitusAlusta() {
-    peli_.Ilmoita(teksti::EI_MAHDU_OTSIKKO, teksti::EI_MAHDU, Kuvake::Tieto);
-    // The computer's fleet stays as it was laid; the game goes on from the
-    // player's first ship.
-    for (Laiva& laiva : t.Laivat(Puoli::Pelaaja)) {
-        laiva.sijoitettu = false;
-        std::ranges::fill(laiva.ruudut, -1);
-    }
-    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
-        t.PelaajanRuudut[ruutu] = Sana::vesi;
-        n.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
-    }
-    VaraaLaittomatRuudut(t, n);
+    peli_.Ilmoita(teksti::EI_MAHDU_OTSIKKO, teksti::EI_MAHDU, Kuvake::Tieto, [this] {
+        // The computer's fleet stays as it was laid; the game goes on from
+        // the player's first ship.
+        for (Laiva& laiva : t.Laivat(Puoli::Pelaaja)) {
+            laiva.sijoitettu = false;
+            std::ranges::fill(laiva.ruudut, -1);
+        }
+        for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
+            t.PelaajanRuudut[ruutu] = Sana::vesi;
+            n.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
+        }
+        VaraaLaittomatRuudut(t, n);
+    });
 }
 
 void PelaajanSijoitus::SijoitaLaivatSatunnaisesti() {

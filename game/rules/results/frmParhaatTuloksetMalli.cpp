@@ -49,9 +49,11 @@ void frmParhaatTuloksetMalli::Sulje() { Unload(); }
 // The window stays open, showing the cleared list.
 void frmParhaatTuloksetMalli::Tyhjenna() {
     p.AsetaOsoitin(Osoitin::Oletus);
-    if (!p.Kysy(teksti::TYHJENNA_OTSIKKO, teksti::TYHJENNA)) return;
-    p.AsetaOsoitin(Osoitin::Tiimalasi);
-    TyhjennaLista(t.Parhaat);
-    NaytaLista();
-    p.AsetaOsoitin(Osoitin::Oletus);
+    Kysy(teksti::TYHJENNA_OTSIKKO, teksti::TYHJENNA, [this](bool kylla) {
+        if (!kylla) return;
+        p.AsetaOsoitin(Osoitin::Tiimalasi);
+        TyhjennaLista(t.Parhaat);
+        NaytaLista();
+        p.AsetaOsoitin(Osoitin::Oletus);
+    });
 }

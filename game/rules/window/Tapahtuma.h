@@ -42,6 +42,11 @@ struct RuudukonNappain {
 };
 // Enter that no focused control took.
 struct EnterPainettu {};
+// The box or dialog on top has closed: OK, the question's Yes (true) or No,
+// or a dialog unloaded by its model.
+struct Vastattu {
+    bool kylla = true;
+};
 // The one timer the rules asked for has run out.
 struct AjastinLaukesi {};
 struct SulkemisPyynto {
@@ -80,6 +85,7 @@ struct PeliLoytyi {
     std::string osoite;
 };
 
-using Tapahtuma = std::variant<KomentoValittu, RuutuVapautettu, RuutuKlikattu, RuudukonNappain,
-                               EnterPainettu, AjastinLaukesi, SulkemisPyynto, SokettiValmis,
-                               VerkkoYhdistetty, VerkkoRivi, VerkkoKatkesi, PeliLoytyi>;
+using Tapahtuma =
+    std::variant<KomentoValittu, RuutuVapautettu, RuutuKlikattu, RuudukonNappain, EnterPainettu,
+                 Vastattu, AjastinLaukesi, SulkemisPyynto, SokettiValmis, VerkkoYhdistetty,
+                 VerkkoRivi, VerkkoKatkesi, PeliLoytyi>;

@@ -28,12 +28,18 @@ void frmMorvakMalli::Form_Load(int pisteitaTuumalla) {
     // A game that has never been asked to make a sound stays silent.
     t.Aanet = LueTotuusasetus("Aanet", false);
     n.AsetaKorkeus(Korkeus(t.NaytaPainikkeet));
+    const auto aloita = [this] {
+        peli_.AloitaOhjelma();
+        peli_.Paivita();
+    };
     // The layout was drawn for 96 and 120 dots per inch; at other densities
     // the captions can outgrow their controls.
-    if (pisteitaTuumalla != 96 && pisteitaTuumalla != 120)
-        peli_.Ilmoita(teksti::TIHEYS_OTSIKKO, teksti::TIHEYS, Kuvake::Tieto);
-    peli_.AloitaOhjelma();
-    peli_.Paivita();
+    if (pisteitaTuumalla != 96 && pisteitaTuumalla != 120) {
+        peli_.Ilmoita(teksti::TIHEYS_OTSIKKO, teksti::TIHEYS, Kuvake::Tieto, aloita);
+    } else {
+        aloita();
+    }
+    kasittelyssa_ = false;
     KasitteleJono();
 }
 
@@ -43,7 +49,6 @@ void frmMorvakMalli::Tapahtuu(const Tapahtuma& tapahtuma) {
         if (verkko_) LueSoketti(soketti->kahva);
         return;
     }
-    if (verkkopeli_ && verkkopeli_->Dialogille(tapahtuma)) return;
     if (Tulva(tapahtuma)) {
         verkko_->Sulje();
         jono_.push_back(
@@ -51,7 +56,7 @@ void frmMorvakMalli::Tapahtuu(const Tapahtuma& tapahtuma) {
     } else {
         jono_.push_back(tapahtuma);
     }
-    if (!kasittelyssa_) KasitteleJono();
+    KasitteleJono();
 }
 
 // A friend has no reason to send more than a few lines while a box is up;
@@ -70,19 +75,39 @@ void frmMorvakMalli::LueSoketti(std::intptr_t kahva) {
     const bool kasittelyssa = std::exchange(kasittelyssa_, true);
     verkko_->SokettiValmis(kahva);
     kasittelyssa_ = kasittelyssa;
-    if (!kasittelyssa_) KasitteleJono();
+    KasitteleJono();
 }
 
+// While a box or a dialog is open only its answer, and what the open
+// network dialog takes, are handled; everything else waits for the answer,
+// in the order it came.
+bool frmMorvakMalli::Pidetaan(const Tapahtuma& tapahtuma) const {
+    if (!peli_.LaatikkoAuki() || std::holds_alternative<Vastattu>(tapahtuma)) return false;
+    if (std::holds_alternative<PeliLoytyi>(tapahtuma)) return false;
+    return !(std::holds_alternative<AjastinLaukesi>(tapahtuma) && verkkopeli_ &&
+             verkkopeli_->DialogiAuki());
+}
+
+// Events that came in while one was handled wait for it: none is handled
+// inside another.
 void frmMorvakMalli::KasitteleJono() {
+    if (kasittelyssa_) return;
     kasittelyssa_ = true;
-    const bool tapahtui = !jono_.empty();
-    while (!jono_.empty() && !loppunut_) {
-        const Tapahtuma seuraava = jono_.front();
-        jono_.pop_front();
-        Kasittele(seuraava);
+    bool tapahtui = false;
+    for (auto seuraava = jono_.begin(); seuraava != jono_.end() && !loppunut_;) {
+        if (Pidetaan(*seuraava)) {
+            ++seuraava;
+            continue;
+        }
+        const Tapahtuma tapahtuma = *seuraava;
+        jono_.erase(seuraava);
+        Kasittele(tapahtuma);
         if (verkkopeli_ && !loppunut_) verkkopeli_->Ajoita();
+        tapahtui = true;
+        // The answer may have let through what waited behind the box.
+        seuraava = jono_.begin();
     }
-    jono_.clear();
+    if (loppunut_) jono_.clear();
     kasittelyssa_ = false;
     if (tapahtui && !loppunut_) n.TilanneMuuttui();
 }
@@ -115,9 +140,12 @@ void frmMorvakMalli::Kasittele(const Tapahtuma& tapahtuma) {
                 Ruudukko_KeyDown(e.ruudukko, e.nappain);
             } else if constexpr (std::is_same_v<T, EnterPainettu>) {
                 Enter();
+            } else if constexpr (std::is_same_v<T, Vastattu>) {
+                peli_.Vastattu(e.kylla);
             } else if constexpr (std::is_same_v<T, AjastinLaukesi>) {
-                peli_.Ajastin();
-                if (verkkopeli_) verkkopeli_->Ajastin();
+                Ajastin();
+            } else if constexpr (std::is_same_v<T, PeliLoytyi>) {
+                if (verkkopeli_) verkkopeli_->Loytyi(e);
             } else if constexpr (std::is_same_v<T, VerkkoYhdistetty>) {
                 if (verkkopeli_) verkkopeli_->Yhdistetty(e);
             } else if constexpr (std::is_same_v<T, VerkkoRivi>) {
@@ -204,9 +232,17 @@ void frmMorvakMalli::Form_QueryUnload(Sulkutapa tapa) {
 
 void frmMorvakMalli::Lopetus() {
     lopetetaan_ = true;
-    const bool loppuu = peli_.VahvistaLopetus();
-    lopetetaan_ = false;
-    if (loppuu) Lopeta();
+    peli_.VahvistaLopetus([this](bool loppuu) {
+        lopetetaan_ = false;
+        if (loppuu) Lopeta();
+    });
+}
+
+// While the network dialog is open the timer is its search's.
+void frmMorvakMalli::Ajastin() {
+    if (verkkopeli_ && verkkopeli_->DialogiAuki()) return verkkopeli_->Etsi();
+    peli_.Ajastin();
+    if (verkkopeli_) verkkopeli_->Ajastin();
 }
 
 void frmMorvakMalli::UusiPeli() {
@@ -262,24 +298,27 @@ void frmMorvakMalli::mAanet_Click() {
 // A dialog opened from the menu: under the hourglass, over a model loaded
 // afresh, with the window up to date while it is open.
 template <class Malli, class... Tila>
-void frmMorvakMalli::NaytaDialogi(Tila&... tila) {
+void frmMorvakMalli::NaytaDialogi(std::function<void()> sitten, Tila&... tila) {
     n.AsetaOsoitin(Osoitin::Tiimalasi);
-    peli_.Paivita();
-    Malli malli(tila..., n);
-    n.NaytaDialogi(malli);
-    n.AsetaOsoitin(Osoitin::Oletus);
+    peli_.Avaa(std::make_unique<Malli>(tila..., n), [this, sitten = std::move(sitten)](auto&) {
+        n.AsetaOsoitin(Osoitin::Oletus);
+        if (sitten) sitten();
+    });
 }
 
-void frmMorvakMalli::mNaytaParhaatTulokset_Click() { NaytaDialogi<frmParhaatTuloksetMalli>(t); }
+void frmMorvakMalli::mNaytaParhaatTulokset_Click() { NaytaDialogi<frmParhaatTuloksetMalli>({}, t); }
 
 void frmMorvakMalli::mNaytaAsetukset_Click() {
     const bool kulmat = t.LaivojenKulmatSaavatKoskettaa;
     const bool reuna = t.LaivaSaaSijaitaReunassa;
     if (verkkopeli_) verkkopeli_->OmatSaannot();
-    NaytaDialogi<frmAsetuksetMalli>(t);
-    if (verkkopeli_) verkkopeli_->OttelunSaannot();
-    if (t.LaivojenKulmatSaavatKoskettaa != kulmat || t.LaivaSaaSijaitaReunassa != reuna)
-        peli_.SijoitussaannotMuuttuivat();
+    NaytaDialogi<frmAsetuksetMalli>(
+        [this, kulmat, reuna] {
+            if (verkkopeli_) verkkopeli_->OttelunSaannot();
+            if (t.LaivojenKulmatSaavatKoskettaa != kulmat || t.LaivaSaaSijaitaReunassa != reuna)
+                peli_.SijoitussaannotMuuttuivat();
+        },
+        t);
 }
 
-void frmMorvakMalli::mTietojaOhjelmasta_Click() { NaytaDialogi<frmTietojaMalli>(); }
+void frmMorvakMalli::mTietojaOhjelmasta_Click() { NaytaDialogi<frmTietojaMalli>({}); }

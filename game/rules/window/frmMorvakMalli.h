@@ -2,6 +2,7 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,19 +28,21 @@ class frmMorvakMalli {
     // height, a word on an unusual screen density, the first game.
     void Form_Load(int pisteitaTuumalla);
 
-    // The one way in for every event. An event that arrives while another
-    // is being handled (while a message box or a dialog of that one is
-    // open) waits in line and is handled after it, in order; so no event is
-    // ever handled inside another. Dropped on purpose, and only these: every
-    // event once the program has ended; a request to quit that an open quit
-    // question already answers; a command out of reach when its turn comes.
-    // Clicks and keys that the phase of the game does not take (a shot in
-    // the computer's turn or while a ship sinks) change nothing, as always.
-    // A ready socket is read at once, even inside another event, so that
+    // The one way in for every event. Nothing is handled inside another
+    // event: one that arrives while another is being handled waits in line.
+    // While a message box, a question or a dialog is open, the player answers
+    // it first: its answer (Vastattu) is handled at once, and so are the
+    // open network dialog's search and its finds; every other event waits in
+    // line and is handled after the answer, in order. Dropped on purpose,
+    // and only these: every event once the program has ended; a request to
+    // quit that an open quit question already answers; a command out of
+    // reach when its turn comes. Clicks and keys that the phase of the game
+    // does not take (a shot in the computer's turn or while a ship sinks)
+    // change nothing, as always. A ready socket is read at once, so that
     // what the network says waits in line here and not in the system.
     void Tapahtuu(const Tapahtuma& tapahtuma);
-    // An event is being handled now: one that arrives waits for it.
-    bool Kasittelee() const { return kasittelyssa_; }
+    // A box or a dialog is open, waiting for the player's answer.
+    bool Vastaamassa() const { return peli_.LaatikkoAuki(); }
     // The program has ended: nothing more is handled.
     bool Loppunut() const { return loppunut_; }
 
@@ -56,6 +59,8 @@ class frmMorvakMalli {
 
   private:
     void KasitteleJono();
+    bool Pidetaan(const Tapahtuma& tapahtuma) const;
+    void Ajastin();
     void LueSoketti(std::intptr_t kahva);
     bool Tulva(const Tapahtuma& tapahtuma) const;
     void Kasittele(const Tapahtuma& tapahtuma);
@@ -78,7 +83,7 @@ class frmMorvakMalli {
     // A new game against whichever opponent the player has now.
     void UusiPeli();
     template <class Malli, class... Tila>
-    void NaytaDialogi(Tila&... tila);
+    void NaytaDialogi(std::function<void()> sitten, Tila&... tila);
 
     Pelitila& t;
     Nakyma& n;

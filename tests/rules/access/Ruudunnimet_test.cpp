@@ -9,6 +9,7 @@
 #include "rules/window/frmMorvakMalli.h"
 #include "tests/store/Testipesa.h"
 #include "tests/support/NakymaTesti.h"
+#include "tests/support/Vastauskanava.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ class Ruudunnimet : public ::testing::Test {
     NakymaTesti n;
     Satunnaisluvut arpa{5, [] { return std::uint64_t{5}; }};
     frmMorvakMalli malli{t, n, arpa};
+    Vastauskanava vastauskanava_{n, malli};
 };
 
 TEST_F(Ruudunnimet, EverySquareSaysWhereItIsAndWhatItShows) {

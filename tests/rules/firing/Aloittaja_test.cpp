@@ -9,6 +9,7 @@
 #include "rules/Tekstit.h"
 #include "tests/rules/firing/Pelisimulaatio.h"
 #include "tests/support/NakymaTesti.h"
+#include "tests/support/Vastauskanava.h"
 
 namespace {
 
@@ -74,6 +75,7 @@ class Avaus : public ::testing::Test {
     NakymaTesti n;
     Satunnaisluvut arpa{12, [this] { return ++kellonLukemat; }};
     Peli p{t, n, arpa};
+    Vastauskanava vastauskanava_{n, p};
 };
 
 // The draw is the generator's next one as firing opens, and nothing else.

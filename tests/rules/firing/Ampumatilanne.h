@@ -9,6 +9,7 @@
 
 #include "rules/Peli.h"
 #include "tests/support/NakymaTesti.h"
+#include "tests/support/Vastauskanava.h"
 
 // A display that also keeps one log of pictures, boxes and the name entry
 // across both grids, so tests can check what came before what.
@@ -84,6 +85,7 @@ class Ampumatilanne : public ::testing::Test {
     NakymaLoki n;
     Satunnaisluvut arpa;
     Peli peli;
+    Vastauskanava vastauskanava_{n, peli};
 };
 
 // The generator the fixture's starts from, for tests that follow its draws.

@@ -7,6 +7,7 @@
 #include "rules/Peli.h"
 #include "rules/Satunnaisluvut.h"
 #include "tests/support/NakymaTesti.h"
+#include "tests/support/Vastauskanava.h"
 
 // How the scripted player picks its shots among the squares it may click.
 enum class Pelaajatyyppi {
@@ -57,6 +58,7 @@ class Pelisimulaatio {
     std::uint64_t kellonLukemat_ = 0;
     Satunnaisluvut arpa_;
     Peli peli_;
+    Vastauskanava vastauskanava_{n, peli_};
     Pelaajatyyppi tyyppi_;
     Tarkkailija tarkkailija_;
     std::mt19937_64 pelaajanArpa_;

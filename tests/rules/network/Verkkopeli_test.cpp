@@ -8,6 +8,7 @@
 #include "rules/window/frmMorvakMalli.h"
 #include "tests/store/Testipesa.h"
 #include "tests/support/NakymaTesti.h"
+#include "tests/support/Vastauskanava.h"
 #include "tests/support/VerkkoTesti.h"
 #include "tests/support/Ystava.h"
 
@@ -80,6 +81,7 @@ class Verkkopeli_ : public ::testing::Test {
     Satunnaisluvut arpa{5, [] { return std::uint64_t{5}; }};
     VerkkoTesti v;
     frmMorvakMalli malli{t, n, arpa, &v};
+    Vastauskanava vastauskanava_{n, malli};
     std::string liity_;
 };
 
@@ -292,20 +294,21 @@ TEST_F(Verkkopeli_, QuittingTellsTheFriend) {
 }
 
 TEST_F(Verkkopeli_, TheDialogListsGamesFoundWhileItIsOpen) {
-    n.verkkopeli = [this](frmVerkkopeliMalli& m) {
-        int muutoksia = 0;
-        m.KunMuuttuu([&] { ++muutoksia; });
-        malli.Tapahtuu(PeliLoytyi{"Ville", "10.0.0.7"});
-        EXPECT_EQ(muutoksia, 1);
-        EXPECT_EQ(m.Nayta("optPeli1").teksti, "&1 Ville (10.0.0.7)");
-        m.Valitse("optLiity", true);
-        m.Valitse("optPeli1", true);
-        m.Muuta("txtNimi", "");
-        EXPECT_FALSE(m.Nayta("cmdAloita").kaytossa);
-        m.Muuta("txtNimi", "Minä");
-        m.Napsauta("cmdAloita");
-    };
+    n.dialogiJaaAuki = true;
     Suorita(Komento::Verkkopeli);
+    auto& m = dynamic_cast<frmVerkkopeliMalli&>(*n.avoinDialogi);
+    int muutoksia = 0;
+    m.KunMuuttuu([&] { ++muutoksia; });
+    malli.Tapahtuu(PeliLoytyi{"Ville", "10.0.0.7"});
+    EXPECT_EQ(muutoksia, 1);
+    EXPECT_EQ(m.Nayta("optPeli1").teksti, "&1 Ville (10.0.0.7)");
+    m.Valitse("optLiity", true);
+    m.Valitse("optPeli1", true);
+    m.Muuta("txtNimi", "");
+    EXPECT_FALSE(m.Nayta("cmdAloita").kaytossa);
+    m.Muuta("txtNimi", "Minä");
+    m.Napsauta("cmdAloita");
+    n.SuljeDialogi();
     EXPECT_EQ(v.yhdistetty, "10.0.0.7");
     EXPECT_FALSE(n.ajastin);
 }
@@ -472,18 +475,18 @@ TEST_F(Verkkopeli_, AShotBesideASunkShipIsAnsweredAsWater) {
 // Five forged answers, sent once, leave the list to the game that answers
 // every search.
 TEST_F(Verkkopeli_, TheListHoldsTheGamesThatAnswerTheLatestSearches) {
-    n.verkkopeli = [this](frmVerkkopeliMalli& m) {
-        for (int i = 1; i <= 5; ++i)
-            malli.Tapahtuu(PeliLoytyi{"Vale", "10.0.0." + std::to_string(i)});
-        for (int haku = 0; haku < 3; ++haku) {
-            malli.Tapahtuu(PeliLoytyi{"Ville", "10.0.0.7"});
-            n.Kuluta(std::chrono::milliseconds{2000}, [this] { malli.Tapahtuu(AjastinLaukesi{}); });
-        }
-        EXPECT_EQ(m.Nayta("optPeli1").teksti, "&1 Ville (10.0.0.7)");
-        EXPECT_EQ(m.Nayta("optPeli2").teksti, "");
-        m.Napsauta("cmdPeruuta");
-    };
+    n.dialogiJaaAuki = true;
     Suorita(Komento::Verkkopeli);
+    auto& m = dynamic_cast<frmVerkkopeliMalli&>(*n.avoinDialogi);
+    for (int i = 1; i <= 5; ++i) malli.Tapahtuu(PeliLoytyi{"Vale", "10.0.0." + std::to_string(i)});
+    for (int haku = 0; haku < 3; ++haku) {
+        malli.Tapahtuu(PeliLoytyi{"Ville", "10.0.0.7"});
+        n.Kuluta(std::chrono::milliseconds{2000}, [this] { malli.Tapahtuu(AjastinLaukesi{}); });
+    }
+    EXPECT_EQ(m.Nayta("optPeli1").teksti, "&1 Ville (10.0.0.7)");
+    EXPECT_EQ(m.Nayta("optPeli2").teksti, "");
+    m.Napsauta("cmdPeruuta");
+    n.SuljeDialogi();
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "rules/Ruudut.h"
 #include "tests/support/Laivastotarkistus.h"
 #include "tests/support/NakymaTesti.h"
+#include "tests/support/Vastauskanava.h"
 #include "tests/support/Reunarengas.h"
 
 namespace {
@@ -47,6 +48,7 @@ class KoneenSijoitus : public ::testing::Test {
     NakymaTesti n;
     Satunnaisluvut arpa{0, PysahtynytKello{&kellonLukuja}};
     Peli p{t, n, arpa};
+    Vastauskanava vastauskanava_{n, p};
 };
 
 TEST_F(KoneenSijoitus, JokainenSiemenAntaaLaillisenLaivaston) {

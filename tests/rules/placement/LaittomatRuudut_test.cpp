@@ -6,6 +6,7 @@
 #include "rules/Peli.h"
 #include "tests/support/Naapurustot.h"
 #include "tests/support/NakymaTesti.h"
+#include "tests/support/Vastauskanava.h"
 #include "tests/support/Reunarengas.h"
 
 namespace {
@@ -36,6 +37,7 @@ class LaittomatRuudut : public ::testing::Test {
     NakymaTesti n;
     Satunnaisluvut arpa{1, [] { return std::uint64_t{0}; }};
     Peli p{t, n, arpa};
+    Vastauskanava vastauskanava_{n, p};
 };
 
 struct Tapaus {

@@ -7,6 +7,7 @@
 #include "rules/Peli.h"
 #include "tests/support/Laivastotarkistus.h"
 #include "tests/support/NakymaTesti.h"
+#include "tests/support/Vastauskanava.h"
 #include "tests/support/Reunarengas.h"
 
 namespace {
@@ -42,6 +43,7 @@ class PelaajanSijoitus : public ::testing::Test {
     NakymaTesti n;
     Satunnaisluvut arpa{7, [] { return std::uint64_t{0}; }};
     Peli p{t, n, arpa};
+    Vastauskanava vastauskanava_{n, p};
 };
 
 struct Tapaus {

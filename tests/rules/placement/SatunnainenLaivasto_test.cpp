@@ -9,6 +9,7 @@
 #include "rules/window/Komennot.h"
 #include "tests/support/Laivastotarkistus.h"
 #include "tests/support/NakymaTesti.h"
+#include "tests/support/Vastauskanava.h"
 #include "tests/support/Reunarengas.h"
 
 namespace {
@@ -51,6 +52,7 @@ class SatunnainenLaivasto : public ::testing::Test {
     NakymaTesti n;
     Satunnaisluvut arpa{0, [] { return std::uint64_t{77}; }};
     Peli p{t, n, arpa};
+    Vastauskanava vastauskanava_{n, p};
 };
 
 TEST_F(SatunnainenLaivasto, JokainenSiemenAntaaLaillisenLaivastonJaAvaaAmmunnan) {

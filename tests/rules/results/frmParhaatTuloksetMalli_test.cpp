@@ -52,6 +52,7 @@ TEST_F(Parhaat, OnlyTenExactDefaultsLeaveClearingOff) {
 
 TEST_F(Parhaat, ClearingAsksFirstAndNoKeepsEverything) {
     frmParhaatTuloksetMalli m(t, n);
+    n.vastaa = [&m](bool kylla) { m.Vastattu(kylla); };
     n.vastaukset = {false};
     m.Napsauta("cmdPainike1");
     ASSERT_EQ(n.kysymykset.size(), 1u);
@@ -64,6 +65,7 @@ TEST_F(Parhaat, ClearingAsksFirstAndNoKeepsEverything) {
 
 TEST_F(Parhaat, YesClearsTheListTheStoreAndTheRowsAndTheWindowStays) {
     frmParhaatTuloksetMalli m(t, n);
+    n.vastaa = [&m](bool kylla) { m.Vastattu(kylla); };
     n.vastaukset = {true};
     m.Napsauta("cmdPainike1");
     EXPECT_TRUE(m.Auki());

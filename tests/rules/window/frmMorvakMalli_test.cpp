@@ -15,6 +15,7 @@
 #include "store/mdlMorvak2.h"
 #include "tests/store/Testipesa.h"
 #include "tests/support/NakymaTesti.h"
+#include "tests/support/Vastauskanava.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ class Paaikkuna : public ::testing::Test {
     NakymaTesti n;
     Satunnaisluvut arpa{5, [] { return std::uint64_t{5}; }};
     frmMorvakMalli malli{t, n, arpa};
+    Vastauskanava vastauskanava_{n, malli};
 };
 
 struct Nakymavalinta {
@@ -303,6 +305,28 @@ TEST_F(Paaikkuna, ClosingAsksAndOnYesEntersTheStreakAndEndsForGood) {
     EXPECT_EQ(t.PelaajanRuudut[1], Sana::vesi);
 }
 
+// The player answers whenever: the question stays open with no call of the
+// rules under way, what comes meanwhile waits, and the answer resumes both.
+TEST_F(Paaikkuna, AnAnswerArrivingLaterResumesWhatWaitedAndWhatCameMeanwhile) {
+    Lataa();
+    n.vastaa = nullptr;
+    Suorita(Komento::Lopeta);
+    ASSERT_EQ(n.avoinna, 1);
+    EXPECT_TRUE(malli.Vastaamassa());
+    Laske(1);
+    Suorita(Komento::Lopeta);
+    EXPECT_EQ(t.PelaajanRuudut[1], Sana::vesi) << "held behind the question";
+    malli.Tapahtuu(Vastattu{false});
+    EXPECT_FALSE(malli.Vastaamassa());
+    EXPECT_EQ(t.PelaajanRuudut[1], Sana::laiva);
+    EXPECT_EQ(n.kysymykset.size(), 1u) << "the second quit was answered by the first question";
+    EXPECT_EQ(n.lopetuksia, 0);
+
+    Suorita(Komento::Lopeta);
+    malli.Tapahtuu(Vastattu{true});
+    EXPECT_EQ(n.lopetuksia, 1);
+}
+
 TEST_F(Paaikkuna, TheEndOfTheSessionDuringTheQuitQuestionIsAnsweredByIt) {
     Lataa();
     bool ensimmainen = true;
@@ -320,7 +344,7 @@ TEST_F(Paaikkuna, TheEndOfTheSessionDuringADialogAsksOnceTheDialogHasClosed) {
     n.asetukset = [this](frmAsetuksetMalli& m) {
         malli.Tapahtuu(SulkemisPyynto{Sulkutapa::Istunnonloppu});
         malli.Tapahtuu(SulkemisPyynto{Sulkutapa::Istunnonloppu});
-        EXPECT_TRUE(malli.Kasittelee());
+        EXPECT_TRUE(malli.Vastaamassa());
         EXPECT_TRUE(n.kysymykset.empty()) << "not over the open dialog";
         m.cmdPainike_Click(1);
     };

@@ -1,0 +1,47 @@
+#include "rules/Laatikot.h"
+
+#include <utility>
+
+// Each request is recorded before the face hears of it: a face may answer
+// before the request has returned.
+void Laatikot::Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake,
+                       std::function<void()> sitten) {
+    avoimet_.push_back({[sitten = std::move(sitten)](bool) {
+                            if (sitten) sitten();
+                        },
+                        nullptr,
+                        {}});
+    n.Ilmoita(otsikko, teksti, kuvake);
+}
+
+void Laatikot::Kysy(const std::string& otsikko, const std::string& teksti,
+                    std::function<void(bool)> sitten) {
+    avoimet_.push_back({std::move(sitten), nullptr, {}});
+    n.Kysy(otsikko, teksti);
+}
+
+void Laatikot::Avaa(std::unique_ptr<Valintaikkunamalli> malli,
+                    std::function<void(Valintaikkunamalli&)> sitten) {
+    Valintaikkunamalli& avattu = *malli;
+    avoimet_.push_back({{}, std::move(malli), std::move(sitten)});
+    n.NaytaDialogi(avattu);
+}
+
+Valintaikkunamalli* Laatikot::Dialogi() const {
+    return avoimet_.empty() ? nullptr : avoimet_.back().malli.get();
+}
+
+void Laatikot::Vastattu(bool kylla) {
+    if (avoimet_.empty()) return;
+    if (Valintaikkunamalli* malli = Dialogi(); malli && malli->Kysyy()) {
+        malli->Vastattu(kylla);
+        return;
+    }
+    Avoin suljettu = std::move(avoimet_.back());
+    avoimet_.pop_back();
+    if (suljettu.malli) {
+        if (suljettu.suljettu) suljettu.suljettu(*suljettu.malli);
+    } else if (suljettu.sitten) {
+        suljettu.sitten(kylla);
+    }
+}
