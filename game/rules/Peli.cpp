@@ -1,6 +1,7 @@
 #include "rules/Peli.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "rules/Ruudut.h"
 #include "rules/Tekstit.h"
@@ -89,6 +90,7 @@ void Peli::UusiPeli() {
     t.AmmuntaKaynnissa = false;
     t.PeliKaynnissa = false;
     AloitaKohdistus(t.Nappaimisto);
+    Ajoita();
     n.AsetaIkkunaKaytossa(true);
     n.AsetaOsoitin(Osoitin::Oletus);
 }
@@ -172,7 +174,26 @@ void Peli::VaraaLaittomatRuudut() { ::VaraaLaittomatRuudut(t, n); }
 
 void Peli::NaytaEpakelvotRuudut(bool nayta) { ::NaytaEpakelvotRuudut(t, n, nayta); }
 
+void Peli::Ajoita() {
+    std::optional<std::chrono::milliseconds> aikaisin;
+    const auto ota = [&aikaisin](std::optional<std::chrono::milliseconds> kohta) {
+        if (kohta && (!aikaisin || *kohta < *aikaisin)) aikaisin = kohta;
+    };
+    ota(t.TauonLoppu);
+    if (t.Uppoamassa) ota(t.Uppoamassa->seuraavaKuva);
+    if (maaraajat_) ota(maaraajat_->Maaraaika());
+    // A timer that ran out early asks again for the rest.
+    if (!aikaisin) {
+        if (std::exchange(pyydetty_, std::nullopt)) n.PeruAjastin();
+        return;
+    }
+    pyydetty_ = aikaisin;
+    n.PyydaAjastin(std::max(std::chrono::milliseconds::zero(), *aikaisin - n.Nyt()));
+}
+
 void Peli::Ajastin() {
+    // The face's timer runs once.
+    pyydetty_.reset();
     if (t.Uppoamassa) {
         if (const auto jatko = esitys_.Jatka()) Jatka(*jatko);
     } else if (t.TauonLoppu) {

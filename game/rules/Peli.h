@@ -3,6 +3,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -31,6 +32,14 @@ class Verkkovastustaja {
     virtual void Nayta(Tilanne& tilanne) const = 0;
 };
 
+// What keeps deadlines of its own besides the game: the network session.
+class Maaraajallinen {
+  public:
+    virtual ~Maaraajallinen() = default;
+    // The earliest moment something of it is due, on the face's clock.
+    virtual std::optional<std::chrono::milliseconds> Maaraaika() const = 0;
+};
+
 // The rules of the game over the one game state, talking to the screen only
 // through Nakyma: the flow from a new game to its end, the winning streak
 // and quitting. Placing and firing are its parts; it hands them their
@@ -40,6 +49,12 @@ class Peli {
     Peli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& satunnaisluvut);
     Peli(const Peli&) = delete;
     Peli& operator=(const Peli&) = delete;
+
+    // Its deadlines count with the game's own.
+    void LisaaMaaraajat(const Maaraajallinen* lahde) { maaraajat_ = lahde; }
+    // The one place the timer is asked for: at the earliest deadline of the
+    // pause, the sinking's next frame and the network's, or not at all.
+    void Ajoita();
 
     // From now on the friend is the opponent; nothing: the computer again.
     void AsetaVastustaja(Verkkovastustaja* vastustaja) { vastustaja_ = vastustaja; }
@@ -144,4 +159,7 @@ class Peli {
     UppoamisenEsitys esitys_;
     Laatikot laatikot_;
     Verkkovastustaja* vastustaja_ = nullptr;
+    const Maaraajallinen* maaraajat_ = nullptr;
+    // The face's timer runs for a deadline.
+    std::optional<std::chrono::milliseconds> pyydetty_;
 };

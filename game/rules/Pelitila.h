@@ -51,6 +51,8 @@ struct Uppoaminen {
     UppoavaLaiva laiva;
     std::chrono::milliseconds alkoi{};
     Jatko jatko = Jatko::KoneenVuoro;
+    // When the next frame is drawn.
+    std::chrono::milliseconds seuraavaKuva{};
 };
 
 // One ship of a fleet seen uniformly: its laid squares and its placed flag.

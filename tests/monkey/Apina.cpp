@@ -609,7 +609,9 @@ void Apina::TarkistaNimikysely() {
 void Apina::TarkistaNakyma() {
     Pelitila& t = ikkuna_.Tila();
     const std::string vaihe = Vaihe(t);
-    const bool epakelvot = Komento(ikkuna_, "mNaytaMahdottomatLaivaruudut")->isChecked();
+    // The pictures follow the rules' option; its check mark follows within a
+    // turn of the event loop.
+    const bool epakelvot = t.NaytaMahdottomatLaivaruudut;
     for (Puoli puoli : {Puoli::Pelaaja, Puoli::Kone}) {
         const std::vector<int>& laukaukset = ikkuna_.Laukaukset(puoli);
         int viimeksi = 0;

@@ -21,18 +21,14 @@ void KoneenLaukaus::AnnaEnsimmainenVuoro() {
 void KoneenLaukaus::AloitaTauko() {
     n.AsetaOsoitin(Osoitin::Tiimalasi);
     t.TauonLoppu = n.Nyt() + peli_.TauonPituus;
-    n.PyydaAjastin(peli_.TauonPituus);
+    peli_.Ajoita();
     // The commands go out of reach before the first event of the pause can
     // use them.
     peli_.Paivita();
 }
 
 void KoneenLaukaus::JatkaTaukoa() {
-    const std::chrono::milliseconds jaljella = *t.TauonLoppu - n.Nyt();
-    if (jaljella > std::chrono::milliseconds::zero()) {
-        n.PyydaAjastin(jaljella);
-        return;
-    }
+    if (*t.TauonLoppu > n.Nyt()) return peli_.Ajoita();
     t.TauonLoppu.reset();
     peli_.Paivita();
     n.AsetaOsoitin(Osoitin::Oletus);

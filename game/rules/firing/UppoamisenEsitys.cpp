@@ -54,7 +54,8 @@ bool UppoamisenEsitys::Aloita(Jatko jatko) {
     peli_.Paivita();
     NaytaVedenpinta(t.Uppoamassa->laiva, 0.0);
     peli_.Soita(Aani::Uppoaminen);
-    n.PyydaAjastin(std::min(KUVAVALI, peli_.UppoamisenKesto));
+    t.Uppoamassa->seuraavaKuva = n.Nyt() + std::min(KUVAVALI, peli_.UppoamisenKesto);
+    peli_.Ajoita();
     return true;
 }
 
@@ -65,7 +66,8 @@ std::optional<Jatko> UppoamisenEsitys::Jatka() {
         // A shortened sinking plays the whole curve in its own time.
         NaytaVedenpinta(t.Uppoamassa->laiva,
                         Vedenpinta(kulunut * UPPOAMISEN_KESTO.count() / kesto.count()));
-        n.PyydaAjastin(std::min(KUVAVALI, kesto - kulunut));
+        t.Uppoamassa->seuraavaKuva = n.Nyt() + std::min(KUVAVALI, kesto - kulunut);
+        peli_.Ajoita();
         return std::nullopt;
     }
     const Uppoaminen uponnut = std::move(*t.Uppoamassa);

@@ -48,8 +48,6 @@ void Verkkopeli::Avaa() {
 
 void Verkkopeli::Suljettu(const frmVerkkopeliMalli& malli) {
     dialogi_ = nullptr;
-    // The search had the timer; a wait of the match takes it back after this event.
-    n.PeruAjastin();
     n.AsetaOsoitin(Osoitin::Oletus);
     // The search ends with its dialog.
     if (!Kaynnissa()) verkko_.Sulje();
@@ -75,7 +73,7 @@ void Verkkopeli::Loytyi(const PeliLoytyi& peli) {
 }
 
 void Verkkopeli::Etsi() {
-    n.PyydaAjastin(HAUN_VALI);
+    hakuSeuraava_ = n.Nyt() + HAUN_VALI;
     if (Kaynnissa()) return;
     verkko_.Hae();
     dialogi_->Haettu();
@@ -156,8 +154,7 @@ Verkkopeli::Odotus Verkkopeli::Odotettava() const {
     return Odotus::Ei;
 }
 
-// Each wait's deadline is set as the wait begins. A sinking has the timer
-// for its frames and hands the turn back here once it has played.
+// Each wait's deadline is set as the wait begins.
 void Verkkopeli::Ajoita() {
     KasittelePidatetyt();
     if (!Kaynnissa() || dialogi_) return;
@@ -170,14 +167,21 @@ void Verkkopeli::Ajoita() {
                                    : pelaaja                   ? PELAAJAN_AIKA
                                                                : OHJELMAN_AIKA);
     }
-    if (t.Uppoamassa) return;
-    if (odotus_ == Odotus::Ei) return n.PeruAjastin();
-    n.PyydaAjastin(std::max(std::chrono::milliseconds::zero(), odotusLoppuu_ - n.Nyt()));
+}
+
+// While the dialog is open its search repeats; no game's wait runs behind
+// a dialog, and a sinking hands the turn back here once it has played.
+std::optional<std::chrono::milliseconds> Verkkopeli::Maaraaika() const {
+    if (dialogi_) return hakuSeuraava_;
+    if (!Kaynnissa() || t.Uppoamassa || odotus_ == Odotus::Ei) return std::nullopt;
+    return odotusLoppuu_;
 }
 
 void Verkkopeli::Ajastin() {
-    if (!Kaynnissa() || dialogi_ || t.Uppoamassa || odotus_ == Odotus::Ei) return;
-    if (n.Nyt() >= odotusLoppuu_) Myohassa();
+    const auto maaraaika = Maaraaika();
+    if (!maaraaika || n.Nyt() < *maaraaika) return;
+    if (dialogi_) return Etsi();
+    Myohassa();
 }
 
 void Verkkopeli::Myohassa() {
@@ -628,7 +632,6 @@ void Verkkopeli::Palaa() {
     verkko_.Sulje();
     vaihe_ = Vaihe::Ei;
     odotus_ = Odotus::Ei;
-    n.PeruAjastin();
     pidatetyt_.clear();
     AsetaSaannot(omatKulmat_, omaReuna_);
     peli_.AsetaVastustaja(nullptr);

@@ -20,7 +20,7 @@ class frmVerkkopeliMalli;
 // greeting, each game's rules, both fleets committed before the first shot
 // and checked after the last, the shots and their answers, the rematch and
 // the end. It decides; the network only carries its lines.
-class Verkkopeli : public Verkkovastustaja {
+class Verkkopeli : public Verkkovastustaja, public Maaraajallinen {
   public:
     Verkkopeli(Peli& peli, Pelitila& tila, Nakyma& nakyma, Verkko& verkko);
     ~Verkkopeli() override;
@@ -35,17 +35,16 @@ class Verkkopeli : public Verkkovastustaja {
     void Avaa();
     // The dialog is open: the timer is its search's, and its finds go to it.
     bool DialogiAuki() const { return dialogi_ != nullptr; }
-    // The open dialog asks the network again which games wait.
-    void Etsi();
     void Loytyi(const PeliLoytyi& peli);
 
     void Yhdistetty(const VerkkoYhdistetty& yhdistetty);
     void Rivi(const VerkkoRivi& rivi);
     void Katkesi(const VerkkoKatkesi& katkos);
     void Ajastin();
-    // After every event: the wait on the friend under way, if any, has its
-    // deadline, and the timer is asked for it.
+    // After every event: the lines held back go on if they can, and the wait
+    // on the friend under way, if any, has its deadline.
     void Ajoita();
+    std::optional<std::chrono::milliseconds> Maaraaika() const override;
     // "Uusi peli" during a match: the friend is asked.
     void UusiPeli();
     // The program ends: the friend hears it.
@@ -87,6 +86,8 @@ class Verkkopeli : public Verkkovastustaja {
 
     void AloitaOttelu(Vaihe vaihe);
     void Suljettu(const frmVerkkopeliMalli& malli);
+    // The open dialog asks the network again which games wait.
+    void Etsi();
     void Kuuntele();
     // Whoever connected was no opponent: let go, and the host waits on.
     void OdotaSeuraavaa();
@@ -155,6 +156,7 @@ class Verkkopeli : public Verkkovastustaja {
     int ensimmainenYhteys_ = 0;
     Odotus odotus_ = Odotus::Ei;
     std::chrono::milliseconds odotusLoppuu_{};
+    std::chrono::milliseconds hakuSeuraava_{};
     std::array<int, 2> voitot_{};
     int peleja_ = 0;
     std::optional<bool> isantaVoitti_;

@@ -13,7 +13,10 @@
 
 frmMorvakMalli::frmMorvakMalli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& arpa, Verkko* verkko)
     : t(tila), n(nakyma), verkko_(verkko), nakyvat_(nakyma), peli_(tila, nakyvat_, arpa) {
-    if (verkko_) verkkopeli_.emplace(peli_, tila, nakyvat_, *verkko_);
+    if (verkko_) {
+        verkkopeli_.emplace(peli_, tila, nakyvat_, *verkko_);
+        peli_.LisaaMaaraajat(&*verkkopeli_);
+    }
 }
 
 int frmMorvakMalli::Korkeus(bool painikkeet) {
@@ -103,6 +106,7 @@ void frmMorvakMalli::KasitteleJono() {
         jono_.erase(seuraava);
         Kasittele(tapahtuma);
         if (verkkopeli_ && !loppunut_) verkkopeli_->Ajoita();
+        if (!loppunut_) peli_.Ajoita();
         tapahtui = true;
         // The answer may have let through what waited behind the box.
         seuraava = jono_.begin();
@@ -238,9 +242,7 @@ void frmMorvakMalli::Lopetus() {
     });
 }
 
-// While the network dialog is open the timer is its search's.
 void frmMorvakMalli::Ajastin() {
-    if (verkkopeli_ && verkkopeli_->DialogiAuki()) return verkkopeli_->Etsi();
     peli_.Ajastin();
     if (verkkopeli_) verkkopeli_->Ajastin();
 }
