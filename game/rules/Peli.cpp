@@ -42,7 +42,8 @@ Peli::Peli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& satunnaisluvut)
       pelaajanLaukaus_(*this, tila, nakyma),
       koneenLaukaus_(*this, tila, nakyma, satunnaisluvut),
       esitys_(*this, tila, nakyma),
-      laatikot_(nakyma) {}
+      laatikot_(nakyma),
+      tietokone_(*this, tila, koneenSijoitus_, pelaajanLaukaus_, koneenLaukaus_) {}
 
 void Peli::AloitaOhjelma() {
     LueAsetukset(t);
@@ -79,14 +80,12 @@ void Peli::UusiPeli() {
     esitys_.Peru();
     t.TauonLoppu.reset();
     t.PelaajanVuoro = false;
-    // The friend lays a fleet of its own, which this grid learns shot by shot.
-    do {
-        PoistaLaivat();
-    } while (!vastustaja_ && !koneenSijoitus_.SijoitaKoneenLaivasto());
+    PoistaLaivat();
+    const bool sijoitettavissa = vastustaja_->SijoitaLaivasto();
     t.PelaajanVuoro = true;
     // What is blocked before the first ship shows while the player lays it.
     VaraaLaittomatRuudut();
-    t.SijoitusKaynnissa = vastustaja_ || t.KoneenSukellusveneSijoitettu[4];
+    t.SijoitusKaynnissa = sijoitettavissa;
     t.AmmuntaKaynnissa = false;
     t.PeliKaynnissa = false;
     AloitaKohdistus(t.Nappaimisto);
@@ -107,14 +106,7 @@ void Peli::TeePelinAlkuvalmistelut() {
     }
 }
 
-// The rules can change only before the player's first click, and the
-// computer's fleet was laid under the old ones: no game is played under two
-// sets of rules, so both fleets start again.
-void Peli::SijoitussaannotMuuttuivat() {
-    // A network game keeps the host's rules to its end.
-    if (vastustaja_) return;
-    if (t.PelaajanVuoro && t.SijoitusKaynnissa && !t.PeliKaynnissa) UusiPeli();
-}
+void Peli::SijoitussaannotMuuttuivat() { vastustaja_->SijoitussaannotMuuttuivat(); }
 
 void Peli::mUusiPeli_Click() {
     // The command is off while the computer shoots or a ship sinks, but a
@@ -141,16 +133,7 @@ void Peli::AloitaAmmunta() {
         }
     }
     t.SijoitusKaynnissa = false;
-    if (vastustaja_) {
-        // Firing waits for the friend's fleet too.
-        t.PelaajanVuoro = false;
-        vastustaja_->LaivastoValmis();
-        return;
-    }
-    t.AmmuntaKaynnissa = true;
-    TeePelinAlkuvalmistelut();
-    LuovutaNappaimisto(t.Nappaimisto, Puoli::Kone);
-    koneenLaukaus_.AnnaEnsimmainenVuoro();
+    vastustaja_->LaivastoValmis();
 }
 
 void Peli::AvaaAmmunta(bool pelaajaAloittaa) {
@@ -160,10 +143,7 @@ void Peli::AvaaAmmunta(bool pelaajaAloittaa) {
     t.PelaajanVuoro = pelaajaAloittaa;
 }
 
-void Peli::imgKone_Click(int ruutu) {
-    if (!vastustaja_) return pelaajanLaukaus_.imgKone_Click(ruutu);
-    if (t.PelaajanVuoro && t.AmmuntaKaynnissa) vastustaja_->Ammu(ruutu);
-}
+void Peli::imgKone_Click(int ruutu) { vastustaja_->Ammu(ruutu); }
 
 void Peli::MerkitseOmaLaukaus(int ruutu, bool osui) {
     pelaajanLaukaus_.MerkitseLaukaus(ruutu, osui);
@@ -218,7 +198,7 @@ void Peli::Jatka(Jatko jatko) {
             koneenLaukaus_.KoneenOsumaRatkaistu();
             break;
         case Jatko::Verkko:
-            if (vastustaja_) vastustaja_->UppoaminenEsitetty();
+            vastustaja_->UppoaminenEsitetty();
             break;
     }
 }
@@ -229,7 +209,7 @@ Tilanne Peli::NykyinenTilanne() const {
     Tilanne tilanne{Ohje(t),           !koneAmpuu && !t.Uppoamassa,
                     t.NaytaPainikkeet, t.NaytaMahdottomatLaivaruudut,
                     t.Aanet,           sijoittaa};
-    if (vastustaja_) vastustaja_->Nayta(tilanne);
+    vastustaja_->Nayta(tilanne);
     return tilanne;
 }
 

@@ -11,26 +11,13 @@
 #include "rules/Nakyma.h"
 #include "rules/Pelitila.h"
 #include "rules/Satunnaisluvut.h"
+#include "rules/Tietokone.h"
+#include "rules/Vastustaja.h"
 #include "rules/firing/KoneenLaukaus.h"
 #include "rules/firing/PelaajanLaukaus.h"
 #include "rules/firing/UppoamisenEsitys.h"
 #include "rules/placement/KoneenSijoitus.h"
 #include "rules/placement/PelaajanSijoitus.h"
-
-// The friend across the network while a network game is on: it takes the
-// moments where a game against the computer turns to the computer.
-class Verkkovastustaja {
-  public:
-    virtual ~Verkkovastustaja() = default;
-    // The player's fleet is complete.
-    virtual void LaivastoValmis() = 0;
-    // The player shoots at a square of the friend's grid.
-    virtual void Ammu(int ruutu) = 0;
-    // A sinking has played, or there was none to play.
-    virtual void UppoaminenEsitetty() = 0;
-    // The instruction line, the caption and the commands as the match has them.
-    virtual void Nayta(Tilanne& tilanne) const = 0;
-};
 
 // What keeps deadlines of its own besides the game: the network session.
 class Maaraajallinen {
@@ -57,7 +44,9 @@ class Peli {
     void Ajoita();
 
     // From now on the friend is the opponent; nothing: the computer again.
-    void AsetaVastustaja(Verkkovastustaja* vastustaja) { vastustaja_ = vastustaja; }
+    void AsetaVastustaja(Vastustaja* vastustaja) {
+        vastustaja_ = vastustaja ? vastustaja : &tietokone_;
+    }
     // Both fleets are laid in a network game: firing begins with the side
     // the match chose.
     void AvaaAmmunta(bool pelaajaAloittaa);
@@ -158,7 +147,8 @@ class Peli {
     KoneenLaukaus koneenLaukaus_;
     UppoamisenEsitys esitys_;
     Laatikot laatikot_;
-    Verkkovastustaja* vastustaja_ = nullptr;
+    Tietokone tietokone_;
+    Vastustaja* vastustaja_ = &tietokone_;
     const Maaraajallinen* maaraajat_ = nullptr;
     // The face's timer runs for a deadline.
     std::optional<std::chrono::milliseconds> pyydetty_;

@@ -333,7 +333,9 @@ void Verkkopeli::AloitaSijoitus() {
     peli_.UusiPeli();
 }
 
+// Firing waits for the friend's fleet too.
 void Verkkopeli::LaivastoValmis() {
+    t.PelaajanVuoro = false;
     if (!SatunnaisetTavut(kertakoodi_)) return Paata(teksti::EI_SATUNNAISUUTTA);
     laivasto_ = LaivastonTeksti(OmaLaivasto(t));
     omaValmis_ = true;
@@ -384,6 +386,7 @@ bool Verkkopeli::Ammuttava(int ruutu) const {
 }
 
 void Verkkopeli::Ammu(int ruutu) {
+    if (!t.PelaajanVuoro || !t.AmmuntaKaynnissa) return;
     if (vaihe_ != Vaihe::Ammunta || odotettu_ || !Ammuttava(ruutu)) return;
     odotettu_ = ruutu;
     t.PelaajanVuoro = false;

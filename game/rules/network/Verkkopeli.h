@@ -20,7 +20,7 @@ class frmVerkkopeliMalli;
 // greeting, each game's rules, both fleets committed before the first shot
 // and checked after the last, the shots and their answers, the rematch and
 // the end. It decides; the network only carries its lines.
-class Verkkopeli : public Verkkovastustaja, public Maaraajallinen {
+class Verkkopeli : public Vastustaja, public Maaraajallinen {
   public:
     Verkkopeli(Peli& peli, Pelitila& tila, Nakyma& nakyma, Verkko& verkko);
     ~Verkkopeli() override;
@@ -54,9 +54,13 @@ class Verkkopeli : public Verkkovastustaja, public Maaraajallinen {
     void OmatSaannot();
     void OttelunSaannot();
 
+    // The friend lays a fleet of its own, which this grid learns shot by shot.
+    bool SijoitaLaivasto() override { return true; }
     void LaivastoValmis() override;
     void Ammu(int ruutu) override;
     void UppoaminenEsitetty() override;
+    // A match keeps the host's rules to its end.
+    void SijoitussaannotMuuttuivat() override {}
     void Nayta(Tilanne& tilanne) const override;
 
   private:
