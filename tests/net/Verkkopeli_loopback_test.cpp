@@ -15,8 +15,8 @@
 #include "rules/window/frmMorvakMalli.h"
 #include "tests/store/Testipesa.h"
 #include "tests/support/NakymaTesti.h"
-#include "tests/support/Vastauskanava.h"
 #include "tests/support/Vapaaportti.h"
+#include "tests/support/Vastauskanava.h"
 #include "tests/support/Verkkotapahtumat.h"
 
 namespace {

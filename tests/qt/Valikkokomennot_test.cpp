@@ -9,8 +9,8 @@
 
 #include "qt/frmMorvak.h"
 #include "rules/results/frmKysyNimiMalli.h"
-#include "tests/qt/KirjaavaAvaaja.h"
 #include "tests/qt/Ikkunatesti.h"
+#include "tests/qt/KirjaavaAvaaja.h"
 #include "tests/qt/Modaalinen.h"
 #include "tests/store/Testipesa.h"
 

@@ -9,8 +9,8 @@
 #include "rules/Ruudut.h"
 #include "tests/support/Laivastotarkistus.h"
 #include "tests/support/NakymaTesti.h"
-#include "tests/support/Vastauskanava.h"
 #include "tests/support/Reunarengas.h"
+#include "tests/support/Vastauskanava.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "rules/Peli.h"
 #include "tests/support/Naapurustot.h"
 #include "tests/support/NakymaTesti.h"
-#include "tests/support/Vastauskanava.h"
 #include "tests/support/Reunarengas.h"
+#include "tests/support/Vastauskanava.h"
 
 namespace {
 
