@@ -140,10 +140,6 @@ LRESULT frmMorvak::KasitteleRuudukko(Ruudukkoikkuna& ruudukko, UINT viesti, WPAR
 void frmMorvak::Nappain(const Ruudukkoikkuna& ruudukko, WPARAM nappain, LPARAM tiedot) {
     const auto ruutunappain = Ruutunappaimeksi(nappain, tiedot);
     if (!ruutunappain) return;
-    // A sinking square takes no button, as it takes no mouse.
-    if (Painikkeena(*ruutunappain) != 0 &&
-        Ruudun(ruudukko.puoli, ruudukko.Kohdistusruutu()).vedenpinta)
-        return;
     malli_.Tapahtuu(RuudukonNappain{ruudukko.puoli, *ruutunappain});
 }
 
