@@ -1,7 +1,7 @@
 #pragma once
 
 // The game's main window in a network game, driven as its player drives it:
-// the "Verkkopeli" dialog answered while its exec() runs, the fleet laid at
+// the "Verkkopeli" dialog answered while it is open, the fleet laid at
 // random and shots at the friend's grid. Every game stays on the loopback.
 
 #include <stdlib.h>
@@ -65,6 +65,7 @@ inline void Verkkodialogissa(frmMorvak& ikkuna, const std::function<void(QWidget
     };
     QTimer::singleShot(0, &ikkuna, katso);
     ikkuna.Malli().Tapahtuu(KomentoValittu{Komento::Verkkopeli});
+    OdotaKunnes([&] { return !ikkuna.Malli().Vastaamassa(); });
 }
 
 // As a click on the button itself, wherever its label ends.
