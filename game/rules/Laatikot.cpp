@@ -9,21 +9,23 @@ void Laatikot::Ilmoita(const std::string& otsikko, const std::string& teksti, Ku
     avoimet_.push_back({[sitten = std::move(sitten)](bool) {
                             if (sitten) sitten();
                         },
-                        nullptr,
-                        {}});
+                        nullptr});
     n.Ilmoita(otsikko, teksti, kuvake);
 }
 
 void Laatikot::Kysy(const std::string& otsikko, const std::string& teksti,
                     std::function<void(bool)> sitten) {
-    avoimet_.push_back({std::move(sitten), nullptr, {}});
+    avoimet_.push_back({std::move(sitten), nullptr});
     n.Kysy(otsikko, teksti);
 }
 
 void Laatikot::Avaa(std::unique_ptr<Valintaikkunamalli> malli,
                     std::function<void(Valintaikkunamalli&)> sitten) {
     Valintaikkunamalli& avattu = *malli;
-    avoimet_.push_back({{}, std::move(malli), std::move(sitten)});
+    avoimet_.push_back({[&avattu, sitten = std::move(sitten)](bool) {
+                            if (sitten) sitten(avattu);
+                        },
+                        std::move(malli)});
     n.NaytaDialogi(avattu);
 }
 
@@ -37,11 +39,8 @@ void Laatikot::Vastattu(bool kylla) {
         malli->Vastattu(kylla);
         return;
     }
-    Avoin suljettu = std::move(avoimet_.back());
+    // The closed dialog's model lives until what follows it has read it.
+    const Avoin suljettu = std::move(avoimet_.back());
     avoimet_.pop_back();
-    if (suljettu.malli) {
-        if (suljettu.suljettu) suljettu.suljettu(*suljettu.malli);
-    } else if (suljettu.sitten) {
-        suljettu.sitten(kylla);
-    }
+    if (suljettu.sitten) suljettu.sitten(kylla);
 }

@@ -34,8 +34,7 @@ class Laatikot {
   private:
     struct Avoin {
         std::function<void(bool)> sitten;
-        std::unique_ptr<Valintaikkunamalli> malli;
-        std::function<void(Valintaikkunamalli&)> suljettu;
+        std::unique_ptr<Valintaikkunamalli> malli;  // a dialog's; none for a box
     };
 
     Nakyma& n;

@@ -162,18 +162,12 @@ void Peli::Ajoita() {
     ota(t.TauonLoppu);
     if (t.Uppoamassa) ota(t.Uppoamassa->seuraavaKuva);
     if (maaraajat_) ota(maaraajat_->Maaraaika());
+    if (!aikaisin) return n.PeruAjastin();
     // A timer that ran out early asks again for the rest.
-    if (!aikaisin) {
-        if (std::exchange(pyydetty_, std::nullopt)) n.PeruAjastin();
-        return;
-    }
-    pyydetty_ = aikaisin;
     n.PyydaAjastin(std::max(std::chrono::milliseconds::zero(), *aikaisin - n.Nyt()));
 }
 
 void Peli::Ajastin() {
-    // The face's timer runs once.
-    pyydetty_.reset();
     if (t.Uppoamassa) {
         if (const auto jatko = esitys_.Jatka()) Jatka(*jatko);
     } else if (t.TauonLoppu) {

@@ -150,6 +150,4 @@ class Peli {
     Tietokone tietokone_;
     Vastustaja* vastustaja_ = &tietokone_;
     const Maaraajallinen* maaraajat_ = nullptr;
-    // The face's timer runs for a deadline.
-    std::optional<std::chrono::milliseconds> pyydetty_;
 };
