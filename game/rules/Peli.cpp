@@ -162,12 +162,17 @@ void Peli::Ajoita() {
     ota(t.TauonLoppu);
     if (t.Uppoamassa) ota(t.Uppoamassa->seuraavaKuva);
     if (maaraajat_) ota(maaraajat_->Maaraaika());
+    // A timer already running for it runs on undisturbed.
+    if (aikaisin == pyydetty_) return;
+    pyydetty_ = aikaisin;
     if (!aikaisin) return n.PeruAjastin();
-    // A timer that ran out early asks again for the rest.
     n.PyydaAjastin(std::max(std::chrono::milliseconds::zero(), *aikaisin - n.Nyt()));
 }
 
 void Peli::Ajastin() {
+    // The face's timer runs out once; one that ran out early asks again for
+    // the rest.
+    pyydetty_.reset();
     if (t.Uppoamassa) {
         if (const auto jatko = esitys_.Jatka()) Jatka(*jatko);
     } else if (t.TauonLoppu) {

@@ -150,4 +150,6 @@ class Peli {
     Tietokone tietokone_;
     Vastustaja* vastustaja_ = &tietokone_;
     const Maaraajallinen* maaraajat_ = nullptr;
+    // The deadline the face's timer runs for.
+    std::optional<std::chrono::milliseconds> pyydetty_;
 };

@@ -34,6 +34,9 @@ TEST(Ajoitus, TheTimerRunsForTheEarliestDeadlineOrNone) {
 
     n.nyt = milliseconds{1200};
     p.Ajoita();
+    EXPECT_EQ(n.ajastin, milliseconds{1100}) << "the running timer runs on";
+    verkko.kohta = milliseconds{900};
+    p.Ajoita();
     EXPECT_EQ(n.ajastin, milliseconds{1200}) << "a deadline passed runs out at once";
 
     t.TauonLoppu.reset();
