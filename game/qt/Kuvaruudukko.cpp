@@ -60,7 +60,7 @@ Kuvaruudukko::Kuvaruudukko(Puoli puoli, frmMorvakMalli& malli, QWidget* parent)
                      TwipeistaAlue(Ruudunpaikka(puoli, RUUTUJA)).bottomRight());
     setGeometry(alue);
     for (int n = 1; n <= RUUTUJA; ++n) {
-        auto* ruutu = new Kuvaruutu(this);
+        auto* ruutu = new Kuvaruutu(malli_.Ruudut()(puoli, n), this);
         ruutu->setObjectName(QString(pelaaja ? "imgPelaaja(%1)" : "imgKone(%1)").arg(n));
         ruutu->move(TwipeistaAlue(Ruudunpaikka(puoli, n)).topLeft() - alue.topLeft());
         connect(ruutu, &Kuvaruutu::MouseUp, this, [this, n](int painike) {

@@ -25,30 +25,20 @@ int Painikenumero(Qt::MouseButton painike) {
 
 }  // namespace
 
-Kuvaruutu::Kuvaruutu(QWidget* parent) : QWidget(parent) {
+Kuvaruutu::Kuvaruutu(const Ruutunakyma& nakyma, QWidget* parent)
+    : QWidget(parent), nakyma_(nakyma) {
     // The tile covers every pixel, so nothing beneath needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(Twipeista(RUUDUN_SIVU), Twipeista(RUUDUN_SIVU));
 }
 
-void Kuvaruutu::NaytaKuva(Kuva kuva) {
-    if (kuva == kuva_) return;
-    kuva_ = kuva;
-    update();
-}
-
-void Kuvaruutu::AsetaVedenpinta(std::optional<double> pinta) {
-    if (pinta == vedenpinta_) return;
-    vedenpinta_ = pinta;
-    update();
-}
-
 void Kuvaruutu::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (vedenpinta_) {
-        p.drawImage(QPointF(0, 0), Uppoamiskuva(kuva_, *vedenpinta_, devicePixelRatio()));
+    if (nakyma_.vedenpinta) {
+        p.drawImage(QPointF(0, 0),
+                    Uppoamiskuva(nakyma_.kuva, *nakyma_.vedenpinta, devicePixelRatio()));
     } else {
-        p.drawImage(QPointF(0, 0), Mallikuva(kuva_, devicePixelRatio()));
+        p.drawImage(QPointF(0, 0), Mallikuva(nakyma_.kuva, devicePixelRatio()));
     }
 }
 

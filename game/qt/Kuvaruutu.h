@@ -3,22 +3,19 @@
 #include <QWidget>
 #include <optional>
 
-#include "rules/Nakyma.h"
+#include "rules/Ruutunakymat.h"
 
-// One square of a grid: an image control showing one of the template
-// pictures and reporting the mouse the way the grid handlers expect it.
+// One square of a grid: an image control showing the template picture the
+// rules' record has for it, and reporting the mouse the way the grid
+// handlers expect it.
 class Kuvaruutu : public QWidget {
     Q_OBJECT
 
   public:
-    explicit Kuvaruutu(QWidget* parent);
+    Kuvaruutu(const Ruutunakyma& nakyma, QWidget* parent);
 
-    void NaytaKuva(Kuva kuva);
-    Kuva kuva() const { return kuva_; }
-    // While the square sinks: the share of its height under water, over its
-    // picture. Nothing: not sinking.
-    void AsetaVedenpinta(std::optional<double> pinta);
-    std::optional<double> vedenpinta() const { return vedenpinta_; }
+    Kuva kuva() const { return nakyma_.kuva; }
+    std::optional<double> vedenpinta() const { return nakyma_.vedenpinta; }
 
   signals:
     // A button released over the square that took the press: 1 left,
@@ -33,7 +30,6 @@ class Kuvaruutu : public QWidget {
     void mouseReleaseEvent(QMouseEvent* tapahtuma) override;
 
   private:
-    Kuva kuva_ = Kuva::Vesi;
-    std::optional<double> vedenpinta_;
+    const Ruutunakyma& nakyma_;
     bool vasenPainettu_ = false;
 };

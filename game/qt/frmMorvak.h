@@ -54,9 +54,7 @@ class frmMorvak : public QMainWindow, public Nakyma {
     Aanisoitin& Aanet() { return aanet_; }
     Verkkoyhteys& Verkko() { return verkko_; }
 
-    void NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) override;
-    void AsetaSormiosoitin(Puoli ruudukko, int ruutu, bool sormi) override;
-    void AsetaRuutuKaytossa(Puoli ruudukko, int ruutu, bool kaytossa) override;
+    void NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) override;
     void AsetaIkkunaKaytossa(bool kaytossa) override;
     void NaytaTilanne(const Tilanne& tilanne) override;
     void TilanneMuuttui() override;
@@ -68,7 +66,6 @@ class frmMorvak : public QMainWindow, public Nakyma {
     void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) override;
     std::string OhjelmanKansio() const override;
     void NaytaDialogi(Valintaikkunamalli& malli) override;
-    void NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) override;
     void SoitaAani(Aani aani) override;
     void PyydaAjastin(std::chrono::milliseconds kesto) override;
     void PeruAjastin() override;

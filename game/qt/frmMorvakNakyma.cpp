@@ -13,20 +13,18 @@ Kuvaruutu* frmMorvak::Ruutu(Puoli ruudukko, int ruutu) const {
     return ruudukot_[static_cast<std::size_t>(ruudukko)]->Ruutu(ruutu);
 }
 
-void frmMorvak::NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) {
-    Ruutu(ruudukko, ruutu)->NaytaKuva(kuva);
-}
-
-void frmMorvak::AsetaSormiosoitin(Puoli ruudukko, int ruutu, bool sormi) {
-    if (sormi) {
-        Ruutu(ruudukko, ruutu)->setCursor(sormikursori_);
-    } else {
-        Ruutu(ruudukko, ruutu)->unsetCursor();
+// Each square paints from the rules' record; only what changed is touched.
+void frmMorvak::NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) {
+    for (const auto& [ruudukko, numero, nakyma] : muutokset) {
+        Kuvaruutu* ruutu = Ruutu(ruudukko, numero);
+        ruutu->update();
+        ruutu->setEnabled(nakyma.kaytossa);
+        if (nakyma.sormi) {
+            ruutu->setCursor(sormikursori_);
+        } else {
+            ruutu->unsetCursor();
+        }
     }
-}
-
-void frmMorvak::AsetaRuutuKaytossa(Puoli ruudukko, int ruutu, bool kaytossa) {
-    Ruutu(ruudukko, ruutu)->setEnabled(kaytossa);
 }
 
 void frmMorvak::AsetaIkkunaKaytossa(bool kaytossa) { setEnabled(kaytossa); }
@@ -95,10 +93,6 @@ void frmMorvak::AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) {
 }
 
 std::string frmMorvak::OhjelmanKansio() const { return palvelut_.OhjelmanKansio(); }
-
-void frmMorvak::NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) {
-    Ruutu(ruudukko, ruutu)->AsetaVedenpinta(pinta);
-}
 
 void frmMorvak::SoitaAani(Aani aani) { aanet_.Soita(aani); }
 

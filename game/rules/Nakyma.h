@@ -8,6 +8,7 @@
 #include "rules/Aani.h"
 #include "rules/Kuva.h"
 #include "rules/Pelitila.h"
+#include "rules/Ruutunakymat.h"
 #include "rules/firing/Uppoamiskayra.h"
 
 // The screen-wide mouse pointer.
@@ -68,10 +69,10 @@ class Valintaikkunamalli;
 // realises the decision on screen.
 class Nakyma : public Palvelut {
   public:
-    virtual void NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) = 0;
-    // true: the pointing-hand cursor of a square that can be clicked.
-    virtual void AsetaSormiosoitin(Puoli ruudukko, int ruutu, bool sormi) = 0;
-    virtual void AsetaRuutuKaytossa(Puoli ruudukko, int ruutu, bool kaytossa) = 0;
+    // The squares whose look changed since the last handing, each with its
+    // whole look; the face shows them, and paints every square from the
+    // rules' record (frmMorvakMalli::Ruudut) whenever it must.
+    virtual void NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) = 0;
     virtual void AsetaIkkunaKaytossa(bool kaytossa) = 0;
     // Shows the state now, touching only what differs from what the screen
     // shows already: as a box, a dialog or the pause begins and ends.
@@ -89,10 +90,6 @@ class Nakyma : public Palvelut {
     // model has unloaded the dialog closes and that comes back as
     // Vastattu. The model lives until then, and no longer.
     virtual void NaytaDialogi(Valintaikkunamalli& malli) = 0;
-
-    // While a square sinks: the share of its height under water, drawn over
-    // its picture. Nothing: it no longer sinks.
-    virtual void NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) = 0;
 
     // Starts the sound and returns at once; a sound still playing stops.
     // The rules ask only while the player has sounds on. A sound that cannot

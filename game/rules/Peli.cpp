@@ -37,11 +37,12 @@ Peli::Peli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& satunnaisluvut)
     : t(tila),
       n(nakyma),
       arpa(satunnaisluvut),
-      koneenSijoitus_(tila, nakyma, satunnaisluvut, KoneenSijoitusyrityksia),
-      pelaajanSijoitus_(*this, tila, nakyma, satunnaisluvut),
-      pelaajanLaukaus_(*this, tila, nakyma),
-      koneenLaukaus_(*this, tila, nakyma, satunnaisluvut),
-      esitys_(*this, tila, nakyma),
+      ruudut_(nakyma),
+      koneenSijoitus_(tila, ruudut_, satunnaisluvut, KoneenSijoitusyrityksia),
+      pelaajanSijoitus_(*this, tila, ruudut_, satunnaisluvut),
+      pelaajanLaukaus_(*this, tila, ruudut_),
+      koneenLaukaus_(*this, tila, nakyma, ruudut_, satunnaisluvut),
+      esitys_(*this, tila, nakyma, ruudut_),
       laatikot_(nakyma),
       tietokone_(*this, tila, koneenSijoitus_, pelaajanLaukaus_, koneenLaukaus_) {}
 
@@ -62,11 +63,11 @@ void Peli::PoistaLaivat() {
     }
     for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
         t.PelaajanRuudut[ruutu] = Sana::vesi;
-        n.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
-        n.AsetaSormiosoitin(Puoli::Pelaaja, ruutu, true);
+        ruudut_.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
+        ruudut_.AsetaSormiosoitin(Puoli::Pelaaja, ruutu, true);
         t.KoneenRuudut[ruutu] = Sana::vesi;
-        n.NaytaKuva(Puoli::Kone, ruutu, Kuva::Vesi);
-        n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
+        ruudut_.NaytaKuva(Puoli::Kone, ruutu, Kuva::Vesi);
+        ruudut_.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
     }
 }
 
@@ -100,9 +101,9 @@ void Peli::TeePelinAlkuvalmistelut() {
     t.KoneenViimeisinLaukaus = 0;
     t.KoneenViimeisinOsui = Osui::tyhja;
     for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
-        n.AsetaSormiosoitin(Puoli::Pelaaja, ruutu, false);
-        n.AsetaSormiosoitin(Puoli::Kone, ruutu, true);
-        n.AsetaRuutuKaytossa(Puoli::Kone, ruutu, true);
+        ruudut_.AsetaSormiosoitin(Puoli::Pelaaja, ruutu, false);
+        ruudut_.AsetaSormiosoitin(Puoli::Kone, ruutu, true);
+        ruudut_.AsetaRuutuKaytossa(Puoli::Kone, ruutu, true);
     }
 }
 
@@ -129,7 +130,7 @@ void Peli::AloitaAmmunta() {
     if (t.NaytaMahdottomatLaivaruudut) {
         for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
             if (t.PelaajanRuudut[ruutu] == Sana::varattu)
-                n.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
+                ruudut_.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
         }
     }
     t.SijoitusKaynnissa = false;
@@ -150,9 +151,9 @@ void Peli::MerkitseOmaLaukaus(int ruutu, bool osui) {
     pelaajanLaukaus_.PoistaKaytosta(ruutu);
 }
 
-void Peli::VaraaLaittomatRuudut() { ::VaraaLaittomatRuudut(t, n); }
+void Peli::VaraaLaittomatRuudut() { ::VaraaLaittomatRuudut(t, ruudut_); }
 
-void Peli::NaytaEpakelvotRuudut(bool nayta) { ::NaytaEpakelvotRuudut(t, n, nayta); }
+void Peli::NaytaEpakelvotRuudut(bool nayta) { ::NaytaEpakelvotRuudut(t, ruudut_, nayta); }
 
 void Peli::Ajoita() {
     std::optional<std::chrono::milliseconds> aikaisin;

@@ -10,6 +10,7 @@
 #include "rules/Laatikot.h"
 #include "rules/Nakyma.h"
 #include "rules/Pelitila.h"
+#include "rules/Ruutunakymat.h"
 #include "rules/Satunnaisluvut.h"
 #include "rules/Tietokone.h"
 #include "rules/Vastustaja.h"
@@ -100,6 +101,10 @@ class Peli {
               std::function<void(bool)> sitten);
     void Avaa(std::unique_ptr<Valintaikkunamalli> malli,
               std::function<void(Valintaikkunamalli&)> sitten = {});
+    // What each square shows, as the rules last wrote it.
+    Ruutunakymat& Ruudut() { return ruudut_; }
+    const Ruutunakymat& Ruudut() const { return ruudut_; }
+
     // A box or a dialog is open: the player answers it before anything else.
     bool LaatikkoAuki() const { return laatikot_.Auki(); }
     Valintaikkunamalli* AvoinDialogi() const { return laatikot_.Dialogi(); }
@@ -141,6 +146,7 @@ class Peli {
     Pelitila& t;
     Nakyma& n;
     Satunnaisluvut& arpa;
+    Ruutunakymat ruudut_;
     KoneenSijoitus koneenSijoitus_;
     PelaajanSijoitus pelaajanSijoitus_;
     PelaajanLaukaus pelaajanLaukaus_;

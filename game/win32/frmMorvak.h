@@ -43,9 +43,7 @@ class frmMorvak : public Nakyma {
     // Runs the message loop until the program ends; its exit code.
     int Aja();
 
-    void NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) override;
-    void AsetaSormiosoitin(Puoli ruudukko, int ruutu, bool sormi) override;
-    void AsetaRuutuKaytossa(Puoli ruudukko, int ruutu, bool kaytossa) override;
+    void NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) override;
     void AsetaIkkunaKaytossa(bool kaytossa) override;
     void NaytaTilanne(const Tilanne& tilanne) override;
     void TilanneMuuttui() override;
@@ -57,7 +55,6 @@ class frmMorvak : public Nakyma {
     void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) override;
     std::string OhjelmanKansio() const override;
     void NaytaDialogi(Valintaikkunamalli& malli) override;
-    void NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) override;
     void SoitaAani(Aani aani) override;
     void PyydaAjastin(std::chrono::milliseconds kesto) override;
     void PeruAjastin() override;
@@ -68,13 +65,6 @@ class frmMorvak : public Nakyma {
     // A fixed single border: a minimise box but no maximise box, no resizing.
     static constexpr DWORD TYYLI = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-    struct Ruutu {
-        Kuva kuva = Kuva::Vesi;
-        bool sormi = false;
-        bool kaytossa = true;
-        // While it sinks, the share of the square the water covers.
-        std::optional<double> vedenpinta;
-    };
     struct Painallus {
         Puoli puoli;
         int ruutu;
@@ -138,11 +128,8 @@ class frmMorvak : public Nakyma {
     void LuoValikot();
     void SuoritaKomento(WORD tunnus);
 
-    Ruutu& Ruudun(Puoli puoli, int ruutu) {
-        return puoli == Puoli::Pelaaja ? imgPelaaja_[ruutu] : imgKone_[ruutu];
-    }
-    const Ruutu& Ruudun(Puoli puoli, int ruutu) const {
-        return puoli == Puoli::Pelaaja ? imgPelaaja_[ruutu] : imgKone_[ruutu];
+    const Ruutunakyma& Ruudun(Puoli puoli, int ruutu) const {
+        return malli_.Ruudut()(puoli, ruutu);
     }
 
     HINSTANCE ohjelma_;
@@ -159,8 +146,6 @@ class frmMorvak : public Nakyma {
     Soketinvalvonta valvonta_{viesti::SOKETTI};
     Verkkoyhteys verkko_{valvonta_, [this](const Tapahtuma& t) { malli_.Tapahtuu(t); }};
 
-    std::array<Ruutu, 101> imgPelaaja_{};
-    std::array<Ruutu, 101> imgKone_{};
     std::array<Ruudukkoikkuna, 2> ruudukot_{Ruudukkoikkuna{*this, Puoli::Pelaaja},
                                             Ruudukkoikkuna{*this, Puoli::Kone}};
     int luovutuksiaNaytetty_ = 0;

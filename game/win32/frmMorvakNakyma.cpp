@@ -8,19 +8,10 @@
 
 // What the rules ask of the main window, realised on screen.
 
-void frmMorvak::NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) {
-    Ruutu& naytetty = Ruudun(ruudukko, ruutu);
-    if (naytetty.kuva == kuva) return;
-    naytetty.kuva = kuva;
-    PaivitaRuutu(ruudukko, ruutu);
-}
-
-void frmMorvak::AsetaSormiosoitin(Puoli ruudukko, int ruutu, bool sormi) {
-    Ruudun(ruudukko, ruutu).sormi = sormi;
-}
-
-void frmMorvak::AsetaRuutuKaytossa(Puoli ruudukko, int ruutu, bool kaytossa) {
-    Ruudun(ruudukko, ruutu).kaytossa = kaytossa;
+// The grids paint, point and take the mouse by the rules' record; a square
+// that changed only needs painting again.
+void frmMorvak::NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) {
+    for (const Ruutumuutos& muutos : muutokset) PaivitaRuutu(muutos.ruudukko, muutos.ruutu);
 }
 
 void frmMorvak::AsetaIkkunaKaytossa(bool kaytossa) { EnableWindow(hwnd_, kaytossa); }
@@ -101,11 +92,6 @@ void frmMorvak::AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) {
 }
 
 std::string frmMorvak::OhjelmanKansio() const { return ::OhjelmanKansio(); }
-
-void frmMorvak::NaytaVedenpinta(Puoli ruudukko, int ruutu, std::optional<double> pinta) {
-    Ruudun(ruudukko, ruutu).vedenpinta = pinta;
-    PaivitaRuutu(ruudukko, ruutu);
-}
 
 void frmMorvak::SoitaAani(Aani aani) { aanet_.Soita(aani); }
 

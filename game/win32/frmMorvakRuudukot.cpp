@@ -151,7 +151,7 @@ void frmMorvak::PiirraRuudukko(const Ruudukkoikkuna& ruudukko) {
         RECT leikkaus{};
         if (!IntersectRect(&leikkaus, &alue, &maalaus.rcPaint)) continue;
         const int koko = alue.right - alue.left;
-        const Ruutu& naytetty = Ruudun(ruudukko.puoli, ruutu);
+        const Ruutunakyma& naytetty = Ruudun(ruudukko.puoli, ruutu);
         if (naytetty.vedenpinta) {
             PiirraPikselit(dc, alue.left, alue.top,
                            Uppoamiskuva(naytetty.kuva, *naytetty.vedenpinta, koko));

@@ -4,8 +4,9 @@
 
 #include "tests/monkey/Invariantit.h"
 
-void Seurattuikkuna::NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) {
-    if (kuva == Kuva::OsumaViimeksi || kuva == Kuva::OhiViimeksi) {
+void Seurattuikkuna::NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) {
+    for (const auto& [ruudukko, ruutu, nakyma] : muutokset) {
+        if (nakyma.kuva != Kuva::OsumaViimeksi && nakyma.kuva != Kuva::OhiViimeksi) continue;
         auto& laukaukset = laukaukset_[static_cast<std::size_t>(ruudukko)];
         if (std::ranges::find(laukaukset, ruutu) != laukaukset.end()) {
             havainnot.push_back(
@@ -14,7 +15,7 @@ void Seurattuikkuna::NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) {
         }
         laukaukset.push_back(ruutu);
     }
-    frmMorvak::NaytaKuva(ruudukko, ruutu, kuva);
+    frmMorvak::NaytaRuudut(muutokset);
 }
 
 void Seurattuikkuna::AsetaIkkunaKaytossa(bool kaytossa) {

@@ -14,7 +14,7 @@ class Seurattuikkuna : public frmMorvak {
   public:
     using frmMorvak::frmMorvak;
 
-    void NaytaKuva(Puoli ruudukko, int ruutu, Kuva kuva) override;
+    void NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) override;
     void AsetaIkkunaKaytossa(bool kaytossa) override;
     // The computer's pause or a sinking is under way.
     bool Odottaa() { return Tila().TauonLoppu || Tila().Uppoamassa; }

@@ -51,9 +51,9 @@ TEST_F(UusiPeli, PoistaLaivatTyhjentaaKaiken) {
     for (int r = 1; r <= 100; ++r) {
         t.PelaajanRuudut[r] = sanat[r % 4];
         t.KoneenRuudut[r] = sanat[(r + 1) % 4];
-        n.pelaaja[r].kuva = Kuva::Osuma;
-        n.kone[r].kuva = Kuva::OhiViimeksi;
-        n.kone[r].sormi = true;
+        p.Ruudut().NaytaKuva(Puoli::Pelaaja, r, Kuva::Osuma);
+        p.Ruudut().NaytaKuva(Puoli::Kone, r, Kuva::OhiViimeksi);
+        p.Ruudut().AsetaSormiosoitin(Puoli::Kone, r, true);
     }
     t.PelaajanOsumat = 7;
     t.AmmuntaKaynnissa = true;
@@ -105,6 +105,8 @@ TEST_F(UusiPeli, JattaaPelaajanSijoittamaan) {
 }
 
 TEST_F(UusiPeli, IkkunaOnSuljettuKoneenSijoittaessa) {
+    for (int r = 1; r <= 100; ++r) p.Ruudut().NaytaKuva(Puoli::Pelaaja, r, Kuva::Ohi);
+    n.piirrettaessa.clear();
     p.UusiPeli();
     ASSERT_FALSE(n.piirrettaessa.empty());
     for (const auto& [osoitin, kaytossa] : n.piirrettaessa) {
@@ -121,7 +123,7 @@ TEST_F(UusiPeli, TeePelinAlkuvalmistelutKaantaaOsoittimet) {
     t.PelaajanViimeisinOsui = Osui::ei;
     t.KoneenViimeisinLaukaus = 6;
     t.KoneenViimeisinOsui = Osui::kylla;
-    n.kone[17].kaytossa = false;
+    p.Ruudut().AsetaRuutuKaytossa(Puoli::Kone, 17, false);
     p.TeePelinAlkuvalmistelut();
     EXPECT_EQ(t.PelaajanViimeisinLaukaus, 0);
     EXPECT_EQ(t.PelaajanViimeisinOsui, Osui::tyhja);

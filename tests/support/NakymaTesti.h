@@ -33,7 +33,7 @@ class NakymaTesti : public Nakyma {
         Kuva kuva = Kuva::Vesi;
         bool sormi = false;
         bool kaytossa = true;
-        int piirretty = 0;  // how many times a picture was set
+        int piirretty = 0;  // how many times its picture changed
         std::optional<double> vedenpinta;
     };
     struct Viesti {
@@ -93,12 +93,20 @@ class NakymaTesti : public Nakyma {
     // What the window shows now besides the grids.
     Tilanne Naytetty() const { return Nykyinen(); }
 
-    void NaytaKuva(Puoli p, int n, Kuva k) override {
+    void NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) override {
+        for (const auto& [p, n, uusi] : muutokset) {
+            if (uusi.kuva != ruutu(p, n).kuva) NaytaKuva(p, n, uusi.kuva);
+            ruutu(p, n).sormi = uusi.sormi;
+            ruutu(p, n).kaytossa = uusi.kaytossa;
+            if (uusi.vedenpinta != ruutu(p, n).vedenpinta) NaytaVedenpinta(p, n, uusi.vedenpinta);
+        }
+    }
+    // A square's new picture, and the water of a sinking square rising or
+    // gone, one square at a time in the order the face was handed them.
+    virtual void NaytaKuva(Puoli p, int n, Kuva k) {
         ruutu(p, n).kuva = k;
         ++ruutu(p, n).piirretty;
     }
-    void AsetaSormiosoitin(Puoli p, int n, bool s) override { ruutu(p, n).sormi = s; }
-    void AsetaRuutuKaytossa(Puoli p, int n, bool k) override { ruutu(p, n).kaytossa = k; }
     void AsetaOsoitin(Osoitin o) override { osoitin = o; }
     void AsetaIkkunaKaytossa(bool k) override { ikkunaKaytossa = k; }
     void NaytaTilanne(const Tilanne& t) override { tilanteet.push_back(t); }
@@ -144,7 +152,7 @@ class NakymaTesti : public Nakyma {
         --avoinna;
         vastaa(true);
     }
-    void NaytaVedenpinta(Puoli p, int r, std::optional<double> pinta) override {
+    virtual void NaytaVedenpinta(Puoli p, int r, std::optional<double> pinta) {
         const bool alkaa = !ruutu(p, r).vedenpinta && pinta;
         ruutu(p, r).vedenpinta = pinta;
         if (alkaa && (uppoamiset.empty() || uppoamiset.back().paattyi))

@@ -10,7 +10,7 @@ void frmMorvakMalli::Ruudukko_KeyDown(Puoli ruudukko, Ruutunappain nappain) {
         return;
     }
     // A square that the mouse cannot click takes no key either.
-    if (!nakyvat_.Kaytossa(ruudukko, kohdistus)) return;
+    if (!peli_.Ruudut()(ruudukko, kohdistus).kaytossa) return;
     // The computer's squares answer only a click of the left button.
     if (ruudukko == Puoli::Pelaaja) {
         peli_.imgPelaaja_MouseUp(kohdistus, painike);
@@ -20,7 +20,7 @@ void frmMorvakMalli::Ruudukko_KeyDown(Puoli ruudukko, Ruutunappain nappain) {
 }
 
 std::string frmMorvakMalli::RuudunNimi(Puoli ruudukko, int ruutu) const {
-    return ::RuudunNimi(t, ruudukko, ruutu, nakyvat_.Kuvassa(ruudukko, ruutu));
+    return ::RuudunNimi(t, ruudukko, ruutu, peli_.Ruudut()(ruudukko, ruutu).kuva);
 }
 
 std::vector<int> frmMorvakMalli::MuuttuneetNimet(Puoli ruudukko, bool kuunnellaan) {

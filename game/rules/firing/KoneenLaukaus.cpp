@@ -45,16 +45,16 @@ void KoneenLaukaus::KoneAmpuu() {
 }
 
 bool KoneenLaukaus::MerkitseLaukaus(int maali) {
-    PalautaTavallinenKuva(n, Puoli::Pelaaja, t.KoneenViimeisinLaukaus, t.KoneenViimeisinOsui);
+    PalautaTavallinenKuva(r, Puoli::Pelaaja, t.KoneenViimeisinLaukaus, t.KoneenViimeisinOsui);
     t.KoneenViimeisinLaukaus = maali;
     if (t.PelaajanRuudut[maali] != Sana::laiva) {
-        n.NaytaKuva(Puoli::Pelaaja, maali, Kuva::OhiViimeksi);
+        r.NaytaKuva(Puoli::Pelaaja, maali, Kuva::OhiViimeksi);
         peli_.Soita(Aani::Ohi);
         t.PelaajanRuudut[maali] = Sana::ohi;
         t.KoneenViimeisinOsui = Osui::ei;
         return false;
     }
-    n.NaytaKuva(Puoli::Pelaaja, maali, Kuva::OsumaViimeksi);
+    r.NaytaKuva(Puoli::Pelaaja, maali, Kuva::OsumaViimeksi);
     t.PelaajanRuudut[maali] = Sana::uponnut;
     t.KoneenViimeisinOsui = Osui::kylla;
     ++t.KoneenOsumat;
@@ -93,9 +93,9 @@ void KoneenLaukaus::KoneenOsumaRatkaistu() {
         peli_.Ilmoita(teksti::TAPPIO_OTSIKKO, teksti::TAPPIO, Kuvake::Huutomerkki, [this] {
             // The computer's ships the player never hit come to light.
             for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
-                n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
+                r.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
                 if (t.KoneenRuudut[ruutu] == Sana::laiva)
-                    n.NaytaKuva(Puoli::Kone, ruutu, Kuva::Laiva);
+                    r.NaytaKuva(Puoli::Kone, ruutu, Kuva::Laiva);
             }
             peli_.PaataVoittoputki();
         });

@@ -10,8 +10,9 @@ class Peli;
 // its hit comes to.
 class KoneenLaukaus {
   public:
-    KoneenLaukaus(Peli& peli, Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& satunnaisluvut)
-        : peli_(peli), t(tila), n(nakyma), arpa(satunnaisluvut) {}
+    KoneenLaukaus(Peli& peli, Pelitila& tila, Nakyma& nakyma, Ruutunakymat& ruudut,
+                  Satunnaisluvut& satunnaisluvut)
+        : peli_(peli), t(tila), n(nakyma), r(ruudut), arpa(satunnaisluvut) {}
 
     // Firing has opened: when the computer is to start, its turn begins now.
     void AnnaEnsimmainenVuoro();
@@ -36,5 +37,6 @@ class KoneenLaukaus {
     Peli& peli_;
     Pelitila& t;
     Nakyma& n;
+    Ruutunakymat& r;
     Satunnaisluvut& arpa;
 };

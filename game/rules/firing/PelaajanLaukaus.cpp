@@ -20,23 +20,23 @@ void PelaajanLaukaus::imgKone_Click(int ruutu) {
 }
 
 void PelaajanLaukaus::MerkitseLaukaus(int ruutu, bool osui) {
-    PalautaTavallinenKuva(n, Puoli::Kone, t.PelaajanViimeisinLaukaus, t.PelaajanViimeisinOsui);
+    PalautaTavallinenKuva(r, Puoli::Kone, t.PelaajanViimeisinLaukaus, t.PelaajanViimeisinOsui);
     t.PelaajanViimeisinLaukaus = ruutu;
     if (!osui) {
-        n.NaytaKuva(Puoli::Kone, ruutu, Kuva::OhiViimeksi);
+        r.NaytaKuva(Puoli::Kone, ruutu, Kuva::OhiViimeksi);
         peli_.Soita(Aani::Ohi);
         t.PelaajanViimeisinOsui = Osui::ei;
         return;
     }
-    n.NaytaKuva(Puoli::Kone, ruutu, Kuva::OsumaViimeksi);
+    r.NaytaKuva(Puoli::Kone, ruutu, Kuva::OsumaViimeksi);
     t.KoneenRuudut[ruutu] = Sana::uponnut;
     t.PelaajanViimeisinOsui = Osui::kylla;
     ++t.PelaajanOsumat;
 }
 
 void PelaajanLaukaus::PoistaKaytosta(int ruutu) {
-    n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
-    n.AsetaRuutuKaytossa(Puoli::Kone, ruutu, false);
+    r.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
+    r.AsetaRuutuKaytossa(Puoli::Kone, ruutu, false);
 }
 
 void PelaajanLaukaus::MihinLaivaanPelaajaOsui(int RuutuJohonAmmuttiin) {
@@ -50,7 +50,7 @@ void PelaajanLaukaus::MihinLaivaanPelaajaOsui(int RuutuJohonAmmuttiin) {
     t.AmmuntaKaynnissa = false;
     t.EdellinenVoittaja = Puoli::Pelaaja;
     ++t.PerakkaisetVoitot;
-    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
+    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) r.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
     // The last ship sinks before the word of the win.
     peli_.UppoamisenJalkeen(Jatko::Voitto);
 }

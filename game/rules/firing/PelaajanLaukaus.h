@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rules/Nakyma.h"
 #include "rules/Pelitila.h"
+#include "rules/Ruutunakymat.h"
 
 class Peli;
 
@@ -9,7 +9,8 @@ class Peli;
 // the computer its turn.
 class PelaajanLaukaus {
   public:
-    PelaajanLaukaus(Peli& peli, Pelitila& tila, Nakyma& nakyma) : peli_(peli), t(tila), n(nakyma) {}
+    PelaajanLaukaus(Peli& peli, Pelitila& tila, Ruutunakymat& ruudut)
+        : peli_(peli), t(tila), r(ruudut) {}
 
     void imgKone_Click(int ruutu);
     void MihinLaivaanPelaajaOsui(int RuutuJohonAmmuttiin);
@@ -21,5 +22,5 @@ class PelaajanLaukaus {
   private:
     Peli& peli_;
     Pelitila& t;
-    Nakyma& n;
+    Ruutunakymat& r;
 };

@@ -28,10 +28,10 @@ void UppoamisenEsitys::UpotaRuutu(Puoli puoli, int Ruutu) {
         if (ruudut[m] != Sana::varattu) continue;
         ruudut[m] = Sana::ohi;
         if (puoli == Puoli::Kone) {
-            n.AsetaRuutuKaytossa(puoli, m, false);
-            n.AsetaSormiosoitin(puoli, m, false);
+            r.AsetaRuutuKaytossa(puoli, m, false);
+            r.AsetaSormiosoitin(puoli, m, false);
         }
-        n.NaytaKuva(puoli, m, Kuva::Ohi);
+        r.NaytaKuva(puoli, m, Kuva::Ohi);
     }
 }
 
@@ -86,5 +86,5 @@ void UppoamisenEsitys::Peru() {
 }
 
 void UppoamisenEsitys::NaytaVedenpinta(const UppoavaLaiva& laiva, std::optional<double> pinta) {
-    for (const int ruutu : laiva.ruudut) n.NaytaVedenpinta(laiva.puoli, ruutu, pinta);
+    for (const int ruutu : laiva.ruudut) r.NaytaVedenpinta(laiva.puoli, ruutu, pinta);
 }

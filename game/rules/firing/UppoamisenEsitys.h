@@ -12,8 +12,8 @@ class Peli;
 // settings animate sinking, once its squares have played the sinking.
 class UppoamisenEsitys {
   public:
-    UppoamisenEsitys(Peli& peli, Pelitila& tila, Nakyma& nakyma)
-        : peli_(peli), t(tila), n(nakyma) {}
+    UppoamisenEsitys(Peli& peli, Pelitila& tila, Nakyma& nakyma, Ruutunakymat& ruudut)
+        : peli_(peli), t(tila), n(nakyma), r(ruudut) {}
 
     // The square's surroundings on the grid of the side whose turn it is.
     void UpotaRuutu(int Ruutu);
@@ -38,4 +38,5 @@ class UppoamisenEsitys {
     Peli& peli_;
     Pelitila& t;
     Nakyma& n;
+    Ruutunakymat& r;
 };

@@ -496,7 +496,8 @@ void Verkkopeli::LopetaAmmunta() {
     t.PeliKaynnissa = false;
     t.AmmuntaKaynnissa = false;
     t.PelaajanVuoro = false;
-    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) n.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
+    for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu)
+        peli_.Ruudut().AsetaSormiosoitin(Puoli::Kone, ruutu, false);
     Laheta(viestit::Paljasta{kertakoodi_, laivasto_});
 }
 
@@ -560,7 +561,7 @@ void Verkkopeli::Tulos() {
     for (const auto& laiva : *laivasto) {
         for (int ruutu : laiva) {
             if (t.KoneenRuudut[ruutu] != Sana::uponnut)
-                n.NaytaKuva(Puoli::Kone, ruutu, Kuva::Laiva);
+                peli_.Ruudut().NaytaKuva(Puoli::Kone, ruutu, Kuva::Laiva);
         }
     }
     peli_.Ilmoita(teksti::TAPPIO_OTSIKKO, teksti::VerkkoTappio(vastustaja_), Kuvake::Huutomerkki);

@@ -19,7 +19,7 @@ bool KohtiLoppua(int paikka, int pituus, int koko, Satunnaisluvut& arpa) {
 }  // namespace
 
 bool KoneenSijoitus::SijoitaKoneenLaivasto() {
-    VaraaLaittomatRuudut(t, n);
+    VaraaLaittomatRuudut(t, r);
     for (const Laiva& laiva : t.Laivat(Puoli::Kone)) {
         const int pituus = static_cast<int>(laiva.ruudut.size());
         if (pituus == 1 && std::ranges::find(t.KoneenRuudut, Sana::vesi) == t.KoneenRuudut.end())
@@ -41,7 +41,7 @@ void KoneenSijoitus::SijoitaKoneenLaiva(int Pituus) {
 
     for (int yritys = 0; yritys < yrityksia_; ++yritys) {
         if (SijoitaKoneenLaivaKerran(*laiva)) {
-            VaraaLaittomatRuudut(t, n);
+            VaraaLaittomatRuudut(t, r);
             laiva->sijoitettu = true;
             return;
         }
@@ -69,7 +69,7 @@ bool KoneenSijoitus::SijoitaKoneenLaivaKerran(const Laiva& laiva) {
     for (int i = 0; i < pituus; ++i) {
         const int q = alku + i * askel;
         if (t.KoneenRuudut[q] != Sana::vesi) {
-            PeruLaiva(t, n, Puoli::Kone, laiva);
+            PeruLaiva(t, r, Puoli::Kone, laiva);
             return false;
         }
         t.KoneenRuudut[q] = Sana::laiva;

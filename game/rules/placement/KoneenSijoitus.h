@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rules/Nakyma.h"
 #include "rules/Pelitila.h"
+#include "rules/Ruutunakymat.h"
 #include "rules/Satunnaisluvut.h"
 
 // The computer lays its fleet at random, ship by ship, under the placement
@@ -10,9 +10,9 @@ class KoneenSijoitus {
   public:
     // `yrityksia`: the attempts one ship is given before the whole fleet is
     // laid again from a cleared grid.
-    KoneenSijoitus(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& satunnaisluvut,
+    KoneenSijoitus(Pelitila& tila, Ruutunakymat& ruudut, Satunnaisluvut& satunnaisluvut,
                    const int& yrityksia)
-        : t(tila), n(nakyma), arpa(satunnaisluvut), yrityksia_(yrityksia) {}
+        : t(tila), r(ruudut), arpa(satunnaisluvut), yrityksia_(yrityksia) {}
 
     // One try at the whole fleet on a cleared grid; false when it did not
     // come out at twenty squares.
@@ -26,7 +26,7 @@ class KoneenSijoitus {
     bool SijoitaKoneenLaivaKerran(const Laiva& laiva);
 
     Pelitila& t;
-    Nakyma& n;
+    Ruutunakymat& r;
     Satunnaisluvut& arpa;
     const int& yrityksia_;
 };

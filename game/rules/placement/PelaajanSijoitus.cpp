@@ -50,7 +50,7 @@ PelaajanSijoitus::Sijoitustulos PelaajanSijoitus::LaskePelaajanLaiva(int ruutu, 
     if (seuraava == laivat.end()) return Sijoitustulos::Ohi;
     if (!SijoitaPelaajanLaiva(*seuraava, ruutu, painike)) return Sijoitustulos::Ohi;
 
-    VaraaLaittomatRuudut(t, n);
+    VaraaLaittomatRuudut(t, r);
     seuraava->sijoitettu = true;
     if (seuraava == laivat.end() - 1) return Sijoitustulos::Valmis;
     // Under the stricter rules the ships laid so far can leave the next one
@@ -66,11 +66,11 @@ bool PelaajanSijoitus::SijoitaPelaajanLaiva(const Laiva& laiva, int ankkuri, int
     for (int j = 0; j < pituus; ++j) {
         const int q = ankkuri + j * askel;
         if (t.PelaajanRuudut[q] != Sana::vesi) {
-            PeruLaiva(t, n, Puoli::Pelaaja, laiva);
+            PeruLaiva(t, r, Puoli::Pelaaja, laiva);
             return false;
         }
         t.PelaajanRuudut[q] = Sana::laiva;
-        n.NaytaKuva(Puoli::Pelaaja, q, Kuva::Laiva);
+        r.NaytaKuva(Puoli::Pelaaja, q, Kuva::Laiva);
         laiva.ruudut[static_cast<std::size_t>(j)] = q;
     }
     return true;
@@ -86,9 +86,9 @@ void PelaajanSijoitus::AloitaPelaajanSijoitusAlusta() {
         }
         for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) {
             t.PelaajanRuudut[ruutu] = Sana::vesi;
-            n.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
+            r.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
         }
-        VaraaLaittomatRuudut(t, n);
+        VaraaLaittomatRuudut(t, r);
     });
 }
 
@@ -138,7 +138,7 @@ void PelaajanSijoitus::JataPelaajanLaivat(const std::array<bool, 10>& jatettavat
     auto laivat = t.Laivat(Puoli::Pelaaja);
     for (std::size_t i = 0; i < laivat.size(); ++i) {
         if (jatettavat[i]) {
-            for (int r : laivat[i].ruudut) jatetty[static_cast<std::size_t>(r)] = true;
+            for (int oma : laivat[i].ruudut) jatetty[static_cast<std::size_t>(oma)] = true;
         } else {
             std::ranges::fill(laivat[i].ruudut, -1);
             laivat[i].sijoitettu = false;
@@ -148,8 +148,8 @@ void PelaajanSijoitus::JataPelaajanLaivat(const std::array<bool, 10>& jatettavat
         if (jatetty[static_cast<std::size_t>(ruutu)] || t.PelaajanRuudut[ruutu] == Sana::vesi)
             continue;
         t.PelaajanRuudut[ruutu] = Sana::vesi;
-        n.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
+        r.NaytaKuva(Puoli::Pelaaja, ruutu, Kuva::Vesi);
     }
     // The blocked squares around the ships that stay come back as they were.
-    VaraaLaittomatRuudut(t, n);
+    VaraaLaittomatRuudut(t, r);
 }

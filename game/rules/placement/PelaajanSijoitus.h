@@ -12,8 +12,9 @@ class Peli;
 // the ships not yet laid at random, by the same rules as a click.
 class PelaajanSijoitus {
   public:
-    PelaajanSijoitus(Peli& peli, Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& satunnaisluvut)
-        : peli_(peli), t(tila), n(nakyma), arpa(satunnaisluvut) {}
+    PelaajanSijoitus(Peli& peli, Pelitila& tila, Ruutunakymat& ruudut,
+                     Satunnaisluvut& satunnaisluvut)
+        : peli_(peli), t(tila), r(ruudut), arpa(satunnaisluvut) {}
 
     // painike 1 is the left button; any other lays the ship vertically.
     void imgPelaaja_MouseUp(int ruutu, int painike);
@@ -41,6 +42,6 @@ class PelaajanSijoitus {
 
     Peli& peli_;
     Pelitila& t;
-    Nakyma& n;
+    Ruutunakymat& r;
     Satunnaisluvut& arpa;
 };

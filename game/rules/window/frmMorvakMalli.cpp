@@ -12,9 +12,9 @@
 #include "store/Asetusarvot.h"
 
 frmMorvakMalli::frmMorvakMalli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& arpa, Verkko* verkko)
-    : t(tila), n(nakyma), verkko_(verkko), nakyvat_(nakyma), peli_(tila, nakyvat_, arpa) {
+    : t(tila), n(nakyma), verkko_(verkko), peli_(tila, nakyma, arpa) {
     if (verkko_) {
-        verkkopeli_.emplace(peli_, tila, nakyvat_, *verkko_);
+        verkkopeli_.emplace(peli_, tila, nakyma, *verkko_);
         peli_.LisaaMaaraajat(&*verkkopeli_);
     }
 }
@@ -25,6 +25,7 @@ int frmMorvakMalli::Korkeus(bool painikkeet) {
 
 void frmMorvakMalli::Form_Load(int pisteitaTuumalla) {
     kasittelyssa_ = true;
+    peli_.Ruudut().Kerataan();
     // Both options were drawn unchecked.
     t.NaytaPainikkeet = LueNakymavalinta("NaytaPainikkeet", false);
     t.NaytaMahdottomatLaivaruudut = LueNakymavalinta("NaytaMahdottomatLaivaruudut", false);
@@ -96,6 +97,7 @@ bool frmMorvakMalli::Pidetaan(const Tapahtuma& tapahtuma) const {
 void frmMorvakMalli::KasitteleJono() {
     if (kasittelyssa_) return;
     kasittelyssa_ = true;
+    peli_.Ruudut().Kerataan();
     bool tapahtui = false;
     for (auto seuraava = jono_.begin(); seuraava != jono_.end() && !loppunut_;) {
         if (Pidetaan(*seuraava)) {
@@ -113,6 +115,7 @@ void frmMorvakMalli::KasitteleJono() {
     }
     if (loppunut_) jono_.clear();
     kasittelyssa_ = false;
+    if (!loppunut_) peli_.Ruudut().Nayta();
     if (tapahtui && !loppunut_) n.TilanneMuuttui();
 }
 

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "rules/Peli.h"
-#include "rules/access/NakyvatRuudut.h"
 #include "rules/network/Verkko.h"
 #include "rules/network/Verkkopeli.h"
 #include "rules/window/Tapahtuma.h"
@@ -47,6 +46,8 @@ class frmMorvakMalli {
     bool Loppunut() const { return loppunut_; }
 
     const Kohdistus& Nappaimisto() const { return t.Nappaimisto; }
+    // What each square shows; a face paints from it.
+    const Ruutunakymat& Ruudut() const { return peli_.Ruudut(); }
     // What the square tells assistive technology as the screen shows it now.
     std::string RuudunNimi(Puoli ruudukko, int ruutu) const;
     // The grid's squares whose names changed since assistive technology last
@@ -88,8 +89,6 @@ class frmMorvakMalli {
     Pelitila& t;
     Nakyma& n;
     Verkko* verkko_;
-    // The rules draw through it, so the window's model knows every square.
-    NakyvatRuudut nakyvat_;
     Peli peli_;
     std::optional<Verkkopeli> verkkopeli_;
     std::deque<Tapahtuma> jono_;

@@ -25,6 +25,7 @@ TEST_F(KoneenOsuma, ACruiserSinksInRecordOrderWhicheverSquareIsHitLast) {
     std::vector<int> jarjestys{12, 13, 14};
     do {
         std::ranges::fill(t.PelaajanRuudut.begin() + 1, t.PelaajanRuudut.end(), Sana::vesi);
+        for (int r = 1; r <= 100; ++r) peli.Ruudut().NaytaKuva(Puoli::Pelaaja, r, Kuva::Vesi);
         t.KoneenOsumat = 0;
         Laske(Puoli::Pelaaja, 2, {12, 13, 14});
         n.loki.clear();

@@ -51,8 +51,9 @@ TEST_F(PelaajanLaukaus, AMissOnABlockedSquareKeepsItsWordUntilASinkingRevealsIt)
     EXPECT_TRUE(n.Piirretyt(Puoli::Kone, Kuva::Ohi).size() == 1u) << "only 5's demotion so far";
     n.loki.clear();
     Ammu(2);
-    // Record order 1, 2, 3, 4 although 2 was hit last.
-    EXPECT_EQ(n.Piirretyt(Puoli::Kone, Kuva::Ohi), (std::vector<int>{11, 12, 13, 5, 14}));
+    // Record order 1, 2, 3, 4 although 2 was hit last; 5 shows a miss already.
+    EXPECT_EQ(n.Piirretyt(Puoli::Kone, Kuva::Ohi), (std::vector<int>{11, 12, 13, 14}));
+    EXPECT_EQ(n.kone[5].kuva, Kuva::Ohi);
     EXPECT_EQ(t.KoneenRuudut[5], Sana::ohi);
     for (int r : {11, 12, 13, 5, 14}) {
         EXPECT_FALSE(n.kone[static_cast<std::size_t>(r)].kaytossa) << r;

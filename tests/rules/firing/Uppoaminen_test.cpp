@@ -87,7 +87,7 @@ TEST_F(Paljastus, TheAnimationSettingChangesNothing) {
         t.NaytetaanLaivojenUppoaminen = animaatio;
         std::ranges::fill(t.KoneenRuudut.begin() + 1, t.KoneenRuudut.end(), Sana::vesi);
         VaraaKaikki(Puoli::Kone);
-        for (int r = 1; r <= RUUTUJA; ++r) n.kone[static_cast<std::size_t>(r)] = {};
+        for (int r = 1; r <= RUUTUJA; ++r) peli.Ruudut().NaytaKuva(Puoli::Kone, r, Kuva::Vesi);
         n.loki.clear();
         t.KoneenRuudut[45] = Sana::uponnut;
         t.PelaajanVuoro = true;

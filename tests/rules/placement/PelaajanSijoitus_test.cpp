@@ -169,7 +169,7 @@ TEST_F(PelaajanSijoitus, KymmenesLaivaAvaaAmmunnan) {
     t.PelaajanViimeisinOsui = Osui::kylla;
     t.KoneenViimeisinLaukaus = 44;
     t.KoneenViimeisinOsui = Osui::ei;
-    for (int r = 1; r <= 100; ++r) n.kone[r].kaytossa = false;
+    for (int r = 1; r <= 100; ++r) p.Ruudut().AsetaRuutuKaytossa(Puoli::Kone, r, false);
     SijoitaLaivasto(p);
 
     EXPECT_TRUE(t.PelaajanSukellusveneSijoitettu[4]);
