@@ -29,6 +29,7 @@
 #include "bench/Muisti.h"
 #include "bench/Verkkoikkunat.h"
 #include "tests/store/Testipesa.h"
+#include "tests/support/Hiirella.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ void Vastustajana(frmMorvak& ikkuna) {
     Liittymaan(ikkuna, "127.0.0.1");
     SijoitaKunVoi(ikkuna);
     OdotaKunnes([&] { return ikkuna.Tila().AmmuntaKaynnissa; });
-    if (Ampuu(ikkuna)) ikkuna.Malli().Tapahtuu(RuutuKlikattu{Puoli::Kone, *Maali(ikkuna)});
+    if (Ampuu(ikkuna)) Napsauta(ikkuna.Malli(), Puoli::Kone, *Maali(ikkuna));
 }
 
 // A network game begun with the friend the window itself starts, up to its

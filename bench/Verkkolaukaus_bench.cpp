@@ -14,6 +14,7 @@
 #include "bench/Ikkunamittaus.h"
 #include "bench/Verkkoikkunat.h"
 #include "tests/store/Testipesa.h"
+#include "tests/support/Hiirella.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ void Pelaa(std::vector<double>& ajat) {
         const Kuvaruutu* ruutu = Ruutu(ampuja, "imgKone", *maali);
         QElapsedTimer kello;
         kello.start();
-        ampuja.Malli().Tapahtuu(RuutuKlikattu{Puoli::Kone, *maali});
+        Napsauta(ampuja.Malli(), Puoli::Kone, *maali);
         OdotaKunnes([&] { return ruutu->kuva() != Kuva::Vesi; });
         ajat.push_back(static_cast<double>(kello.nsecsElapsed()));
         OdotaKunnes([&] { return Ampuu(aino) || Ampuu(ville); });

@@ -63,17 +63,21 @@ Kuvaruudukko::Kuvaruudukko(Puoli puoli, frmMorvakMalli& malli, QWidget* parent)
         auto* ruutu = new Kuvaruutu(malli_.Ruudut()(puoli, n), this);
         ruutu->setObjectName(QString(pelaaja ? "imgPelaaja(%1)" : "imgKone(%1)").arg(n));
         ruutu->move(TwipeistaAlue(Ruudunpaikka(puoli, n)).topLeft() - alue.topLeft());
-        connect(ruutu, &Kuvaruutu::MouseUp, this, [this, n](int painike) {
-            malli_.Tapahtuu(RuutuVapautettu{puoli_, n, painike});
+        connect(ruutu, &Kuvaruutu::Painettu, this, [this](int painike, QPoint kohta, bool muita) {
+            malli_.Tapahtuu(HiiriPainettu{Kohdalla(kohta), painike, muita});
         });
-        connect(ruutu, &Kuvaruutu::Click, this, [this, n] {
-            malli_.Tapahtuu(RuutuKlikattu{puoli_, n});
+        connect(ruutu, &Kuvaruutu::Vapautettu, this, [this](int painike, QPoint kohta, bool muita) {
+            malli_.Tapahtuu(HiiriVapautettu{Kohdalla(kohta), painike, muita});
         });
         ruudut_[static_cast<std::size_t>(n)] = ruutu;
     }
     kehys_ = new Kehysruutu(this);
     kehys_->setObjectName("kohdistuskehys");
     kehys_->hide();
+}
+
+std::optional<Ruutupaikka> Kuvaruudukko::Kohdalla(QPoint kohta) {
+    return RuutuKohdassa(Twipeiksi(kohta.x()), Twipeiksi(kohta.y()));
 }
 
 int Kuvaruudukko::Numero(const QWidget* ruutu) const {

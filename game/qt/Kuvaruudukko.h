@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "rules/window/frmMorvakMalli.h"
 
@@ -35,6 +36,8 @@ class Kuvaruudukko : public QWidget {
     void focusOutEvent(QFocusEvent* tapahtuma) override;
 
   private:
+    // The square under a point of the client area, as the rules place them.
+    static std::optional<Ruutupaikka> Kohdalla(QPoint kohta);
     void KerroKohdistus();
     void KerroNimet();
 

@@ -42,16 +42,19 @@ void Kuvaruutu::paintEvent(QPaintEvent*) {
     }
 }
 
-void Kuvaruutu::mousePressEvent(QMouseEvent* tapahtuma) {
-    if (tapahtuma->button() == Qt::LeftButton) vasenPainettu_ = true;
+// The grid lies in the client area, the square in the grid.
+QPoint Kuvaruutu::Ikkunassa(const QMouseEvent& tapahtuma) const {
+    return parentWidget()->mapToParent(mapToParent(tapahtuma.position().toPoint()));
 }
 
+void Kuvaruutu::mousePressEvent(QMouseEvent* tapahtuma) {
+    const Qt::MouseButtons muut = tapahtuma->buttons() & ~tapahtuma->button();
+    emit Painettu(Painikenumero(tapahtuma->button()), Ikkunassa(*tapahtuma), muut != Qt::NoButton);
+}
+
+// Qt sends the release to the square that took the press, wherever the
+// pointer has moved since.
 void Kuvaruutu::mouseReleaseEvent(QMouseEvent* tapahtuma) {
-    // Qt sends the release to the square that took the press, wherever the
-    // pointer has moved since; a click needs the pointer still on it.
-    const bool klikkaus = tapahtuma->button() == Qt::LeftButton && vasenPainettu_ &&
-                          rect().contains(tapahtuma->position().toPoint());
-    if (tapahtuma->button() == Qt::LeftButton) vasenPainettu_ = false;
-    emit MouseUp(Painikenumero(tapahtuma->button()));
-    if (klikkaus) emit Click();
+    emit Vapautettu(Painikenumero(tapahtuma->button()), Ikkunassa(*tapahtuma),
+                    tapahtuma->buttons() != Qt::NoButton);
 }

@@ -6,8 +6,7 @@
 #include "rules/Ruutunakymat.h"
 
 // One square of a grid: an image control showing the template picture the
-// rules' record has for it, and reporting the mouse the way the grid
-// handlers expect it.
+// rules' record has for it, and handing on its mouse.
 class Kuvaruutu : public QWidget {
     Q_OBJECT
 
@@ -18,11 +17,11 @@ class Kuvaruutu : public QWidget {
     std::optional<double> vedenpinta() const { return nakyma_.vedenpinta; }
 
   signals:
-    // A button released over the square that took the press: 1 left,
-    // 2 right, 4 middle.
-    void MouseUp(int painike);
-    // The left button pressed and released on the square.
-    void Click();
+    // A button pressed or let go: 1 left, 2 right, 4 middle, where the
+    // pointer is in the main window's client area, and whether other
+    // buttons are held besides it. The rules make the clicks of them.
+    void Painettu(int painike, QPoint kohta, bool muitaAlhaalla);
+    void Vapautettu(int painike, QPoint kohta, bool muitaAlhaalla);
 
   protected:
     void paintEvent(QPaintEvent* tapahtuma) override;
@@ -30,6 +29,7 @@ class Kuvaruutu : public QWidget {
     void mouseReleaseEvent(QMouseEvent* tapahtuma) override;
 
   private:
+    QPoint Ikkunassa(const QMouseEvent& tapahtuma) const;
+
     const Ruutunakyma& nakyma_;
-    bool vasenPainettu_ = false;
 };

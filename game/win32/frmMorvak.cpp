@@ -82,13 +82,13 @@ LRESULT frmMorvak::Kasittele(UINT viesti, WPARAM w, LPARAM l) {
             Aktivoitu(w);
             return 0;
         case WM_LBUTTONDOWN:
-            HiiriAlas(kohta, 1);
+            HiiriAlas(kohta, 1, w);
             return 0;
         case WM_RBUTTONDOWN:
-            HiiriAlas(kohta, 2);
+            HiiriAlas(kohta, 2, w);
             return 0;
         case WM_MBUTTONDOWN:
-            HiiriAlas(kohta, 4);
+            HiiriAlas(kohta, 4, w);
             return 0;
         case WM_LBUTTONUP:
             HiiriYlos(kohta, 1, w);
@@ -98,9 +98,6 @@ LRESULT frmMorvak::Kasittele(UINT viesti, WPARAM w, LPARAM l) {
             return 0;
         case WM_MBUTTONUP:
             HiiriYlos(kohta, 4, w);
-            return 0;
-        case WM_CAPTURECHANGED:
-            painallus_.reset();
             return 0;
         case WM_SETCURSOR:
             if (NaytaTiimalasi()) return TRUE;

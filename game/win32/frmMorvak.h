@@ -65,12 +65,6 @@ class frmMorvak : public Nakyma {
     // A fixed single border: a minimise box but no maximise box, no resizing.
     static constexpr DWORD TYYLI = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-    struct Painallus {
-        Puoli puoli;
-        int ruutu;
-        bool vasen;
-    };
-
     // A grid as a window of its own: one stop of the keyboard, and a table to
     // assistive technology. The mouse passes through it to the main window.
     class Ruudukkoikkuna final : public Ruudukkotiedot {
@@ -120,7 +114,7 @@ class frmMorvak : public Nakyma {
     Ruudukkoikkuna& Ruudukko(Puoli puoli) { return ruudukot_[static_cast<std::size_t>(puoli)]; }
 
     // frmMorvakHiiri.cpp: the grids' mouse and pointer.
-    void HiiriAlas(POINT kohta, int painike);
+    void HiiriAlas(POINT kohta, int painike, WPARAM napit);
     void HiiriYlos(POINT kohta, int painike, WPARAM napit);
     bool AsetaKursori();
 
@@ -158,7 +152,6 @@ class frmMorvak : public Nakyma {
     HMENU valikko_ = nullptr;
     HACCEL pikanappaimet_ = nullptr;
 
-    std::optional<Painallus> painallus_;
     int korkeus_ = 0;  // outer height in twips
     Tilanne naytetty_;
     bool paivitysTulossa_ = false;

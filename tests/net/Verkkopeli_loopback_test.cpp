@@ -3,6 +3,7 @@
 
 // Sockets come before anything that brings in the rest of Windows.
 // clang-format off
+#include "tests/support/Hiirella.h"
 #include "tests/support/Pollausvalvonta.h"
 // clang-format on
 
@@ -34,7 +35,7 @@ struct Pelaaja {
     // The next square of the friend's grid nobody has shot at.
     void AmmuSeuraava() {
         while (t.KoneenRuudut[seuraava] != Sana::vesi || !n.kone[seuraava].kaytossa) ++seuraava;
-        malli.Tapahtuu(RuutuKlikattu{Puoli::Kone, seuraava});
+        Napsauta(malli, Puoli::Kone, seuraava);
     }
     std::string Otsikko() { return malli.Saannot().NykyinenTilanne().otsikko; }
     void Odota(const std::string& nimi) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 
+#include "rules/Asettelu.h"
 #include "rules/Pelitila.h"
 #include "rules/access/Nappaimisto.h"
 #include "rules/window/Komennot.h"
@@ -23,17 +25,18 @@ enum class Sulkutapa {
 struct KomentoValittu {
     Komento komento;
 };
-// A mouse button released over the square that took its press: 1 left,
-// 2 right, 4 middle.
-struct RuutuVapautettu {
-    Puoli ruudukko;
-    int ruutu;
+// A mouse button pressed or let go over the main window: the square under
+// the pointer, if any; the button, 1 left, 2 right, 4 middle; and whether
+// other buttons are held besides it.
+struct HiiriPainettu {
+    std::optional<Ruutupaikka> kohdalla;
     int painike;
+    bool muitaAlhaalla = false;
 };
-// The left button pressed and released on the same square.
-struct RuutuKlikattu {
-    Puoli ruudukko;
-    int ruutu;
+struct HiiriVapautettu {
+    std::optional<Ruutupaikka> kohdalla;
+    int painike;
+    bool muitaAlhaalla = false;
 };
 // A key on the grid that has the keyboard.
 struct RuudukonNappain {
@@ -86,6 +89,6 @@ struct PeliLoytyi {
 };
 
 using Tapahtuma =
-    std::variant<KomentoValittu, RuutuVapautettu, RuutuKlikattu, RuudukonNappain, EnterPainettu,
+    std::variant<KomentoValittu, HiiriPainettu, HiiriVapautettu, RuudukonNappain, EnterPainettu,
                  Vastattu, AjastinLaukesi, SulkemisPyynto, SokettiValmis, VerkkoYhdistetty,
                  VerkkoRivi, VerkkoKatkesi, PeliLoytyi>;

@@ -139,10 +139,12 @@ void frmMorvakMalli::Kasittele(const Tapahtuma& tapahtuma) {
             using T = std::decay_t<decltype(e)>;
             if constexpr (std::is_same_v<T, KomentoValittu>) {
                 Suorita(e.komento);
-            } else if constexpr (std::is_same_v<T, RuutuVapautettu>) {
-                if (e.ruudukko == Puoli::Pelaaja) peli_.imgPelaaja_MouseUp(e.ruutu, e.painike);
-            } else if constexpr (std::is_same_v<T, RuutuKlikattu>) {
-                if (e.ruudukko == Puoli::Kone) peli_.imgKone_Click(e.ruutu);
+            } else if constexpr (std::is_same_v<T, HiiriPainettu>) {
+                const bool kaytossa =
+                    e.kohdalla && peli_.Ruudut()(e.kohdalla->ruudukko, e.kohdalla->ruutu).kaytossa;
+                hiiri_.Alas(e.kohdalla, e.painike, e.muitaAlhaalla, kaytossa);
+            } else if constexpr (std::is_same_v<T, HiiriVapautettu>) {
+                HiiriYlos(e);
             } else if constexpr (std::is_same_v<T, RuudukonNappain>) {
                 Ruudukko_KeyDown(e.ruudukko, e.nappain);
             } else if constexpr (std::is_same_v<T, EnterPainettu>) {
@@ -164,6 +166,18 @@ void frmMorvakMalli::Kasittele(const Tapahtuma& tapahtuma) {
             }
         },
         tapahtuma);
+}
+
+// The player's grid takes every button's release, the computer's only the
+// left button's click.
+void frmMorvakMalli::HiiriYlos(const HiiriVapautettu& vapautus) {
+    const auto ylos = hiiri_.Ylos(vapautus.kohdalla, vapautus.painike, vapautus.muitaAlhaalla);
+    if (!ylos) return;
+    if (ylos->paikka.ruudukko == Puoli::Pelaaja) {
+        peli_.imgPelaaja_MouseUp(ylos->paikka.ruutu, ylos->painike);
+    } else if (ylos->klikkaus) {
+        peli_.imgKone_Click(ylos->paikka.ruutu);
+    }
 }
 
 void frmMorvakMalli::Suorita(Komento komento) {

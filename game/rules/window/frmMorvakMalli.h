@@ -10,6 +10,7 @@
 #include "rules/Peli.h"
 #include "rules/network/Verkko.h"
 #include "rules/network/Verkkopeli.h"
+#include "rules/window/Ruutuhiiri.h"
 #include "rules/window/Tapahtuma.h"
 
 // The main window's procedures beyond the game's rules: its load, its
@@ -69,6 +70,7 @@ class frmMorvakMalli {
     void Suorita(Komento komento);
     void Enter();
     void Ruudukko_KeyDown(Puoli ruudukko, Ruutunappain nappain);
+    void HiiriYlos(const HiiriVapautettu& vapautus);
     void Form_QueryUnload(Sulkutapa tapa);
     void mLopeta_Click();
     void cmdPainike_Click(int Index);
@@ -91,6 +93,7 @@ class frmMorvakMalli {
     Verkko* verkko_;
     Peli peli_;
     std::optional<Verkkopeli> verkkopeli_;
+    Ruutuhiiri hiiri_;
     std::deque<Tapahtuma> jono_;
     bool kasittelyssa_ = false;
     // The quit question is open, or the name entry on the way out.

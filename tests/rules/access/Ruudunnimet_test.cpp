@@ -8,6 +8,7 @@
 
 #include "rules/window/frmMorvakMalli.h"
 #include "tests/store/Testipesa.h"
+#include "tests/support/Hiirella.h"
 #include "tests/support/NakymaTesti.h"
 #include "tests/support/Vastauskanava.h"
 
@@ -25,7 +26,7 @@ class Ruudunnimet : public ::testing::Test {
     void Suorita(Komento komento) { malli.Tapahtuu(KomentoValittu{komento}); }
     // The player's shot and the computer's reply.
     void Ammu(int ruutu) {
-        malli.Tapahtuu(RuutuKlikattu{Puoli::Kone, ruutu});
+        Napsauta(malli, Puoli::Kone, ruutu);
         n.AjaLoppuun([this] { malli.Tapahtuu(AjastinLaukesi{}); });
     }
 
@@ -47,7 +48,7 @@ TEST_F(Ruudunnimet, EverySquareSaysWhereItIsAndWhatItShows) {
     EXPECT_EQ(Vastustajan(85), "Vastustajan ruudukko, rivi 9, sarake 5: vesi");
     EXPECT_EQ(Vastustajan(100), "Vastustajan ruudukko, rivi 10, sarake 10: vesi");
 
-    malli.Tapahtuu(RuutuVapautettu{Puoli::Pelaaja, 23, 1});
+    Napsauta(malli, Puoli::Pelaaja, 23, 1);
     EXPECT_EQ(Oma(25), "Oma ruudukko, rivi 3, sarake 5: laiva");
     // The blocked squares are named as they are shown, marked or not.
     ASSERT_TRUE(t.NaytaMahdottomatLaivaruudut);

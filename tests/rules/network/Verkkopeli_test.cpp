@@ -7,6 +7,7 @@
 
 #include "rules/window/frmMorvakMalli.h"
 #include "tests/store/Testipesa.h"
+#include "tests/support/Hiirella.h"
 #include "tests/support/NakymaTesti.h"
 #include "tests/support/Vastauskanava.h"
 #include "tests/support/VerkkoTesti.h"
@@ -35,7 +36,7 @@ class Verkkopeli_ : public ::testing::Test {
         };
     }
     void Rivi(const std::string& rivi) { malli.Tapahtuu(VerkkoRivi{rivi}); }
-    void Ammu(int ruutu) { malli.Tapahtuu(RuutuKlikattu{Puoli::Kone, ruutu}); }
+    void Ammu(int ruutu) { Napsauta(malli, Puoli::Kone, ruutu); }
     void Suorita(Komento k) { malli.Tapahtuu(KomentoValittu{k}); }
     void Isannoi() {
         Suorita(Komento::Verkkopeli);
@@ -51,7 +52,7 @@ class Verkkopeli_ : public ::testing::Test {
     void Valmistaudu(const std::string& sitoumus = SITOUMUS) {
         Rivi("ARPA " + ARPA);
         for (int ruutu : {1, 21, 41, 61, 81, 8, 28, 48, 68, 88})
-            malli.Tapahtuu(RuutuVapautettu{Puoli::Pelaaja, ruutu, 1});
+            Napsauta(malli, Puoli::Pelaaja, ruutu, 1);
         Rivi("VALMIS " + sitoumus);
     }
     // The host shoots the friend's every ship, the friend only water.
@@ -185,7 +186,7 @@ TEST_F(Verkkopeli_, TheDrawIsRefusedWhenTheHostOpensAnotherValueThanItSealed) {
     Rivi("MORVAK 1 Ville");
     Rivi("PELI 0 1 ARVONTA " + SITOUMUS);
     for (int ruutu : {1, 21, 41, 61, 81, 8, 28, 48, 68, 88})
-        malli.Tapahtuu(RuutuVapautettu{Puoli::Pelaaja, ruutu, 1});
+        Napsauta(malli, Puoli::Pelaaja, ruutu, 1);
     Rivi("VALMIS " + SITOUMUS);
     Rivi("ALOITA " + ARPA);
     EXPECT_EQ(ViimeisinViesti(), VIRHEELLINEN);
