@@ -204,12 +204,16 @@ void Peli::Jatka(Jatko jatko) {
 }
 
 Tilanne Peli::NykyinenTilanne() const {
-    const bool koneAmpuu = !t.PelaajanVuoro && t.PeliKaynnissa;
+    const Tilanneosuus osuus = vastustaja_->Tilanteesta();
+    const bool koneAmpuu = !t.PelaajanVuoro && t.PeliKaynnissa && !osuus.kysyyUutta;
     const bool sijoittaa = t.PelaajanVuoro && t.SijoitusKaynnissa && !t.AmmuntaKaynnissa;
-    Tilanne tilanne{Ohje(t),           !koneAmpuu && !t.Uppoamassa,
-                    t.NaytaPainikkeet, t.NaytaMahdottomatLaivaruudut,
-                    t.Aanet,           sijoittaa};
-    vastustaja_->Nayta(tilanne);
+    Tilanne tilanne{osuus.ohje ? *osuus.ohje : Ohje(t),
+                    !koneAmpuu && !t.Uppoamassa,
+                    t.NaytaPainikkeet,
+                    t.NaytaMahdottomatLaivaruudut,
+                    t.Aanet,
+                    sijoittaa};
+    if (osuus.tulos) tilanne.otsikko = *osuus.tulos;
     return tilanne;
 }
 

@@ -66,7 +66,8 @@ class Peli {
     // streak settled as for a new game; then `sitten`, unless the player
     // keeps the game.
     void JataKesken(std::function<void()> sitten);
-    // The instruction line and the commands as the state has them now.
+    // The instruction line, the caption and the commands as the state has
+    // them now, the opponent's part included: the one place they are made.
     Tilanne NykyinenTilanne() const;
     // Brings what the window shows besides the grids in line with the state.
     void Paivita();

@@ -21,7 +21,7 @@ class Tietokone : public Vastustaja {
     void Ammu(int ruutu) override;
     void UppoaminenEsitetty() override {}
     void SijoitussaannotMuuttuivat() override;
-    void Nayta(Tilanne&) const override {}
+    Tilanneosuus Tilanteesta() const override { return {}; }
 
   private:
     Peli& peli_;

@@ -1,6 +1,20 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "rules/Nakyma.h"
+
+// What only the opponent knows of what the main window shows; the game
+// makes the window's state of it.
+struct Tilanneosuus {
+    // A line of its own in place of the game's.
+    std::optional<std::string> ohje;
+    // The match's score, for the caption.
+    std::optional<std::string> tulos;
+    // "Uusi peli" asks the opponent, so it can be asked in its turn too.
+    bool kysyyUutta = false;
+};
 
 // The side the player plays against, the computer or a friend across the
 // network: the moments where the game turns to it.
@@ -18,6 +32,6 @@ class Vastustaja {
     virtual void UppoaminenEsitetty() = 0;
     // The settings changed a placement rule.
     virtual void SijoitussaannotMuuttuivat() = 0;
-    // The instruction line, the caption and the commands as it has them.
-    virtual void Nayta(Tilanne& tilanne) const = 0;
+    // Its part of what the window shows.
+    virtual Tilanneosuus Tilanteesta() const = 0;
 };

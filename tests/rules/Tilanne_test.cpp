@@ -110,4 +110,30 @@ TEST_F(NakyvaTilanne, Tappio) {
     EXPECT_TRUE(tila.UusiPeliKaytossa);
 }
 
+// The opponent tells only what it knows; the game makes the window's state.
+TEST_F(NakyvaTilanne, VastustajanOsuusTuleeTilanteeseen) {
+    struct Tietava : Vastustaja {
+        bool SijoitaLaivasto() override { return true; }
+        void LaivastoValmis() override {}
+        void Ammu(int) override {}
+        void UppoaminenEsitetty() override {}
+        void SijoitussaannotMuuttuivat() override {}
+        Tilanneosuus Tilanteesta() const override { return osuus; }
+        Tilanneosuus osuus;
+    } tietava;
+    p.AsetaVastustaja(&tietava);
+    Ammunta(false);
+    tietava.osuus = {"Ville ampuu.", "Morvak - Sinä 1, Ville 0", true};
+    Tilanne tila = p.NykyinenTilanne();
+    EXPECT_EQ(tila.ohje, "Ville ampuu.");
+    EXPECT_EQ(tila.otsikko, "Morvak - Sinä 1, Ville 0");
+    EXPECT_TRUE(tila.UusiPeliKaytossa);
+    tietava.osuus = {};
+    tila = p.NykyinenTilanne();
+    EXPECT_EQ(tila.ohje, "Odota hetki, vastustajasi ampuu jotakin ruuduistasi...");
+    EXPECT_EQ(tila.otsikko, "Morvak");
+    EXPECT_FALSE(tila.UusiPeliKaytossa);
+    p.AsetaVastustaja(nullptr);
+}
+
 }  // namespace

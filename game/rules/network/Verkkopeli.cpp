@@ -659,13 +659,13 @@ void Verkkopeli::OttelunSaannot() {
         AsetaSaannot(ehdot_.kulmatSaavatKoskettaa, ehdot_.reunaSallittu);
 }
 
-void Verkkopeli::Nayta(Tilanne& tilanne) const {
-    if (!vastustaja_.empty()) tilanne.otsikko = teksti::Ottelu(voitot_[0], vastustaja_, voitot_[1]);
-    tilanne.UusiPeliKaytossa = !t.Uppoamassa;
-    tilanne.ohje = Ohje(tilanne.ohje);
+Tilanneosuus Verkkopeli::Tilanteesta() const {
+    Tilanneosuus osuus{Ohje(), std::nullopt, true};
+    if (!vastustaja_.empty()) osuus.tulos = teksti::Ottelu(voitot_[0], vastustaja_, voitot_[1]);
+    return osuus;
 }
 
-std::string Verkkopeli::Ohje(const std::string& pelin) const {
+std::optional<std::string> Verkkopeli::Ohje() const {
     switch (Odotettava()) {
         case Odotus::Uusinta:
             return teksti::OdotetaanVastausta(vastustaja_);
@@ -690,9 +690,10 @@ std::string Verkkopeli::Ohje(const std::string& pelin) const {
             return teksti::OdotetaanVastustajaa(osoitteet_);
         case Vaihe::Ammunta:
             // The friend's shot is still sinking one of this side's ships.
-            return t.PelaajanVuoro ? pelin : teksti::VastustajaAmpuu(vastustaja_);
+            if (t.PelaajanVuoro) return std::nullopt;
+            return teksti::VastustajaAmpuu(vastustaja_);
         case Vaihe::Sijoitus:
-            return pelin;
+            return std::nullopt;
         case Vaihe::Loppu:
         case Vaihe::Paattynyt:
             return teksti::HAVITTY;
@@ -702,5 +703,5 @@ std::string Verkkopeli::Ohje(const std::string& pelin) const {
         case Vaihe::Ehdot:
             return teksti::YHDISTETAAN;
     }
-    return pelin;
+    return std::nullopt;
 }

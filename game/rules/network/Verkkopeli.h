@@ -61,7 +61,7 @@ class Verkkopeli : public Vastustaja, public Maaraajallinen {
     void UppoaminenEsitetty() override;
     // A match keeps the host's rules to its end.
     void SijoitussaannotMuuttuivat() override {}
-    void Nayta(Tilanne& tilanne) const override;
+    Tilanneosuus Tilanteesta() const override;
 
   private:
     enum class Vaihe {
@@ -136,7 +136,8 @@ class Verkkopeli : public Vastustaja, public Maaraajallinen {
     // Both sides want another game.
     void Uusintaan();
     void EiUuttaSaatu();
-    std::string Ohje(const std::string& pelin) const;
+    // The network's line; nothing where the game's own stands.
+    std::optional<std::string> Ohje() const;
     void Laheta(const viestit::Viesti& viesti);
     // The match ends with a word to the player; the computer is the
     // opponent again.
