@@ -50,16 +50,17 @@ LONG WINAPI Huuhtele(HKEY kahva) {
 
 bool TallennaLista(int kierros) {
     ParhaatTulokset lista;
-    return PaivitaParhaatTulokset(lista, [kierros](ParhaatTulokset& tallessa) {
+    return static_cast<bool>(PaivitaParhaatTulokset(lista, [kierros](ParhaatTulokset& tallessa) {
         tallessa.UusiParasPelaaja.fill("Väinö Välimäki " + std::to_string(kierros));
         tallessa.UusiParasTulos.fill(static_cast<std::int16_t>(kierros));
         return true;
-    });
+    }));
 }
 
 bool TallennaAsetuksina(int kierros) {
     const bool parillinen = kierros % 2 == 0;
-    return TallennaAsetukset("Aloittaja arvotaan", parillinen, !parillinen, parillinen);
+    return static_cast<bool>(
+        TallennaAsetukset("Aloittaja arvotaan", parillinen, !parillinen, parillinen));
 }
 
 void Mittaa(const char* nimi, const std::function<bool(int)>& tallenna) {

@@ -57,6 +57,11 @@ void Ikkunapalvelut::AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto)
     ::AvaaKuorella(Aktiivinen(), kohde, naytto);
 }
 
+std::chrono::milliseconds Ikkunapalvelut::Nyt() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+}
+
 std::string Ikkunapalvelut::OhjelmanKansio() const {
     return QCoreApplication::applicationDirPath().toStdString();
 }

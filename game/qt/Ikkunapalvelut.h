@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <functional>
 
@@ -22,6 +23,7 @@ class Ikkunapalvelut : public Palvelut {
     void Kysy(const std::string& otsikko, const std::string& teksti) override;
     void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) override;
     std::string OhjelmanKansio() const override;
+    std::chrono::milliseconds Nyt() const override;
 
     // A box or dialog, shown modally once the call that asked for it has
     // returned: `nayta` shows it and tells the answer, and the answer is

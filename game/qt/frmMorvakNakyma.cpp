@@ -100,7 +100,4 @@ void frmMorvak::PyydaAjastin(std::chrono::milliseconds kesto) { ajastin_.start(k
 
 void frmMorvak::PeruAjastin() { ajastin_.stop(); }
 
-std::chrono::milliseconds frmMorvak::Nyt() const {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now().time_since_epoch());
-}
+std::chrono::milliseconds frmMorvak::Nyt() const { return palvelut_.Nyt(); }

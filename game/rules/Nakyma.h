@@ -61,6 +61,8 @@ class Palvelut {
     virtual void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) = 0;
     // The folder of the running program, UTF-8.
     virtual std::string OhjelmanKansio() const = 0;
+    // A clock that only moves forward, for the deadlines the rules keep.
+    virtual std::chrono::milliseconds Nyt() const = 0;
 };
 
 class Valintaikkunamalli;
@@ -102,8 +104,6 @@ class Nakyma : public Palvelut {
     virtual void PyydaAjastin(std::chrono::milliseconds kesto) = 0;
     // The request still running is no longer wanted: nothing wakes for it.
     virtual void PeruAjastin() = 0;
-    // A clock that only moves forward, for the deadlines the rules keep.
-    virtual std::chrono::milliseconds Nyt() const = 0;
     // Ends the program: every window goes, no event of the game runs after.
     virtual void Lopeta() = 0;
 };

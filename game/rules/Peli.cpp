@@ -163,6 +163,7 @@ void Peli::Ajoita() {
     ota(t.TauonLoppu);
     if (t.Uppoamassa) ota(t.Uppoamassa->seuraavaKuva);
     if (maaraajat_) ota(maaraajat_->Maaraaika());
+    ota(t.Tallennukset.Maaraaika());
     // A timer already running for it runs on undisturbed.
     if (aikaisin == pyydetty_) return;
     pyydetty_ = aikaisin;
@@ -174,6 +175,7 @@ void Peli::Ajastin() {
     // The face's timer runs out once; one that ran out early asks again for
     // the rest.
     pyydetty_.reset();
+    t.Tallennukset.Jatka(n.Nyt());
     if (t.Uppoamassa) {
         if (const auto jatko = esitys_.Jatka()) Jatka(*jatko);
     } else if (t.TauonLoppu) {

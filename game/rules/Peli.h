@@ -41,7 +41,8 @@ class Peli {
     // Its deadlines count with the game's own.
     void LisaaMaaraajat(const Maaraajallinen* lahde) { maaraajat_ = lahde; }
     // The one place the timer is asked for: at the earliest deadline of the
-    // pause, the sinking's next frame and the network's, or not at all.
+    // pause, the sinking's next frame, the network's and the next try of a
+    // save that found the store held, or not at all.
     void Ajoita();
 
     // From now on the friend is the opponent; nothing: the computer again.
@@ -82,8 +83,9 @@ class Peli {
     void PaataVoittoputki(std::function<void()> sitten = {});
     // The player's fleet is complete: firing opens.
     void AloitaAmmunta();
-    // The timer the rules asked for has run out: the pause or the sinking
-    // under way goes on, only as far as the clock says.
+    // The timer the rules asked for has run out: the saves waiting for the
+    // store, and the pause or the sinking under way, go on, only as far as
+    // the clock says.
     void Ajastin();
     // What `jatko` names comes now, or, when a sunk ship waits for its
     // animation, once that has played.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "rules/Puoli.h"
+#include "rules/Tallennusjono.h"
 #include "store/ParhaatTulokset.h"
 
 // Square-state words. `tyhja` is element 0 of a grid, which is no square.
@@ -141,6 +142,9 @@ struct Pelitila {
     // The new-game commands wait for both.
     std::optional<std::chrono::milliseconds> TauonLoppu;
     std::optional<Uppoaminen> Uppoamassa;
+    // Every save of the view options, the settings and the list goes through
+    // it, and waits in it while another copy of the game holds the store.
+    Tallennusjono Tallennukset;
 
     // The side's ten ships in fleet order: carrier, cruisers 1-2, gunboats
     // 1-3, submarines 1-4.

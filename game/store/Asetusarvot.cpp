@@ -24,17 +24,20 @@ std::string LueAsetus(const std::string& nimi) {
     return LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, nimi);
 }
 
-bool Tallenna(const std::string& nimi, const std::string& arvo) {
+Tallennustulos Tallenna(const std::string& nimi, const std::string& arvo) {
     return KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, nimi, REG_SZ, arvo);
 }
 
-bool TallennaAsetukset(const std::string& aloitustapa, bool kulmat, bool reuna, bool uppoaminen) {
+Tallennustulos TallennaAsetukset(const std::string& aloitustapa, bool kulmat, bool reuna,
+                                 bool uppoaminen) {
     KirjoitusEra era(HKEY_CURRENT_USER, AVAIN_KIRJOITUS);
-    if (!era.Auki()) return false;
+    if (!era.Auki()) return Tallennustulos::Kun(false, era.Varattu());
     ViimeisteleKesken(HKEY_CURRENT_USER, AVAIN_KIRJOITUS);
     const Tekstit tekstit = {{"PelinAloitustapa", aloitustapa},
                              {"LaivojenKulmatSaavatKoskettaa", Totuusarvona(kulmat)},
                              {"LaivaSaaSijaitaReunassa", Totuusarvona(reuna)},
                              {"NaytetaanLaivojenUppoaminen", Totuusarvona(uppoaminen)}};
-    return KirjoitaKokonaan(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, tekstit) && era.Vahvista();
+    const bool tallessa =
+        KirjoitaKokonaan(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, tekstit) && era.Vahvista();
+    return Tallennustulos::Kun(tallessa, era.Varattu());
 }

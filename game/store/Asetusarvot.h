@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "store/Tallennustulos.h"
+
 // The forms in which the window's options and the game's settings are stored
 // under the game's key, beside the best-results list.
 
@@ -20,12 +22,14 @@ bool LueTotuusasetus(const std::string& nimi, bool alku);
 // A text value under the game's key as it is stored, or "Not Found".
 std::string LueAsetus(const std::string& nimi);
 
-// Writes one text value under the game's key; true when every step succeeded.
-bool Tallenna(const std::string& nimi, const std::string& arvo);
+// Writes one text value under the game's key; true when every step
+// succeeded, Varattu when another copy of the game held the store.
+Tallennustulos Tallenna(const std::string& nimi, const std::string& arvo);
 
 // Stores the four game settings, in the order PelinAloitustapa,
 // LaivojenKulmatSaavatKoskettaa, LaivaSaaSijaitaReunassa,
 // NaytetaanLaivojenUppoaminen, as one: a crash at any moment leaves all four
 // as they were or all four new. Nothing is stored while another copy of the
-// game holds the key for longer than the store waits. True when stored.
-bool TallennaAsetukset(const std::string& aloitustapa, bool kulmat, bool reuna, bool uppoaminen);
+// game holds the key: that is Varattu, at once. True when stored.
+Tallennustulos TallennaAsetukset(const std::string& aloitustapa, bool kulmat, bool reuna,
+                                 bool uppoaminen);

@@ -31,15 +31,16 @@ std::string Paikka(const char* nimi, std::size_t i) { return nimi + std::to_stri
 
 }  // namespace
 
-bool KirjoitaRekisteriin(HKEY juuri, const std::string& avain, const std::string& nimi,
-                         DWORD tyyppi, const std::string& data) {
+Tallennustulos KirjoitaRekisteriin(HKEY juuri, const std::string& avain, const std::string& nimi,
+                                   DWORD tyyppi, const std::string& data) {
     HKEY kahva = nullptr;
     const LONG luonti = RegCreateKeyA(juuri, avain.c_str(), &kahva);
     const LONG asetus = AsetaTeksti(kahva, nimi, tyyppi, data);
     const LONG huuhtelu = RegFlushKey(kahva);
     const LONG sulkeminen = RegCloseKey(kahva);
-    return luonti == ERROR_SUCCESS && asetus == ERROR_SUCCESS && huuhtelu == ERROR_SUCCESS &&
-           sulkeminen == ERROR_SUCCESS;
+    return Tallennustulos::Kun(luonti == ERROR_SUCCESS && asetus == ERROR_SUCCESS &&
+                                   huuhtelu == ERROR_SUCCESS && sulkeminen == ERROR_SUCCESS,
+                               luonti == ERROR_LOCK_VIOLATION || asetus == ERROR_LOCK_VIOLATION);
 }
 
 std::string LueRekisterista(HKEY juuri, const std::string& avain, const std::string& nimi) {
@@ -95,19 +96,23 @@ bool TallennaParhaatTulokset(const ParhaatTulokset& lista) {
     return KirjoitaKokonaan(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, tekstit);
 }
 
-bool PaivitaParhaatTulokset(ParhaatTulokset& lista,
-                            const std::function<bool(ParhaatTulokset&)>& valmistele) {
+Tallennustulos PaivitaParhaatTulokset(ParhaatTulokset& lista,
+                                      const std::function<bool(ParhaatTulokset&)>& valmistele) {
     bool tallennettu = false;
+    bool varattu = false;
     {
         KirjoitusEra era(HKEY_CURRENT_USER, AVAIN_KIRJOITUS);
         if (era.Auki()) {
             ViimeisteleKesken(HKEY_CURRENT_USER, AVAIN_KIRJOITUS);
             LueUudelleen(lista);
         }
-        if (!valmistele(lista)) return false;
+        // A list held by another copy may yet give a place the one in memory
+        // does not: made again, the stored list decides.
+        if (!valmistele(lista)) return Tallennustulos::Kun(false, era.Varattu());
         tallennettu =
             era.Auki() && lista.LuettuKokonaan && TallennaParhaatTulokset(lista) && era.Vahvista();
+        varattu = era.Varattu();
     }
     if (tallennettu) LataaParhaatTulokset(lista);
-    return tallennettu;
+    return Tallennustulos::Kun(tallennettu, varattu);
 }

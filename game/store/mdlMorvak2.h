@@ -5,6 +5,7 @@
 
 #include "platform/registry/rekisteri.h"
 #include "store/ParhaatTulokset.h"
+#include "store/Tallennustulos.h"
 
 // The game's one registry key. Writers pass it with the trailing backslash,
 // readers without; both name the same key.
@@ -15,9 +16,10 @@ inline constexpr const char* AVAIN_LUKU = "Software\\Relvano\\Morvak 1.2 Freewar
 inline constexpr const char* EI_LOYTYNYT = "Not Found";
 
 // Writes one value. Never shows anything to the player; the result only tells
-// the caller whether every step succeeded.
-bool KirjoitaRekisteriin(HKEY juuri, const std::string& avain, const std::string& nimi,
-                         DWORD tyyppi, const std::string& data);
+// the caller whether every step succeeded, or that another copy of the game
+// held the store.
+Tallennustulos KirjoitaRekisteriin(HKEY juuri, const std::string& avain, const std::string& nimi,
+                                   DWORD tyyppi, const std::string& data);
 
 // Reads one value as text, or "Not Found". A save cut in the middle is
 // finished first, so the read finds the values before it or after it.
@@ -42,10 +44,11 @@ bool TallennaParhaatTulokset(const ParhaatTulokset& lista);
 // is finished before the read, and this one leaves the old list or the new
 // one whenever it is cut.
 //
-// True when the staged list is stored. When the unit cannot be opened, or the
-// stored list cannot be read whole (it is then marked so), `valmistele`
-// stages from the list in memory and nothing is saved. So a save never
+// True when the staged list is stored; Varattu, at once, when another copy
+// of the game held the key. When the unit cannot be opened, or the stored
+// list cannot be read whole (it is then marked so), `valmistele` stages from
+// the list in memory and nothing is saved. So a save never
 // overwrites what another copy saved or a removal took away, and defaults
 // standing in for unread places never replace stored results.
-bool PaivitaParhaatTulokset(ParhaatTulokset& lista,
-                            const std::function<bool(ParhaatTulokset&)>& valmistele);
+Tallennustulos PaivitaParhaatTulokset(ParhaatTulokset& lista,
+                                      const std::function<bool(ParhaatTulokset&)>& valmistele);

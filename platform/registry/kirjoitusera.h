@@ -15,7 +15,8 @@
 // makes a unit's writes whole itself, with a journal value.
 class KirjoitusEra {
   public:
-    // Waits as the store waits for another process's lock (lukonodotus).
+    // Tries once: a key another process holds is not waited for, so the
+    // thread that saves is never held up; the caller tries again later.
     KirjoitusEra(HKEY juuri, const char* avain);
     // Ends a unit that was not confirmed; on the SQLite hive nothing made
     // inside it is stored.
@@ -23,9 +24,12 @@ class KirjoitusEra {
     KirjoitusEra(const KirjoitusEra&) = delete;
     KirjoitusEra& operator=(const KirjoitusEra&) = delete;
 
-    // False when another process held the key for longer than the wait, or
-    // the store could not be opened: the operations then stand alone.
+    // False when another process held the key, or the store could not be
+    // opened: the operations then stand alone.
     bool Auki() const { return auki_; }
+    // Another process held the key, as it opened or as it was confirmed:
+    // nothing of the unit is stored, and the same unit can be tried again.
+    bool Varattu() const { return varattu_; }
 
     // Ends the unit, storing what was made inside it. True when all of it is
     // stored.
@@ -33,12 +37,15 @@ class KirjoitusEra {
 
   private:
     bool auki_ = false;
+    bool varattu_ = false;
 #ifdef _WIN32
     HANDLE mutex_ = nullptr;
 #endif
 };
 
 // Deletes the key (as RegDeleteKeyA) once no other process has a unit open on
-// it, so a deletion never cuts another copy's save in half. When the wait
-// runs out the key stays, and the answer is not ERROR_SUCCESS.
+// it, so a deletion never cuts another copy's save in half. Unlike a unit it
+// waits for one (lukonodotus): the removal tool has no window yet to keep
+// alive. When the wait runs out the key stays, and the answer is not
+// ERROR_SUCCESS.
 LONG PoistaAvainLukittuna(HKEY juuri, const char* avain);

@@ -29,22 +29,15 @@ std::wstring MuteksinNimi(HKEY juuri, const char* avain) {
 
 }  // namespace
 
-// Tried between naps, as the SQLite hive tries its lock, so the window can
-// stay alive through the store's one wait.
 KirjoitusEra::KirjoitusEra(HKEY juuri, const char* avain) {
     mutex_ = CreateMutexW(nullptr, FALSE, MuteksinNimi(juuri, avain).c_str());
     if (mutex_ == nullptr) return;
-    for (int kerta = 0;; ++kerta) {
-        // An abandoned mutex was held by a copy that ended inside its unit;
-        // the unit is this one's now, and the store finishes what that one left.
-        const DWORD tulos = WaitForSingleObject(mutex_, 0);
-        auki_ = tulos == WAIT_OBJECT_0 || tulos == WAIT_ABANDONED;
-        if (auki_ || tulos != WAIT_TIMEOUT || !lukonodotus::Odota(kerta)) break;
-    }
-    if (auki_) {
-        lukonodotus::Saatu();
-        return;
-    }
+    // An abandoned mutex was held by a copy that ended inside its unit; the
+    // unit is this one's now, and the store finishes what that one left.
+    const DWORD tulos = WaitForSingleObject(mutex_, 0);
+    auki_ = tulos == WAIT_OBJECT_0 || tulos == WAIT_ABANDONED;
+    varattu_ = tulos == WAIT_TIMEOUT;
+    if (auki_) return;
     CloseHandle(mutex_);
     mutex_ = nullptr;
 }
@@ -61,6 +54,9 @@ bool KirjoitusEra::Vahvista() {
 }
 
 LONG PoistaAvainLukittuna(HKEY juuri, const char* avain) {
-    KirjoitusEra era(juuri, avain);
-    return era.Auki() ? RegDeleteKeyA(juuri, avain) : ERROR_LOCK_VIOLATION;
+    for (int kerta = 0;; ++kerta) {
+        KirjoitusEra era(juuri, avain);
+        if (era.Auki()) return RegDeleteKeyA(juuri, avain);
+        if (!era.Varattu() || !lukonodotus::Odota(kerta)) return ERROR_LOCK_VIOLATION;
+    }
 }

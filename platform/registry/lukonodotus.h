@@ -2,33 +2,22 @@
 
 #include <chrono>
 
-// How the registry operations wait for a lock another process holds: the
-// SQLite hive's while that process writes, the game's named mutex on Windows
-// while another copy saves. One wait lasts at most five seconds, in short naps
-// between tries. After a wait has run out, the waits of the next five seconds
-// give up at once, until the lock is taken again: a lock held for long would
-// otherwise cost each of a start's many reads the whole wait in turn.
+// How the removal tool waits for a save another copy of the game has under
+// way: at most five seconds, in short naps between tries. It waits before it
+// has a window, so nothing on screen is held up. The game itself never
+// waits for another copy's lock: the store tells it the key is held, and its
+// rules make the save again later.
 namespace lukonodotus {
 
-// Lets `kesto` pass. A program with a window installs one that keeps the
-// window painting and answering meanwhile; the plain one sleeps.
+// Lets `kesto` pass.
 using Torkku = void (*)(std::chrono::milliseconds kesto);
 
-// nullptr puts the plain sleep back.
+// In place of the plain sleep, for a test that ends the other copy's save
+// once the wait has begun; nullptr puts the plain sleep back.
 void AsetaTorkku(Torkku torkku);
 
 // After the `kerta`-th failed try (0 for the first) to take the lock: naps
-// once and tells whether to try again. A wait begun inside a nap gives up at
-// once.
+// once and tells whether to try again.
 bool Odota(int kerta);
-
-// Whether this thread is inside a nap. The window handles events meanwhile,
-// and a store call one of them makes finds the store held, as if by another
-// process: made through the registry operation that is waiting, it would
-// wait on itself.
-bool Torkkuu();
-
-// The lock was taken: a wait after this one waits in full again.
-void Saatu();
 
 }  // namespace lukonodotus

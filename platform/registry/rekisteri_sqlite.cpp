@@ -7,7 +7,6 @@
 #include <mutex>
 #include <optional>
 
-#include "platform/registry/lukonodotus.h"
 #include "platform/registry/rekisteri.h"
 #include "platform/registry/rekisteripesa.h"
 #include "platform/registry/sqlitelause.h"
@@ -18,9 +17,7 @@ std::mutex lukko;
 std::map<std::uintptr_t, std::string> avoimet;
 std::uintptr_t seuraavaKahva = 1;
 
-// Every operation holds the lock throughout, also while it waits for another
-// process; an operation made meanwhile by an event the window handles in a
-// nap of that wait (lukonodotus::Torkkuu) finds the hive held instead.
+// Every operation holds the lock throughout.
 using Lukitus = std::lock_guard<std::mutex>;
 
 // The key path a root or an open handle names ("" for HKEY_CURRENT_USER).
@@ -54,6 +51,12 @@ LONG Lukuvirhe(int tulos) {
         default:
             return ERROR_FILE_NOT_FOUND;
     }
+}
+
+// A change that found the hive held by another process is told apart from
+// one the hive refused, so that the caller can make it again later.
+LONG Kirjoitusvirhe(int tulos, LONG muuten) {
+    return rekisteripesa::Varattu(tulos) ? ERROR_LOCK_VIOLATION : muuten;
 }
 
 HKEY UusiKahva(const std::string& polku) {
@@ -135,7 +138,7 @@ LONG AvaaTaiLuo(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult, bool luo) {
     if (luo) {
         const int tulos = rekisteripesa::Kirjoita(
             [&](sqlite3* yhteys) { return LuoAvain(yhteys, *polku, avain); });
-        if (tulos != SQLITE_OK) return ERROR_ACCESS_DENIED;
+        if (tulos != SQLITE_OK) return Kirjoitusvirhe(tulos, ERROR_ACCESS_DENIED);
     } else if (sqlite3* yhteys = rekisteripesa::LukuYhteys()) {
         const int haku = HaeAvain(yhteys, *polku, avain);
         if (haku != SQLITE_OK) return Lukuvirhe(haku);
@@ -148,20 +151,17 @@ LONG AvaaTaiLuo(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult, bool luo) {
 }  // namespace
 
 LONG RegCreateKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult) {
-    if (lukonodotus::Torkkuu()) return ERROR_LOCK_VIOLATION;
     const Lukitus lukitus(lukko);
     return AvaaTaiLuo(hKey, lpSubKey, phkResult, true);
 }
 
 LONG RegOpenKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult) {
-    if (lukonodotus::Torkkuu()) return ERROR_LOCK_VIOLATION;
     const Lukitus lukitus(lukko);
     return AvaaTaiLuo(hKey, lpSubKey, phkResult, false);
 }
 
 LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD, DWORD dwType, const BYTE* lpData,
                     DWORD cbData) {
-    if (lukonodotus::Torkkuu()) return ERROR_LOCK_VIOLATION;
     const Lukitus lukitus(lukko);
     const auto avain = Kanta(hKey);
     if (!avain) return ERROR_INVALID_HANDLE;
@@ -180,12 +180,11 @@ LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD, DWORD dwType, const BY
         }
         return AsetaArvo(kanta, *avain, nimi, dwType, lpData, cbData);
     });
-    return tulos == SQLITE_OK ? vastaus : ERROR_ACCESS_DENIED;
+    return tulos == SQLITE_OK ? vastaus : Kirjoitusvirhe(tulos, ERROR_ACCESS_DENIED);
 }
 
 LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
                       LPBYTE lpData, LPDWORD lpcbData) {
-    if (lukonodotus::Torkkuu()) return ERROR_LOCK_VIOLATION;
     const Lukitus lukitus(lukko);
     const auto avain = Kanta(hKey);
     if (!avain) return ERROR_INVALID_HANDLE;
@@ -211,13 +210,11 @@ LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD
 }
 
 LONG RegFlushKey(HKEY hKey) {
-    if (lukonodotus::Torkkuu()) return ERROR_LOCK_VIOLATION;
     const Lukitus lukitus(lukko);
     return Kanta(hKey) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
 }
 
 LONG RegCloseKey(HKEY hKey) {
-    if (lukonodotus::Torkkuu()) return ERROR_LOCK_VIOLATION;
     const Lukitus lukitus(lukko);
     if (hKey == HKEY_CURRENT_USER) return ERROR_SUCCESS;
     return avoimet.erase(reinterpret_cast<std::uintptr_t>(hKey)) == 1 ? ERROR_SUCCESS
@@ -225,7 +222,6 @@ LONG RegCloseKey(HKEY hKey) {
 }
 
 LONG RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
-    if (lukonodotus::Torkkuu()) return ERROR_LOCK_VIOLATION;
     const Lukitus lukitus(lukko);
     const auto kanta = Kanta(hKey);
     if (!kanta) return ERROR_INVALID_HANDLE;
@@ -242,11 +238,10 @@ LONG RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
         if (haku != SQLITE_OK || vastaus != ERROR_SUCCESS) return haku;
         return PoistaAvain(yhteys, *avain);
     });
-    return tulos == SQLITE_OK ? vastaus : ERROR_FILE_NOT_FOUND;
+    return tulos == SQLITE_OK ? vastaus : Kirjoitusvirhe(tulos, ERROR_FILE_NOT_FOUND);
 }
 
 LONG RegDeleteValueA(HKEY hKey, LPCSTR lpValueName) {
-    if (lukonodotus::Torkkuu()) return ERROR_LOCK_VIOLATION;
     const Lukitus lukitus(lukko);
     const auto avain = Kanta(hKey);
     if (!avain) return ERROR_INVALID_HANDLE;
@@ -258,5 +253,5 @@ LONG RegDeleteValueA(HKEY hKey, LPCSTR lpValueName) {
         if (poistettu == SQLITE_OK && sqlite3_changes(kanta) == 0) vastaus = ERROR_FILE_NOT_FOUND;
         return poistettu;
     });
-    return tulos == SQLITE_OK ? vastaus : ERROR_ACCESS_DENIED;
+    return tulos == SQLITE_OK ? vastaus : Kirjoitusvirhe(tulos, ERROR_ACCESS_DENIED);
 }

@@ -11,8 +11,6 @@
 #include <ctime>
 #include <optional>
 
-#include "platform/registry/lukonodotus.h"
-
 namespace rekisteripesa {
 namespace {
 
@@ -23,9 +21,6 @@ struct Era {
     int tulos;
 };
 std::optional<Era> era;
-
-// Another process holds the hive: the registry's one wait for a lock.
-int OdotaLukkoa(void*, int kerta) { return lukonodotus::Odota(kerta) ? 1 : 0; }
 
 constexpr const char* KAAVA =
     "CREATE TABLE IF NOT EXISTS keys(path TEXT PRIMARY KEY COLLATE NOCASE);"
@@ -107,7 +102,8 @@ sqlite3* Yhdista(const std::string& polku) {
         sqlite3_close(kanta);
         return nullptr;
     }
-    sqlite3_busy_handler(kanta, OdotaLukkoa, nullptr);
+    // No busy handler: a hive another process holds answers SQLITE_BUSY at
+    // once, and the caller decides whether to try again later.
     // EXTRA also syncs the folder after the journal is deleted, so a commit
     // survives a power cut that follows it at once.
     sqlite3_exec(kanta, "PRAGMA synchronous = EXTRA", nullptr, nullptr, nullptr);
@@ -155,7 +151,6 @@ void SiirraSivuun() {
 int Aloita(sqlite3* kanta, const char* valmistelu) {
     const int tulos = sqlite3_exec(kanta, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     if (tulos != SQLITE_OK) return tulos;
-    lukonodotus::Saatu();
     return sqlite3_exec(kanta, valmistelu, nullptr, nullptr, nullptr);
 }
 
@@ -168,8 +163,9 @@ int Paata(sqlite3* kanta, int tulos) {
             sqlite3_exec(kanta, "ROLLBACK", nullptr, nullptr, nullptr);
         }
         // A connection that could not write (read-only file, lost lock) is
-        // opened anew next time rather than trusted.
-        if (!Vaurioitunut(tulos)) Unohda();
+        // opened anew next time rather than trusted; one that only found the
+        // hive held by another process is sound.
+        if (!Vaurioitunut(tulos) && !Varattu(tulos)) Unohda();
     }
     return tulos;
 }
@@ -206,6 +202,11 @@ int Liity(const Muutos& muutos) {
 }
 
 }  // namespace
+
+bool Varattu(int tulos) {
+    const int laji = tulos & 0xff;
+    return laji == SQLITE_BUSY || laji == SQLITE_LOCKED;
+}
 
 std::string Polku() { return Asetuskansio() + "/morvak/registry.db"; }
 

@@ -13,6 +13,10 @@
 // once or not at all; KirjoitusEra opens it.
 namespace rekisteripesa {
 
+// Another process held the hive: nothing was waited for, and nothing of the
+// change was made.
+bool Varattu(int tulos);
+
 // Where the current user's hive lives.
 std::string Polku();
 

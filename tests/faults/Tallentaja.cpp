@@ -18,18 +18,19 @@ namespace {
 
 bool TallennaLista(long kierros) {
     ParhaatTulokset lista;
-    return PaivitaParhaatTulokset(lista, [kierros](ParhaatTulokset& tallessa) {
+    return static_cast<bool>(PaivitaParhaatTulokset(lista, [kierros](ParhaatTulokset& tallessa) {
         for (std::size_t i = 0; i < 10; ++i) {
             tallessa.UusiParasPelaaja[i] = "P" + std::to_string(kierros) + "-" + std::to_string(i);
             tallessa.UusiParasTulos[i] = static_cast<std::int16_t>(kierros % 30000);
         }
         return true;
-    });
+    }));
 }
 
 bool TallennaAsetuksina(long kierros) {
     const bool parillinen = kierros % 2 == 0;
-    return TallennaAsetukset("T" + std::to_string(kierros), parillinen, parillinen, parillinen);
+    return static_cast<bool>(
+        TallennaAsetukset("T" + std::to_string(kierros), parillinen, parillinen, parillinen));
 }
 
 }  // namespace

@@ -43,7 +43,8 @@ class Pesa : public ::testing::Test {
     }
 
     static bool Kirjoita(const std::string& nimi, const std::string& data) {
-        return KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, nimi, REG_SZ, data);
+        return static_cast<bool>(
+            KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, nimi, REG_SZ, data));
     }
 
     static std::string Lue(const std::string& nimi) {
@@ -403,12 +404,19 @@ TEST_F(Pesa, AnotherProcessSeesAWriteAsSoonAsItReturns) {
     EXPECT_EQ(luku.Tuloste(), "False");
 }
 
+// Each makes again a write the other held the hive for.
 TEST_F(Pesa, TwoProcessesWritingAtOnceBothSucceed) {
     constexpr int MAARA = 60;
     ASSERT_TRUE(Kirjoita("Alku", "x"));
     Prosessi toinen(Apuri(), {"kirjoita", "Toinen", std::to_string(MAARA), "toinen"});
     bool kaikki = true;
-    for (int i = 0; i < MAARA; ++i) kaikki &= Kirjoita("Oma" + std::to_string(i), "oma");
+    for (int i = 0; i < MAARA; ++i) {
+        Tallennustulos tulos{Tallennustulos::Varattu};
+        while (tulos.laji == Tallennustulos::Varattu)
+            tulos = KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS,
+                                        "Oma" + std::to_string(i), REG_SZ, "oma");
+        kaikki &= static_cast<bool>(tulos);
+    }
     EXPECT_TRUE(kaikki);
     EXPECT_EQ(toinen.Odota(), 0);
     for (int i = 0; i < MAARA; ++i) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 #include "store/mdlMorvak2.h"
 
@@ -52,7 +53,7 @@ void ValmisteleLisays(ParhaatTulokset& lista, int sija, const std::string& nimi,
     }
 }
 
-void LisaaListalle(ParhaatTulokset& lista, const std::string& nimi, int voitot) {
+Tallennustulos LisaaListalle(ParhaatTulokset& lista, const std::string& nimi, int voitot) {
     bool lisatty = false;
     const auto lisaa = [&](ParhaatTulokset& tuore) {
         const std::optional<int> sija = SijaListalla(tuore, voitot);
@@ -60,7 +61,9 @@ void LisaaListalle(ParhaatTulokset& lista, const std::string& nimi, int voitot) 
         lisatty = sija.has_value();
         return lisatty;
     };
-    if (!PaivitaParhaatTulokset(lista, lisaa) && lisatty) OtaValmisteltuKayttoon(lista);
+    const Tallennustulos tulos = PaivitaParhaatTulokset(lista, lisaa);
+    if (!tulos && lisatty) OtaValmisteltuKayttoon(lista);
+    return tulos;
 }
 
 bool ListallaTuloksia(const ParhaatTulokset& lista) {
@@ -72,11 +75,24 @@ bool ListallaTuloksia(const ParhaatTulokset& lista) {
     return false;
 }
 
-void TyhjennaLista(ParhaatTulokset& lista) {
+Tallennustulos TyhjennaLista(ParhaatTulokset& lista) {
     const auto tyhjenna = [](ParhaatTulokset& tuore) {
         tuore.UusiParasPelaaja.fill(LISTAN_OLETUSNIMI);
         tuore.UusiParasTulos.fill(0);
         return true;
     };
-    if (!PaivitaParhaatTulokset(lista, tyhjenna)) OtaValmisteltuKayttoon(lista);
+    const Tallennustulos tulos = PaivitaParhaatTulokset(lista, tyhjenna);
+    if (!tulos) OtaValmisteltuKayttoon(lista);
+    return tulos;
+}
+
+std::function<Tallennustulos()> ListanTallennus(
+    ParhaatTulokset& lista, std::function<Tallennustulos(ParhaatTulokset&)> tallennus) {
+    return [&lista, tallennus = std::move(tallennus), yritetty = false]() mutable {
+        if (!std::exchange(yritetty, true)) return tallennus(lista);
+        ParhaatTulokset kopio = lista;
+        const Tallennustulos tulos = tallennus(kopio);
+        if (tulos) lista = kopio;
+        return tulos;
+    };
 }

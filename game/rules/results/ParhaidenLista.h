@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "store/ParhaatTulokset.h"
+#include "store/Tallennustulos.h"
 
 // Whether a streak earns a place holding `tulos`: it must beat the score, and
 // a streak of no games earns nothing even where a stored score is negative.
@@ -22,7 +24,7 @@ void ValmisteleLisays(ParhaatTulokset& lista, int sija, const std::string& nimi,
 // save does not succeed the staged list stays live, so the entry the player
 // just made is not lost for the rest of the run. A streak that earns no place
 // in the stored list saves nothing.
-void LisaaListalle(ParhaatTulokset& lista, const std::string& nimi, int voitot);
+Tallennustulos LisaaListalle(ParhaatTulokset& lista, const std::string& nimi, int voitot);
 
 // Whether any place holds something other than the default entry; the name is
 // compared exactly, letter case included.
@@ -31,4 +33,12 @@ bool ListallaTuloksia(const ParhaatTulokset& lista);
 // Saves the default entry to all ten places, also to those that held it
 // already, as any list is saved (PaivitaParhaatTulokset), and puts it in the
 // live list even when the store cannot take it.
-void TyhjennaLista(ParhaatTulokset& lista);
+Tallennustulos TyhjennaLista(ParhaatTulokset& lista);
+
+// A save of the list as the line of saves makes it (Tallennusjono). The
+// first try is `tallennus` itself, whose list stays live whatever the store
+// says. A try after it, once the store was found held, works on a copy that
+// is taken into use only when it is stored: the live list already shows what
+// the first try staged, and a second staging on it would enter it twice.
+std::function<Tallennustulos()> ListanTallennus(
+    ParhaatTulokset& lista, std::function<Tallennustulos(ParhaatTulokset&)> tallennus);

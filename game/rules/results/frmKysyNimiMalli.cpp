@@ -34,7 +34,11 @@ void frmKysyNimiMalli::cmdPainike_Click(int Index) {
     p.AsetaOsoitin(Osoitin::Tiimalasi);
     if (Index == 0) {
         t.ViimeksiListallePaassytPelaaja = Nimi;
-        LisaaListalle(t.Parhaat, Nimi, t.PerakkaisetVoitot);
+        t.Tallennukset.Tallenna(
+            p.Nyt(), ListanTallennus(t.Parhaat, [nimi = Nimi, voitot = t.PerakkaisetVoitot](
+                                                    ParhaatTulokset& lista) {
+                return LisaaListalle(lista, nimi, voitot);
+            }));
         t.PerakkaisetVoitot = 0;
         Unload();
         p.AsetaOsoitin(Osoitin::Oletus);

@@ -52,7 +52,7 @@ void frmParhaatTuloksetMalli::Tyhjenna() {
     Kysy(teksti::TYHJENNA_OTSIKKO, teksti::TYHJENNA, [this](bool kylla) {
         if (!kylla) return;
         p.AsetaOsoitin(Osoitin::Tiimalasi);
-        TyhjennaLista(t.Parhaat);
+        t.Tallennukset.Tallenna(p.Nyt(), ListanTallennus(t.Parhaat, TyhjennaLista));
         NaytaLista();
         p.AsetaOsoitin(Osoitin::Oletus);
     });

@@ -46,8 +46,12 @@ void frmAsetuksetMalli::cmdPainike_Click(int Index) {
             t.LaivaSaaSijaitaReunassa = Sijainti[1];
         }
         t.NaytetaanLaivojenUppoaminen = Uppoaminen == 0;
-        TallennaAsetukset(t.PelinAloitustapa, t.LaivojenKulmatSaavatKoskettaa,
-                          t.LaivaSaaSijaitaReunassa, t.NaytetaanLaivojenUppoaminen);
+        t.Tallennukset.Tallenna(
+            p.Nyt(),
+            [aloitustapa = t.PelinAloitustapa, kulmat = t.LaivojenKulmatSaavatKoskettaa,
+             reuna = t.LaivaSaaSijaitaReunassa, uppoaminen = t.NaytetaanLaivojenUppoaminen] {
+                return TallennaAsetukset(aloitustapa, kulmat, reuna, uppoaminen);
+            });
     }
     Unload();
     p.AsetaOsoitin(Osoitin::Oletus);

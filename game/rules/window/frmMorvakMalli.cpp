@@ -272,7 +272,10 @@ void frmMorvakMalli::UusiPeli() {
     }
 }
 
+// A save still waiting for the store is made before the program ends, as
+// it always was: the end waits for it at most the rest of its five seconds.
 void frmMorvakMalli::Lopeta() {
+    t.Tallennukset.Viimeistele(n.Nyt());
     if (verkkopeli_) verkkopeli_->Lopeta();
     loppunut_ = true;
     n.Lopeta();
@@ -297,21 +300,25 @@ void frmMorvakMalli::mNaytaPainikkeet_Click() {
     // Without the band the client area ends above it, cutting off the
     // instruction frame and both buttons.
     n.AsetaKorkeus(Korkeus(t.NaytaPainikkeet));
-    Tallenna("NaytaPainikkeet", Totuusarvona(t.NaytaPainikkeet));
+    TallennaValinta("NaytaPainikkeet", t.NaytaPainikkeet);
     n.AsetaOsoitin(Osoitin::Oletus);
 }
 
 void frmMorvakMalli::mNaytaMahdottomatLaivaruudut_Click() {
     n.AsetaOsoitin(Osoitin::Tiimalasi);
     t.NaytaMahdottomatLaivaruudut = !t.NaytaMahdottomatLaivaruudut;
-    Tallenna("NaytaMahdottomatLaivaruudut", Totuusarvona(t.NaytaMahdottomatLaivaruudut));
+    TallennaValinta("NaytaMahdottomatLaivaruudut", t.NaytaMahdottomatLaivaruudut);
     peli_.NaytaEpakelvotRuudut(t.NaytaMahdottomatLaivaruudut);
     n.AsetaOsoitin(Osoitin::Oletus);
 }
 
+void frmMorvakMalli::TallennaValinta(const std::string& nimi, bool arvo) {
+    t.Tallennukset.Tallenna(n.Nyt(), [nimi, arvo] { return Tallenna(nimi, Totuusarvona(arvo)); });
+}
+
 void frmMorvakMalli::mAanet_Click() {
     t.Aanet = !t.Aanet;
-    Tallenna("Aanet", Totuusarvona(t.Aanet));
+    TallennaValinta("Aanet", t.Aanet);
 }
 
 // A dialog opened from the menu: under the hourglass, over a model loaded

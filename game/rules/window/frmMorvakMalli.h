@@ -77,6 +77,7 @@ class frmMorvakMalli {
     void mNaytaPainikkeet_Click();
     void mNaytaMahdottomatLaivaruudut_Click();
     void mAanet_Click();
+    void TallennaValinta(const std::string& nimi, bool arvo);
     void mNaytaParhaatTulokset_Click();
     void mNaytaAsetukset_Click();
     void mTietojaOhjelmasta_Click();
