@@ -5,8 +5,6 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "platform/registry/lukonodotus.h"
-#include "qt/ElavaOdotus.h"
 #include "qt/OhjelmanKuvake.h"
 
 void ValmisteleSovellus(QApplication& sovellus) {
@@ -27,5 +25,4 @@ void ValmisteleSovellus(QApplication& sovellus) {
     QApplication::setApplicationName("Morvak");
     // Wayland desktops match the window to its menu entry and icon by this.
     QApplication::setDesktopFileName("fi.relvano.Morvak");
-    lukonodotus::AsetaTorkku(OdotaElossa);
 }

@@ -6,9 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/registry/lukonodotus.h"
 #include "rules/Testisaumat.h"
-#include "win32/ElavaOdotus.h"
 #include "win32/frmMorvak.h"
 
 namespace {
@@ -28,7 +26,6 @@ int WINAPI wWinMain(HINSTANCE ohjelma, HINSTANCE, PWSTR, int naytto) {
     InitCommonControlsEx(&saatimet);
     // The grids hand assistive technology objects across processes.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    lukonodotus::AsetaTorkku(OdotaElossa);
     int tulos = 0;
     {
         frmMorvak ikkuna(
