@@ -62,6 +62,18 @@ struct Asettelu {
     const Saadin& operator[](const std::string& saadin) const;
 };
 
+// The order in which a face whose Tab follows the order of making makes the
+// controls: those of the tab order first, each after its frame and after the
+// label whose access key leads to it, then the rest in the table's order.
+std::vector<const Saadin*> Luontijarjestys(const Asettelu& asettelu);
+// Whether a control made after `edellinen` starts a group of its own: the
+// option buttons of one frame made in a row form one group, which the arrow
+// keys move in and Tab enters once.
+bool AloittaaRyhman(const Saadin* edellinen, const Saadin& saadin);
+// The button that shows as the one Enter presses: the button that has the
+// keyboard, else the table's default button; empty for none.
+std::string Oletuspainike(const Asettelu& asettelu, const std::string& kohdistettu);
+
 const Asettelu& frmMorvakAsettelu();
 const Asettelu& frmAsetuksetAsettelu();
 const Asettelu& frmKysyNimiAsettelu();

@@ -60,10 +60,24 @@ int Kavennus(const std::function<int(int venytys)>& tarve, int leveys) {
     return venytys;
 }
 
-Sovitus Sovita(const Valintaikkunamalli& malli, const Mittari& mittari) {
-    const Asettelu& asettelu = malli.Taulukko();
+Alue Sovitus::Ikkunassa(const Asettelu& asettelu, const std::string& saadin) const {
+    Alue alue = (*this)[saadin].alue;
+    if (const std::string& isanta = asettelu[saadin].isanta; !isanta.empty()) {
+        alue.vasen += (*this)[isanta].alue.vasen;
+        alue.yla += (*this)[isanta].alue.yla;
+    }
+    return alue;
+}
+
+Sovitus Sellaisenaan(const Asettelu& asettelu) {
     Sovitus sovitus{asettelu.leveys, asettelu.korkeus, {}};
     for (const Saadin& saadin : asettelu.saatimet) sovitus.saatimet[saadin.nimi] = {saadin.alue};
+    return sovitus;
+}
+
+Sovitus Sovita(const Valintaikkunamalli& malli, const Mittari& mittari) {
+    const Asettelu& asettelu = malli.Taulukko();
+    Sovitus sovitus = Sellaisenaan(asettelu);
     for (const Saadin& saadin : asettelu.saatimet) {
         const std::string teksti = malli.Nayta(saadin.nimi).teksti;
         Sovitettu& oma = sovitus.saatimet.at(saadin.nimi);

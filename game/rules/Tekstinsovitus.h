@@ -41,7 +41,13 @@ struct Sovitus {
     std::map<std::string, Sovitettu> saatimet;
 
     const Sovitettu& operator[](const std::string& saadin) const { return saatimet.at(saadin); }
+    // The control's place within the window, its frame's place added.
+    Alue Ikkunassa(const Asettelu& asettelu, const std::string& saadin) const;
 };
+
+// The table's places as they stand, the fonts' own letter widths: for a
+// window whose texts the table has room for.
+Sovitus Sellaisenaan(const Asettelu& asettelu);
 
 // A line of text that does not fit its control first takes more room: to
 // its container's edge on the side away from its alignment. What still does

@@ -69,6 +69,15 @@ class Sovitus_ : public ::testing::Test {
     Kirjaimittain mittari;
 };
 
+TEST(Sellaisenaan, TheTablesPlacesAndAControlInAFrameWithinTheWindow) {
+    const Sovitus sovitus = Sellaisenaan(KOE);
+    EXPECT_EQ(sovitus.leveys, 3000);
+    EXPECT_EQ(sovitus.korkeus, 2400);
+    EXPECT_EQ(sovitus["chkRuutu"], (Sovitettu{{120, 240, 600, 255}, 100}));
+    EXPECT_EQ(sovitus.Ikkunassa(KOE, "chkRuutu"), (Alue{240, 840, 600, 255}));
+    EXPECT_EQ(sovitus.Ikkunassa(KOE, "cmdPainike"), (Alue{2000, 600, 900, 375}));
+}
+
 TEST(Kavennus, TheOwnWidthWhenItFitsElseStepsOfTwoDownToHalf) {
     const auto sata = [](int venytys) { return 10 * venytys; };
     EXPECT_EQ(Kavennus(sata, 1000), 100);
