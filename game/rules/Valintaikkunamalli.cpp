@@ -34,6 +34,24 @@ void Valintaikkunamalli::Muuta(const std::string& saadin, const std::string& tek
     if (sidottu != nullptr && sidottu->muutos) sidottu->muutos(teksti);
 }
 
+void Valintaikkunamalli::Toimi(const std::string& saadin, bool valittu, const std::string& teksti) {
+    switch (asettelu_[saadin].laji) {
+        case Laji::Painike:
+        case Laji::Linkki:
+            Napsauta(saadin);
+            break;
+        case Laji::Valintaruutu:
+        case Laji::Valintanappi:
+            Valitse(saadin, valittu);
+            break;
+        case Laji::Tekstikentta:
+            Muuta(saadin, teksti);
+            break;
+        default:
+            break;
+    }
+}
+
 void Valintaikkunamalli::Esc() {
     const auto peruutus = std::ranges::find_if(
         asettelu_.saatimet, [](const Saadin& s) { return (s.tyyli & tyyli::PERUUTUS) != 0; });

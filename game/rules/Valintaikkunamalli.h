@@ -40,6 +40,9 @@ class Valintaikkunamalli {
     void Napsauta(const std::string& saadin);
     void Valitse(const std::string& saadin, bool valittu);
     void Muuta(const std::string& saadin, const std::string& teksti);
+    // The act the control's kind makes: a button's or a link's click, a check
+    // box's or an option's new state, a text box's new text.
+    void Toimi(const std::string& saadin, bool valittu, const std::string& teksti);
     // Esc presses the table's cancel button.
     void Esc();
 

@@ -145,6 +145,19 @@ TEST_F(Asetukset, OkTakesEveryChoiceIntoTheStateAndTheStoreAndTheNextOpeningShow
               "valintanappi: &Uppoamisanimaatiota ei näytetä [valittu]");
 }
 
+TEST_F(Asetukset, EachKindOfControlMakesItsOwnActOfWhatAFaceHandsOver) {
+    frmAsetuksetMalli m(t, n);
+    m.Toimi("optAloitustapa2", true, "x");
+    m.Toimi("chkSijainti0", false, "x");
+    m.Toimi("fraAloitustapa", true, "x");
+    EXPECT_EQ(m.Aloitustapa, 2u);
+    EXPECT_EQ(m.Sijainti, (std::array<bool, 2>{false, false}));
+    EXPECT_TRUE(m.Auki());
+    m.Toimi("cmdPainike0", false, "");
+    EXPECT_FALSE(m.Auki());
+    EXPECT_TRUE(m.Hyvaksytty());
+}
+
 TEST_F(Asetukset, PeruutaEscAndTheCloseBoxChangeNothing) {
     for (const char* tapa : {"Peruuta", "Esc", "close box"}) {
         frmAsetuksetMalli m(t, n);
