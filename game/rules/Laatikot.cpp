@@ -2,6 +2,27 @@
 
 #include <utility>
 
+#include "rules/Tekstit.h"
+
+Laatikonmalli Ilmoitus(Kuvake kuvake) {
+    return {kuvake, {{Laatikonmalli::Vastaus::Ok, teksti::OK}}, std::nullopt, true};
+}
+
+Laatikonmalli Vahvistus() {
+    return {
+        Kuvake::Kysymys,
+        {{Laatikonmalli::Vastaus::Kylla, teksti::KYLLA}, {Laatikonmalli::Vastaus::Ei, teksti::EI}},
+        Laatikonmalli::Vastaus::Ei,
+        false};
+}
+
+void Laatikkojono::NaytaSeuraava() {
+    if (odottavat_.empty()) return;
+    const std::function<bool()> nayta = std::move(odottavat_.front());
+    odottavat_.pop_front();
+    vastattu_(nayta());
+}
+
 // Each request is recorded before the face hears of it: a face may answer
 // before the request has returned.
 void Laatikot::Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake,

@@ -1,12 +1,55 @@
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "rules/Nakyma.h"
 #include "rules/Valintaikkunamalli.h"
+
+// A message box as every face shows it: its buttons left to right, the one
+// Enter presses where that is not the one that has the keyboard, and whether
+// Esc and the close box close it.
+struct Laatikonmalli {
+    // What a button answers.
+    enum class Vastaus { Ok, Kylla, Ei };
+    struct Painike {
+        Vastaus vastaus;
+        const char* teksti;
+    };
+    Kuvake kuvake;
+    std::vector<Painike> painikkeet;
+    std::optional<Vastaus> oletus;
+    bool suljettava;
+};
+// A notice: OK alone, which Esc and the close box give as well.
+Laatikonmalli Ilmoitus(Kuvake kuvake);
+// A question: Yes and No, No the default, answered only by its buttons.
+Laatikonmalli Vahvistus();
+
+// The boxes and dialogs asked for that the face has yet to show, in the order
+// asked. The face shows each from its own event loop, never inside the call
+// that asked, and its answer is handed on once the box has gone.
+class Laatikkojono {
+  public:
+    explicit Laatikkojono(std::function<void(bool)> vastattu) : vastattu_(std::move(vastattu)) {}
+
+    // `nayta` shows the box modally and tells its answer.
+    void Jonoon(std::function<bool()> nayta) { odottavat_.push_back(std::move(nayta)); }
+    // The first box waiting, if any.
+    void NaytaSeuraava();
+    // Every box waiting in turn, those asked for meanwhile too.
+    void NaytaOdottavat() {
+        while (!odottavat_.empty()) NaytaSeuraava();
+    }
+
+  private:
+    std::function<void(bool)> vastattu_;
+    std::deque<std::function<bool()>> odottavat_;
+};
 
 // The message boxes, questions and dialogs open over the window, the last
 // one on top, each with what follows its answer. A request returns at once:
