@@ -46,12 +46,6 @@ QLabel* Ohjelmankuva(QWidget* isanta) {
     return kuvake;
 }
 
-void Venyta(QWidget* saadin, int venytys) {
-    QFont kirjasin = saadin->font();
-    kirjasin.setStretch(venytys < 100 ? venytys : QFont::AnyStretch);
-    saadin->setFont(kirjasin);
-}
-
 // Each control already shows its text: it is measured as it stands.
 class Kirjasinmittari : public Mittari {
   public:
@@ -71,50 +65,7 @@ class Kirjasinmittari : public Mittari {
     const std::map<std::string, QWidget*>& saatimet_;
 };
 
-template <class Tyyppi>
-void AsetaTeksti(QWidget* saadin, const QString& teksti) {
-    auto* kohde = static_cast<Tyyppi*>(saadin);
-    if (kohde->text() != teksti) kohde->setText(teksti);
-}
-
-}  // namespace
-
-Valintaikkuna::Valintaikkuna(Valintaikkunamalli& malli, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
-      malli_(malli) {
-    const Asettelu& asettelu = malli.Taulukko();
-    setObjectName(QString::fromStdString(asettelu.nimi));
-    setWindowTitle(QString::fromStdString(asettelu.otsikko));
-    for (const Saadin& saadin : asettelu.saatimet) {
-        QWidget* isanta = saadin.isanta.empty() ? this : saatimet_.at(saadin.isanta);
-        QWidget* uusi = LuoSaadin(saadin, isanta);
-        uusi->setObjectName(QString::fromStdString(saadin.nimi));
-        saatimet_[saadin.nimi] = uusi;
-        Kytke(saadin, uusi);
-    }
-    // A label's access key takes the keyboard to the control after it.
-    for (std::size_t i = 0; i + 1 < asettelu.saatimet.size(); ++i) {
-        if (asettelu.saatimet[i].tyyli & tyyli::AVAIN)
-            static_cast<QLabel*>(saatimet_.at(asettelu.saatimet[i].nimi))
-                ->setBuddy(saatimet_.at(asettelu.saatimet[i + 1].nimi));
-    }
-    for (std::size_t i = 1; i < asettelu.sarkainjarjestys.size(); ++i) {
-        QWidget::setTabOrder(saatimet_.at(asettelu.sarkainjarjestys[i - 1]),
-                             saatimet_.at(asettelu.sarkainjarjestys[i]));
-    }
-    Nayta();
-    // Typing replaces a text box's whole text.
-    for (QLineEdit* kentta : findChildren<QLineEdit*>()) kentta->selectAll();
-    ensurePolished();
-    Sovita();
-    malli_.KunMuuttuu([this] { Toimittu(); });
-}
-
-Valintaikkuna::~Valintaikkuna() { malli_.KunMuuttuu({}); }
-
-QWidget* Valintaikkuna::LuoSaadin(const Saadin& saadin, QWidget* isanta) {
+QWidget* Luo(const Saadin& saadin, QWidget* isanta) {
     switch (saadin.laji) {
         case Laji::Kehys:
             return new QGroupBox(isanta);
@@ -127,95 +78,122 @@ QWidget* Valintaikkuna::LuoSaadin(const Saadin& saadin, QWidget* isanta) {
         case Laji::Painike: {
             auto* painike = new QPushButton(isanta);
             painike->setDefault(saadin.tyyli & tyyli::OLETUS);
+            // Enter on a focused button presses that button, in a dialog or not.
+            painike->setAutoDefault(true);
             return painike;
         }
         case Laji::Valintaruutu:
             return new QCheckBox(isanta);
         case Laji::Valintanappi:
             return new QRadioButton(isanta);
-        case Laji::Tekstikentta: {
-            auto* kentta = new QLineEdit(isanta);
-            if (const int pituus = malli_.Pituus(saadin.nimi)) kentta->setMaxLength(pituus);
-            return kentta;
-        }
+        case Laji::Tekstikentta:
+            return new QLineEdit(isanta);
         case Laji::Kuvake:
             break;
     }
     return Ohjelmankuva(isanta);
 }
 
+}  // namespace
+
+void Venyta(QWidget* saadin, int venytys) {
+    QFont kirjasin = saadin->font();
+    kirjasin.setStretch(venytys < 100 ? venytys : QFont::AnyStretch);
+    saadin->setFont(kirjasin);
+}
+
+Saatimet LuoSaatimet(const Asettelu& asettelu, QWidget* ikkuna) {
+    Saatimet saatimet;
+    for (const Saadin& saadin : asettelu.saatimet) {
+        QWidget* uusi = Luo(saadin, saadin.isanta.empty() ? ikkuna : saatimet.at(saadin.isanta));
+        uusi->setObjectName(QString::fromStdString(saadin.nimi));
+        saatimet[saadin.nimi] = uusi;
+        AsetaTeksti(saadin, uusi, QString::fromStdString(saadin.teksti));
+    }
+    // A label's access key takes the keyboard to the control after it.
+    for (std::size_t i = 0; i + 1 < asettelu.saatimet.size(); ++i) {
+        if (asettelu.saatimet[i].tyyli & tyyli::AVAIN)
+            static_cast<QLabel*>(saatimet.at(asettelu.saatimet[i].nimi))
+                ->setBuddy(saatimet.at(asettelu.saatimet[i + 1].nimi));
+    }
+    for (std::size_t i = 1; i < asettelu.sarkainjarjestys.size(); ++i) {
+        QWidget::setTabOrder(saatimet.at(asettelu.sarkainjarjestys[i - 1]),
+                             saatimet.at(asettelu.sarkainjarjestys[i]));
+    }
+    return saatimet;
+}
+
+void AsetaTeksti(const Saadin& saadin, QWidget* kohde, const QString& teksti) {
+    if (saadin.laji == Laji::Viiva || saadin.laji == Laji::Kuvake) return;
+    // A frame's caption is its title; every other control's is its text.
+    const char* ominaisuus = saadin.laji == Laji::Kehys ? "title" : "text";
+    if (kohde->property(ominaisuus).toString() != teksti) kohde->setProperty(ominaisuus, teksti);
+}
+
+void Sijoita(const Saatimet& saatimet, const Sovitus& sovitus) {
+    for (const auto& [nimi, saadin] : saatimet) {
+        saadin->setGeometry(TwipeistaAlue(sovitus[nimi].alue));
+        Venyta(saadin, sovitus[nimi].venytys);
+    }
+}
+
+Valintaikkuna::Valintaikkuna(Valintaikkunamalli& malli, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      malli_(malli),
+      saatimet_(LuoSaatimet(malli.Taulukko(), this)) {
+    const Asettelu& asettelu = malli.Taulukko();
+    setObjectName(QString::fromStdString(asettelu.nimi));
+    setWindowTitle(QString::fromStdString(asettelu.otsikko));
+    for (const Saadin& saadin : asettelu.saatimet) {
+        Kytke(saadin, saatimet_.at(saadin.nimi));
+        if (saadin.laji != Laji::Tekstikentta) continue;
+        if (const int pituus = malli_.Pituus(saadin.nimi))
+            static_cast<QLineEdit*>(saatimet_.at(saadin.nimi))->setMaxLength(pituus);
+    }
+    Nayta();
+    // Typing replaces a text box's whole text.
+    for (QLineEdit* kentta : findChildren<QLineEdit*>()) kentta->selectAll();
+    ensurePolished();
+    Sovita();
+    malli_.KunMuuttuu([this] { Toimittu(); });
+}
+
+Valintaikkuna::~Valintaikkuna() { malli_.KunMuuttuu({}); }
+
 void Valintaikkuna::Kytke(const Saadin& kuvaus, QWidget* saadin) {
-    const std::string nimi = kuvaus.nimi;
-    const auto napsautus = [this, nimi] {
-        malli_.Napsauta(nimi);
+    const auto toimi = [this, nimi = kuvaus.nimi](bool valittu, const QString& teksti) {
+        malli_.Toimi(nimi, valittu, teksti.toStdString());
         Toimittu();
     };
-    switch (kuvaus.laji) {
-        case Laji::Painike:
-            connect(static_cast<QPushButton*>(saadin), &QPushButton::clicked, this, napsautus);
-            break;
-        case Laji::Linkki:
-            connect(static_cast<Linkkinimio*>(saadin), &Linkkinimio::Napsautettu, this, napsautus);
-            break;
-        case Laji::Valintaruutu:
-        case Laji::Valintanappi:
-            connect(static_cast<QAbstractButton*>(saadin), &QAbstractButton::clicked, this,
-                    [this, nimi](bool valittu) {
-                        malli_.Valitse(nimi, valittu);
-                        Toimittu();
-                    });
-            break;
-        case Laji::Tekstikentta:
-            connect(static_cast<QLineEdit*>(saadin), &QLineEdit::textEdited, this,
-                    [this, nimi](const QString& teksti) {
-                        malli_.Muuta(nimi, teksti.toStdString());
-                        Toimittu();
-                    });
-            break;
-        default:
-            break;
-    }
+    if (auto* painike = qobject_cast<QAbstractButton*>(saadin))
+        connect(painike, &QAbstractButton::clicked, this,
+                [toimi](bool valittu) { toimi(valittu, {}); });
+    if (auto* linkki = qobject_cast<Linkkinimio*>(saadin))
+        connect(linkki, &Linkkinimio::Napsautettu, this, [toimi] { toimi(false, {}); });
+    if (auto* kentta = qobject_cast<QLineEdit*>(saadin))
+        connect(kentta, &QLineEdit::textEdited, this,
+                [toimi](const QString& teksti) { toimi(false, teksti); });
 }
 
 void Valintaikkuna::Nayta() {
     for (const Saadin& kuvaus : malli_.Taulukko().saatimet) {
         const Nakyva nakyva = malli_.Nayta(kuvaus.nimi);
-        const QString teksti = QString::fromStdString(nakyva.teksti);
         QWidget* saadin = saatimet_.at(kuvaus.nimi);
-        switch (kuvaus.laji) {
-            case Laji::Kehys:
-                static_cast<QGroupBox*>(saadin)->setTitle(teksti);
-                break;
-            case Laji::Nimio:
-            case Laji::Linkki:
-                AsetaTeksti<QLabel>(saadin, teksti);
-                break;
-            case Laji::Painike:
-            case Laji::Valintaruutu:
-            case Laji::Valintanappi:
-                AsetaTeksti<QAbstractButton>(saadin, teksti);
-                // An option is selected, never deselected: selecting another
-                // of its group deselects it.
-                if (kuvaus.laji == Laji::Valintaruutu || nakyva.valittu)
-                    static_cast<QAbstractButton*>(saadin)->setChecked(nakyva.valittu);
-                break;
-            case Laji::Tekstikentta:
-                AsetaTeksti<QLineEdit>(saadin, teksti);
-                break;
-            case Laji::Viiva:
-            case Laji::Kuvake:
-                break;
-        }
+        AsetaTeksti(kuvaus, saadin, QString::fromStdString(nakyva.teksti));
+        // An option is selected, never deselected: selecting another of its
+        // group deselects it.
+        if (kuvaus.laji == Laji::Valintaruutu ||
+            (kuvaus.laji == Laji::Valintanappi && nakyva.valittu))
+            static_cast<QAbstractButton*>(saadin)->setChecked(nakyva.valittu);
         saadin->setEnabled(nakyva.kaytossa);
     }
 }
 
 void Valintaikkuna::Sovita() {
     const Sovitus sovitus = ::Sovita(malli_, Kirjasinmittari(saatimet_));
-    for (const auto& [nimi, saadin] : saatimet_) {
-        saadin->setGeometry(TwipeistaAlue(sovitus[nimi].alue));
-        Venyta(saadin, sovitus[nimi].venytys);
-    }
+    ::Sijoita(saatimet_, sovitus);
     setFixedSize(Twipeista(sovitus.leveys), Twipeista(sovitus.korkeus));
 }
 

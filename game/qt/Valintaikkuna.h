@@ -4,7 +4,18 @@
 #include <map>
 #include <string>
 
+#include "rules/Tekstinsovitus.h"
 #include "rules/Valintaikkunamalli.h"
+
+// The controls of a layout table by name, made in a window in the table's
+// order with their names, the table's texts, access keys and tab order.
+using Saatimet = std::map<std::string, QWidget*>;
+Saatimet LuoSaatimet(const Asettelu& asettelu, QWidget* ikkuna);
+void AsetaTeksti(const Saadin& saadin, QWidget* kohde, const QString& teksti);
+// In the places and letter widths the rules fit them to.
+void Sijoita(const Saatimet& saatimet, const Sovitus& sovitus);
+// The control's letters narrowed to the given per cent.
+void Venyta(QWidget* saadin, int venytys);
 
 // Any dialog of the game, built from its model's layout table and bound to
 // the model: a fixed client area, only the close box in the title bar, a
@@ -26,7 +37,6 @@ class Valintaikkuna : public QDialog {
     void showEvent(QShowEvent* tapahtuma) override;
 
   private:
-    QWidget* LuoSaadin(const Saadin& saadin, QWidget* isanta);
     // Hands the control's acts to the model.
     void Kytke(const Saadin& kuvaus, QWidget* saadin);
     void Nayta();
@@ -35,5 +45,5 @@ class Valintaikkuna : public QDialog {
     void Toimittu();
 
     Valintaikkunamalli& malli_;
-    std::map<std::string, QWidget*> saatimet_;
+    Saatimet saatimet_;
 };

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -14,6 +13,7 @@
 #include "qt/Kuvaruudukko.h"
 #include "qt/Sormikursori.h"
 #include "qt/Twipit.h"
+#include "qt/Valintaikkuna.h"
 #include "rules/Ruudut.h"
 #include "rules/Tekstinsovitus.h"
 
@@ -70,53 +70,32 @@ void frmMorvak::LuoRuudukot(QWidget* alue) {
 
 void frmMorvak::LuoAlalaita(QWidget* alue) {
     const Asettelu& asettelu = frmMorvakAsettelu();
-    const auto teksti = [&](const char* nimi) {
-        return QString::fromStdString(asettelu[nimi].teksti);
-    };
-    const auto paikka = [&](const char* nimi) { return TwipeistaAlue(asettelu[nimi].alue); };
-
-    fraOhje = new QGroupBox(teksti("fraOhje"), alue);
-    fraOhje->setObjectName("fraOhje");
-    fraOhje->setGeometry(paikka("fraOhje"));
-    lblOhje = new QLabel(fraOhje);
-    lblOhje->setObjectName("lblOhje");
-    lblOhje->setTextFormat(Qt::PlainText);
-    lblOhje->setGeometry(paikka("lblOhje"));
-    NaytaOhje(asettelu["lblOhje"].teksti);
+    const Saatimet alalaita = LuoSaatimet(asettelu, alue);
+    Sijoita(alalaita, Sellaisenaan(asettelu));
+    lblOhje = static_cast<QLabel*>(alalaita.at("lblOhje"));
     naytetty_.ohje = asettelu["lblOhje"].teksti;
-
-    for (const int i : {1, 0}) {
-        const std::string nimi = "cmdPainike(" + std::to_string(i) + ")";
-        cmdPainike[i] = new QPushButton(QString::fromStdString(asettelu[nimi].teksti), alue);
-        cmdPainike[i]->setObjectName(QString::fromStdString(nimi));
-        cmdPainike[i]->setGeometry(TwipeistaAlue(asettelu[nimi].alue));
-        cmdPainike[i]->setDefault(asettelu[nimi].tyyli & tyyli::OLETUS);
-        // Enter on a focused button presses that button, as in any window.
-        cmdPainike[i]->setAutoDefault(true);
+    NaytaOhje(naytetty_.ohje);
+    for (const int i : {0, 1}) {
+        cmdPainike[i] =
+            static_cast<QPushButton*>(alalaita.at("cmdPainike(" + std::to_string(i) + ")"));
         connect(cmdPainike[i], &QPushButton::clicked, this,
                 [this, i] { malli_.Tapahtuu(KomentoValittu{Painikekomento(i)}); });
     }
-    setTabOrder(cmdPainike[0], cmdPainike[1]);
-
-    auto* fraKehysviiva = new QFrame(alue);
-    fraKehysviiva->setObjectName("fraKehysviiva");
-    fraKehysviiva->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    fraKehysviiva->setGeometry(paikka("fraKehysviiva"));
 }
 
 void frmMorvak::NaytaOhje(const std::string& ohje) {
     const QString teksti = QString::fromStdString(ohje);
     // A streak of a hundred wins makes the win text wider than its line;
     // narrower letters keep it whole.
-    const QFont tavallinen = fraOhje->font();
     const auto kavennettu = [&](int venytys) {
-        QFont kirjasin = tavallinen;
-        if (venytys < 100) kirjasin.setStretch(venytys);
+        QFont kirjasin = lblOhje->font();
+        kirjasin.setStretch(venytys < 100 ? venytys : QFont::AnyStretch);
         return kirjasin;
     };
-    lblOhje->setFont(kavennettu(Kavennus(
-        [&](int venytys) { return QFontMetrics(kavennettu(venytys)).horizontalAdvance(teksti); },
-        lblOhje->width())));
+    const int venytys = Kavennus(
+        [&](int kokeiltu) { return QFontMetrics(kavennettu(kokeiltu)).horizontalAdvance(teksti); },
+        lblOhje->width());
+    Venyta(lblOhje, venytys);
     // The label tells assistive technology of its new name itself.
     lblOhje->setText(teksti);
 }

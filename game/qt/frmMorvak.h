@@ -21,7 +21,6 @@
 class Kuvaruutu;
 class Kuvaruudukko;
 class QAction;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 
@@ -99,7 +98,6 @@ class frmMorvak : public QMainWindow, public Nakyma {
 
     std::array<Kuvaruudukko*, 2> ruudukot_{};  // indexed by Puoli
     int luovutuksiaNaytetty_ = 0;
-    QGroupBox* fraOhje = nullptr;
     QLabel* lblOhje = nullptr;
     std::array<QPushButton*, 2> cmdPainike{};
     std::vector<std::pair<QAction*, Komento>> komennot_;
