@@ -18,8 +18,9 @@ QWidget* Ikkunapalvelut::Aktiivinen() const {
 
 void Ikkunapalvelut::Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) {
     Jonoon([this, otsikko, teksti, kuvake] {
-        const std::unique_ptr<QMessageBox> viesti(Viestilaatikko(
-            Aktiivinen(), QString::fromStdString(otsikko), QString::fromStdString(teksti), kuvake));
+        const std::unique_ptr<QMessageBox> viesti(
+            Viestilaatikko(Aktiivinen(), QString::fromStdString(otsikko),
+                           QString::fromStdString(teksti), Ilmoitus(kuvake)));
         viesti->exec();
         return true;
     });
@@ -27,8 +28,9 @@ void Ikkunapalvelut::Ilmoita(const std::string& otsikko, const std::string& teks
 
 void Ikkunapalvelut::Kysy(const std::string& otsikko, const std::string& teksti) {
     Jonoon([this, otsikko, teksti] {
-        const std::unique_ptr<QMessageBox> kysymys(Vahvistuslaatikko(
-            Aktiivinen(), QString::fromStdString(otsikko), QString::fromStdString(teksti)));
+        const std::unique_ptr<QMessageBox> kysymys(
+            Viestilaatikko(Aktiivinen(), QString::fromStdString(otsikko),
+                           QString::fromStdString(teksti), Vahvistus()));
         return kysymys->exec() == QMessageBox::Yes;
     });
 }
@@ -36,21 +38,10 @@ void Ikkunapalvelut::Kysy(const std::string& otsikko, const std::string& teksti)
 // The box runs its own modal loop from the event loop, never inside the
 // rules' call; its answer comes back as an event like any other.
 void Ikkunapalvelut::Jonoon(std::function<bool()> nayta) {
-    odottavat_.push_back(std::move(nayta));
+    jono_.Jonoon(std::move(nayta));
     QObject* kuulija = paaikkuna_ != nullptr ? static_cast<QObject*>(paaikkuna_) : qApp;
     QMetaObject::invokeMethod(
-        kuulija, [this] { NaytaSeuraava(); }, Qt::QueuedConnection);
-}
-
-void Ikkunapalvelut::NaytaOdottavat() {
-    while (!odottavat_.empty()) NaytaSeuraava();
-}
-
-void Ikkunapalvelut::NaytaSeuraava() {
-    if (odottavat_.empty()) return;
-    const std::function<bool()> nayta = std::move(odottavat_.front());
-    odottavat_.pop_front();
-    vastattu_(nayta());
+        kuulija, [this] { jono_.NaytaSeuraava(); }, Qt::QueuedConnection);
 }
 
 void Ikkunapalvelut::AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) {

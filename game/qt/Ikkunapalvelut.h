@@ -1,9 +1,9 @@
 #pragma once
 
 #include <chrono>
-#include <deque>
 #include <functional>
 
+#include "rules/Laatikot.h"
 #include "rules/Nakyma.h"
 
 class QWidget;
@@ -16,7 +16,7 @@ class Ikkunapalvelut : public Palvelut {
     // `paaikkuna` owns boxes and opens while no dialog is up, and may be
     // nullptr; `vastattu` hears each box's answer once the box has gone.
     Ikkunapalvelut(QWidget* paaikkuna, std::function<void(bool)> vastattu)
-        : paaikkuna_(paaikkuna), vastattu_(std::move(vastattu)) {}
+        : paaikkuna_(paaikkuna), jono_(std::move(vastattu)) {}
 
     void AsetaOsoitin(Osoitin osoitin) override;
     void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) override;
@@ -30,14 +30,11 @@ class Ikkunapalvelut : public Palvelut {
     // handed on once the box has gone.
     void Jonoon(std::function<bool()> nayta);
     // Shows at once the boxes asked for and not yet shown, each in turn.
-    void NaytaOdottavat();
+    void NaytaOdottavat() { jono_.NaytaOdottavat(); }
     // The window a new box belongs to: a dialog's box belongs to that dialog.
     QWidget* Aktiivinen() const;
 
   private:
-    void NaytaSeuraava();
-
     QWidget* paaikkuna_;
-    std::function<void(bool)> vastattu_;
-    std::deque<std::function<bool()>> odottavat_;
+    Laatikkojono jono_;
 };

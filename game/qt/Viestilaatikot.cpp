@@ -3,8 +3,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "rules/Tekstit.h"
-
 namespace {
 
 QMessageBox::Icon Ikoni(Kuvake kuvake) {
@@ -21,22 +19,24 @@ QMessageBox::Icon Ikoni(Kuvake kuvake) {
     return QMessageBox::NoIcon;
 }
 
+// In the order of Vastaus.
+constexpr QMessageBox::StandardButton PAINIKKEET[] = {QMessageBox::Ok, QMessageBox::Yes,
+                                                      QMessageBox::No};
+QMessageBox::StandardButton Painike(Laatikonmalli::Vastaus vastaus) {
+    return PAINIKKEET[static_cast<int>(vastaus)];
+}
+
 }  // namespace
 
 QMessageBox* Viestilaatikko(QWidget* omistaja, const QString& otsikko, const QString& sisalto,
-                            Kuvake kuvake) {
-    auto* viesti = new QMessageBox(Ikoni(kuvake), otsikko, sisalto, QMessageBox::Ok, omistaja);
-    viesti->setTextFormat(Qt::PlainText);
-    viesti->button(QMessageBox::Ok)->setText(teksti::OK);
-    return viesti;
-}
-
-QMessageBox* Vahvistuslaatikko(QWidget* omistaja, const QString& otsikko, const QString& sisalto) {
-    auto* kysymys = new QMessageBox(QMessageBox::Question, otsikko, sisalto,
-                                    QMessageBox::Yes | QMessageBox::No, omistaja);
-    kysymys->setTextFormat(Qt::PlainText);
-    kysymys->button(QMessageBox::Yes)->setText(teksti::KYLLA);
-    kysymys->button(QMessageBox::No)->setText(teksti::EI);
-    kysymys->setDefaultButton(QMessageBox::No);
-    return kysymys;
+                            const Laatikonmalli& malli) {
+    QMessageBox::StandardButtons painikkeet;
+    for (const Laatikonmalli::Painike& painike : malli.painikkeet)
+        painikkeet |= Painike(painike.vastaus);
+    auto* laatikko = new QMessageBox(Ikoni(malli.kuvake), otsikko, sisalto, painikkeet, omistaja);
+    laatikko->setTextFormat(Qt::PlainText);
+    for (const auto& [vastaus, teksti] : malli.painikkeet)
+        laatikko->button(Painike(vastaus))->setText(teksti);
+    if (malli.oletus) laatikko->setDefaultButton(Painike(*malli.oletus));
+    return laatikko;
 }

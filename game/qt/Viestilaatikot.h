@@ -2,15 +2,13 @@
 
 #include <QString>
 
-#include "rules/Nakyma.h"
+#include "rules/Laatikot.h"
 
 class QMessageBox;
 class QWidget;
 
-// Message boxes with their buttons in Finnish, whatever translations the
-// system has, made but not yet shown.
+// A message box with its buttons in Finnish, whatever translations the
+// system has, made but not yet shown; it finishes with QMessageBox::Yes for
+// Yes.
 QMessageBox* Viestilaatikko(QWidget* omistaja, const QString& otsikko, const QString& teksti,
-                            Kuvake kuvake);
-// Yes and No, a question icon, No as the default; it finishes with
-// QMessageBox::Yes for Yes.
-QMessageBox* Vahvistuslaatikko(QWidget* omistaja, const QString& otsikko, const QString& teksti);
+                            const Laatikonmalli& malli);

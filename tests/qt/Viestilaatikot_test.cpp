@@ -20,7 +20,7 @@ class Viestilaatikot_test : public QObject {
             qApp, [](QWidget* ikkuna) { return qobject_cast<QMessageBox*>(ikkuna) != nullptr; },
             [nappain](QWidget* ruutu) { QTest::keyClick(Nappaimisto(ruutu), nappain); }, nahty);
         std::unique_ptr<QMessageBox> kysymys(
-            Vahvistuslaatikko(nullptr, "Lopeta", "Haluatko varmasti lopettaa?"));
+            Viestilaatikko(nullptr, "Lopeta", "Haluatko varmasti lopettaa?", Vahvistus()));
         return kysymys->exec() == QMessageBox::Yes;
     }
 
