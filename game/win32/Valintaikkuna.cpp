@@ -27,7 +27,8 @@ struct Lajityyli {
 Lajityyli Tyyli(const Saadin& saadin) {
     switch (saadin.laji) {
         case Laji::Kehys:
-            return {L"BUTTON", BS_GROUPBOX};
+            // What lies over a frame is not drawn over by it.
+            return {L"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS};
         case Laji::Viiva:
             return {L"STATIC", SS_ETCHEDHORZ};
         case Laji::Nimio: {
@@ -103,46 +104,10 @@ std::string Teksti(HWND saadin) {
     return Utf8(teksti);
 }
 
-}  // namespace
-
-Valintaikkuna::Valintaikkuna(Valintaikkunamalli& malli)
-    : malli_(malli), asettelu_(malli.Taulukko()) {}
-
-Valintaikkuna::~Valintaikkuna() {
-    for (HFONT kirjasin : kavennetut_) DeleteObject(kirjasin);
-    if (kuvake_ != nullptr) DestroyIcon(kuvake_);
-}
-
-void Valintaikkuna::Nayta(HWND omistaja) {
-    omistaja_ = omistaja;
-    // An empty template: the controls come from the layout table.
-    struct alignas(4) Pohja {
-        DLGTEMPLATE ikkuna;
-        WORD valikko;
-        WORD luokka;
-        WORD otsikko;
-    } pohja{};
-    pohja.ikkuna.style = TYYLI;
-    pohja.ikkuna.dwExtendedStyle = LISATYYLI;
-    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &pohja.ikkuna, omistaja, Proseduuri,
-                            reinterpret_cast<LPARAM>(this));
-    malli_.KunMuuttuu({});
-}
-
-INT_PTR CALLBACK Valintaikkuna::Proseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l) {
-    if (viesti == WM_INITDIALOG) {
-        auto* ikkuna = reinterpret_cast<Valintaikkuna*>(l);
-        ikkuna->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, DWLP_USER, l);
-    }
-    auto* ikkuna = reinterpret_cast<Valintaikkuna*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    return ikkuna != nullptr ? ikkuna->Kasittele(viesti, w, l) : FALSE;
-}
-
 // A link is clicked when the mouse lets go over it, not as it presses; the
 // static control's own notice of a press never comes.
-LRESULT CALLBACK Valintaikkuna::Linkkiproseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l,
-                                                 UINT_PTR, DWORD_PTR napsautus) {
+LRESULT CALLBACK Linkkiproseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l, UINT_PTR,
+                                  DWORD_PTR napsautus) {
     auto& linkki = *reinterpret_cast<Napsautus*>(napsautus);
     switch (viesti) {
         case WM_LBUTTONDOWN:
@@ -170,6 +135,119 @@ LRESULT CALLBACK Valintaikkuna::Linkkiproseduuri(HWND hwnd, UINT viesti, WPARAM 
     return DefSubclassProc(hwnd, viesti, w, l);
 }
 
+}  // namespace
+
+Saatimet::~Saatimet() {
+    for (const auto& [nimi, kirjasin] : kavennetut_) DeleteObject(kirjasin);
+    if (kuvake_ != nullptr) DestroyIcon(kuvake_);
+}
+
+void Saatimet::Luo(HWND ikkuna, bool ryhmat) {
+    const Saadin* edellinen = nullptr;
+    for (const Saadin* saadin : Luontijarjestys(asettelu_)) {
+        const auto tunnus = static_cast<WORD>(ensimmainen_ + tehdyt_.size());
+        tehdyt_.push_back(saadin);
+        const Lajityyli laji = Tyyli(*saadin);
+        DWORD tyyli = WS_CHILD | WS_VISIBLE | laji.tyyli;
+        if (ryhmat && AloittaaRyhman(edellinen, *saadin)) {
+            tyyli |= WS_GROUP;
+            if (saadin->laji == Laji::Valintanappi) tyyli |= WS_TABSTOP;
+        }
+        edellinen = saadin;
+        HWND uusi =
+            CreateWindowExW(saadin->laji == Laji::Tekstikentta ? WS_EX_CLIENTEDGE : 0, laji.luokka,
+                            Leveaksi(saadin->teksti).c_str(), tyyli, 0, 0, 0, 0, ikkuna,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(tunnus)),
+                            GetModuleHandleW(nullptr), nullptr);
+        kahvat_[saadin->nimi] = uusi;
+        if (saadin->laji == Laji::Linkki)
+            SetWindowSubclass(uusi, Linkkiproseduuri, 0,
+                              reinterpret_cast<DWORD_PTR>(&linkit_[uusi]));
+    }
+}
+
+void Saatimet::Sijoita(const Sovitus& sovitus, const Kirjasimet& kirjasimet, UINT dpi) {
+    for (const Saadin& saadin : asettelu_.saatimet) {
+        HWND kahva = kahvat_.at(saadin.nimi);
+        Kavenna(saadin, sovitus[saadin.nimi].venytys, kirjasimet);
+        if (saadin.laji == Laji::Kuvake) {
+            if (kuvake_ != nullptr) DestroyIcon(kuvake_);
+            const int koko = MulDiv(32, static_cast<int>(dpi), 96);
+            kuvake_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
+                                                    IMAGE_ICON, koko, koko, 0));
+            SendMessageW(kahva, STM_SETICON, reinterpret_cast<WPARAM>(kuvake_), 0);
+        }
+        const RECT paikka = TwipeistaAlue(sovitus.Ikkunassa(asettelu_, saadin.nimi), dpi);
+        SetWindowPos(kahva, nullptr, paikka.left, paikka.top, paikka.right - paikka.left,
+                     paikka.bottom - paikka.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    InvalidateRect(GetParent(kahvat_.begin()->second), nullptr, TRUE);
+}
+
+// A narrowed font lasts as long as its control has it.
+void Saatimet::Kavenna(const Saadin& saadin, int venytys, const Kirjasimet& kirjasimet) {
+    HFONT kirjasin = venytys < 100 ? kirjasimet.Kavennettu(venytys, Kirjasintyyli(saadin))
+                                   : kirjasimet.Kirjasin(Kirjasintyyli(saadin));
+    SendMessageW(kahvat_.at(saadin.nimi), WM_SETFONT, reinterpret_cast<WPARAM>(kirjasin), FALSE);
+    if (const auto vanha = kavennetut_.find(saadin.nimi); vanha != kavennetut_.end()) {
+        DeleteObject(vanha->second);
+        kavennetut_.erase(vanha);
+    }
+    if (venytys < 100) kavennetut_[saadin.nimi] = kirjasin;
+}
+
+void Saatimet::NaytaOletus(const std::string& oletus) const {
+    for (const Saadin& saadin : asettelu_.saatimet) {
+        if (saadin.laji != Laji::Painike) continue;
+        HWND painike = kahvat_.at(saadin.nimi);
+        const LONG tyyli = saadin.nimi == oletus ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        if ((GetWindowLongW(painike, GWL_STYLE) & BS_TYPEMASK) != tyyli)
+            SendMessageW(painike, BM_SETSTYLE, static_cast<WPARAM>(tyyli), TRUE);
+    }
+}
+
+const Saadin* Saatimet::Tunnuksella(WORD tunnus) const {
+    if (tunnus < ensimmainen_ || tunnus - ensimmainen_ >= static_cast<int>(tehdyt_.size()))
+        return nullptr;
+    return tehdyt_[tunnus - ensimmainen_];
+}
+
+std::string Saatimet::Nimi(HWND kahva) const {
+    for (const auto& [nimi, oma] : kahvat_) {
+        if (oma == kahva) return nimi;
+    }
+    return {};
+}
+
+Valintaikkuna::Valintaikkuna(Valintaikkunamalli& malli)
+    : malli_(malli), asettelu_(malli.Taulukko()), saatimet_(asettelu_, ENSIMMAINEN_TUNNUS) {}
+
+void Valintaikkuna::Nayta(HWND omistaja) {
+    omistaja_ = omistaja;
+    // An empty template: the controls come from the layout table.
+    struct alignas(4) Pohja {
+        DLGTEMPLATE ikkuna;
+        WORD valikko;
+        WORD luokka;
+        WORD otsikko;
+    } pohja{};
+    pohja.ikkuna.style = TYYLI;
+    pohja.ikkuna.dwExtendedStyle = LISATYYLI;
+    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &pohja.ikkuna, omistaja, Proseduuri,
+                            reinterpret_cast<LPARAM>(this));
+    malli_.KunMuuttuu({});
+}
+
+INT_PTR CALLBACK Valintaikkuna::Proseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l) {
+    if (viesti == WM_INITDIALOG) {
+        auto* ikkuna = reinterpret_cast<Valintaikkuna*>(l);
+        ikkuna->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, DWLP_USER, l);
+    }
+    auto* ikkuna = reinterpret_cast<Valintaikkuna*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    return ikkuna != nullptr ? ikkuna->Kasittele(viesti, w, l) : FALSE;
+}
+
 INT_PTR Valintaikkuna::Kasittele(UINT viesti, WPARAM w, LPARAM l) {
     switch (viesti) {
         case WM_INITDIALOG:
@@ -186,18 +264,15 @@ INT_PTR Valintaikkuna::Kasittele(UINT viesti, WPARAM w, LPARAM l) {
         case WM_ACTIVATE:
             if (LOWORD(w) != WA_INACTIVE) malli_.Form_Activate();
             return FALSE;
-        case WM_SETCURSOR: {
-            bool asetettu = NaytaTiimalasi();
-            if (!asetettu && OnLinkki(reinterpret_cast<HWND>(w))) {
+        case WM_SETCURSOR:
+            if (!NaytaTiimalasi()) {
+                if (!saatimet_.OnLinkki(reinterpret_cast<HWND>(w))) return FALSE;
                 SetCursor(Sormikursori());
-                asetettu = true;
             }
-            if (!asetettu) return FALSE;
             SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
             return TRUE;
-        }
         case WM_CTLCOLORSTATIC:
-            if (!OnLinkki(reinterpret_cast<HWND>(l))) return FALSE;
+            if (!saatimet_.OnLinkki(reinterpret_cast<HWND>(l))) return FALSE;
             SetTextColor(reinterpret_cast<HDC>(w), LINKIN_VARI);
             SetBkMode(reinterpret_cast<HDC>(w), TRANSPARENT);
             return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
@@ -219,76 +294,30 @@ void Valintaikkuna::Alusta() {
     dpi_ = GetDpiForWindow(hwnd_);
     kirjasimet_ = std::make_unique<Kirjasimet>(dpi_);
     SetWindowTextW(hwnd_, Leveaksi(asettelu_.otsikko).c_str());
-    Luo();
+    saatimet_.Luo(hwnd_, true);
+    if (const std::string oletus = Oletuspainike(asettelu_, ""); !oletus.empty())
+        SendMessageW(hwnd_, DM_SETDEFID, GetDlgCtrlID(saatimet_[oletus]), 0);
     NaytaMalli();
     // A model that changes on its own is shown again as after an act.
     malli_.KunMuuttuu([this] { Toimittu(); });
     for (const Saadin& saadin : asettelu_.saatimet) {
         if (saadin.laji != Laji::Tekstikentta) continue;
         if (const int pituus = malli_.Pituus(saadin.nimi))
-            SendMessageW(Hae(saadin.nimi), EM_SETLIMITTEXT, static_cast<WPARAM>(pituus), 0);
+            SendMessageW(saatimet_[saadin.nimi], EM_SETLIMITTEXT, static_cast<WPARAM>(pituus), 0);
         // Typing replaces the whole text.
-        SendMessageW(Hae(saadin.nimi), EM_SETSEL, 0, -1);
+        SendMessageW(saatimet_[saadin.nimi], EM_SETSEL, 0, -1);
     }
     Sijoita();
     Keskita();
     SendMessageW(hwnd_, WM_NEXTDLGCTL,
-                 reinterpret_cast<WPARAM>(Hae(asettelu_.sarkainjarjestys.front())), TRUE);
-}
-
-// Tab visits the controls in the order they were made: first those of the
-// table's tab order, each after its frame, then the rest.
-void Valintaikkuna::Luo() {
-    std::vector<const Saadin*> jarjestys;
-    const auto lisaa = [&](const Saadin& saadin) {
-        if (std::ranges::find(jarjestys, &saadin) == jarjestys.end()) jarjestys.push_back(&saadin);
-    };
-    // A label with an access key comes just before its control: the dialog
-    // manager gives the keyboard to the next control after the label.
-    for (const std::string& nimi : asettelu_.sarkainjarjestys) {
-        const Saadin& saadin = asettelu_[nimi];
-        if (!saadin.isanta.empty()) lisaa(asettelu_[saadin.isanta]);
-        const auto oma = std::ranges::find(asettelu_.saatimet, nimi, &Saadin::nimi);
-        if (oma != asettelu_.saatimet.begin() && (std::prev(oma)->tyyli & tyyli::AVAIN))
-            lisaa(*std::prev(oma));
-        lisaa(saadin);
-    }
-    for (const Saadin& saadin : asettelu_.saatimet) lisaa(saadin);
-
-    const Saadin* edellinen = nullptr;
-    for (const Saadin* saadin : jarjestys) {
-        // The option buttons of one frame form a group that the arrow keys
-        // move in; Tab enters it once.
-        const bool ryhmanAlku = saadin->laji != Laji::Valintanappi || edellinen == nullptr ||
-                                edellinen->laji != Laji::Valintanappi ||
-                                edellinen->isanta != saadin->isanta;
-        saatimet_[saadin->nimi] = LuoSaadin(*saadin, ryhmanAlku);
-        edellinen = saadin;
-    }
-}
-
-HWND Valintaikkuna::LuoSaadin(const Saadin& saadin, bool ryhmanAlku) {
-    const WORD tunnus = static_cast<WORD>(ENSIMMAINEN_TUNNUS + tunnukset_.size());
-    tunnukset_[tunnus] = saadin.nimi;
-    const Lajityyli laji = Tyyli(saadin);
-    DWORD tyyli = WS_CHILD | WS_VISIBLE | laji.tyyli;
-    if (ryhmanAlku) tyyli |= WS_GROUP;
-    if (saadin.laji == Laji::Valintanappi && ryhmanAlku) tyyli |= WS_TABSTOP;
-    const DWORD lisa = saadin.laji == Laji::Tekstikentta ? WS_EX_CLIENTEDGE : 0;
-    HWND uusi = CreateWindowExW(lisa, laji.luokka, L"", tyyli, 0, 0, 0, 0, hwnd_,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(tunnus)),
-                                GetModuleHandleW(nullptr), nullptr);
-    if (saadin.tyyli & tyyli::OLETUS) SendMessageW(hwnd_, DM_SETDEFID, tunnus, 0);
-    if (saadin.laji == Laji::Linkki)
-        SetWindowSubclass(uusi, Linkkiproseduuri, 0, reinterpret_cast<DWORD_PTR>(&linkit_[uusi]));
-    return uusi;
+                 reinterpret_cast<WPARAM>(saatimet_[asettelu_.sarkainjarjestys.front()]), TRUE);
 }
 
 void Valintaikkuna::NaytaMalli() {
     naytetaan_ = true;
     for (const Saadin& saadin : asettelu_.saatimet) {
         const Nakyva nakyva = malli_.Nayta(saadin.nimi);
-        HWND kahva = Hae(saadin.nimi);
+        HWND kahva = saatimet_[saadin.nimi];
         if (saadin.laji != Laji::Viiva && saadin.laji != Laji::Kuvake &&
             Teksti(kahva) != nakyva.teksti)
             SetWindowTextW(kahva, Leveaksi(nakyva.teksti).c_str());
@@ -305,35 +334,7 @@ void Valintaikkuna::Sijoita() {
     AdjustWindowRectExForDpi(&ikkuna, TYYLI, FALSE, LISATYYLI, dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, ikkuna.right - ikkuna.left, ikkuna.bottom - ikkuna.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (kuvake_ != nullptr) DestroyIcon(kuvake_);
-    const int kuvakkeenKoko = MulDiv(32, static_cast<int>(dpi_), 96);
-    kuvake_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
-                                            IMAGE_ICON, kuvakkeenKoko, kuvakkeenKoko, 0));
-
-    std::vector<HFONT> kavennetut;
-    for (const Saadin& saadin : asettelu_.saatimet) {
-        HWND kahva = Hae(saadin.nimi);
-        const Sovitettu& oma = sovitus[saadin.nimi];
-        HFONT kirjasin = kirjasimet_->Kirjasin(Kirjasintyyli(saadin));
-        if (oma.venytys < 100) {
-            kirjasin = kirjasimet_->Kavennettu(oma.venytys, Kirjasintyyli(saadin));
-            kavennetut.push_back(kirjasin);
-        }
-        SendMessageW(kahva, WM_SETFONT, reinterpret_cast<WPARAM>(kirjasin), FALSE);
-        if (saadin.laji == Laji::Kuvake)
-            SendMessageW(kahva, STM_SETICON, reinterpret_cast<WPARAM>(kuvake_), 0);
-        Alue alue = oma.alue;
-        if (!saadin.isanta.empty()) {
-            alue.vasen += sovitus[saadin.isanta].alue.vasen;
-            alue.yla += sovitus[saadin.isanta].alue.yla;
-        }
-        const RECT paikka = TwipeistaAlue(alue, dpi_);
-        SetWindowPos(kahva, nullptr, paikka.left, paikka.top, paikka.right - paikka.left,
-                     paikka.bottom - paikka.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    for (HFONT vanha : kavennetut_) DeleteObject(vanha);
-    kavennetut_ = std::move(kavennetut);
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    saatimet_.Sijoita(sovitus, *kirjasimet_, dpi_);
 }
 
 void Valintaikkuna::Keskita() {
@@ -357,27 +358,13 @@ void Valintaikkuna::Komento(WORD tunnus, WORD ilmoitus) {
         Toimittu();
         return;
     }
-    const auto nimi = tunnukset_.find(tunnus);
-    if (nimi == tunnukset_.end()) return;
-    switch (asettelu_[nimi->second].laji) {
-        case Laji::Painike:
-        case Laji::Linkki:
-            if (ilmoitus != BN_CLICKED) return;
-            malli_.Napsauta(nimi->second);
-            break;
-        case Laji::Valintaruutu:
-        case Laji::Valintanappi:
-            if (ilmoitus != BN_CLICKED) return;
-            malli_.Valitse(nimi->second,
-                           SendMessageW(Hae(nimi->second), BM_GETCHECK, 0, 0) == BST_CHECKED);
-            break;
-        case Laji::Tekstikentta:
-            if (ilmoitus != EN_CHANGE) return;
-            malli_.Muuta(nimi->second, Teksti(Hae(nimi->second)));
-            break;
-        default:
-            return;
-    }
+    const Saadin* saadin = saatimet_.Tunnuksella(tunnus);
+    if (saadin == nullptr ||
+        ilmoitus != (saadin->laji == Laji::Tekstikentta ? EN_CHANGE : BN_CLICKED))
+        return;
+    HWND kahva = saatimet_[saadin->nimi];
+    malli_.Toimi(saadin->nimi, SendMessageW(kahva, BM_GETCHECK, 0, 0) == BST_CHECKED,
+                 Teksti(kahva));
     Toimittu();
 }
 
@@ -385,5 +372,3 @@ void Valintaikkuna::Toimittu() {
     NaytaMalli();
     if (!malli_.Auki()) EndDialog(hwnd_, malli_.Hyvaksytty() ? IDOK : IDCANCEL);
 }
-
-bool Valintaikkuna::OnLinkki(HWND saadin) const { return linkit_.contains(saadin); }

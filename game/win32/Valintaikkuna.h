@@ -8,8 +8,45 @@
 #include <vector>
 
 #include "rules/Napsautus.h"
+#include "rules/Tekstinsovitus.h"
 #include "rules/Valintaikkunamalli.h"
 #include "win32/Kirjasimet.h"
+
+// The controls of a layout table as child windows of one window, made in the
+// order Tab visits them with the table's texts, each with its identifier
+// counted up from the first, then given fonts and places at a density.
+class Saatimet {
+  public:
+    Saatimet(const Asettelu& asettelu, WORD ensimmainenTunnus)
+        : asettelu_(asettelu), ensimmainen_(ensimmainenTunnus) {}
+    ~Saatimet();
+    Saatimet(const Saatimet&) = delete;
+    Saatimet& operator=(const Saatimet&) = delete;
+
+    // With groups, the arrow keys move only among the option buttons of one;
+    // a window that is no dialog handles its keys itself and makes none.
+    void Luo(HWND ikkuna, bool ryhmat);
+    void Sijoita(const Sovitus& sovitus, const Kirjasimet& kirjasimet, UINT dpi);
+    // The control's font with its letters at the given per cent.
+    void Kavenna(const Saadin& saadin, int venytys, const Kirjasimet& kirjasimet);
+    // The buttons show the one named as the one Enter presses.
+    void NaytaOletus(const std::string& oletus) const;
+
+    HWND operator[](const std::string& nimi) const { return kahvat_.at(nimi); }
+    // The control of an identifier or a window; none for another.
+    const Saadin* Tunnuksella(WORD tunnus) const;
+    std::string Nimi(HWND kahva) const;
+    bool OnLinkki(HWND kahva) const { return linkit_.contains(kahva); }
+
+  private:
+    const Asettelu& asettelu_;
+    WORD ensimmainen_;
+    std::vector<const Saadin*> tehdyt_;  // in the order of their identifiers
+    std::map<std::string, HWND> kahvat_;
+    std::map<HWND, Napsautus> linkit_;
+    std::map<std::string, HFONT> kavennetut_;
+    HICON kuvake_ = nullptr;
+};
 
 // Any dialog of the game, built from its model's layout table and bound to
 // the model: a fixed client area, only the close box in the title bar, a
@@ -20,7 +57,6 @@
 class Valintaikkuna {
   public:
     explicit Valintaikkuna(Valintaikkunamalli& malli);
-    ~Valintaikkuna();
     Valintaikkuna(const Valintaikkuna&) = delete;
     Valintaikkuna& operator=(const Valintaikkuna&) = delete;
 
@@ -29,20 +65,14 @@ class Valintaikkuna {
 
   private:
     static INT_PTR CALLBACK Proseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l);
-    static LRESULT CALLBACK Linkkiproseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l, UINT_PTR,
-                                             DWORD_PTR napsautus);
     INT_PTR Kasittele(UINT viesti, WPARAM w, LPARAM l);
     void Alusta();
-    void Luo();
-    HWND LuoSaadin(const Saadin& saadin, bool ryhmanAlku);
     void NaytaMalli();
     // The places the rules give the controls for their texts at this density.
     void Sijoita();
     void Keskita();
     void Komento(WORD tunnus, WORD ilmoitus);
     void Toimittu();
-    bool OnLinkki(HWND saadin) const;
-    HWND Hae(const std::string& nimi) const { return saatimet_.at(nimi); }
 
     Valintaikkunamalli& malli_;
     const Asettelu& asettelu_;
@@ -50,10 +80,6 @@ class Valintaikkuna {
     HWND omistaja_ = nullptr;
     UINT dpi_ = 96;
     std::unique_ptr<Kirjasimet> kirjasimet_;
-    std::vector<HFONT> kavennetut_;
-    HICON kuvake_ = nullptr;
-    std::map<std::string, HWND> saatimet_;
-    std::map<WORD, std::string> tunnukset_;
-    std::map<HWND, Napsautus> linkit_;
+    Saatimet saatimet_;
     bool naytetaan_ = false;  // the controls change as the model is shown, not by the player
 };

@@ -56,7 +56,6 @@ frmMorvak::~frmMorvak() {
     verkko_.Sulje();
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);
     if (pikanappaimet_ != nullptr) DestroyAcceleratorTable(pikanappaimet_);
-    if (ohjeenKirjasin_ != nullptr) DeleteObject(ohjeenKirjasin_);
 }
 
 LRESULT CALLBACK frmMorvak::Ikkunaproseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l) {

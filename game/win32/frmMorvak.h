@@ -22,6 +22,7 @@
 #include "win32/Kirjasimet.h"
 #include "win32/RuudukonSaavutettavuus.h"
 #include "win32/Soketinvalvonta.h"
+#include "win32/Valintaikkuna.h"
 #include "win32/Viestit.h"
 
 // The main window: both grids, the instruction frame, the two buttons and the
@@ -130,7 +131,6 @@ class frmMorvak : public Nakyma {
     HWND hwnd_ = nullptr;
     UINT dpi_ = 96;
     std::unique_ptr<Kirjasimet> kirjasimet_;
-    HFONT ohjeenKirjasin_ = nullptr;  // narrowed for a line too long, else null
 
     Aanisoitin aanet_;
     Pelitila tila_;
@@ -145,10 +145,9 @@ class frmMorvak : public Nakyma {
     int luovutuksiaNaytetty_ = 0;
     // The control that takes the keyboard when the window is next activated.
     HWND kohdistettava_ = nullptr;
-    HWND fraOhje_ = nullptr;
-    HWND lblOhje_ = nullptr;
+    // The instruction frame and line, the buttons and the line above the grids.
+    Saatimet alalaita_{frmMorvakAsettelu(), viesti::PAINIKE_ENSIMMAINEN};
     std::array<HWND, 2> cmdPainike_{};
-    HWND fraKehysviiva_ = nullptr;
     HMENU valikko_ = nullptr;
     HACCEL pikanappaimet_ = nullptr;
 

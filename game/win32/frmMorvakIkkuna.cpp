@@ -9,13 +9,6 @@
 
 namespace {
 
-HWND Luo(HWND isanta, const wchar_t* luokka, const std::string& teksti, DWORD tyyli, int tunnus) {
-    return CreateWindowExW(0, luokka, Leveaksi(teksti).c_str(), WS_CHILD | WS_VISIBLE | tyyli, 0, 0,
-                           0, 0, isanta, reinterpret_cast<HMENU>(static_cast<INT_PTR>(tunnus)),
-                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(isanta, GWLP_HINSTANCE)),
-                           nullptr);
-}
-
 void Siirra(HWND saadin, const RECT& alue) {
     SetWindowPos(saadin, nullptr, alue.left, alue.top, alue.right - alue.left,
                  alue.bottom - alue.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -24,62 +17,31 @@ void Siirra(HWND saadin, const RECT& alue) {
 }  // namespace
 
 void frmMorvak::LuoSaatimet() {
-    const Asettelu& asettelu = frmMorvakAsettelu();
     // Creation order is the order Tab visits them.
     LuoRuudukot();
-    for (const int i : {0, 1}) {
-        const Saadin& painike = asettelu["cmdPainike(" + std::to_string(i) + ")"];
-        const DWORD oletus = painike.tyyli & tyyli::OLETUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-        cmdPainike_[static_cast<std::size_t>(i)] = Luo(
-            hwnd_, L"BUTTON", painike.teksti, WS_TABSTOP | oletus, viesti::PAINIKE_ENSIMMAINEN + i);
-    }
+    alalaita_.Luo(hwnd_, false);
+    cmdPainike_ = {alalaita_["cmdPainike(0)"], alalaita_["cmdPainike(1)"]};
     // The line lies over the frame, which is drawn around it.
-    lblOhje_ =
-        Luo(hwnd_, L"STATIC", asettelu["lblOhje"].teksti, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0);
-    fraOhje_ = Luo(hwnd_, L"BUTTON", asettelu["fraOhje"].teksti, BS_GROUPBOX | WS_CLIPSIBLINGS, 0);
-    fraKehysviiva_ = Luo(hwnd_, L"STATIC", "", SS_ETCHEDHORZ, 0);
-    naytetty_.ohje = asettelu["lblOhje"].teksti;
+    SetWindowPos(alalaita_["fraOhje"], alalaita_["lblOhje"], 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    naytetty_.ohje = frmMorvakAsettelu()["lblOhje"].teksti;
     Sijoita();
 }
 
 // A button that has the keyboard shows itself as the default one; while the
 // keyboard is elsewhere, the table's default button is, as in a dialog.
 void frmMorvak::NaytaOletuspainike() {
-    const Asettelu& asettelu = frmMorvakAsettelu();
-    HWND kohdistettu = GetFocus();
-    const bool painikkeella = kohdistettu == cmdPainike_[0] || kohdistettu == cmdPainike_[1];
-    for (const int i : {0, 1}) {
-        HWND painike = cmdPainike_[static_cast<std::size_t>(i)];
-        const bool oletus =
-            painikkeella
-                ? kohdistettu == painike
-                : (asettelu["cmdPainike(" + std::to_string(i) + ")"].tyyli & tyyli::OLETUS) != 0;
-        const LONG tyyli = oletus ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-        if ((GetWindowLongW(painike, GWL_STYLE) & BS_TYPEMASK) != tyyli)
-            SendMessageW(painike, BM_SETSTYLE, static_cast<WPARAM>(tyyli), TRUE);
-    }
+    alalaita_.NaytaOletus(Oletuspainike(frmMorvakAsettelu(), alalaita_.Nimi(GetFocus())));
 }
 
 void frmMorvak::Sijoita() {
-    const Asettelu& asettelu = frmMorvakAsettelu();
-    const auto alue = [&](const char* nimi) { return TwipeistaAlue(asettelu[nimi].alue, dpi_); };
-    Alue ohje = asettelu["lblOhje"].alue;
-    ohje.vasen += asettelu["fraOhje"].alue.vasen;
-    ohje.yla += asettelu["fraOhje"].alue.yla;
-    Siirra(fraOhje_, alue("fraOhje"));
-    Siirra(lblOhje_, TwipeistaAlue(ohje, dpi_));
-    Siirra(cmdPainike_[0], alue("cmdPainike(0)"));
-    Siirra(cmdPainike_[1], alue("cmdPainike(1)"));
-    Siirra(fraKehysviiva_, alue("fraKehysviiva"));
+    alalaita_.Sijoita(Sellaisenaan(frmMorvakAsettelu()), *kirjasimet_, dpi_);
     for (const Ruudukkoikkuna& ruudukko : ruudukot_) {
         RECT ruudut = RuudunAlue(ruudukko.puoli, 1);
         const RECT viimeinen = RuudunAlue(ruudukko.puoli, RUUTUJA);
         ruudut.right = viimeinen.right;
         ruudut.bottom = viimeinen.bottom;
         Siirra(ruudukko.hwnd, ruudut);
-    }
-    for (HWND saadin : {fraOhje_, lblOhje_, cmdPainike_[0], cmdPainike_[1]}) {
-        SendMessageW(saadin, WM_SETFONT, reinterpret_cast<WPARAM>(kirjasimet_->Kirjasin()), TRUE);
     }
     NaytaOhje(naytetty_.ohje);
 }
@@ -96,8 +58,9 @@ void frmMorvak::MuutaKoko() {
 
 void frmMorvak::NaytaOhje(const std::string& ohje) {
     const std::wstring teksti = Leveaksi(ohje);
+    HWND rivi = alalaita_["lblOhje"];
     RECT alue{};
-    GetClientRect(lblOhje_, &alue);
+    GetClientRect(rivi, &alue);
     // A streak of a hundred wins makes the win text wider than its line;
     // narrower letters keep it whole.
     const int venytys = Kavennus(
@@ -108,16 +71,10 @@ void frmMorvak::NaytaOhje(const std::string& ohje) {
                 .cx;
         },
         alue.right);
-    HFONT kavennettu = venytys < 100 ? kirjasimet_->Kavennettu(venytys) : nullptr;
-    SendMessageW(
-        lblOhje_, WM_SETFONT,
-        reinterpret_cast<WPARAM>(kavennettu != nullptr ? kavennettu : kirjasimet_->Kirjasin()),
-        FALSE);
-    if (ohjeenKirjasin_ != nullptr) DeleteObject(ohjeenKirjasin_);
-    ohjeenKirjasin_ = kavennettu;
-    SetWindowTextW(lblOhje_, teksti.c_str());
+    alalaita_.Kavenna(frmMorvakAsettelu()["lblOhje"], venytys, *kirjasimet_);
+    SetWindowTextW(rivi, teksti.c_str());
     // A screen reader speaks the new line.
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, lblOhje_, OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, rivi, OBJID_CLIENT, CHILDID_SELF);
 }
 
 RECT frmMorvak::RuudunAlue(Puoli puoli, int ruutu) const {
@@ -134,8 +91,8 @@ void frmMorvak::VaihdaTiheys(UINT dpi, const RECT& ehdotus) {
     SetWindowPos(hwnd_, nullptr, ehdotus.left, ehdotus.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     MuutaKoko();
+    // Placing the controls draws the whole window again.
     Sijoita();
-    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 HWND frmMorvak::Aktiivinen() const {
