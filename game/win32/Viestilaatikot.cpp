@@ -2,24 +2,39 @@
 
 #include <commctrl.h>
 
-#include "rules/Tekstit.h"
+#include <vector>
+
 #include "win32/Leveat.h"
 
 namespace {
 
-struct Sisalto {
-    std::wstring otsikko;
-    std::wstring teksti;
-};
+// In the order of Vastaus.
+constexpr int TUNNUKSET[] = {IDOK, IDYES, IDNO};
+int Tunnus(Laatikonmalli::Vastaus vastaus) { return TUNNUKSET[static_cast<int>(vastaus)]; }
 
-TASKDIALOGCONFIG Asetukset(HWND omistaja, const Sisalto& sisalto, Kuvake kuvake) {
+}  // namespace
+
+bool NaytaLaatikko(HWND omistaja, const std::string& otsikko, const std::string& teksti,
+                   const Laatikonmalli& malli) {
+    const std::wstring leveaOtsikko = Leveaksi(otsikko);
+    const std::wstring leveaTeksti = Leveaksi(teksti);
+    // The buttons point into their names, which stay where they are made.
+    std::vector<std::wstring> nimet;
+    nimet.reserve(malli.painikkeet.size());
+    std::vector<TASKDIALOG_BUTTON> painikkeet;
+    for (const auto& [vastaus, nimi] : malli.painikkeet)
+        painikkeet.push_back({Tunnus(vastaus), nimet.emplace_back(Leveaksi(nimi)).c_str()});
     TASKDIALOGCONFIG asetukset{};
     asetukset.cbSize = sizeof asetukset;
     asetukset.hwndParent = omistaja;
     asetukset.dwFlags = TDF_POSITION_RELATIVE_TO_WINDOW;
-    asetukset.pszWindowTitle = sisalto.otsikko.c_str();
-    asetukset.pszContent = sisalto.teksti.c_str();
-    switch (kuvake) {
+    if (malli.suljettava) asetukset.dwFlags |= TDF_ALLOW_DIALOG_CANCELLATION;
+    asetukset.pszWindowTitle = leveaOtsikko.c_str();
+    asetukset.pszContent = leveaTeksti.c_str();
+    asetukset.cButtons = static_cast<UINT>(painikkeet.size());
+    asetukset.pButtons = painikkeet.data();
+    asetukset.nDefaultButton = Tunnus(malli.oletus.value_or(malli.painikkeet.front().vastaus));
+    switch (malli.kuvake) {
         case Kuvake::Tieto:
             asetukset.pszMainIcon = TD_INFORMATION_ICON;
             break;
@@ -35,34 +50,6 @@ TASKDIALOGCONFIG Asetukset(HWND omistaja, const Sisalto& sisalto, Kuvake kuvake)
         case Kuvake::Ei:
             break;
     }
-    return asetukset;
-}
-
-}  // namespace
-
-void NaytaViesti(HWND omistaja, const std::string& otsikko, const std::string& teksti,
-                 Kuvake kuvake) {
-    const Sisalto sisalto{Leveaksi(otsikko), Leveaksi(teksti)};
-    const std::wstring ok = Leveaksi(teksti::OK);
-    const TASKDIALOG_BUTTON painikkeet[] = {{IDOK, ok.c_str()}};
-    TASKDIALOGCONFIG asetukset = Asetukset(omistaja, sisalto, kuvake);
-    // Esc and the close box close a box that only informs.
-    asetukset.dwFlags |= TDF_ALLOW_DIALOG_CANCELLATION;
-    asetukset.cButtons = 1;
-    asetukset.pButtons = painikkeet;
-    asetukset.nDefaultButton = IDOK;
-    TaskDialogIndirect(&asetukset, nullptr, nullptr, nullptr);
-}
-
-bool KysyVahvistus(HWND omistaja, const std::string& otsikko, const std::string& teksti) {
-    const Sisalto sisalto{Leveaksi(otsikko), Leveaksi(teksti)};
-    const std::wstring kylla = Leveaksi(teksti::KYLLA);
-    const std::wstring ei = Leveaksi(teksti::EI);
-    const TASKDIALOG_BUTTON painikkeet[] = {{IDYES, kylla.c_str()}, {IDNO, ei.c_str()}};
-    TASKDIALOGCONFIG asetukset = Asetukset(omistaja, sisalto, Kuvake::Kysymys);
-    asetukset.cButtons = 2;
-    asetukset.pButtons = painikkeet;
-    asetukset.nDefaultButton = IDNO;
     int painettu = IDNO;
     if (FAILED(TaskDialogIndirect(&asetukset, &painettu, nullptr, nullptr))) return false;
     return painettu == IDYES;

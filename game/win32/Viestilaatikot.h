@@ -4,11 +4,10 @@
 
 #include <string>
 
-#include "rules/Nakyma.h"
+#include "rules/Laatikot.h"
 
-// Message boxes whose buttons say "OK", "Kyllä" and "Ei" whatever language
+// A message box whose buttons say "OK", "Kyllä" and "Ei" whatever language
 // Windows speaks; the system's own box would name them in that language.
-void NaytaViesti(HWND omistaja, const std::string& otsikko, const std::string& teksti,
-                 Kuvake kuvake);
-// A Yes/No question with No as the default; true for Yes.
-bool KysyVahvistus(HWND omistaja, const std::string& otsikko, const std::string& teksti);
+// True for Yes.
+bool NaytaLaatikko(HWND omistaja, const std::string& otsikko, const std::string& teksti,
+                   const Laatikonmalli& malli);

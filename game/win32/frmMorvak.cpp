@@ -48,7 +48,7 @@ frmMorvak::frmMorvak(HINSTANCE ohjelma, Satunnaisluvut arpa, std::chrono::millis
     MuutaKoko();
     malli_.Form_Load(static_cast<int>(dpi_));
     // The load's notice is answered before the window first shows.
-    while (!laatikot_.empty()) NaytaLaatikko();
+    laatikot_.NaytaOdottavat();
 }
 
 frmMorvak::~frmMorvak() {
@@ -121,7 +121,7 @@ LRESULT frmMorvak::Kasittele(UINT viesti, WPARAM w, LPARAM l) {
             malli_.Tapahtuu(SokettiValmis{static_cast<std::intptr_t>(w)});
             return 0;
         case viesti::LAATIKKO:
-            NaytaLaatikko();
+            laatikot_.NaytaSeuraava();
             return 0;
         case WM_TIMER:
             // The rules' timer runs out once.

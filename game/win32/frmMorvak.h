@@ -4,7 +4,6 @@
 
 #include <array>
 #include <chrono>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -14,6 +13,7 @@
 
 #include "net/Verkkoyhteys.h"
 #include "rules/Asettelu.h"
+#include "rules/Laatikot.h"
 #include "rules/Nakyma.h"
 #include "rules/Pelitila.h"
 #include "rules/Satunnaisluvut.h"
@@ -88,7 +88,6 @@ class frmMorvak : public Nakyma {
     void NaytaTilanneNyt();
     LRESULT IstuntoPaattyy();
     void Jonoon(std::function<bool()> laatikko);
-    void NaytaLaatikko();
 
     // frmMorvakIkkuna.cpp: the window, its controls and their places.
     void LuoSaatimet();
@@ -155,7 +154,7 @@ class frmMorvak : public Nakyma {
     Tilanne naytetty_;
     bool paivitysTulossa_ = false;
     // Boxes and dialogs asked for, shown in turn from the message loop.
-    std::deque<std::function<bool()>> laatikot_;
+    Laatikkojono laatikot_{[this](bool kylla) { malli_.Tapahtuu(Vastattu{kylla}); }};
     // The end of the session waits for an answer the player is giving.
     bool istunnonLoppuEstetty_ = false;
 };

@@ -63,28 +63,22 @@ void frmMorvak::AsetaOsoitin(Osoitin osoitin) { AsetaNaytonOsoitin(osoitin); }
 
 void frmMorvak::Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) {
     Jonoon([this, otsikko, teksti, kuvake] {
-        NaytaViesti(Aktiivinen(), otsikko, teksti, kuvake);
+        NaytaLaatikko(Aktiivinen(), otsikko, teksti, Ilmoitus(kuvake));
         return true;
     });
 }
 
 void frmMorvak::Kysy(const std::string& otsikko, const std::string& teksti) {
-    Jonoon([this, otsikko, teksti] { return KysyVahvistus(Aktiivinen(), otsikko, teksti); });
+    Jonoon([this, otsikko, teksti] {
+        return NaytaLaatikko(Aktiivinen(), otsikko, teksti, Vahvistus());
+    });
 }
 
 // The box runs its own modal loop once the rules' call has returned; its
 // answer comes back as an event like any other.
 void frmMorvak::Jonoon(std::function<bool()> laatikko) {
-    laatikot_.push_back(std::move(laatikko));
+    laatikot_.Jonoon(std::move(laatikko));
     PostMessageW(hwnd_, viesti::LAATIKKO, 0, 0);
-}
-
-void frmMorvak::NaytaLaatikko() {
-    if (laatikot_.empty()) return;
-    const std::function<bool()> laatikko = std::move(laatikot_.front());
-    laatikot_.pop_front();
-    const bool kylla = laatikko();
-    malli_.Tapahtuu(Vastattu{kylla});
 }
 
 void frmMorvak::AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) {
@@ -124,7 +118,7 @@ LRESULT frmMorvak::IstuntoPaattyy() {
     malli_.Tapahtuu(SulkemisPyynto{Sulkutapa::Istunnonloppu});
     // Windows wants the answer before this message returns.
     if (!vastaamassa) {
-        while (!laatikot_.empty()) NaytaLaatikko();
+        laatikot_.NaytaOdottavat();
     }
     if (malli_.Loppunut()) return TRUE;
     if (vastaamassa && !istunnonLoppuEstetty_)
