@@ -22,6 +22,15 @@ struct Era {
 };
 std::optional<Era> era;
 
+// A read waits for another process's commit to end, as a commit holds the
+// hive only for the few milliseconds its syncs take; a read that fell back to
+// the defaults instead could have them saved over what is stored. A hive held
+// for longer is read as unknown after a quarter of a second, so that the
+// twenty values of the list cost no more than the five seconds a start could
+// always wait. A write never waits: it says the hive is held, and the game
+// makes it again later.
+constexpr int LUKU_ODOTTAA_MS = 250;
+
 constexpr const char* KAAVA =
     "CREATE TABLE IF NOT EXISTS keys(path TEXT PRIMARY KEY COLLATE NOCASE);"
     "CREATE TABLE IF NOT EXISTS vals(key TEXT COLLATE NOCASE, name TEXT COLLATE NOCASE,"
@@ -102,8 +111,7 @@ sqlite3* Yhdista(const std::string& polku) {
         sqlite3_close(kanta);
         return nullptr;
     }
-    // No busy handler: a hive another process holds answers SQLITE_BUSY at
-    // once, and the caller decides whether to try again later.
+    sqlite3_busy_timeout(kanta, LUKU_ODOTTAA_MS);
     // EXTRA also syncs the folder after the journal is deleted, so a commit
     // survives a power cut that follows it at once.
     sqlite3_exec(kanta, "PRAGMA synchronous = EXTRA", nullptr, nullptr, nullptr);
@@ -149,6 +157,7 @@ void SiirraSivuun() {
 }
 
 int Aloita(sqlite3* kanta, const char* valmistelu) {
+    sqlite3_busy_timeout(kanta, 0);
     const int tulos = sqlite3_exec(kanta, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     if (tulos != SQLITE_OK) return tulos;
     return sqlite3_exec(kanta, valmistelu, nullptr, nullptr, nullptr);
@@ -158,15 +167,13 @@ int Aloita(sqlite3* kanta, const char* valmistelu) {
 // anything failed.
 int Paata(sqlite3* kanta, int tulos) {
     if (tulos == SQLITE_OK) tulos = sqlite3_exec(kanta, "COMMIT", nullptr, nullptr, nullptr);
-    if (tulos != SQLITE_OK) {
-        if (!sqlite3_get_autocommit(kanta)) {
-            sqlite3_exec(kanta, "ROLLBACK", nullptr, nullptr, nullptr);
-        }
-        // A connection that could not write (read-only file, lost lock) is
-        // opened anew next time rather than trusted; one that only found the
-        // hive held by another process is sound.
-        if (!Vaurioitunut(tulos) && !Varattu(tulos)) Unohda();
-    }
+    if (tulos != SQLITE_OK && !sqlite3_get_autocommit(kanta))
+        sqlite3_exec(kanta, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_busy_timeout(kanta, LUKU_ODOTTAA_MS);
+    // A connection that could not write (read-only file, lost lock) is
+    // opened anew next time rather than trusted; one that only found the
+    // hive held by another process is sound.
+    if (tulos != SQLITE_OK && !Vaurioitunut(tulos) && !Varattu(tulos)) Unohda();
     return tulos;
 }
 
