@@ -26,6 +26,7 @@ void Kierros::Aloita() {
     vaihe_ = Vaihe::Sijoitus;
     vierasArpa_.reset();
     omaValmis_ = false;
+    omaVuoroSeuraa_ = false;
     vastustajanSitoumus_.reset();
     odotettu_.reset();
     vastaukset_.clear();

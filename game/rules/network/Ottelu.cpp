@@ -6,6 +6,8 @@
 #include "rules/settings/Aloitustavat.h"
 
 void Ottelu::Alkaa() {
+    // A request the last match left unanswered is no part of this one.
+    pyydetty_ = false;
     voitot_ = {};
     peleja_ = 0;
     isantaVoitti_.reset();

@@ -456,6 +456,10 @@ TEST_F(Verkkopeli_, ARequestForAnotherGameIsTakenBackWithTheMatch) {
               "tietokonetta vastaan?");
     EXPECT_EQ(Viimeisin(), "LOPETA");
     KonettaVastaan();
+    // The next match waits for its friend, not for an answer to that request.
+    Suorita(Komento::Verkkopeli);
+    EXPECT_EQ(Nakyy().ohje.find("haluaako"), std::string::npos) << Nakyy().ohje;
+    EXPECT_FALSE(n.ajastin);
 }
 
 // 18 was never shot but shows as a miss beside the sunk submarine at 28.
