@@ -1,12 +1,17 @@
 #include "tests/monkey/Seurattuikkuna.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "tests/monkey/Invariantit.h"
 
 void Seurattuikkuna::NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) {
     for (const auto& [ruudukko, ruutu, nakyma] : muutokset) {
-        if (nakyma.kuva != Kuva::OsumaViimeksi && nakyma.kuva != Kuva::OhiViimeksi) continue;
+        // A sinking square's water changes its look, not its picture.
+        Kuva& ennen = kuvat_[static_cast<std::size_t>(ruudukko)][static_cast<std::size_t>(ruutu)];
+        const bool sama = std::exchange(ennen, nakyma.kuva) == nakyma.kuva;
+        if (sama || (nakyma.kuva != Kuva::OsumaViimeksi && nakyma.kuva != Kuva::OhiViimeksi))
+            continue;
         auto& laukaukset = laukaukset_[static_cast<std::size_t>(ruudukko)];
         if (std::ranges::find(laukaukset, ruutu) != laukaukset.end()) {
             havainnot.push_back(

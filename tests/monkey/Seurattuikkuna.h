@@ -33,4 +33,6 @@ class Seurattuikkuna : public frmMorvak {
 
   private:
     std::array<std::vector<int>, 2> laukaukset_;
+    // The picture each square was last handed with.
+    std::array<std::array<Kuva, 101>, 2> kuvat_{};
 };
