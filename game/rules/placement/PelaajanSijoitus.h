@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "rules/Nakyma.h"
 #include "rules/Pelitila.h"
+#include "rules/Ruutunakymat.h"
 #include "rules/Satunnaisluvut.h"
 
 class Peli;
