@@ -56,7 +56,6 @@ class frmMorvak : public QMainWindow, public Nakyma {
     void NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) override;
     void AsetaIkkunaKaytossa(bool kaytossa) override;
     void NaytaTilanne(const Tilanne& tilanne) override;
-    void TilanneMuuttui() override;
     void AsetaPainikkeetKaytossa(bool kaytossa) override;
     void AsetaKorkeus(int twipit) override;
     void AsetaOsoitin(Osoitin osoitin) override;
@@ -66,8 +65,7 @@ class frmMorvak : public QMainWindow, public Nakyma {
     std::string OhjelmanKansio() const override;
     void NaytaDialogi(Valintaikkunamalli& malli) override;
     void SoitaAani(Aani aani) override;
-    void PyydaAjastin(std::chrono::milliseconds kesto) override;
-    void PeruAjastin() override;
+    void PyydaAjastin(std::optional<std::chrono::milliseconds> kesto) override;
     std::chrono::milliseconds Nyt() const override;
     void Lopeta() override;
 
@@ -104,6 +102,5 @@ class frmMorvak : public QMainWindow, public Nakyma {
 
     QCursor sormikursori_;
     Tilanne naytetty_;
-    bool paivitysTulossa_ = false;
     QTimer ajastin_{this};
 };

@@ -54,20 +54,6 @@ void frmMorvak::NaytaValinnat(const Tilanne& tilanne) {
     }
 }
 
-// One showing for however many events came in between, on the next turn of
-// the event loop: a posted call, not a timer.
-void frmMorvak::TilanneMuuttui() {
-    if (paivitysTulossa_) return;
-    paivitysTulossa_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            paivitysTulossa_ = false;
-            Paivita();
-        },
-        Qt::QueuedConnection);
-}
-
 void frmMorvak::AsetaPainikkeetKaytossa(bool kaytossa) {
     for (QPushButton* painike : cmdPainike) painike->setEnabled(kaytossa);
 }
@@ -96,8 +82,9 @@ std::string frmMorvak::OhjelmanKansio() const { return palvelut_.OhjelmanKansio(
 
 void frmMorvak::SoitaAani(Aani aani) { aanet_.Soita(aani); }
 
-void frmMorvak::PyydaAjastin(std::chrono::milliseconds kesto) { ajastin_.start(kesto); }
-
-void frmMorvak::PeruAjastin() { ajastin_.stop(); }
+void frmMorvak::PyydaAjastin(std::optional<std::chrono::milliseconds> kesto) {
+    if (kesto) return ajastin_.start(*kesto);
+    ajastin_.stop();
+}
 
 std::chrono::milliseconds frmMorvak::Nyt() const { return palvelut_.Nyt(); }

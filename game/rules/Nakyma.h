@@ -77,13 +77,11 @@ class Nakyma : public Palvelut {
     virtual void NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) = 0;
     virtual void AsetaIkkunaKaytossa(bool kaytossa) = 0;
     // Shows the state now, touching only what differs from what the screen
-    // shows already: as a box, a dialog or the pause begins and ends.
+    // shows already: once the events that came in have been handled, and as
+    // a box, a dialog or the pause begins and ends.
     virtual void NaytaTilanne(const Tilanne& tilanne) = 0;
-    // An event has been handled and the state may have moved on: the face
-    // shows it as soon as it can, within a frame.
-    virtual void TilanneMuuttui() = 0;
-    // cmdPainike(0) and cmdPainike(1); the next showing of the state sets
-    // them again.
+    // cmdPainike(0) and cmdPainike(1); the showing of the state at the end
+    // of the event sets them again.
     virtual void AsetaPainikkeetKaytossa(bool kaytossa) = 0;
     // The window's outer height in twips, frame, caption and menu bar included.
     virtual void AsetaKorkeus(int twipit) = 0;
@@ -100,10 +98,8 @@ class Nakyma : public Palvelut {
 
     // The rules' one timer: once `kesto` has passed, the face hands the rules
     // the timer's expiry through their entry point, once. A new request
-    // replaces the one still running.
-    virtual void PyydaAjastin(std::chrono::milliseconds kesto) = 0;
-    // The request still running is no longer wanted: nothing wakes for it.
-    virtual void PeruAjastin() = 0;
+    // replaces the one still running; none stops it, and nothing wakes.
+    virtual void PyydaAjastin(std::optional<std::chrono::milliseconds> kesto) = 0;
     // Ends the program: every window goes, no event of the game runs after.
     virtual void Lopeta() = 0;
 };

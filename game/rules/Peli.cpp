@@ -167,8 +167,9 @@ void Peli::Ajoita() {
     // A timer already running for it runs on undisturbed.
     if (aikaisin == pyydetty_) return;
     pyydetty_ = aikaisin;
-    if (!aikaisin) return n.PeruAjastin();
-    n.PyydaAjastin(std::max(std::chrono::milliseconds::zero(), *aikaisin - n.Nyt()));
+    std::optional<std::chrono::milliseconds> kesto;
+    if (aikaisin) kesto = std::max(std::chrono::milliseconds::zero(), *aikaisin - n.Nyt());
+    n.PyydaAjastin(kesto);
 }
 
 void Peli::Ajastin() {

@@ -5,9 +5,6 @@
 // The main window's own messages and identifiers.
 namespace viesti {
 
-// The state is shown on the next turn of the message loop: a posted message,
-// not a timer.
-inline constexpr UINT TILANNE = WM_APP + 1;
 // A socket of the network game is ready: its wParam the socket.
 inline constexpr UINT SOKETTI = WM_APP + 2;
 // A box or a dialog the rules asked for is shown, from the message loop

@@ -114,9 +114,6 @@ LRESULT frmMorvak::Kasittele(UINT viesti, WPARAM w, LPARAM l) {
             if (seuraava != nullptr) SetFocus(seuraava);
             return 0;
         }
-        case viesti::TILANNE:
-            NaytaTilanneNyt();
-            return 0;
         case viesti::SOKETTI:
             malli_.Tapahtuu(SokettiValmis{static_cast<std::intptr_t>(w)});
             return 0;

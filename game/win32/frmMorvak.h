@@ -47,7 +47,6 @@ class frmMorvak : public Nakyma {
     void NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) override;
     void AsetaIkkunaKaytossa(bool kaytossa) override;
     void NaytaTilanne(const Tilanne& tilanne) override;
-    void TilanneMuuttui() override;
     void AsetaPainikkeetKaytossa(bool kaytossa) override;
     void AsetaKorkeus(int twipit) override;
     void AsetaOsoitin(Osoitin osoitin) override;
@@ -57,8 +56,7 @@ class frmMorvak : public Nakyma {
     std::string OhjelmanKansio() const override;
     void NaytaDialogi(Valintaikkunamalli& malli) override;
     void SoitaAani(Aani aani) override;
-    void PyydaAjastin(std::chrono::milliseconds kesto) override;
-    void PeruAjastin() override;
+    void PyydaAjastin(std::optional<std::chrono::milliseconds> kesto) override;
     std::chrono::milliseconds Nyt() const override;
     void Lopeta() override;
 
@@ -85,7 +83,7 @@ class frmMorvak : public Nakyma {
 
     static LRESULT CALLBACK Ikkunaproseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l);
     LRESULT Kasittele(UINT viesti, WPARAM w, LPARAM l);
-    void NaytaTilanneNyt();
+    void LaatikkoSuljettu(bool kylla);
     LRESULT IstuntoPaattyy();
     void Jonoon(std::function<bool()> laatikko);
 
@@ -152,9 +150,8 @@ class frmMorvak : public Nakyma {
 
     int korkeus_ = 0;  // outer height in twips
     Tilanne naytetty_;
-    bool paivitysTulossa_ = false;
     // Boxes and dialogs asked for, shown in turn from the message loop.
-    Laatikkojono laatikot_{[this](bool kylla) { malli_.Tapahtuu(Vastattu{kylla}); }};
+    Laatikkojono laatikot_{[this](bool kylla) { LaatikkoSuljettu(kylla); }};
     // The end of the session waits for an answer the player is giving.
     bool istunnonLoppuEstetty_ = false;
 };

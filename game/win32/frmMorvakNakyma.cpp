@@ -43,13 +43,6 @@ void frmMorvak::NaytaTilanne(const Tilanne& tilanne) {
     NaytaNappaimisto();
 }
 
-// One showing for however many events came in between, on the next turn of
-// the message loop.
-void frmMorvak::TilanneMuuttui() {
-    if (paivitysTulossa_) return;
-    paivitysTulossa_ = PostMessageW(hwnd_, viesti::TILANNE, 0, 0) != FALSE;
-}
-
 void frmMorvak::AsetaPainikkeetKaytossa(bool kaytossa) {
     for (HWND painike : cmdPainike_) EnableWindow(painike, kaytossa);
 }
@@ -89,25 +82,22 @@ std::string frmMorvak::OhjelmanKansio() const { return ::OhjelmanKansio(); }
 
 void frmMorvak::SoitaAani(Aani aani) { aanet_.Soita(aani); }
 
-void frmMorvak::PyydaAjastin(std::chrono::milliseconds kesto) {
-    SetTimer(hwnd_, viesti::AJASTIN, static_cast<UINT>(kesto.count()), nullptr);
+void frmMorvak::PyydaAjastin(std::optional<std::chrono::milliseconds> kesto) {
+    if (!kesto) KillTimer(hwnd_, viesti::AJASTIN);
+    if (kesto) SetTimer(hwnd_, viesti::AJASTIN, static_cast<UINT>(kesto->count()), nullptr);
 }
-
-void frmMorvak::PeruAjastin() { KillTimer(hwnd_, viesti::AJASTIN); }
 
 std::chrono::milliseconds frmMorvak::Nyt() const {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now().time_since_epoch());
 }
 
-void frmMorvak::NaytaTilanneNyt() {
-    paivitysTulossa_ = false;
-    if (malli_.Loppunut()) return;
-    if (istunnonLoppuEstetty_ && !malli_.Vastaamassa()) {
-        ShutdownBlockReasonDestroy(hwnd_);
-        istunnonLoppuEstetty_ = false;
-    }
-    malli_.Saannot().Paivita();
+// The end of the session may have waited for this answer.
+void frmMorvak::LaatikkoSuljettu(bool kylla) {
+    malli_.Tapahtuu(Vastattu{kylla});
+    if (!istunnonLoppuEstetty_ || malli_.Vastaamassa()) return;
+    ShutdownBlockReasonDestroy(hwnd_);
+    istunnonLoppuEstetty_ = false;
 }
 
 // The end of the session asks as the close box does. While the player is

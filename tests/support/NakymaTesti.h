@@ -86,7 +86,6 @@ class NakymaTesti : public Nakyma {
     std::chrono::milliseconds nyt{0};
     std::optional<std::chrono::milliseconds> ajastin;  // when the timer runs out
     int lopetuksia = 0;
-    int muutoksia = 0;  // events after which the state was to be shown
     bool painikkeetKaytossa = true;
 
     Ruutu& ruutu(Puoli p, int n) { return p == Puoli::Pelaaja ? pelaaja[n] : kone[n]; }
@@ -110,7 +109,6 @@ class NakymaTesti : public Nakyma {
     void AsetaOsoitin(Osoitin o) override { osoitin = o; }
     void AsetaIkkunaKaytossa(bool k) override { ikkunaKaytossa = k; }
     void NaytaTilanne(const Tilanne& t) override { tilanteet.push_back(t); }
-    void TilanneMuuttui() override { ++muutoksia; }
     void AsetaPainikkeetKaytossa(bool k) override { painikkeetKaytossa = k; }
     void AsetaKorkeus(int twipit) override { korkeudet.push_back(twipit); }
     void Ilmoita(const std::string& o, const std::string& t, Kuvake k) override {
@@ -161,8 +159,9 @@ class NakymaTesti : public Nakyma {
         if (!pinta && !uppoamiset.empty()) uppoamiset.back().paattyi = true;
     }
     void SoitaAani(Aani aani) override { aanet.push_back(aani); }
-    void PyydaAjastin(std::chrono::milliseconds kesto) override { ajastin = nyt + kesto; }
-    void PeruAjastin() override { ajastin.reset(); }
+    void PyydaAjastin(std::optional<std::chrono::milliseconds> kesto) override {
+        ajastin = kesto ? std::optional(nyt + *kesto) : std::nullopt;
+    }
     std::chrono::milliseconds Nyt() const override { return nyt; }
     void Lopeta() override { ++lopetuksia; }
 

@@ -113,10 +113,13 @@ void frmMorvakMalli::KasitteleJono() {
         // The answer may have let through what waited behind the box.
         seuraava = jono_.begin();
     }
-    if (loppunut_) jono_.clear();
     kasittelyssa_ = false;
-    if (!loppunut_) peli_.Ruudut().Nayta();
-    if (tapahtui && !loppunut_) n.TilanneMuuttui();
+    if (loppunut_) {
+        jono_.clear();
+        return;
+    }
+    peli_.Ruudut().Nayta();
+    if (tapahtui) peli_.Paivita();
 }
 
 // A request to quit while the quit question is open, or while the program
@@ -294,8 +297,9 @@ void frmMorvakMalli::cmdPainike_Click(int Index) {
 void frmMorvakMalli::mNaytaPainikkeet_Click() {
     n.AsetaOsoitin(Osoitin::Tiimalasi);
     t.NaytaPainikkeet = !t.NaytaPainikkeet;
-    // Hidden buttons are off until the state is next shown; from then on
-    // they take their access keys again, and their clicks do nothing.
+    // The buttons go off while the band changes, and the showing at the end
+    // of the command turns them on again: from then on hidden buttons take
+    // their access keys, and their clicks do nothing.
     n.AsetaPainikkeetKaytossa(t.NaytaPainikkeet);
     // Without the band the client area ends above it, cutting off the
     // instruction frame and both buttons.

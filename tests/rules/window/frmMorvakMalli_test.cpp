@@ -171,14 +171,14 @@ TEST_F(Paaikkuna, TheButtonsActOnlyWhileTheBandIsShown) {
     EXPECT_EQ(n.lopetuksia, 0);
 }
 
-TEST_F(Paaikkuna, EveryEventAsksForTheStateToBeShown) {
+TEST_F(Paaikkuna, TheStateIsShownOnceEachEventHasBeenHandled) {
     Lataa();
-    const int alussa = n.muutoksia;
+    const std::size_t alussa = n.tilanteet.size();
     Laske(1);
     Ammu(1);
     Suorita(Komento::ReadmeOhje);
     // Each click is two events, its press and its release.
-    EXPECT_EQ(n.muutoksia, alussa + 5);
+    EXPECT_EQ(n.tilanteet.size(), alussa + 5);
 }
 
 TEST_F(Paaikkuna, DialogsOpenUnderTheHourglassOverAFreshModelAndGiveTheDefaultBack) {
