@@ -7,7 +7,7 @@
 #include <chrono>
 
 #include "bench/Muisti.h"
-#include "qt/Aanisoitin.h"
+#include "sound/Tiedostoaanet.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ double Millisekunteina(std::chrono::steady_clock::duration kesto) {
 // Runs once: a process opens the library only once.
 void BM_Ensimmainen_aani(benchmark::State& state) {
     for (auto _ : state) {
-        Aanisoitin soitin(MORVAK_OHJELMAN_KANSIO);
+        Tiedostoaanet soitin(MORVAK_OHJELMAN_KANSIO);
         const double ennen = ResidenttiMiB();
         const auto alku = std::chrono::steady_clock::now();
         soitin.Soita(Aani::Ohi);

@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "net/Verkkoyhteys.h"
-#include "qt/Aanisoitin.h"
 #include "qt/Ikkunapalvelut.h"
 #include "qt/Soketinvalvonta.h"
 #include "rules/Nakyma.h"
 #include "rules/Pelitila.h"
 #include "rules/Satunnaisluvut.h"
 #include "rules/window/frmMorvakMalli.h"
+#include "sound/Tiedostoaanet.h"
 
 class Kuvaruutu;
 class Kuvaruudukko;
@@ -50,7 +50,7 @@ class frmMorvak : public QMainWindow, public Nakyma {
     void AsetaUppoamisenKesto(std::chrono::milliseconds kesto) {
         malli_.Saannot().UppoamisenKesto = kesto;
     }
-    Aanisoitin& Aanet() { return aanet_; }
+    Tiedostoaanet& Aanet() { return aanet_; }
     Verkkoyhteys& Verkko() { return verkko_; }
 
     void NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) override;
@@ -88,7 +88,7 @@ class frmMorvak : public QMainWindow, public Nakyma {
     Pelitila tila_;
     Satunnaisluvut arpa_;
     Ikkunapalvelut palvelut_{this, [this](bool kylla) { malli_.Tapahtuu(Vastattu{kylla}); }};
-    Aanisoitin aanet_{palvelut_.OhjelmanKansio()};
+    Tiedostoaanet aanet_{palvelut_.OhjelmanKansio()};
     frmMorvakMalli malli_;
     // The transport goes first: it speaks to the model and asks the watch.
     Soketinvalvonta valvonta_{*this, [this](const Tapahtuma& t) { malli_.Tapahtuu(t); }};

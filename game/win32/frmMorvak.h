@@ -18,7 +18,7 @@
 #include "rules/Pelitila.h"
 #include "rules/Satunnaisluvut.h"
 #include "rules/window/frmMorvakMalli.h"
-#include "win32/Aanisoitin.h"
+#include "sound/Resurssiaanet.h"
 #include "win32/Kirjasimet.h"
 #include "win32/RuudukonSaavutettavuus.h"
 #include "win32/Soketinvalvonta.h"
@@ -129,7 +129,7 @@ class frmMorvak : public Nakyma {
     UINT dpi_ = 96;
     std::unique_ptr<Kirjasimet> kirjasimet_;
 
-    Aanisoitin aanet_;
+    Resurssiaanet aanet_;
     Pelitila tila_;
     Satunnaisluvut arpa_;
     frmMorvakMalli malli_;

@@ -11,9 +11,9 @@
 #include <QString>
 #include <cstdlib>
 
-#include "qt/Aanisoitin.h"
 #include "qt/Sovellus.h"
 #include "rules/about/Linkit.h"
+#include "sound/Tiedostoaanet.h"
 
 namespace {
 

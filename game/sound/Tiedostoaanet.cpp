@@ -1,4 +1,4 @@
-#include "qt/Aanisoitin.h"
+#include "sound/Tiedostoaanet.h"
 
 #include <filesystem>
 
@@ -24,7 +24,7 @@ const char* Nimi(Aani aani) {
 
 }  // namespace
 
-void Aanisoitin::Soita(Aani aani) {
+void Tiedostoaanet::Soita(Aani aani) {
     const auto tiedosto = Tiedosto(aani);
     if (!tiedosto) return;
     if (soitto_) {
@@ -34,7 +34,7 @@ void Aanisoitin::Soita(Aani aani) {
     }
 }
 
-void Aanisoitin::Korvaa(std::string kansio, Soitto soitto) {
+void Tiedostoaanet::Korvaa(std::string kansio, Soitto soitto) {
     etsitty_ = true;
     kansio_ = std::move(kansio);
     soitto_ = std::move(soitto);
@@ -50,7 +50,7 @@ std::optional<std::string> EtsiAanikansio(const std::string& ohjelmanKansio) {
     return std::nullopt;
 }
 
-std::optional<std::string> Aanisoitin::Tiedosto(Aani aani) {
+std::optional<std::string> Tiedostoaanet::Tiedosto(Aani aani) {
     if (!etsitty_) {
         etsitty_ = true;
         kansio_ = EtsiAanikansio(ohjelmanKansio_);

@@ -1,4 +1,4 @@
-#include "win32/Aanisoitin.h"
+#include "sound/Resurssiaanet.h"
 
 // Only after the types it is declared with.
 #include <mmsystem.h>
@@ -10,7 +10,7 @@ constexpr int AANI_ENSIMMAINEN = 101;
 
 }  // namespace
 
-void Aanisoitin::Soita(Aani aani) {
+void Resurssiaanet::Soita(Aani aani) {
     if (!yritetty_) {
         yritetty_ = true;
         // Only Windows' own copy, never one lying beside the program.

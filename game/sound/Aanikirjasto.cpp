@@ -1,4 +1,4 @@
-#include "qt/Aanikirjasto.h"
+#include "sound/Aanikirjasto.h"
 
 #include <canberra.h>
 #include <dlfcn.h>

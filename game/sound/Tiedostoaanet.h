@@ -5,8 +5,8 @@
 #include <string>
 #include <utility>
 
-#include "qt/Aanikirjasto.h"
 #include "rules/Aani.h"
+#include "sound/Aanikirjasto.h"
 
 // The folder of the game's sounds: aanet/ beside the program in a build,
 // ../share/games/morvak/ from the program's folder when installed.
@@ -14,12 +14,13 @@ std::optional<std::string> EtsiAanikansio(const std::string& ohjelmanKansio);
 
 // The game's sounds as files, looked for when the first is played. A missing
 // file is silence.
-class Aanisoitin {
+class Tiedostoaanet {
   public:
     // Hands a sound file to whatever plays it.
     using Soitto = std::function<void(const std::string& tiedosto)>;
 
-    explicit Aanisoitin(std::string ohjelmanKansio) : ohjelmanKansio_(std::move(ohjelmanKansio)) {}
+    explicit Tiedostoaanet(std::string ohjelmanKansio)
+        : ohjelmanKansio_(std::move(ohjelmanKansio)) {}
 
     void Soita(Aani aani);
     // Tests take the files from a folder of their own and count what would

@@ -8,9 +8,9 @@
 // PlaySound, asynchronously: a new sound stops the one still playing. winmm
 // is loaded the first time a sound is played, so a player who keeps sounds
 // off never loads it; without it or without a device, sounds are silence.
-class Aanisoitin {
+class Resurssiaanet {
   public:
-    explicit Aanisoitin(HINSTANCE ohjelma) : ohjelma_(ohjelma) {}
+    explicit Resurssiaanet(HINSTANCE ohjelma) : ohjelma_(ohjelma) {}
 
     void Soita(Aani aani);
 
