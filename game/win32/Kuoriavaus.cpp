@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "win32/Leveat.h"
+#include "platform/text/leveat.h"
 
 namespace {
 

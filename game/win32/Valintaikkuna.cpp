@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "platform/text/leveat.h"
 #include "rules/Tekstinsovitus.h"
-#include "win32/Leveat.h"
 #include "win32/Osoitin.h"
 #include "win32/Sormikursori.h"
 #include "win32/Twipit.h"

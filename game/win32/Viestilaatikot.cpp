@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "win32/Leveat.h"
+#include "platform/text/leveat.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "platform/text/leveat.h"
 #include "rules/Asettelu.h"
-#include "win32/Leveat.h"
 #include "win32/Osoitin.h"
 #include "win32/Viestit.h"
 

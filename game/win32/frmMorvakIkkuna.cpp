@@ -1,6 +1,6 @@
+#include "platform/text/leveat.h"
 #include "rules/Ruudut.h"
 #include "rules/Tekstinsovitus.h"
-#include "win32/Leveat.h"
 #include "win32/Twipit.h"
 #include "win32/Viestit.h"
 #include "win32/frmMorvak.h"

@@ -1,6 +1,6 @@
+#include "platform/text/leveat.h"
 #include "rules/Tekstit.h"
 #include "win32/Kuoriavaus.h"
-#include "win32/Leveat.h"
 #include "win32/Osoitin.h"
 #include "win32/Viestilaatikot.h"
 #include "win32/Viestit.h"

@@ -1,9 +1,9 @@
 #include <optional>
 
+#include "platform/text/leveat.h"
 #include "rules/Ruudut.h"
 #include "rules/access/Ruudunnimet.h"
 #include "win32/Kohdistuskehys.h"
-#include "win32/Leveat.h"
 #include "win32/Mallikuvat.h"
 #include "win32/Pikselikuvat.h"
 #include "win32/frmMorvak.h"

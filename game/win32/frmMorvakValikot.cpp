@@ -1,7 +1,7 @@
 #include <optional>
 #include <vector>
 
-#include "win32/Leveat.h"
+#include "platform/text/leveat.h"
 #include "win32/Viestit.h"
 #include "win32/frmMorvak.h"
 

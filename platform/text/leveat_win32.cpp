@@ -1,6 +1,6 @@
-#include "win32/Leveat.h"
-
 #include <windows.h>
+
+#include "platform/text/leveat.h"
 
 std::wstring Leveaksi(const std::string& utf8) {
     if (utf8.empty()) return {};
