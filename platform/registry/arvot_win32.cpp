@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/registry/arvot.h"
+#include "platform/text/leveat.h"
 
 namespace {
 
@@ -10,34 +11,14 @@ bool OnTekstia(DWORD tyyppi) {
     return tyyppi == REG_SZ || tyyppi == REG_EXPAND_SZ || tyyppi == REG_MULTI_SZ;
 }
 
-std::wstring Leveaksi(const char* utf8, int tavuja) {
-    if (tavuja == 0) return {};
-    const int pituus = MultiByteToWideChar(CP_UTF8, 0, utf8, tavuja, nullptr, 0);
-    std::wstring tulos(static_cast<std::size_t>(pituus), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8, tavuja, tulos.data(), pituus);
-    return tulos;
-}
-
-std::string Utf8(const wchar_t* teksti, int merkkeja) {
-    if (merkkeja == 0) return {};
-    const int pituus =
-        WideCharToMultiByte(CP_UTF8, 0, teksti, merkkeja, nullptr, 0, nullptr, nullptr);
-    std::string tulos(static_cast<std::size_t>(pituus), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, teksti, merkkeja, tulos.data(), pituus, nullptr, nullptr);
-    return tulos;
-}
-
-std::wstring Nimi(const char* nimi) {
-    return nimi == nullptr ? std::wstring() : Leveaksi(nimi, static_cast<int>(std::strlen(nimi)));
-}
+std::wstring Nimi(const char* nimi) { return nimi == nullptr ? std::wstring() : Leveaksi(nimi); }
 
 }  // namespace
 
 LONG TallennaArvo(HKEY kahva, const char* nimi, DWORD tyyppi, const BYTE* data, DWORD koko) {
     if (!OnTekstia(tyyppi)) return RegSetValueExW(kahva, Nimi(nimi).c_str(), 0, tyyppi, data, koko);
     // The zero travels with the text, as the caller counted it.
-    const std::wstring teksti =
-        Leveaksi(reinterpret_cast<const char*>(data), static_cast<int>(koko));
+    const std::wstring teksti = Leveaksi({reinterpret_cast<const char*>(data), koko});
     return RegSetValueExW(kahva, Nimi(nimi).c_str(), 0, tyyppi,
                           reinterpret_cast<const BYTE*>(teksti.data()),
                           static_cast<DWORD>(teksti.size() * sizeof(wchar_t)));
@@ -55,8 +36,7 @@ LONG KysyArvo(HKEY kahva, const char* nimi, LPDWORD tyyppi, LPBYTE data, LPDWORD
     if (tulos != ERROR_SUCCESS) return tulos;
     std::string tavut;
     if (OnTekstia(laji)) {
-        tavut = Utf8(reinterpret_cast<const wchar_t*>(puskuri.data()),
-                     static_cast<int>(luettu / sizeof(wchar_t)));
+        tavut = Utf8({reinterpret_cast<const wchar_t*>(puskuri.data()), luettu / sizeof(wchar_t)});
     } else {
         tavut.assign(reinterpret_cast<const char*>(puskuri.data()), luettu);
     }

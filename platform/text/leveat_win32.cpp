@@ -2,7 +2,7 @@
 
 #include "platform/text/leveat.h"
 
-std::wstring Leveaksi(const std::string& utf8) {
+std::wstring Leveaksi(std::string_view utf8) {
     if (utf8.empty()) return {};
     const int pituus =
         MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
@@ -12,7 +12,7 @@ std::wstring Leveaksi(const std::string& utf8) {
     return tulos;
 }
 
-std::string Utf8(const std::wstring& levea) {
+std::string Utf8(std::wstring_view levea) {
     if (levea.empty()) return {};
     const int pituus = WideCharToMultiByte(CP_UTF8, 0, levea.data(), static_cast<int>(levea.size()),
                                            nullptr, 0, nullptr, nullptr);
