@@ -73,8 +73,7 @@ void frmMorvak::LuoAlalaita(QWidget* alue) {
     const Saatimet alalaita = LuoSaatimet(asettelu, alue);
     Sijoita(alalaita, Sellaisenaan(asettelu));
     lblOhje = static_cast<QLabel*>(alalaita.at("lblOhje"));
-    naytetty_.ohje = asettelu["lblOhje"].teksti;
-    NaytaOhje(naytetty_.ohje);
+    NaytaOhje(asettelu["lblOhje"].teksti);
     for (const int i : {0, 1}) {
         cmdPainike[i] =
             static_cast<QPushButton*>(alalaita.at("cmdPainike(" + std::to_string(i) + ")"));

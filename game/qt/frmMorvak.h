@@ -55,8 +55,7 @@ class frmMorvak : public QMainWindow, public Nakyma {
 
     void NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) override;
     void AsetaIkkunaKaytossa(bool kaytossa) override;
-    void NaytaTilanne(const Tilanne& tilanne) override;
-    void AsetaPainikkeetKaytossa(bool kaytossa) override;
+    void NaytaTilanne(const Tilannemuutos& muutos) override;
     void AsetaKorkeus(int twipit) override;
     void AsetaOsoitin(Osoitin osoitin) override;
     void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) override;
@@ -74,8 +73,6 @@ class frmMorvak : public QMainWindow, public Nakyma {
     void keyPressEvent(QKeyEvent* tapahtuma) override;
 
   private:
-    // The check marks as the rules have them.
-    void NaytaValinnat(const Tilanne& tilanne);
     void LuoRuudukot(QWidget* alue);
     void LuoAlalaita(QWidget* alue);
     void LuoValikot();
@@ -101,6 +98,5 @@ class frmMorvak : public QMainWindow, public Nakyma {
     std::vector<std::pair<QAction*, Komento>> komennot_;
 
     QCursor sormikursori_;
-    Tilanne naytetty_;
     QTimer ajastin_{this};
 };

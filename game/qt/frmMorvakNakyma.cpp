@@ -29,33 +29,20 @@ void frmMorvak::NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) {
 
 void frmMorvak::AsetaIkkunaKaytossa(bool kaytossa) { setEnabled(kaytossa); }
 
-void frmMorvak::NaytaTilanne(const Tilanne& tilanne) {
-    if (tilanne.otsikko != naytetty_.otsikko)
-        setWindowTitle(QString::fromStdString(tilanne.otsikko));
-    if (tilanne.ohje != naytetty_.ohje) NaytaOhje(tilanne.ohje);
-    for (const auto& [toiminto, komento] : komennot_) {
-        const bool kaytossa = Kaytossa(tilanne, komento);
-        if (toiminto->isEnabled() != kaytossa) toiminto->setEnabled(kaytossa);
+void frmMorvak::NaytaTilanne(const Tilannemuutos& muutos) {
+    if (muutos.otsikko) setWindowTitle(QString::fromStdString(*muutos.otsikko));
+    if (muutos.ohje) NaytaOhje(*muutos.ohje);
+    for (const Komentotila& tila : muutos.komennot) {
+        for (const auto& [toiminto, komento] : komennot_) {
+            if (komento != tila.komento) continue;
+            toiminto->setEnabled(tila.kaytossa);
+            if (tila.valittu) toiminto->setChecked(*tila.valittu);
+        }
+        for (const int i : {0, 1}) {
+            if (Painikekomento(i) == tila.komento) cmdPainike[i]->setEnabled(tila.kaytossa);
+        }
     }
-    NaytaValinnat(tilanne);
-    for (int i = 0; i < 2; ++i) {
-        QPushButton* painike = cmdPainike[static_cast<std::size_t>(i)];
-        const bool kaytossa = Kaytossa(tilanne, Painikekomento(i));
-        if (painike->isEnabledTo(painike->parentWidget()) != kaytossa)
-            painike->setEnabled(kaytossa);
-    }
-    naytetty_ = tilanne;
     NaytaNappaimisto();
-}
-
-void frmMorvak::NaytaValinnat(const Tilanne& tilanne) {
-    for (const auto& [toiminto, komento] : komennot_) {
-        if (const auto valittu = Valittu(tilanne, komento)) toiminto->setChecked(*valittu);
-    }
-}
-
-void frmMorvak::AsetaPainikkeetKaytossa(bool kaytossa) {
-    for (QPushButton* painike : cmdPainike) painike->setEnabled(kaytossa);
 }
 
 void frmMorvak::AsetaKorkeus(int twipit) {

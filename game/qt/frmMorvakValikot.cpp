@@ -39,9 +39,9 @@ void frmMorvak::LuoValikot() {
             const Komento komento = *kohta.komento;
             // A check item toggles its own mark; the mark is the rules' to
             // set, also while the command waits behind an open box.
-            connect(toiminto, &QAction::triggered, this, [this, komento] {
+            connect(toiminto, &QAction::triggered, this, [this, toiminto, komento] {
+                if (toiminto->isCheckable()) toiminto->setChecked(!toiminto->isChecked());
                 malli_.Tapahtuu(KomentoValittu{komento});
-                NaytaValinnat(malli_.Saannot().NykyinenTilanne());
             });
             komennot_.emplace_back(toiminto, komento);
         }

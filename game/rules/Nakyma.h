@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "rules/Aani.h"
+#include "rules/Komento.h"
 #include "rules/Kuva.h"
 #include "rules/Pelitila.h"
 #include "rules/Ruutunakymat.h"
@@ -44,6 +45,23 @@ struct Tilanne {
     bool operator==(const Tilanne&) const = default;
 };
 
+// A command of the menus or the buttons as the screen shows it.
+struct Komentotila {
+    Komento komento;
+    bool kaytossa;
+    std::optional<bool> valittu;  // the check mark of a command that carries one
+    bool operator==(const Komentotila&) const = default;
+};
+
+// What of the state the screen is to show anew: the caption and the
+// instruction line where they changed, and each command whose enabled state
+// or check mark did.
+struct Tilannemuutos {
+    std::optional<std::string> otsikko;
+    std::optional<std::string> ohje;
+    std::vector<Komentotila> komennot;
+};
+
 // What every window's model asks of the screen besides its own controls.
 class Palvelut {
   public:
@@ -76,13 +94,10 @@ class Nakyma : public Palvelut {
     // rules' record (frmMorvakMalli::Ruudut) whenever it must.
     virtual void NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) = 0;
     virtual void AsetaIkkunaKaytossa(bool kaytossa) = 0;
-    // Shows the state now, touching only what differs from what the screen
-    // shows already: once the events that came in have been handled, and as
-    // a box, a dialog or the pause begins and ends.
-    virtual void NaytaTilanne(const Tilanne& tilanne) = 0;
-    // cmdPainike(0) and cmdPainike(1); the showing of the state at the end
-    // of the event sets them again.
-    virtual void AsetaPainikkeetKaytossa(bool kaytossa) = 0;
+    // What changed of the state since the last handing, once the events
+    // that came in have been handled, and as a box, a dialog or the pause
+    // begins and ends; the face also shows the rules' focus squares again.
+    virtual void NaytaTilanne(const Tilannemuutos& muutos) = 0;
     // The window's outer height in twips, frame, caption and menu bar included.
     virtual void AsetaKorkeus(int twipit) = 0;
 

@@ -9,6 +9,7 @@
 
 #include "rules/Laatikot.h"
 #include "rules/Nakyma.h"
+#include "rules/Naytettytilanne.h"
 #include "rules/Pelitila.h"
 #include "rules/Ruutunakymat.h"
 #include "rules/Satunnaisluvut.h"
@@ -72,6 +73,8 @@ class Peli {
     Tilanne NykyinenTilanne() const;
     // Brings what the window shows besides the grids in line with the state.
     void Paivita();
+    // cmdPainike(0) and cmdPainike(1) on or off until the next showing.
+    void PainikkeetKaytossa(bool kaytossa) { n.NaytaTilanne(naytetty_.Painikkeet(kaytossa)); }
     // The quit question and, on Yes, the name entry; then `vastaus`, true
     // to end the program.
     void VahvistaLopetus(std::function<void(bool)> vastaus);
@@ -150,6 +153,7 @@ class Peli {
     Nakyma& n;
     Satunnaisluvut& arpa;
     Ruutunakymat ruudut_;
+    Naytettytilanne naytetty_;
     KoneenSijoitus koneenSijoitus_;
     PelaajanSijoitus pelaajanSijoitus_;
     PelaajanLaukaus pelaajanLaukaus_;

@@ -97,13 +97,6 @@ class Gdimittari : public Mittari {
     UINT dpi_;
 };
 
-std::string Teksti(HWND saadin) {
-    std::wstring teksti(static_cast<std::size_t>(GetWindowTextLengthW(saadin)) + 1, L'\0');
-    teksti.resize(static_cast<std::size_t>(
-        GetWindowTextW(saadin, teksti.data(), static_cast<int>(teksti.size()))));
-    return Utf8(teksti);
-}
-
 // A link is clicked when the mouse lets go over it, not as it presses; the
 // static control's own notice of a press never comes.
 LRESULT CALLBACK Linkkiproseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l, UINT_PTR,
@@ -136,6 +129,13 @@ LRESULT CALLBACK Linkkiproseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l, UI
 }
 
 }  // namespace
+
+std::string Teksti(HWND saadin) {
+    std::wstring teksti(static_cast<std::size_t>(GetWindowTextLengthW(saadin)) + 1, L'\0');
+    teksti.resize(static_cast<std::size_t>(
+        GetWindowTextW(saadin, teksti.data(), static_cast<int>(teksti.size()))));
+    return Utf8(teksti);
+}
 
 Saatimet::~Saatimet() {
     for (const auto& [nimi, kirjasin] : kavennetut_) DeleteObject(kirjasin);

@@ -12,6 +12,9 @@
 #include "rules/Valintaikkunamalli.h"
 #include "win32/Kirjasimet.h"
 
+// The text a control shows.
+std::string Teksti(HWND saadin);
+
 // The controls of a layout table as child windows of one window, made in the
 // order Tab visits them with the table's texts, each with its identifier
 // counted up from the first, then given fonts and places at a density.

@@ -46,8 +46,7 @@ class frmMorvak : public Nakyma {
 
     void NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) override;
     void AsetaIkkunaKaytossa(bool kaytossa) override;
-    void NaytaTilanne(const Tilanne& tilanne) override;
-    void AsetaPainikkeetKaytossa(bool kaytossa) override;
+    void NaytaTilanne(const Tilannemuutos& muutos) override;
     void AsetaKorkeus(int twipit) override;
     void AsetaOsoitin(Osoitin osoitin) override;
     void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) override;
@@ -149,7 +148,6 @@ class frmMorvak : public Nakyma {
     HACCEL pikanappaimet_ = nullptr;
 
     int korkeus_ = 0;  // outer height in twips
-    Tilanne naytetty_;
     // Boxes and dialogs asked for, shown in turn from the message loop.
     Laatikkojono laatikot_{[this](bool kylla) { LaatikkoSuljettu(kylla); }};
     // The end of the session waits for an answer the player is giving.

@@ -24,7 +24,6 @@ void frmMorvak::LuoSaatimet() {
     // The line lies over the frame, which is drawn around it.
     SetWindowPos(alalaita_["fraOhje"], alalaita_["lblOhje"], 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    naytetty_.ohje = frmMorvakAsettelu()["lblOhje"].teksti;
     Sijoita();
 }
 
@@ -43,7 +42,8 @@ void frmMorvak::Sijoita() {
         ruudut.bottom = viimeinen.bottom;
         Siirra(ruudukko.hwnd, ruudut);
     }
-    NaytaOhje(naytetty_.ohje);
+    // The line's letters are narrowed again for the new density.
+    NaytaOhje(Teksti(alalaita_["lblOhje"]));
 }
 
 // The client area is the layout's; the frame, the caption and the menu bar

@@ -16,35 +16,20 @@ void frmMorvak::NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) {
 
 void frmMorvak::AsetaIkkunaKaytossa(bool kaytossa) { EnableWindow(hwnd_, kaytossa); }
 
-void frmMorvak::NaytaTilanne(const Tilanne& tilanne) {
-    if (tilanne.otsikko != naytetty_.otsikko)
-        SetWindowTextW(hwnd_, Leveaksi(tilanne.otsikko).c_str());
-    if (tilanne.ohje != naytetty_.ohje) NaytaOhje(tilanne.ohje);
-    for (const Valikko& valikko : Valikot()) {
-        for (const Valikkokohta& kohta : valikko.kohdat) {
-            if (!kohta.komento) continue;
-            const auto tunnus =
-                static_cast<UINT>(viesti::KOMENTO_ENSIMMAINEN + static_cast<int>(*kohta.komento));
-            const bool kaytossa = Kaytossa(tilanne, *kohta.komento);
-            if (kaytossa != Kaytossa(naytetty_, *kohta.komento))
-                EnableMenuItem(valikko_, tunnus,
-                               MF_BYCOMMAND | (kaytossa ? MF_ENABLED : MF_GRAYED));
-            if (const auto valittu = Valittu(tilanne, *kohta.komento))
-                CheckMenuItem(valikko_, tunnus,
-                              MF_BYCOMMAND | (*valittu ? MF_CHECKED : MF_UNCHECKED));
+void frmMorvak::NaytaTilanne(const Tilannemuutos& muutos) {
+    if (muutos.otsikko) SetWindowTextW(hwnd_, Leveaksi(*muutos.otsikko).c_str());
+    if (muutos.ohje) NaytaOhje(*muutos.ohje);
+    for (const auto& [komento, kaytossa, valittu] : muutos.komennot) {
+        const auto tunnus =
+            static_cast<UINT>(viesti::KOMENTO_ENSIMMAINEN + static_cast<int>(komento));
+        EnableMenuItem(valikko_, tunnus, MF_BYCOMMAND | (kaytossa ? MF_ENABLED : MF_GRAYED));
+        if (valittu)
+            CheckMenuItem(valikko_, tunnus, MF_BYCOMMAND | (*valittu ? MF_CHECKED : MF_UNCHECKED));
+        for (const int i : {0, 1}) {
+            if (Painikekomento(i) == komento) EnableWindow(cmdPainike_[i], kaytossa);
         }
     }
-    for (int i = 0; i < 2; ++i) {
-        HWND painike = cmdPainike_[static_cast<std::size_t>(i)];
-        const bool kaytossa = Kaytossa(tilanne, Painikekomento(i));
-        if ((IsWindowEnabled(painike) != FALSE) != kaytossa) EnableWindow(painike, kaytossa);
-    }
-    naytetty_ = tilanne;
     NaytaNappaimisto();
-}
-
-void frmMorvak::AsetaPainikkeetKaytossa(bool kaytossa) {
-    for (HWND painike : cmdPainike_) EnableWindow(painike, kaytossa);
 }
 
 void frmMorvak::AsetaKorkeus(int twipit) {

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +30,16 @@ inline constexpr const char* OHJELMAN_KANSIO = "/opt/morvak/bin";
 // clock stands still until a test moves it.
 class NakymaTesti : public Nakyma {
   public:
+    // What the window shows besides the grids, as the handings built it up.
+    struct Naytto {
+        std::string otsikko;
+        std::string ohje;
+        std::map<Komento, bool> kaytossa;
+        std::map<Komento, bool> valittu;
+        // A command never handed throws: the face would show nothing of it.
+        bool Kaytossa(Komento komento) const { return kaytossa.at(komento); }
+        bool Valittu(Komento komento) const { return valittu.at(komento); }
+    };
     struct Ruutu {
         Kuva kuva = Kuva::Vesi;
         bool sormi = false;
@@ -40,7 +51,7 @@ class NakymaTesti : public Nakyma {
         std::string otsikko;
         std::string teksti;
         Kuvake kuvake;
-        Tilanne tilanne;  // what the window showed while the box was up
+        Naytto tilanne;  // what the window showed while the box was up
     };
     // A ship whose squares played the sinking, from their first frame to
     // their last.
@@ -61,9 +72,11 @@ class NakymaTesti : public Nakyma {
     bool ikkunaKaytossa = true;
     std::vector<Viesti> viestit;  // boxes shown with Ilmoita, in order
     std::vector<Viesti> kysymykset;
-    std::deque<bool> vastaukset;     // answers to Kysy; No when empty
-    std::vector<Tilanne> tilanteet;  // every state the window was asked to show
-    std::vector<int> korkeudet;      // every height the window was given
+    std::deque<bool> vastaukset;  // answers to Kysy; No when empty
+    Naytto naytto;
+    int naytettyja = 0;                 // handings of the state
+    std::vector<Komentotila> komennot;  // every command handed, in order
+    std::vector<int> korkeudet;         // every height the window was given
     std::vector<Avaus> avaukset;
     std::string ohjelmanKansio = OHJELMAN_KANSIO;
     int kysyNimiKertoja = 0;
@@ -86,11 +99,10 @@ class NakymaTesti : public Nakyma {
     std::chrono::milliseconds nyt{0};
     std::optional<std::chrono::milliseconds> ajastin;  // when the timer runs out
     int lopetuksia = 0;
-    bool painikkeetKaytossa = true;
 
     Ruutu& ruutu(Puoli p, int n) { return p == Puoli::Pelaaja ? pelaaja[n] : kone[n]; }
     // What the window shows now besides the grids.
-    Tilanne Naytetty() const { return Nykyinen(); }
+    const Naytto& Naytetty() const { return naytto; }
 
     void NaytaRuudut(const std::vector<Ruutumuutos>& muutokset) override {
         for (const auto& [p, n, uusi] : muutokset) {
@@ -108,16 +120,24 @@ class NakymaTesti : public Nakyma {
     }
     void AsetaOsoitin(Osoitin o) override { osoitin = o; }
     void AsetaIkkunaKaytossa(bool k) override { ikkunaKaytossa = k; }
-    void NaytaTilanne(const Tilanne& t) override { tilanteet.push_back(t); }
-    void AsetaPainikkeetKaytossa(bool k) override { painikkeetKaytossa = k; }
+    void NaytaTilanne(const Tilannemuutos& m) override {
+        ++naytettyja;
+        if (m.otsikko) naytto.otsikko = *m.otsikko;
+        if (m.ohje) naytto.ohje = *m.ohje;
+        for (const Komentotila& k : m.komennot) {
+            naytto.kaytossa[k.komento] = k.kaytossa;
+            if (k.valittu) naytto.valittu[k.komento] = *k.valittu;
+            komennot.push_back(k);
+        }
+    }
     void AsetaKorkeus(int twipit) override { korkeudet.push_back(twipit); }
     void Ilmoita(const std::string& o, const std::string& t, Kuvake k) override {
-        viestit.push_back({o, t, k, Nykyinen()});
+        viestit.push_back({o, t, k, naytto});
         if (laatikonAikana) laatikonAikana();
         Vastaa(true);
     }
     void Kysy(const std::string& o, const std::string& t) override {
-        kysymykset.push_back({o, t, Kuvake::Kysymys, Nykyinen()});
+        kysymykset.push_back({o, t, Kuvake::Kysymys, naytto});
         if (laatikonAikana) laatikonAikana();
         bool v = false;
         if (!vastaukset.empty()) {
@@ -194,5 +214,4 @@ class NakymaTesti : public Nakyma {
     static void Pelaa(const std::function<void(Malli&)>& pelaaja, Malli& malli) {
         if (pelaaja) pelaaja(malli);
     }
-    Tilanne Nykyinen() const { return tilanteet.empty() ? Tilanne{} : tilanteet.back(); }
 };

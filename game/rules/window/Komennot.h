@@ -3,28 +3,8 @@
 #include <optional>
 #include <span>
 
+#include "rules/Komento.h"
 #include "rules/Nakyma.h"
-
-// Everything the main window can be asked to do: its menu commands, its two
-// buttons and the keys that stand for them.
-enum class Komento {
-    UusiPeli,
-    SijoitaLaivatSatunnaisesti,
-    Verkkopeli,
-    Lopeta,
-    NaytaPainikkeet,
-    NaytaMahdottomatLaivaruudut,
-    Aanet,
-    NaytaParhaatTulokset,
-    NaytaAsetukset,
-    ReadmeOhje,
-    Ohjelmapaivitykset,
-    PalautettaOhjelmasta,
-    Virheilmoitukset,
-    TietojaOhjelmasta,
-    UusiPeliPainike,  // cmdPainike(0)
-    LopetaPainike,    // cmdPainike(1)
-};
 
 enum class Nappain { Ei, F1, F2, F3, Enter };
 

@@ -300,7 +300,7 @@ void frmMorvakMalli::mNaytaPainikkeet_Click() {
     // The buttons go off while the band changes, and the showing at the end
     // of the command turns them on again: from then on hidden buttons take
     // their access keys, and their clicks do nothing.
-    n.AsetaPainikkeetKaytossa(t.NaytaPainikkeet);
+    peli_.PainikkeetKaytossa(t.NaytaPainikkeet);
     // Without the band the client area ends above it, cutting off the
     // instruction frame and both buttons.
     n.AsetaKorkeus(Korkeus(t.NaytaPainikkeet));

@@ -104,7 +104,7 @@ TEST_F(Avaus, TheComputerOpensAsItAnswersAShotAndThenThePlayersTurnFollows) {
 
     ASSERT_TRUE(t.TauonLoppu.has_value());
     EXPECT_EQ(n.Naytetty().ohje, teksti::KONE_AMPUU);
-    EXPECT_FALSE(n.Naytetty().UusiPeliKaytossa);
+    EXPECT_FALSE(n.Naytetty().Kaytossa(Komento::UusiPeli));
     EXPECT_EQ(n.osoitin, Osoitin::Tiimalasi);
     n.AjaLoppuun([this] { p.Ajastin(); });
     EXPECT_TRUE(t.PelaajanVuoro);

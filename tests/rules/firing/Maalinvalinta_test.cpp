@@ -263,7 +263,8 @@ TEST_F(Tauko, TheShotWaitsForThePausesFullLengthUnderTheHourglass) {
     peli.AmmuTietokoneenPuolesta();
     EXPECT_EQ(n.ajastin, 1000ms);
     EXPECT_EQ(n.osoitin, Osoitin::Tiimalasi);
-    EXPECT_FALSE(n.Naytetty().UusiPeliKaytossa) << "out of reach from the pause's first moment";
+    EXPECT_FALSE(n.Naytetty().Kaytossa(Komento::UusiPeli))
+        << "out of reach from the pause's first moment";
     EXPECT_EQ(n.Naytetty().ohje, teksti::KONE_AMPUU);
 
     // A timer that runs out early only asks again for the rest.

@@ -141,10 +141,10 @@ INSTANTIATE_TEST_SUITE_P(Vaiheet, VaarassaVaiheessa,
 // opens, so the box never stands over a stale line.
 TEST_F(PelaajanLaukaus, ThePauseAndTheWinBoxShowTheStateAsItStandsThen) {
     peli.imgKone_Click(100);
-    const Tilanne tauolla = n.Naytetty();
+    const NakymaTesti::Naytto tauolla = n.Naytetty();
     Odota();
     EXPECT_EQ(tauolla.ohje, "Odota hetki, vastustajasi ampuu jotakin ruuduistasi...");
-    EXPECT_FALSE(tauolla.UusiPeliKaytossa);
+    EXPECT_FALSE(tauolla.Kaytossa(Komento::UusiPeli));
 
     t.PerakkaisetVoitot = 4;
     for (int r : {1, 2, 3, 4, 21, 22, 23, 25, 26, 27, 41, 42, 44, 45, 47, 48, 61, 63, 65, 67})
@@ -153,7 +153,7 @@ TEST_F(PelaajanLaukaus, ThePauseAndTheWinBoxShowTheStateAsItStandsThen) {
     EXPECT_EQ(n.viestit[0].otsikko, "Voitit");
     EXPECT_EQ(n.viestit[0].tilanne.ohje,
               "Olet voittanut 5 peliä peräkkäin. Jatka pelaamista Uusi peli -painikkeella.");
-    EXPECT_TRUE(n.viestit[0].tilanne.UusiPeliKaytossa);
+    EXPECT_TRUE(n.viestit[0].tilanne.Kaytossa(Komento::UusiPeli));
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ class Esitys : public Ampumatilanne {
         EXPECT_EQ(n.uppoamiset[0].ruudut, ruudut);
         EXPECT_FALSE(n.uppoamiset[0].paattyi);
         EXPECT_EQ(n.Naytetty().ohje, ohje);
-        EXPECT_FALSE(n.Naytetty().UusiPeliKaytossa);
+        EXPECT_FALSE(n.Naytetty().Kaytossa(Komento::UusiPeli));
         EXPECT_EQ(n.osoitin, Osoitin::Tiimalasi);
     }
 };
@@ -124,7 +124,8 @@ TEST_F(Esitys, TheLastShipSinksBeforeTheWordOfTheWinWithTheNewGameOutOfReach) {
     EXPECT_LT(n.Kohta("Uppoaminen"), KuvanKohta(Puoli::Kone, Kuva::Ohi));
     EXPECT_LT(KuvanKohta(Puoli::Kone, Kuva::Ohi), n.Kohta(teksti::VOITTO_OTSIKKO));
     ASSERT_EQ(n.viestit.size(), 1u);
-    EXPECT_TRUE(n.viestit[0].tilanne.UusiPeliKaytossa) << "the commands are back for the box";
+    EXPECT_TRUE(n.viestit[0].tilanne.Kaytossa(Komento::UusiPeli))
+        << "the commands are back for the box";
     EXPECT_EQ(n.osoitin, Osoitin::Oletus);
 }
 

@@ -73,8 +73,8 @@ TEST_P(Nakymavalinnat, TheStoredTextDecidesBothCheckMarksAndTheBandTheHeight) {
     EXPECT_EQ(t.NaytaPainikkeet, GetParam().valittu);
     EXPECT_EQ(t.NaytaMahdottomatLaivaruudut, GetParam().valittu);
     EXPECT_EQ(n.korkeudet, std::vector<int>{GetParam().valittu ? 5745 : 4665});
-    EXPECT_EQ(n.Naytetty().NaytaPainikkeet, GetParam().valittu);
-    EXPECT_EQ(n.Naytetty().NaytaMahdottomatLaivaruudut, GetParam().valittu);
+    EXPECT_EQ(n.Naytetty().Valittu(Komento::NaytaPainikkeet), GetParam().valittu);
+    EXPECT_EQ(n.Naytetty().Valittu(Komento::NaytaMahdottomatLaivaruudut), GetParam().valittu);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tallennettu, Nakymavalinnat,
@@ -102,20 +102,32 @@ TEST_F(Paaikkuna, OnlyNinetySixAndHundredTwentyDotsPerInchGoWithoutAWord) {
               "Sijoita lentotukialuksesi (pituus 4 ruutua) vasemmanpuoleiseen ruudukkoon.");
 }
 
-TEST_F(Paaikkuna, TogglingTheBandStoresItResizesAndTurnsTheButtonsOffUntilTheNextShowing) {
+TEST_F(Paaikkuna, TogglingTheBandStoresItResizesAndTurnsTheButtonsOffWhileItChanges) {
     Lataa();
+    // What cmdPainike(0) was handed from the `alku`-th command on.
+    const auto painike = [this](std::size_t alku) {
+        std::vector<bool> tilat;
+        for (std::size_t i = alku; i < n.komennot.size(); ++i) {
+            if (n.komennot[i].komento == Komento::UusiPeliPainike)
+                tilat.push_back(n.komennot[i].kaytossa);
+        }
+        return tilat;
+    };
+    std::size_t alku = n.komennot.size();
     Suorita(Komento::NaytaPainikkeet);
     EXPECT_FALSE(t.NaytaPainikkeet);
     EXPECT_EQ(Lue("NaytaPainikkeet"), "False");
     EXPECT_EQ(n.korkeudet.back(), 4665);
-    EXPECT_FALSE(n.painikkeetKaytossa);
+    // Off as the band goes, on again by the showing that ends the command.
+    EXPECT_EQ(painike(alku), (std::vector<bool>{false, true}));
     EXPECT_EQ(n.osoitin, Osoitin::Oletus);
 
+    alku = n.komennot.size();
     Suorita(Komento::NaytaPainikkeet);
     EXPECT_TRUE(t.NaytaPainikkeet);
     EXPECT_EQ(Lue("NaytaPainikkeet"), "True");
     EXPECT_EQ(n.korkeudet.back(), 5745);
-    EXPECT_TRUE(n.painikkeetKaytossa);
+    EXPECT_EQ(painike(alku), (std::vector<bool>{true}));
 }
 
 TEST_F(Paaikkuna, TogglingTheBlockedSquaresStoresItAndRepaintsThemWhilePlacing) {
@@ -173,12 +185,12 @@ TEST_F(Paaikkuna, TheButtonsActOnlyWhileTheBandIsShown) {
 
 TEST_F(Paaikkuna, TheStateIsShownOnceEachEventHasBeenHandled) {
     Lataa();
-    const std::size_t alussa = n.tilanteet.size();
+    const int alussa = n.naytettyja;
     Laske(1);
     Ammu(1);
     Suorita(Komento::ReadmeOhje);
     // Each click is two events, its press and its release.
-    EXPECT_EQ(n.tilanteet.size(), alussa + 5);
+    EXPECT_EQ(n.naytettyja, alussa + 5);
 }
 
 TEST_F(Paaikkuna, DialogsOpenUnderTheHourglassOverAFreshModelAndGiveTheDefaultBack) {

@@ -1,0 +1,22 @@
+#pragma once
+
+// Everything the main window can be asked to do: its menu commands, its two
+// buttons and the keys that stand for them.
+enum class Komento {
+    UusiPeli,
+    SijoitaLaivatSatunnaisesti,
+    Verkkopeli,
+    Lopeta,
+    NaytaPainikkeet,
+    NaytaMahdottomatLaivaruudut,
+    Aanet,
+    NaytaParhaatTulokset,
+    NaytaAsetukset,
+    ReadmeOhje,
+    Ohjelmapaivitykset,
+    PalautettaOhjelmasta,
+    Virheilmoitukset,
+    TietojaOhjelmasta,
+    UusiPeliPainike,  // cmdPainike(0)
+    LopetaPainike,    // cmdPainike(1)
+};

@@ -1,0 +1,50 @@
+#include "rules/Naytettytilanne.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using enum Komento;
+
+TEST(Naytettytilanne, TheFirstShowingHandsEverythingAndTheNextOnlyWhatChanged) {
+    Naytettytilanne naytetty;
+    Tilanne tilanne;
+    tilanne.ohje = "Sinun vuorosi.";
+    const Tilannemuutos ensin = naytetty.Muutos(tilanne);
+    EXPECT_EQ(ensin.otsikko, "Morvak");
+    EXPECT_EQ(ensin.ohje, "Sinun vuorosi.");
+    EXPECT_EQ(ensin.komennot.size(), 16u);
+    EXPECT_EQ(ensin.komennot[1], (Komentotila{SijoitaLaivatSatunnaisesti, false, std::nullopt}));
+    EXPECT_EQ(ensin.komennot[6], (Komentotila{Aanet, true, false}));
+
+    const Tilannemuutos sama = naytetty.Muutos(tilanne);
+    EXPECT_FALSE(sama.otsikko);
+    EXPECT_FALSE(sama.ohje);
+    EXPECT_TRUE(sama.komennot.empty());
+
+    tilanne.UusiPeliKaytossa = false;
+    tilanne.Aanet = true;
+    const Tilannemuutos tauko = naytetty.Muutos(tilanne);
+    EXPECT_FALSE(tauko.ohje);
+    EXPECT_EQ(tauko.komennot, (std::vector<Komentotila>{{UusiPeli, false, std::nullopt},
+                                                        {Verkkopeli, false, std::nullopt},
+                                                        {Aanet, true, true},
+                                                        {UusiPeliPainike, false, std::nullopt},
+                                                        {LopetaPainike, false, std::nullopt}}));
+}
+
+TEST(Naytettytilanne, ButtonsSetBehindTheStatesBackAreSetByItAgainAtTheNextShowing) {
+    Naytettytilanne naytetty;
+    const Tilanne tilanne;
+    naytetty.Muutos(tilanne);
+    EXPECT_EQ(naytetty.Painikkeet(false).komennot,
+              (std::vector<Komentotila>{{UusiPeliPainike, false, std::nullopt},
+                                        {LopetaPainike, false, std::nullopt}}));
+    EXPECT_EQ(naytetty.Muutos(tilanne).komennot,
+              (std::vector<Komentotila>{{UusiPeliPainike, true, std::nullopt},
+                                        {LopetaPainike, true, std::nullopt}}));
+}
+
+}  // namespace
