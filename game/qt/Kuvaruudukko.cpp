@@ -96,11 +96,9 @@ QString Kuvaruudukko::RuudunNimi(int ruutu) const {
     return QString::fromStdString(malli_.RuudunNimi(puoli_, ruutu));
 }
 
-void Kuvaruudukko::NaytaKohdistus() {
-    const int kohdistus = Kohdistusruutu();
-    if (kohdistus != naytetty_) {
-        naytetty_ = kohdistus;
-        kehys_->move(Ruutu(kohdistus)->pos());
+void Kuvaruudukko::NaytaKohdistus(std::optional<int> siirtyi) {
+    if (siirtyi) {
+        kehys_->move(Ruutu(*siirtyi)->pos());
         kehys_->raise();
         if (hasFocus()) KerroKohdistus();
     }
@@ -110,7 +108,7 @@ void Kuvaruudukko::NaytaKohdistus() {
 void Kuvaruudukko::KerroKohdistus() {
     if (!QAccessible::isActive()) return;
     QAccessibleEvent tapahtuma(this, QAccessible::Focus);
-    tapahtuma.setChild(naytetty_ - 1);
+    tapahtuma.setChild(Kohdistusruutu() - 1);
     QAccessible::updateAccessibility(&tapahtuma);
 }
 
@@ -133,7 +131,6 @@ void Kuvaruudukko::keyPressEvent(QKeyEvent* tapahtuma) {
 
 void Kuvaruudukko::focusInEvent(QFocusEvent* tapahtuma) {
     QWidget::focusInEvent(tapahtuma);
-    NaytaKohdistus();
     kehys_->show();
     KerroKohdistus();
 }

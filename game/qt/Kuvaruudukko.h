@@ -26,9 +26,10 @@ class Kuvaruudukko : public QWidget {
     QString Nimi() const;
     QString RuudunNimi(int ruutu) const;
 
-    // Moves the frame to the rules' focus square, and tells assistive
-    // technology of the focus and of every square whose name has changed.
-    void NaytaKohdistus();
+    // Moves the frame to the focus square where the rules moved it, and
+    // tells assistive technology of the focus and of every square whose
+    // name has changed.
+    void NaytaKohdistus(std::optional<int> siirtyi);
 
   protected:
     void keyPressEvent(QKeyEvent* tapahtuma) override;
@@ -45,5 +46,4 @@ class Kuvaruudukko : public QWidget {
     frmMorvakMalli& malli_;
     std::array<Kuvaruutu*, 101> ruudut_{};
     Kehysruutu* kehys_;
-    int naytetty_ = 0;
 };

@@ -3,6 +3,5 @@
 class QApplication;
 
 // What every window of the game shares: Qt's own texts in Finnish, the font
-// the layouts were measured in, the program's icon, and windows that stay
-// alive while a save waits for another copy of the game.
+// the layouts were measured in, and the program's icon and names.
 void ValmisteleSovellus(QApplication& sovellus);

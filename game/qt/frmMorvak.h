@@ -78,9 +78,9 @@ class frmMorvak : public QMainWindow, public Nakyma {
     void LuoValikot();
     void NaytaOhje(const std::string& ohje);
     Kuvaruutu* Ruutu(Puoli ruudukko, int ruutu) const;
-    // The focus squares as the rules have them, and the keyboard's focus
-    // moved to the grid the rules handed it to since the last showing.
-    void NaytaNappaimisto();
+    // The focus squares that moved, and the keyboard's focus moved to the
+    // grid the rules handed it to.
+    void NaytaNappaimisto(const Tilannemuutos& muutos);
 
     Pelitila tila_;
     Satunnaisluvut arpa_;
@@ -92,7 +92,6 @@ class frmMorvak : public QMainWindow, public Nakyma {
     Verkkoyhteys verkko_{valvonta_, [this](const Tapahtuma& t) { malli_.Tapahtuu(t); }};
 
     std::array<Kuvaruudukko*, 2> ruudukot_{};  // indexed by Puoli
-    int luovutuksiaNaytetty_ = 0;
     QLabel* lblOhje = nullptr;
     std::array<QPushButton*, 2> cmdPainike{};
     std::vector<std::pair<QAction*, Komento>> komennot_;

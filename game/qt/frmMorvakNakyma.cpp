@@ -42,7 +42,7 @@ void frmMorvak::NaytaTilanne(const Tilannemuutos& muutos) {
             if (Painikekomento(i) == tila.komento) cmdPainike[i]->setEnabled(tila.kaytossa);
         }
     }
-    NaytaNappaimisto();
+    NaytaNappaimisto(muutos);
 }
 
 void frmMorvak::AsetaKorkeus(int twipit) {

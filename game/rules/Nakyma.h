@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <optional>
 #include <string>
@@ -54,12 +55,15 @@ struct Komentotila {
 };
 
 // What of the state the screen is to show anew: the caption and the
-// instruction line where they changed, and each command whose enabled state
-// or check mark did.
+// instruction line where they changed, each command whose enabled state or
+// check mark did, each grid's focus square where it moved (indexed by
+// Puoli), and the grid the keyboard is handed to, when it is.
 struct Tilannemuutos {
     std::optional<std::string> otsikko;
     std::optional<std::string> ohje;
     std::vector<Komentotila> komennot;
+    std::array<std::optional<int>, 2> kohdistus;
+    std::optional<Puoli> nappaimisto;
 };
 
 // What every window's model asks of the screen besides its own controls.
@@ -96,7 +100,8 @@ class Nakyma : public Palvelut {
     virtual void AsetaIkkunaKaytossa(bool kaytossa) = 0;
     // What changed of the state since the last handing, once the events
     // that came in have been handled, and as a box, a dialog or the pause
-    // begins and ends; the face also shows the rules' focus squares again.
+    // begins and ends; the face also tells assistive technology of the
+    // squares whose names changed.
     virtual void NaytaTilanne(const Tilannemuutos& muutos) = 0;
     // The window's outer height in twips, frame, caption and menu bar included.
     virtual void AsetaKorkeus(int twipit) = 0;

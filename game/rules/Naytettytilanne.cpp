@@ -1,5 +1,7 @@
 #include "rules/Naytettytilanne.h"
 
+#include <utility>
+
 #include "rules/window/Komennot.h"
 
 namespace {
@@ -14,7 +16,7 @@ bool Vaihda(std::optional<Arvo>& naytetty, const Arvo& uusi) {
 
 }  // namespace
 
-Tilannemuutos Naytettytilanne::Muutos(const Tilanne& uusi) {
+Tilannemuutos Naytettytilanne::Muutos(const Tilanne& uusi, const Kohdistus& nappaimisto) {
     Tilannemuutos muutos;
     if (Vaihda(otsikko_, uusi.otsikko)) muutos.otsikko = uusi.otsikko;
     if (Vaihda(ohje_, uusi.ohje)) muutos.ohje = uusi.ohje;
@@ -23,6 +25,11 @@ Tilannemuutos Naytettytilanne::Muutos(const Tilanne& uusi) {
         const Komentotila tila{komento, Kaytossa(uusi, komento), Valittu(uusi, komento)};
         if (Vaihda(komennot_[i], tila)) muutos.komennot.push_back(tila);
     }
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (Vaihda(kohdistus_[i], nappaimisto.ruutu[i])) muutos.kohdistus[i] = nappaimisto.ruutu[i];
+    }
+    if (std::exchange(luovutuksia_, nappaimisto.luovutuksia) != nappaimisto.luovutuksia)
+        muutos.nappaimisto = nappaimisto.ruudukko;
     return muutos;
 }
 

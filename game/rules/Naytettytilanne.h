@@ -11,8 +11,9 @@
 // that each showing hands it only what differs.
 class Naytettytilanne {
   public:
-    // What differs from the last handing; everything at the first.
-    Tilannemuutos Muutos(const Tilanne& uusi);
+    // What differs from the last handing; everything at the first, and the
+    // keyboard once it has been handed over.
+    Tilannemuutos Muutos(const Tilanne& uusi, const Kohdistus& nappaimisto);
     // Both buttons on or off for now, whatever the state says: the next
     // showing sets them by the state again.
     Tilannemuutos Painikkeet(bool kaytossa);
@@ -23,4 +24,6 @@ class Naytettytilanne {
     std::optional<std::string> otsikko_;
     std::optional<std::string> ohje_;
     std::array<std::optional<Komentotila>, KOMENTOJA> komennot_;
+    std::array<std::optional<int>, 2> kohdistus_;
+    int luovutuksia_ = 0;
 };

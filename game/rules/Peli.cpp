@@ -220,7 +220,7 @@ Tilanne Peli::NykyinenTilanne() const {
     return tilanne;
 }
 
-void Peli::Paivita() { n.NaytaTilanne(naytetty_.Muutos(NykyinenTilanne())); }
+void Peli::Paivita() { n.NaytaTilanne(naytetty_.Muutos(NykyinenTilanne(), t.Nappaimisto)); }
 
 void Peli::Soita(Aani aani) {
     if (t.Aanet) n.SoitaAani(aani);

@@ -28,7 +28,7 @@ using Sukellusveneet = std::array<int, 5>;
 
 // The keyboard on the grids: each grid's focus square, the grid the rules
 // last handed the keyboard to, and how many times they have handed it over,
-// so that a face moves its own focus exactly then.
+// so that the face is told to move its own focus exactly then.
 struct Kohdistus {
     std::array<int, 2> ruutu{1, 1};  // indexed by Puoli
     Puoli ruudukko = Puoli::Pelaaja;

@@ -77,7 +77,6 @@ class frmMorvak : public Nakyma {
         frmMorvak& ikkuna;
         Puoli puoli;
         HWND hwnd = nullptr;
-        int kohdistusNaytetty = 1;
     };
 
     static LRESULT CALLBACK Ikkunaproseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l);
@@ -104,7 +103,7 @@ class frmMorvak : public Nakyma {
     void PiirraRuudukko(const Ruudukkoikkuna& ruudukko);
     void PaivitaRuutu(Puoli puoli, int ruutu);
     void Nappain(const Ruudukkoikkuna& ruudukko, WPARAM nappain, LPARAM tiedot);
-    void NaytaNappaimisto();
+    void NaytaNappaimisto(const Tilannemuutos& muutos);
     void KerroKohdistus(const Ruudukkoikkuna& ruudukko);
     void KerroNimet(Ruudukkoikkuna& ruudukko);
     void Aktivoitu(WPARAM w);
@@ -138,7 +137,6 @@ class frmMorvak : public Nakyma {
 
     std::array<Ruudukkoikkuna, 2> ruudukot_{Ruudukkoikkuna{*this, Puoli::Pelaaja},
                                             Ruudukkoikkuna{*this, Puoli::Kone}};
-    int luovutuksiaNaytetty_ = 0;
     // The control that takes the keyboard when the window is next activated.
     HWND kohdistettava_ = nullptr;
     // The instruction frame and line, the buttons and the line above the grids.

@@ -29,7 +29,7 @@ void frmMorvak::NaytaTilanne(const Tilannemuutos& muutos) {
             if (Painikekomento(i) == komento) EnableWindow(cmdPainike_[i], kaytossa);
         }
     }
-    NaytaNappaimisto();
+    NaytaNappaimisto(muutos);
 }
 
 void frmMorvak::AsetaKorkeus(int twipit) {

@@ -122,11 +122,11 @@ LRESULT frmMorvak::KasitteleRuudukko(Ruudukkoikkuna& ruudukko, UINT viesti, WPAR
         case WM_SETFOCUS:
             kohdistettava_ = ruudukko.hwnd;
             NaytaOletuspainike();
-            PaivitaRuutu(ruudukko.puoli, ruudukko.kohdistusNaytetty);
+            PaivitaRuutu(ruudukko.puoli, ruudukko.Kohdistusruutu());
             KerroKohdistus(ruudukko);
             return 0;
         case WM_KILLFOCUS:
-            PaivitaRuutu(ruudukko.puoli, ruudukko.kohdistusNaytetty);
+            PaivitaRuutu(ruudukko.puoli, ruudukko.Kohdistusruutu());
             return 0;
         case WM_GETOBJECT:
             if (const LRESULT olio = RuudukonObjekti(ruudukko.hwnd, w, l)) return olio;
@@ -160,7 +160,7 @@ void frmMorvak::PiirraRuudukko(const Ruudukkoikkuna& ruudukko) {
         }
     }
     if (GetFocus() == ruudukko.hwnd)
-        PiirraKohdistuskehys(dc, ruudukko.RuudunAlue(ruudukko.kohdistusNaytetty));
+        PiirraKohdistuskehys(dc, ruudukko.RuudunAlue(ruudukko.Kohdistusruutu()));
     EndPaint(ruudukko.hwnd, &maalaus);
 }
 
@@ -173,28 +173,24 @@ void frmMorvak::PaivitaRuutu(Puoli puoli, int ruutu) {
     InvalidateRect(ruudukko.hwnd, &alue, FALSE);
 }
 
-// The rules' focus squares on screen, the keyboard handed over when they say
-// so, and assistive technology told of what changed.
-void frmMorvak::NaytaNappaimisto() {
+// The focus squares where the rules moved them, the keyboard handed over
+// when they say so, and assistive technology told of what changed. The frame
+// leaves a square the face does not remember, so the grid is painted again.
+void frmMorvak::NaytaNappaimisto(const Tilannemuutos& muutos) {
     for (Ruudukkoikkuna& ruudukko : ruudukot_) {
-        const int kohdistus = ruudukko.Kohdistusruutu();
-        if (kohdistus != ruudukko.kohdistusNaytetty) {
-            PaivitaRuutu(ruudukko.puoli, ruudukko.kohdistusNaytetty);
-            ruudukko.kohdistusNaytetty = kohdistus;
-            PaivitaRuutu(ruudukko.puoli, kohdistus);
+        if (muutos.kohdistus[static_cast<std::size_t>(ruudukko.puoli)]) {
+            InvalidateRect(ruudukko.hwnd, nullptr, FALSE);
             if (GetFocus() == ruudukko.hwnd) KerroKohdistus(ruudukko);
         }
         KerroNimet(ruudukko);
     }
-    const Kohdistus& nappaimisto = malli_.Nappaimisto();
-    if (nappaimisto.luovutuksia == luovutuksiaNaytetty_) return;
-    luovutuksiaNaytetty_ = nappaimisto.luovutuksia;
-    kohdistettava_ = Ruudukko(nappaimisto.ruudukko).hwnd;
+    if (!muutos.nappaimisto) return;
+    kohdistettava_ = Ruudukko(*muutos.nappaimisto).hwnd;
     if (GetActiveWindow() == hwnd_) SetFocus(kohdistettava_);
 }
 
 void frmMorvak::KerroKohdistus(const Ruudukkoikkuna& ruudukko) {
-    NotifyWinEvent(EVENT_OBJECT_FOCUS, ruudukko.hwnd, OBJID_CLIENT, ruudukko.kohdistusNaytetty);
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, ruudukko.hwnd, OBJID_CLIENT, ruudukko.Kohdistusruutu());
 }
 
 void frmMorvak::KerroNimet(Ruudukkoikkuna& ruudukko) {
