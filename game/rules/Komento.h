@@ -18,5 +18,7 @@ enum class Komento {
     Virheilmoitukset,
     TietojaOhjelmasta,
     UusiPeliPainike,  // cmdPainike(0)
-    LopetaPainike,    // cmdPainike(1)
+    // cmdPainike(1), and the last: what was shown of the commands is kept
+    // for each up to it.
+    LopetaPainike,
 };

@@ -68,8 +68,11 @@ std::string frmMorvak::OhjelmanKansio() const { return ::OhjelmanKansio(); }
 void frmMorvak::SoitaAani(Aani aani) { aanet_.Soita(aani); }
 
 void frmMorvak::PyydaAjastin(std::optional<std::chrono::milliseconds> kesto) {
-    if (!kesto) KillTimer(hwnd_, viesti::AJASTIN);
-    if (kesto) SetTimer(hwnd_, viesti::AJASTIN, static_cast<UINT>(kesto->count()), nullptr);
+    if (kesto) {
+        SetTimer(hwnd_, viesti::AJASTIN, static_cast<UINT>(kesto->count()), nullptr);
+    } else {
+        KillTimer(hwnd_, viesti::AJASTIN);
+    }
 }
 
 std::chrono::milliseconds frmMorvak::Nyt() const {

@@ -35,18 +35,6 @@ TEST(Naytettytilanne, TheFirstShowingHandsEverythingAndTheNextOnlyWhatChanged) {
                                                         {LopetaPainike, false, std::nullopt}}));
 }
 
-TEST(Naytettytilanne, ButtonsSetBehindTheStatesBackAreSetByItAgainAtTheNextShowing) {
-    Naytettytilanne naytetty;
-    const Tilanne tilanne;
-    naytetty.Muutos(tilanne, {});
-    EXPECT_EQ(naytetty.Painikkeet(false).komennot,
-              (std::vector<Komentotila>{{UusiPeliPainike, false, std::nullopt},
-                                        {LopetaPainike, false, std::nullopt}}));
-    EXPECT_EQ(naytetty.Muutos(tilanne, {}).komennot,
-              (std::vector<Komentotila>{{UusiPeliPainike, true, std::nullopt},
-                                        {LopetaPainike, true, std::nullopt}}));
-}
-
 TEST(Naytettytilanne, AFocusSquareIsHandedWhereItMovedAndTheKeyboardOnceForEachHandover) {
     Naytettytilanne naytetty;
     const Tilanne tilanne;
