@@ -77,7 +77,7 @@ inline void VastaaLoppuun() {
 // then ship squares all but the last, until the computer has sunk every ship
 // of the player's.
 inline void PelaaLoppuun(frmMorvak& ikkuna, bool voitto) {
-    ikkuna.AsetaTauonPituus(std::chrono::milliseconds(0));
+    ikkuna.Malli().Saannot().TauonPituus = std::chrono::milliseconds(0);
     SijoitaLaivasto(ikkuna);
     std::vector<int> maalit;
     for (int n = 1; n <= 100; ++n)

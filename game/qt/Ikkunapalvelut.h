@@ -11,7 +11,7 @@ class QWidget;
 // What the windows' models ask of the screen, realised with Qt: the
 // screen-wide pointer, message boxes over the window that is active, the
 // desktop's opener and the program's folder.
-class Ikkunapalvelut : public Palvelut {
+class Ikkunapalvelut : public virtual Palvelut {
   public:
     // `paaikkuna` owns boxes and opens while no dialog is up, and may be
     // nullptr; `vastattu` hears each box's answer once the box has gone.

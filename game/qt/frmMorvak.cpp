@@ -21,6 +21,7 @@ frmMorvak::frmMorvak(Satunnaisluvut arpa, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
+      Ikkunapalvelut(this, [this](bool kylla) { malli_.Tapahtuu(Vastattu{kylla}); }),
       arpa_(std::move(arpa)),
       malli_(tila_, *this, arpa_, &verkko_),
       sormikursori_(Sormikursori()) {
@@ -50,13 +51,13 @@ frmMorvak::frmMorvak(Satunnaisluvut arpa, QWidget* parent)
     });
     malli_.Form_Load(logicalDpiY());
     // The load's notice is answered before the window first shows.
-    palvelut_.NaytaOdottavat();
+    NaytaOdottavat();
 }
 
 // The session manager wants its answer before its request returns.
 bool frmMorvak::IstuntoPaattyy() {
     malli_.Tapahtuu(SulkemisPyynto{Sulkutapa::Istunnonloppu});
-    palvelut_.NaytaOdottavat();
+    NaytaOdottavat();
     return malli_.Loppunut();
 }
 

@@ -28,8 +28,9 @@ class QPushButton;
 // menus, built from the rules' tables. It owns the one game state, passes
 // every event to the rules and shows what they decide. Creating it runs the
 // window's load, first new game included. Nothing ticks while nothing happens:
-// its one timer runs only while the rules ask for it.
-class frmMorvak : public QMainWindow, public Nakyma {
+// its one timer runs only while the rules ask for it. The boxes, the pointer
+// and the desktop's opener are the services its dialogs use too.
+class frmMorvak : public QMainWindow, public Ikkunapalvelut, public Nakyma {
     Q_OBJECT
 
   public:
@@ -37,19 +38,9 @@ class frmMorvak : public QMainWindow, public Nakyma {
 
     Pelitila& Tila() { return tila_; }
     frmMorvakMalli& Malli() { return malli_; }
-    // Shows the state again; for tests that change it behind the rules' back.
-    void Paivita() { malli_.Saannot().Paivita(); }
     // The desktop session is ending: the quit question and, on Yes, the
     // streak settled and the program ended. False keeps the session going.
     bool IstuntoPaattyy();
-    // The computer's pause is one second; tests shorten it.
-    void AsetaTauonPituus(std::chrono::milliseconds pituus) {
-        malli_.Saannot().TauonPituus = pituus;
-    }
-    // A sinking plays for UPPOAMISEN_KESTO; tests shorten it too.
-    void AsetaUppoamisenKesto(std::chrono::milliseconds kesto) {
-        malli_.Saannot().UppoamisenKesto = kesto;
-    }
     Tiedostoaanet& Aanet() { return aanet_; }
     Verkkoyhteys& Verkko() { return verkko_; }
 
@@ -57,15 +48,9 @@ class frmMorvak : public QMainWindow, public Nakyma {
     void AsetaIkkunaKaytossa(bool kaytossa) override;
     void NaytaTilanne(const Tilannemuutos& muutos) override;
     void AsetaKorkeus(int twipit) override;
-    void AsetaOsoitin(Osoitin osoitin) override;
-    void Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) override;
-    void Kysy(const std::string& otsikko, const std::string& teksti) override;
-    void AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) override;
-    std::string OhjelmanKansio() const override;
     void NaytaDialogi(Valintaikkunamalli& malli) override;
     void SoitaAani(Aani aani) override;
     void PyydaAjastin(std::optional<std::chrono::milliseconds> kesto) override;
-    std::chrono::milliseconds Nyt() const override;
     void Lopeta() override;
 
   protected:
@@ -84,8 +69,7 @@ class frmMorvak : public QMainWindow, public Nakyma {
 
     Pelitila tila_;
     Satunnaisluvut arpa_;
-    Ikkunapalvelut palvelut_{this, [this](bool kylla) { malli_.Tapahtuu(Vastattu{kylla}); }};
-    Tiedostoaanet aanet_{palvelut_.OhjelmanKansio()};
+    Tiedostoaanet aanet_{OhjelmanKansio()};
     frmMorvakMalli malli_;
     // The transport goes first: it speaks to the model and asks the watch.
     Soketinvalvonta valvonta_{*this, [this](const Tapahtuma& t) { malli_.Tapahtuu(t); }};

@@ -3,7 +3,7 @@
 
 // Any dialog the rules open, modal over the main window.
 void frmMorvak::NaytaDialogi(Valintaikkunamalli& malli) {
-    palvelut_.Jonoon([this, &malli] {
+    Jonoon([this, &malli] {
         Valintaikkuna(malli, this).exec();
         return true;
     });

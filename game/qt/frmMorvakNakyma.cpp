@@ -50,28 +50,9 @@ void frmMorvak::AsetaKorkeus(int twipit) {
     layout()->activate();
 }
 
-// The services every window's model shares.
-void frmMorvak::AsetaOsoitin(Osoitin osoitin) { palvelut_.AsetaOsoitin(osoitin); }
-
-void frmMorvak::Ilmoita(const std::string& otsikko, const std::string& teksti, Kuvake kuvake) {
-    palvelut_.Ilmoita(otsikko, teksti, kuvake);
-}
-
-void frmMorvak::Kysy(const std::string& otsikko, const std::string& teksti) {
-    palvelut_.Kysy(otsikko, teksti);
-}
-
-void frmMorvak::AvaaKuorella(const Kuorikohde& kohde, Nayttokomento naytto) {
-    palvelut_.AvaaKuorella(kohde, naytto);
-}
-
-std::string frmMorvak::OhjelmanKansio() const { return palvelut_.OhjelmanKansio(); }
-
 void frmMorvak::SoitaAani(Aani aani) { aanet_.Soita(aani); }
 
 void frmMorvak::PyydaAjastin(std::optional<std::chrono::milliseconds> kesto) {
     if (kesto) return ajastin_.start(*kesto);
     ajastin_.stop();
 }
-
-std::chrono::milliseconds frmMorvak::Nyt() const { return palvelut_.Nyt(); }

@@ -90,8 +90,9 @@ class Palvelut {
 class Valintaikkunamalli;
 
 // Everything the rules ask of the main window. The rules decide; a face only
-// realises the decision on screen.
-class Nakyma : public Palvelut {
+// realises the decision on screen. The services are a virtual base so that a
+// face can take them from the same object its dialogs use.
+class Nakyma : public virtual Palvelut {
   public:
     // The squares whose look changed since the last handing, each with its
     // whole look; the face shows them, and paints every square from the

@@ -140,7 +140,7 @@ class Varastoviat_test : public QObject {
     // The start of the program, as main() does it.
     void Kaynnista() {
         ikkuna = std::make_unique<frmMorvak>(Siemen(7));
-        ikkuna->AsetaTauonPituus(std::chrono::milliseconds(0));
+        ikkuna->Malli().Saannot().TauonPituus = std::chrono::milliseconds(0);
         ikkuna->show();
         QVERIFY(QTest::qWaitForWindowExposed(ikkuna.get()));
         QCOMPARE(Vaihe(ikkuna->Tila()), std::string("player placing"));

@@ -72,8 +72,8 @@ bool Ohi(Kuva kuva) { return kuva == Kuva::Ohi || kuva == Kuva::OhiViimeksi; }
 Apina::Apina(std::uint64_t siemen) : siemen_(siemen), arpa_(siemen), ikkuna_(Pelinarpa(siemen)) {
     // The computer's pause and a sinking still last one turn of the event
     // loop each, for the player's events to land in.
-    ikkuna_.AsetaTauonPituus(std::chrono::milliseconds(0));
-    ikkuna_.AsetaUppoamisenKesto(std::chrono::milliseconds(0));
+    ikkuna_.Malli().Saannot().TauonPituus = std::chrono::milliseconds(0);
+    ikkuna_.Malli().Saannot().UppoamisenKesto = std::chrono::milliseconds(0);
     ikkuna_.show();
     ikkuna_.activateWindow();
     if (!QTest::qWaitForWindowActive(&ikkuna_)) Riko("the window never took the keyboard");

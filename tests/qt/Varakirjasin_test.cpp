@@ -96,7 +96,7 @@ class Varakirjasin_test : public QObject {
         paaikkuna.Tila().PeliKaynnissa = false;
         paaikkuna.Tila().PelaajanOsumat = 20;
         paaikkuna.Tila().PerakkaisetVoitot = 32767;
-        paaikkuna.Paivita();
+        paaikkuna.Malli().Saannot().Paivita();
         QCOMPARE(Ahtaat(paaikkuna.centralWidget()), QStringList());
     }
 

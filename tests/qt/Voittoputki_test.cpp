@@ -79,7 +79,7 @@ class Voittoputki_test : public QObject {
     void abandoningAGameWithEscGivesTheStreakUp() {
         Testipesa pesa;
         frmMorvak ikkuna(Siemen(5));
-        ikkuna.AsetaTauonPituus(LYHYT_TAUKO);
+        ikkuna.Malli().Saannot().TauonPituus = LYHYT_TAUKO;
         ikkuna.show();
         Viestivastaaja vastaaja({QMessageBox::Ok, QMessageBox::Yes});
         VoitaJaAloitaUusi(ikkuna);
@@ -103,7 +103,7 @@ class Voittoputki_test : public QObject {
     void theCloseBoxLeavesTheStreakStanding() {
         Testipesa pesa;
         frmMorvak ikkuna(Siemen(5));
-        ikkuna.AsetaTauonPituus(LYHYT_TAUKO);
+        ikkuna.Malli().Saannot().TauonPituus = LYHYT_TAUKO;
         ikkuna.show();
         Viestivastaaja vastaaja({QMessageBox::Ok, QMessageBox::Yes});
         VoitaJaAloitaUusi(ikkuna);
@@ -124,7 +124,7 @@ class Voittoputki_test : public QObject {
         Testipesa pesa;
         {
             frmMorvak ikkuna(Siemen(5));
-            ikkuna.AsetaTauonPituus(LYHYT_TAUKO);
+            ikkuna.Malli().Saannot().TauonPituus = LYHYT_TAUKO;
             ikkuna.show();
             Viestivastaaja vastaaja({QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Yes});
             VoitaPeli(ikkuna);

@@ -32,7 +32,7 @@ class frmMorvakAanet_test : public QObject {
 
     void aShotWithSoundsOffLoadsNoSoundLibrary() {
         frmMorvak ikkuna(Siemen(3));
-        ikkuna.AsetaTauonPituus(std::chrono::milliseconds(1));
+        ikkuna.Malli().Saannot().TauonPituus = std::chrono::milliseconds(1);
         SijoitaLaivasto(ikkuna);
         QVERIFY(Ammu(ikkuna, ikkuna.Tila().KoneenSukellusveneet[1]));
         QVERIFY(!KirjastoLadattu());
@@ -41,7 +41,7 @@ class frmMorvakAanet_test : public QObject {
     // The computer's pause is long enough that only the player's shot sounds.
     void aSinkingShotReachesThePlayerAsItsFile() {
         frmMorvak ikkuna(Siemen(3));
-        ikkuna.AsetaTauonPituus(std::chrono::hours(1));
+        ikkuna.Malli().Saannot().TauonPituus = std::chrono::hours(1);
         std::vector<std::string> soitetut;
         ikkuna.Aanet().Korvaa("/aanet", [&](const std::string& t) { soitetut.push_back(t); });
         Komento(ikkuna, "mAanet")->trigger();

@@ -45,7 +45,7 @@ class frmMorvakJoutoaika_test : public QObject {
 
     void anIdleWindowHoldsNoTimerInAnyPhase() {
         frmMorvak ikkuna(Siemen(3));
-        ikkuna.AsetaTauonPituus(LYHYT_TAUKO);
+        ikkuna.Malli().Saannot().TauonPituus = LYHYT_TAUKO;
         ikkuna.show();
         QVERIFY(QTest::qWaitForWindowExposed(&ikkuna));
         Tyhjenna();
@@ -77,7 +77,7 @@ class frmMorvakJoutoaika_test : public QObject {
 
     void thePauseRunsTheWindowsOneTimerAndOnlyWhileItLasts() {
         frmMorvak ikkuna(Siemen(3));
-        ikkuna.AsetaTauonPituus(std::chrono::milliseconds(200));
+        ikkuna.Malli().Saannot().TauonPituus = std::chrono::milliseconds(200);
         ikkuna.show();
         QVERIFY(QTest::qWaitForWindowExposed(&ikkuna));
         SijoitaLaivasto(ikkuna);

@@ -61,7 +61,7 @@ class frmMorvakLopetus_test : public QObject {
 
     void yesDuringThePauseEndsAtOnceAndTheShotNeverLands() {
         frmMorvak ikkuna(Siemen(5));
-        ikkuna.AsetaTauonPituus(std::chrono::minutes(1));
+        ikkuna.Malli().Saannot().TauonPituus = std::chrono::minutes(1);
         ikkuna.show();
         QVERIFY(QTest::qWaitForWindowExposed(&ikkuna));
         SijoitaLaivasto(ikkuna);
@@ -114,7 +114,7 @@ class frmMorvakLopetus_test : public QObject {
     // Logging out with a winning streak enters it in the list before the end.
     void theSessionsEndSettlesAWinningStreak() {
         frmMorvak ikkuna(Siemen(5));
-        ikkuna.AsetaTauonPituus(std::chrono::milliseconds(1));
+        ikkuna.Malli().Saannot().TauonPituus = std::chrono::milliseconds(1);
         ikkuna.show();
         QVERIFY(QTest::qWaitForWindowExposed(&ikkuna));
         Viestivastaaja vastaaja({QMessageBox::Ok, QMessageBox::Yes});

@@ -37,7 +37,7 @@ class frmMorvakNappaimisto_test : public QObject {
     // The window as a player meets it: shown, active, with a short pause.
     bool Kaynnista(std::uint64_t siemen) {
         ikkuna = std::make_unique<frmMorvak>(Siemen(siemen));
-        ikkuna->AsetaTauonPituus(std::chrono::milliseconds(0));
+        ikkuna->Malli().Saannot().TauonPituus = std::chrono::milliseconds(0);
         ikkuna->show();
         ikkuna->activateWindow();
         return QTest::qWaitForWindowActive(ikkuna.get());

@@ -25,7 +25,7 @@ struct Tauolla {
 class Peluri {
   public:
     explicit Peluri(std::uint64_t siemen) : ikkuna(Siemen(siemen)) {
-        ikkuna.AsetaTauonPituus(LYHYT_TAUKO);
+        ikkuna.Malli().Saannot().TauonPituus = LYHYT_TAUKO;
         ikkuna.show();
         valmis = QTest::qWaitForWindowActive(&ikkuna);
     }

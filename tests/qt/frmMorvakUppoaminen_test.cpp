@@ -43,7 +43,7 @@ class frmMorvakUppoaminen_test : public QObject {
         QVERIFY(KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS,
                                     "NaytetaanLaivojenUppoaminen", REG_SZ, "True"));
         frmMorvak ikkuna(Siemen(3));
-        ikkuna.AsetaTauonPituus(std::chrono::milliseconds(1));
+        ikkuna.Malli().Saannot().TauonPituus = std::chrono::milliseconds(1);
         ikkuna.show();
         QVERIFY(QTest::qWaitForWindowExposed(&ikkuna));
         const Pelitila& tila = ikkuna.Tila();

@@ -159,7 +159,7 @@ class frmMorvak_test : public QObject {
         QLabel* ohje = Ohje(ikkuna);
         QStringList nahdyt;
         const auto tarkista = [&] {
-            ikkuna.Paivita();
+            ikkuna.Malli().Saannot().Paivita();
             nahdyt << ohje->text();
             QVERIFY2(QFontMetrics(ohje->font()).horizontalAdvance(ohje->text()) <= ohje->width(),
                      qPrintable(ohje->text()));
