@@ -54,10 +54,14 @@ frmMorvak::frmMorvak(Satunnaisluvut arpa, QWidget* parent)
     NaytaOdottavat();
 }
 
-// The session manager wants its answer before its request returns.
+// The session manager wants its answer before its request returns: a save
+// still waiting for another copy of the game is made here, on the rules'
+// timer, before the answer.
 bool frmMorvak::IstuntoPaattyy() {
     malli_.Tapahtuu(SulkemisPyynto{Sulkutapa::Istunnonloppu});
     NaytaOdottavat();
+    while (malli_.Poistumassa() && !malli_.Loppunut())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return malli_.Loppunut();
 }
 

@@ -1,6 +1,5 @@
 #include "rules/Tallennusjono.h"
 
-#include <thread>
 #include <utility>
 
 void Tallennusjono::Tallenna(std::chrono::milliseconds nyt, Yritys yritys) {
@@ -30,14 +29,5 @@ void Tallennusjono::Yrita(std::chrono::milliseconds nyt) {
             return;
         }
         jono_.pop_front();
-    }
-}
-
-void Tallennusjono::Viimeistele(std::chrono::milliseconds nyt) {
-    const auto alku = std::chrono::steady_clock::now();
-    while (!jono_.empty()) {
-        Yrita(nyt + std::chrono::duration_cast<std::chrono::milliseconds>(
-                        std::chrono::steady_clock::now() - alku));
-        if (!jono_.empty()) std::this_thread::sleep_for(VALI);
     }
 }

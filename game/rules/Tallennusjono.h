@@ -28,10 +28,6 @@ class Tallennusjono {
     // The timer ran out: the saves in line are tried in order, when due,
     // until one still finds the store held.
     void Jatka(std::chrono::milliseconds nyt);
-    // The program ends: what still waits is tried here and now, each save
-    // for the rest of its five seconds, as a save waited before the program
-    // could end.
-    void Viimeistele(std::chrono::milliseconds nyt);
     bool Odottaa() const { return !jono_.empty(); }
 
   private:

@@ -94,10 +94,13 @@ void frmMorvak::LaatikkoSuljettu(bool kylla) {
 LRESULT frmMorvak::IstuntoPaattyy() {
     const bool vastaamassa = malli_.Vastaamassa();
     malli_.Tapahtuu(SulkemisPyynto{Sulkutapa::Istunnonloppu});
-    // Windows wants the answer before this message returns.
-    if (!vastaamassa) {
-        laatikot_.NaytaOdottavat();
-    }
+    // Windows wants the answer before this message returns: a save still
+    // waiting for another copy of the game is made here, on the rules' timer.
+    if (!vastaamassa) laatikot_.NaytaOdottavat();
+    MSG ajastin{};
+    while (malli_.Poistumassa() && !malli_.Loppunut() &&
+           GetMessageW(&ajastin, hwnd_, WM_TIMER, WM_TIMER) > 0)
+        DispatchMessageW(&ajastin);
     if (malli_.Loppunut()) return TRUE;
     if (vastaamassa && !istunnonLoppuEstetty_)
         istunnonLoppuEstetty_ =

@@ -302,6 +302,26 @@ class Varastoviat_test : public QObject {
                  std::string(ruudut->isChecked() ? "True" : "False"));
     }
 
+    // The session ends while a write waits for another copy's save: the
+    // answer to the session waits for that write, which lands once the copy
+    // is done, so logging out loses nothing.
+    void theSessionsEndWaitsForAWriteHeldByAnotherCopy() {
+        TallennaLista();
+        Kaynnista();
+        Tallennuslukko tallennus(*pesa);
+        QVERIFY(tallennus.Lukittu());
+        QAction* ruudut = Komento(*ikkuna, "mNaytaMahdottomatLaivaruudut");
+        ruudut->trigger();
+        QVERIFY(ikkuna->Tila().Tallennukset.Odottaa());
+        Viestivastaaja vastaaja({QMessageBox::Yes});
+        vastaaja.ennenVastausta = [&](QMessageBox*) { tallennus.Vapauta(); };
+
+        QVERIFY(ikkuna->IstuntoPaattyy());
+
+        QCOMPARE(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "NaytaMahdottomatLaivaruudut"),
+                 std::string(ruudut->isChecked() ? "True" : "False"));
+    }
+
     void folderTheGameCannotWrite() {
         TallennaLista();
         const ParhaatTulokset ennen = Tallessa();

@@ -48,7 +48,8 @@ void frmMorvakMalli::Form_Load(int pisteitaTuumalla) {
 }
 
 void frmMorvakMalli::Tapahtuu(const Tapahtuma& tapahtuma) {
-    if (loppunut_ || LopetusVastaa(tapahtuma)) return;
+    if (poistumassa_) return Poistuessa(tapahtuma);
+    if (LopetusVastaa(tapahtuma)) return;
     if (const auto* soketti = std::get_if<SokettiValmis>(&tapahtuma)) {
         if (verkko_) LueSoketti(soketti->kahva);
         return;
@@ -99,7 +100,7 @@ void frmMorvakMalli::KasitteleJono() {
     kasittelyssa_ = true;
     peli_.Ruudut().Kerataan();
     bool tapahtui = false;
-    for (auto seuraava = jono_.begin(); seuraava != jono_.end() && !loppunut_;) {
+    for (auto seuraava = jono_.begin(); seuraava != jono_.end() && !poistumassa_;) {
         if (Pidetaan(*seuraava)) {
             ++seuraava;
             continue;
@@ -107,14 +108,15 @@ void frmMorvakMalli::KasitteleJono() {
         const Tapahtuma tapahtuma = *seuraava;
         jono_.erase(seuraava);
         Kasittele(tapahtuma);
-        if (verkkopeli_ && !loppunut_) verkkopeli_->Ajoita();
-        if (!loppunut_) peli_.Ajoita();
+        if (poistumassa_) break;
+        if (verkkopeli_) verkkopeli_->Ajoita();
+        peli_.Ajoita();
         tapahtui = true;
         // The answer may have let through what waited behind the box.
         seuraava = jono_.begin();
     }
     kasittelyssa_ = false;
-    if (loppunut_) {
+    if (poistumassa_) {
         jono_.clear();
         return;
     }
@@ -275,11 +277,27 @@ void frmMorvakMalli::UusiPeli() {
     }
 }
 
-// A save still waiting for the store is made before the program ends, as
-// it always was: the end waits for it at most the rest of its five seconds.
+// Whatever the game was waiting for ends with it. A save still waiting for
+// another copy of the game to let go of the store keeps the program, its
+// window taking nothing, for at most the rest of its five seconds: it is made
+// at its deadline, as any other, and the program ends after it.
 void frmMorvakMalli::Lopeta() {
-    t.Tallennukset.Viimeistele(n.Nyt());
     if (verkkopeli_) verkkopeli_->Lopeta();
+    poistumassa_ = true;
+    t.TauonLoppu.reset();
+    t.Uppoamassa.reset();
+    if (t.Tallennukset.Odottaa()) n.AsetaIkkunaKaytossa(false);
+    Poistu();
+}
+
+void frmMorvakMalli::Poistuessa(const Tapahtuma& tapahtuma) {
+    if (loppunut_) return;
+    if (std::holds_alternative<AjastinLaukesi>(tapahtuma)) peli_.Ajastin();
+    Poistu();
+}
+
+void frmMorvakMalli::Poistu() {
+    if (t.Tallennukset.Odottaa()) return peli_.Ajoita();
     loppunut_ = true;
     n.Lopeta();
 }

@@ -45,6 +45,8 @@ class frmMorvakMalli {
     bool Vastaamassa() const { return peli_.LaatikkoAuki(); }
     // The program has ended: nothing more is handled.
     bool Loppunut() const { return loppunut_; }
+    // The player has quit; the program ends once no save waits any more.
+    bool Poistumassa() const { return poistumassa_; }
 
     const Kohdistus& Nappaimisto() const { return t.Nappaimisto; }
     // What each square shows; a face paints from it.
@@ -84,6 +86,8 @@ class frmMorvakMalli {
     // The quit question and, on Yes, the name entry and the end.
     void Lopetus();
     void Lopeta();
+    void Poistuessa(const Tapahtuma& tapahtuma);
+    void Poistu();
     // A new game against whichever opponent the player has now.
     void UusiPeli();
     template <class Malli, class... Tila>
@@ -99,6 +103,7 @@ class frmMorvakMalli {
     bool kasittelyssa_ = false;
     // The quit question is open, or the name entry on the way out.
     bool lopetetaan_ = false;
+    bool poistumassa_ = false;
     bool loppunut_ = false;
     std::array<std::array<std::string, 101>, 2> kerrotut_;
 };

@@ -317,6 +317,32 @@ TEST_F(Paaikkuna, ClosingAsksAndOnYesEntersTheStreakAndEndsForGood) {
     EXPECT_EQ(t.PelaajanRuudut[1], Sana::vesi);
 }
 
+// A quit while a save waits for another copy of the game returns at once:
+// the program stays, taking nothing, until the save is made at its deadline.
+TEST_F(Paaikkuna, AQuitLeavesOnlyOnceTheHeldSaveIsMadeAtItsDeadline) {
+    Lataa();
+    bool varattu = true;
+    int tehtyja = 0;
+    t.Tallennukset.Tallenna(n.nyt, [&] {
+        tehtyja += !varattu;
+        return Tallennustulos{varattu ? Tallennustulos::Varattu : Tallennustulos::Tallessa};
+    });
+    malli.Tapahtuu(SulkemisPyynto{Sulkutapa::Koodi});
+    EXPECT_EQ(n.lopetuksia, 0);
+    EXPECT_FALSE(malli.Loppunut());
+    EXPECT_FALSE(n.ikkunaKaytossa);
+    EXPECT_EQ(n.ajastin, std::chrono::milliseconds{5});
+    Laske(1);
+    EXPECT_EQ(t.PelaajanRuudut[1], Sana::vesi) << "nothing is handled on the way out";
+
+    varattu = false;
+    n.Kuluta(std::chrono::milliseconds{5}, [this] { malli.Tapahtuu(AjastinLaukesi{}); });
+    EXPECT_EQ(tehtyja, 1);
+    EXPECT_EQ(n.lopetuksia, 1);
+    EXPECT_TRUE(malli.Loppunut());
+    EXPECT_FALSE(n.ajastin);
+}
+
 // The player answers whenever: the question stays open with no call of the
 // rules under way, what comes meanwhile waits, and the answer resumes both.
 TEST_F(Paaikkuna, AnAnswerArrivingLaterResumesWhatWaitedAndWhatCameMeanwhile) {
