@@ -54,6 +54,10 @@
 //                                         one given and prints it: oma,
 //                                         ystava or the end box's title;
 //                                         for a turn, the grids too
+//   ikkunaluku pida                       holds the game's store as another
+//                                         copy in the middle of its save
+//                                         does, prints "pidetään", and lets
+//                                         go once its input ends
 //
 // Every wait is bounded; a window that never comes is an error (exit 1).
 
@@ -575,6 +579,21 @@ int Nappaimin() {
     return 0;
 }
 
+// The lock every copy of the game takes around a save of its key under
+// HKEY_CURRENT_USER, by the name they give it.
+int Pida() {
+    HANDLE lukko = CreateMutexW(nullptr, FALSE,
+                                L"Local\\Morvak-80000001-software/relvano/morvak 1.2 freeware");
+    if (lukko == nullptr || WaitForSingleObject(lukko, 5000) != WAIT_OBJECT_0) return 1;
+    std::printf("pidetään\n");
+    std::fflush(stdout);
+    while (std::getchar() != EOF) {
+    }
+    ReleaseMutex(lukko);
+    CloseHandle(lukko);
+    return 0;
+}
+
 int Kaytto() {
     std::fprintf(stderr, "käyttö: katso ikkunaluku.cpp\n");
     return 2;
@@ -647,6 +666,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (komento == L"nappaimin" && argc == 2) return Nappaimin();
+    if (komento == L"pida" && argc == 2) return Pida();
     if (komento == L"vuoro" && argc == 3) return Vuoro(Utf8(argv[2]));
     if (komento == L"kuulee" && argc == 4) {
         const Puoli puoli = std::wstring(argv[2]) == L"kone" ? Puoli::Kone : Puoli::Pelaaja;

@@ -241,7 +241,18 @@ Kirjoita nimesi:"
 luku kirjoita "Onneksi olkoon!" ""
 luku odota "Onneksi olkoon!" "painike: OK [oletus] [pois]" || virhe "tyhjä nimi ei estänyt OK:ta"
 luku kirjoita "Onneksi olkoon!" "Äijä Öhman & co"
+# Another copy holds the store as the name is saved: the session's end
+# waits for that save, which lands once the copy lets go.
+mkfifo "$TILAPAIKKA/pitoon" "$TILAPAIKKA/pidossa"
+"$WINE" "$LUKU" pida <"$TILAPAIKKA/pitoon" >"$TILAPAIKKA/pidossa" &
+PITAJA_PID=$!
+exec 3>"$TILAPAIKKA/pitoon"
+read -r pidetaan <"$TILAPAIKKA/pidossa"
+[ "$(printf %s "$pidetaan" | tr -d '\r')" = "pidetään" ] || virhe "toinen kopio ei saanut lukkoa"
 luku paina "Onneksi olkoon!" OK
+kill -0 "$ISTUNTO_PID" 2>/dev/null || virhe "istunto päättyi ennen kuin nimi oli tallessa"
+exec 3>&-
+wait "$PITAJA_PID" || virhe "toinen kopio ei päästänyt lukkoa"
 paattyy "nimen jälkeen"
 wait "$ISTUNTO_PID" || virhe "istunnon loppu estyi"
 [ "$(arvo_kirjaimin ParasPelaaja0)" = "Äijä Öhman & co" ] || virhe "nimi tallessa: $(arvo_kirjaimin ParasPelaaja0)"
