@@ -320,6 +320,7 @@ class Varastoviat_test : public QObject {
 
         QCOMPARE(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "NaytaMahdottomatLaivaruudut"),
                  std::string(ruudut->isChecked() ? "True" : "False"));
+        LoppuSelvitetty();
     }
 
     void folderTheGameCannotWrite() {

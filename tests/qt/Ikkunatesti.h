@@ -74,6 +74,15 @@ inline bool Vastannut(frmMorvak& ikkuna) {
     return QTest::qWaitFor([&] { return !ikkuna.Malli().Vastaamassa(); }, 20000);
 }
 
+// After the program has ended: that told every event loop to stop, and
+// message boxes would close unseen; a main loop run to its end clears that,
+// and the hourglass of the way out goes.
+inline void LoppuSelvitetty() {
+    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+}
+
 // A click on the computer's square, and the turn it sets going played out.
 inline bool Ammu(frmMorvak& ikkuna, int ruutu) {
     QTest::mouseClick(Koneen(ikkuna, ruutu), Qt::LeftButton);

@@ -142,13 +142,7 @@ class frmMorvakLopetus_test : public QObject {
         QCOMPARE(LueRekisterista(HKEY_CURRENT_USER, AVAIN_LUKU, "ParasTulos0"), "1");
     }
 
-    void cleanup() {
-        while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-        // Ending the program told every event loop to stop, and message boxes
-        // would close unseen; a main loop run to its end clears that.
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        QCoreApplication::exec();
-    }
+    void cleanup() { LoppuSelvitetty(); }
 };
 
 QTEST_MAIN(frmMorvakLopetus_test)
