@@ -11,6 +11,12 @@ namespace {
 
 constexpr const wchar_t* LUOKKA = L"frmMorvak";
 
+// The game's button numbers: 1 left, 2 right, 4 middle.
+int Painike(UINT viesti) {
+    if (viesti == WM_LBUTTONDOWN || viesti == WM_LBUTTONUP) return 1;
+    return viesti == WM_RBUTTONDOWN || viesti == WM_RBUTTONUP ? 2 : 4;
+}
+
 void RekisteroiLuokka(HINSTANCE ohjelma, WNDPROC proseduuri) {
     WNDCLASSEXW luokka{};
     luokka.cbSize = sizeof luokka;
@@ -81,22 +87,14 @@ LRESULT frmMorvak::Kasittele(UINT viesti, WPARAM w, LPARAM l) {
             Aktivoitu(w);
             return 0;
         case WM_LBUTTONDOWN:
-            HiiriAlas(kohta, 1, w);
-            return 0;
         case WM_RBUTTONDOWN:
-            HiiriAlas(kohta, 2, w);
-            return 0;
         case WM_MBUTTONDOWN:
-            HiiriAlas(kohta, 4, w);
+            HiiriAlas(kohta, Painike(viesti), w);
             return 0;
         case WM_LBUTTONUP:
-            HiiriYlos(kohta, 1, w);
-            return 0;
         case WM_RBUTTONUP:
-            HiiriYlos(kohta, 2, w);
-            return 0;
         case WM_MBUTTONUP:
-            HiiriYlos(kohta, 4, w);
+            HiiriYlos(kohta, Painike(viesti), w);
             return 0;
         case WM_SETCURSOR:
             if (NaytaTiimalasi()) return TRUE;
