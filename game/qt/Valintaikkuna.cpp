@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "qt/Kuvanimio.h"
 #include "qt/Linkkinimio.h"
 #include "qt/OhjelmanKuvake.h"
 #include "qt/Twipit.h"
@@ -88,6 +89,8 @@ QWidget* Luo(const Saadin& saadin, QWidget* isanta) {
             return new QRadioButton(isanta);
         case Laji::Tekstikentta:
             return new QLineEdit(isanta);
+        case Laji::Kuva:
+            return new Kuvanimio(isanta);
         case Laji::Kuvake:
             break;
     }
@@ -125,6 +128,8 @@ Saatimet LuoSaatimet(const Asettelu& asettelu, QWidget* ikkuna) {
 
 void AsetaTeksti(const Saadin& saadin, QWidget* kohde, const QString& teksti) {
     if (saadin.laji == Laji::Viiva || saadin.laji == Laji::Kuvake) return;
+    // A picture's text is its name, and what it tells is drawn again with it.
+    if (saadin.laji == Laji::Kuva) return static_cast<Kuvanimio*>(kohde)->Nayta(teksti);
     // A frame's caption is its title; every other control's is its text.
     const char* ominaisuus = saadin.laji == Laji::Kehys ? "title" : "text";
     if (kohde->property(ominaisuus).toString() != teksti) kohde->setProperty(ominaisuus, teksti);
@@ -172,6 +177,12 @@ void Valintaikkuna::Kytke(const Saadin& kuvaus, QWidget* saadin) {
                 [toimi](bool valittu) { toimi(valittu, {}); });
     if (auto* linkki = qobject_cast<Linkkinimio*>(saadin))
         connect(linkki, &Linkkinimio::Napsautettu, this, [toimi] { toimi(false, {}); });
+    if (kuvaus.laji == Laji::Kuva) {
+        static_cast<Kuvanimio*>(saadin)->AsetaPiirros(
+            [this, nimi = kuvaus.nimi](int leveys, int korkeus) {
+                return malli_.Kuva(nimi, leveys, korkeus);
+            });
+    }
     if (auto* kentta = qobject_cast<QLineEdit*>(saadin))
         connect(kentta, &QLineEdit::textEdited, this,
                 [toimi](const QString& teksti) { toimi(false, teksti); });

@@ -10,6 +10,7 @@
 #include <QSessionManager>
 #include <utility>
 
+#include "qt/Kuvanimio.h"
 #include "qt/Kuvaruudukko.h"
 #include "qt/Sormikursori.h"
 #include "qt/Twipit.h"
@@ -68,20 +69,32 @@ bool frmMorvak::IstuntoPaattyy() {
 void frmMorvak::LuoRuudukot(QWidget* alue) {
     for (Puoli puoli : {Puoli::Pelaaja, Puoli::Kone})
         ruudukot_[static_cast<std::size_t>(puoli)] = new Kuvaruudukko(puoli, malli_, alue);
-    // Tab goes from the player's grid to the computer's and on to the buttons.
+    // Tab goes from the player's grid to the computer's and on through the
+    // bands' controls in the table's order.
     setTabOrder(ruudukot_[0], ruudukot_[1]);
-    setTabOrder(ruudukot_[1], cmdPainike[0]);
+    QWidget* edellinen = ruudukot_[1];
+    for (const std::string& nimi : frmMorvakAsettelu().sarkainjarjestys) {
+        setTabOrder(edellinen, alalaita_.at(nimi));
+        edellinen = alalaita_.at(nimi);
+    }
 }
 
 void frmMorvak::LuoAlalaita(QWidget* alue) {
     const Asettelu& asettelu = frmMorvakAsettelu();
-    const Saatimet alalaita = LuoSaatimet(asettelu, alue);
-    Sijoita(alalaita, Sellaisenaan(asettelu));
-    lblOhje = static_cast<QLabel*>(alalaita.at("lblOhje"));
+    alalaita_ = LuoSaatimet(asettelu, alue);
+    Sijoita(alalaita_, malli_.Sijoittelu());
+    lblOhje = static_cast<QLabel*>(alalaita_.at("lblOhje"));
     NaytaOhje(asettelu["lblOhje"].teksti);
+    for (Puoli puoli : {Puoli::Pelaaja, Puoli::Kone}) {
+        auto* laivasto = static_cast<Kuvanimio*>(alalaita_.at(LaivastonKuva(puoli)));
+        laivasto->AsetaPiirros([this, puoli](int leveys, int korkeus) {
+            return malli_.Laivastokuva(puoli, leveys, korkeus);
+        });
+        laivastot_[static_cast<std::size_t>(puoli)] = laivasto;
+    }
     for (const int i : {0, 1}) {
         cmdPainike[i] =
-            static_cast<QPushButton*>(alalaita.at("cmdPainike(" + std::to_string(i) + ")"));
+            static_cast<QPushButton*>(alalaita_.at("cmdPainike(" + std::to_string(i) + ")"));
         connect(cmdPainike[i], &QPushButton::clicked, this,
                 [this, i] { malli_.Tapahtuu(KomentoValittu{Painikekomento(i)}); });
     }

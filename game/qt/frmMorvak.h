@@ -12,12 +12,14 @@
 #include "net/Verkkoyhteys.h"
 #include "qt/Ikkunapalvelut.h"
 #include "qt/Soketinvalvonta.h"
+#include "qt/Valintaikkuna.h"
 #include "rules/Nakyma.h"
 #include "rules/Pelitila.h"
 #include "rules/Satunnaisluvut.h"
 #include "rules/window/frmMorvakMalli.h"
 #include "sound/Tiedostoaanet.h"
 
+class Kuvanimio;
 class Kuvaruutu;
 class Kuvaruudukko;
 class QAction;
@@ -62,6 +64,9 @@ class frmMorvak : public QMainWindow, public Ikkunapalvelut, public Nakyma {
     void LuoAlalaita(QWidget* alue);
     void LuoValikot();
     void NaytaOhje(const std::string& ohje);
+    // The bottom band where the band of the fleets leaves it, and the
+    // fleets' pictures shown or not.
+    void NaytaLaivastot(bool nayta);
     Kuvaruutu* Ruutu(Puoli ruudukko, int ruutu) const;
     // The focus squares that moved, and the keyboard's focus moved to the
     // grid the rules handed it to.
@@ -76,6 +81,8 @@ class frmMorvak : public QMainWindow, public Ikkunapalvelut, public Nakyma {
     Verkkoyhteys verkko_{valvonta_, [this](const Tapahtuma& t) { malli_.Tapahtuu(t); }};
 
     std::array<Kuvaruudukko*, 2> ruudukot_{};  // indexed by Puoli
+    Saatimet alalaita_;
+    std::array<Kuvanimio*, 2> laivastot_{};  // indexed by Puoli
     QLabel* lblOhje = nullptr;
     std::array<QPushButton*, 2> cmdPainike{};
     std::vector<std::pair<QAction*, Komento>> komennot_;

@@ -2,6 +2,7 @@
 #include <QLayout>
 #include <QPushButton>
 
+#include "qt/Kuvanimio.h"
 #include "qt/Kuvaruudukko.h"
 #include "qt/Kuvaruutu.h"
 #include "qt/Twipit.h"
@@ -32,6 +33,10 @@ void frmMorvak::AsetaIkkunaKaytossa(bool kaytossa) { setEnabled(kaytossa); }
 void frmMorvak::NaytaTilanne(const Tilannemuutos& muutos) {
     if (muutos.otsikko) setWindowTitle(QString::fromStdString(*muutos.otsikko));
     if (muutos.ohje) NaytaOhje(*muutos.ohje);
+    if (muutos.laivastot) NaytaLaivastot(*muutos.laivastot);
+    for (std::size_t i = 0; i < laivastot_.size(); ++i) {
+        if (muutos.katsaus[i]) laivastot_[i]->Nayta(QString::fromStdString(*muutos.katsaus[i]));
+    }
     for (const Komentotila& tila : muutos.komennot) {
         for (const auto& [toiminto, komento] : komennot_) {
             if (komento != tila.komento) continue;
@@ -43,6 +48,13 @@ void frmMorvak::NaytaTilanne(const Tilannemuutos& muutos) {
         }
     }
     NaytaNappaimisto(muutos);
+}
+
+void frmMorvak::NaytaLaivastot(bool nayta) {
+    Sijoita(alalaita_, malli_.Sijoittelu());
+    for (Kuvanimio* laivasto : laivastot_) laivasto->setVisible(nayta);
+    // Placing set the line's letters back to their own width.
+    NaytaOhje(lblOhje->text().toStdString());
 }
 
 void frmMorvak::AsetaKorkeus(int twipit) {

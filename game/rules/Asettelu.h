@@ -26,6 +26,9 @@ enum class Laji {
     Valintanappi,  // an option button; those of one container form a group
     Tekstikentta,  // a one-line text box
     Kuvake,        // the program's icon
+    // A picture the rules draw at the control's size, named for assistive
+    // technology by its text; the keyboard stops at it so it can be heard.
+    Kuva,
 };
 
 namespace tyyli {
@@ -75,9 +78,12 @@ bool AloittaaRyhman(const Saadin* edellinen, const Saadin& saadin);
 std::string Oletuspainike(const Asettelu& asettelu, const std::string& kohdistettu);
 
 const Asettelu& frmMorvakAsettelu();
+// The main window's picture of the side's fleet in the band under the grids.
+std::string LaivastonKuva(Puoli puoli);
 const Asettelu& frmAsetuksetAsettelu();
 const Asettelu& frmKysyNimiAsettelu();
 const Asettelu& frmParhaatTuloksetAsettelu();
+const Asettelu& frmTilastotAsettelu();
 const Asettelu& frmTietojaAsettelu();
 const Asettelu& frmVerkkopeliAsettelu();
 
@@ -87,6 +93,9 @@ const Asettelu& frmVerkkopeliAsettelu();
 inline constexpr int KORKEUS_PAINIKKEIN = 5745;
 inline constexpr int KORKEUS_ILMAN_PAINIKKEITA = 4665;
 inline constexpr int IKKUNAN_KEHYKSET = 645;
+// The band of both fleets under the grids, while it shows, moves the bottom
+// band down and makes the window taller by its height.
+inline constexpr int LAIVASTOKAISTA = 360;
 
 // A grid square's place in the main window. Squares are 375 wide but 360
 // apart, so neighbours share their border line.

@@ -43,6 +43,10 @@ struct Tilanne {
     // The main window's caption: the program's name, and in a network game
     // the match's score.
     std::string otsikko = "Morvak";
+    // The band of both fleets under the grids, and while it shows, what
+    // each side has left afloat (indexed by Puoli).
+    bool NaytaLaivastot = false;
+    std::array<std::string, 2> katsaus;
     bool operator==(const Tilanne&) const = default;
 };
 
@@ -57,10 +61,14 @@ struct Komentotila {
 // What of the state the screen is to show anew: the caption and the
 // instruction line where they changed, each command whose enabled state or
 // check mark did, each grid's focus square where it moved (indexed by
-// Puoli), and the grid the keyboard is handed to, when it is.
+// Puoli), and the grid the keyboard is handed to, when it is. The fleet band
+// where it came or went, and each side's overview where it changed: its
+// picture is drawn again and its name is the text.
 struct Tilannemuutos {
     std::optional<std::string> otsikko;
     std::optional<std::string> ohje;
+    std::optional<bool> laivastot;
+    std::array<std::optional<std::string>, 2> katsaus;
     std::vector<Komentotila> komennot;
     std::array<std::optional<int>, 2> kohdistus;
     std::optional<Puoli> nappaimisto;

@@ -20,6 +20,10 @@ Tilannemuutos Naytettytilanne::Muutos(const Tilanne& uusi, const Kohdistus& napp
     Tilannemuutos muutos;
     if (Vaihda(otsikko_, uusi.otsikko)) muutos.otsikko = uusi.otsikko;
     if (Vaihda(ohje_, uusi.ohje)) muutos.ohje = uusi.ohje;
+    if (Vaihda(laivastot_, uusi.NaytaLaivastot)) muutos.laivastot = uusi.NaytaLaivastot;
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (Vaihda(katsaus_[i], uusi.katsaus[i])) muutos.katsaus[i] = uusi.katsaus[i];
+    }
     for (std::size_t i = 0; i < KOMENTOJA; ++i) {
         const auto komento = static_cast<Komento>(i);
         const Komentotila tila{komento, Kaytossa(uusi, komento), Valittu(uusi, komento)};

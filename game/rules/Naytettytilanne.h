@@ -23,6 +23,8 @@ class Naytettytilanne {
 
     std::optional<std::string> otsikko_;
     std::optional<std::string> ohje_;
+    std::optional<bool> laivastot_;
+    std::array<std::optional<std::string>, 2> katsaus_;
     std::array<std::optional<Komentotila>, KOMENTOJA> komennot_;
     std::array<std::optional<int>, 2> kohdistus_;
     int luovutuksia_ = 0;

@@ -6,10 +6,13 @@
 #include "rules/Ruudut.h"
 #include "rules/Tekstit.h"
 #include "rules/access/Nappaimisto.h"
+#include "rules/fleets/Jaljella.h"
 #include "rules/placement/LaittomatRuudut.h"
 #include "rules/results/ParhaidenLista.h"
+#include "rules/results/Tilastomuoto.h"
 #include "rules/results/frmKysyNimiMalli.h"
 #include "rules/settings/Asetustenluku.h"
+#include "store/Asetusarvot.h"
 #include "store/mdlMorvak2.h"
 
 namespace {
@@ -49,6 +52,10 @@ Peli::Peli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& satunnaisluvut)
 void Peli::AloitaOhjelma() {
     LueAsetukset(t);
     LataaParhaatTulokset(t.Parhaat);
+    // Stored figures that do not read start the statistics over.
+    t.PidaTilastoa = LueTotuusasetus(PIDA_TILASTOA, false);
+    t.Tilasto = LueTilastoteksti(LueAsetus(TILASTOT)).value_or(Tilastot{});
+    t.Verkkotilasto = LueVerkkoteksti(LueAsetus(VERKKOTILASTOT)).value_or(Verkkotilastot{});
     t.PerakkaisetVoitot = 0;
     mUusiPeli_Click();
     n.AsetaOsoitin(Osoitin::Oletus);
@@ -72,10 +79,13 @@ void Peli::PoistaLaivat() {
 }
 
 void Peli::UusiPeli() {
+    Tilastoi(Lopputulos::Kesken);
     n.AsetaOsoitin(Osoitin::Tiimalasi);
     n.AsetaIkkunaKaytossa(false);
     t.PelaajanOsumat = 0;
     t.KoneenOsumat = 0;
+    t.PelaajanLaukaukset = 0;
+    t.KoneenLaukaukset = 0;
     t.KohdeOsuma.reset();
     t.KohdeRuutu = 0;
     esitys_.Peru();
@@ -215,12 +225,33 @@ Tilanne Peli::NykyinenTilanne() const {
                     t.NaytaPainikkeet,
                     t.NaytaMahdottomatLaivaruudut,
                     t.Aanet,
-                    sijoittaa};
-    if (osuus.tulos) tilanne.otsikko = *osuus.tulos;
+                    sijoittaa,
+                    osuus.tulos ? *osuus.tulos : teksti::OHJELMAN_NIMI,
+                    t.NaytaLaivastot,
+                    {}};
+    if (t.NaytaLaivastot) {
+        for (Puoli puoli : {Puoli::Pelaaja, Puoli::Kone})
+            tilanne.katsaus[static_cast<std::size_t>(puoli)] = Katsaus(puoli, Uponneet(t, puoli));
+    }
     return tilanne;
 }
 
 void Peli::Paivita() { n.NaytaTilanne(naytetty_.Muutos(NykyinenTilanne(), t.Nappaimisto)); }
+
+void Peli::Tilastoi(Lopputulos tulos) {
+    if (!std::exchange(t.PeliTilastoimatta, false) || !t.PidaTilastoa) return;
+    Kirjaa(t.Tilasto, tulos, t.PelaajanLaukaukset, t.PelaajanOsumat, t.KoneenLaukaukset);
+    t.Tallennukset.Tallenna(
+        n.Nyt(), [teksti = Tilastoteksti(t.Tilasto)] { return Tallenna(TILASTOT, teksti); });
+}
+
+void Peli::TilastoiVerkkopeli(const std::string& vastustaja, bool voitti) {
+    if (!t.PidaTilastoa) return;
+    Kirjaa(t.Verkkotilasto, vastustaja, voitti);
+    t.Tallennukset.Tallenna(n.Nyt(), [teksti = Verkkoteksti(t.Verkkotilasto)] {
+        return Tallenna(VERKKOTILASTOT, teksti);
+    });
+}
 
 void Peli::Soita(Aani aani) {
     if (t.Aanet) n.SoitaAani(aani);

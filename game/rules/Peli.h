@@ -94,6 +94,12 @@ class Peli {
     // animation, once that has played.
     void UppoamisenJalkeen(Jatko jatko);
 
+    // A game against the computer ended, or was left once firing had
+    // opened: counted and stored once, while statistics are kept.
+    void Tilastoi(Lopputulos tulos);
+    // A network game that counts, by the friend's name.
+    void TilastoiVerkkopeli(const std::string& vastustaja, bool voitti);
+
     // A sound, when the player has them on; a face that is not asked never
     // touches its sound system.
     void Soita(Aani aani);

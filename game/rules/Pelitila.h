@@ -9,6 +9,7 @@
 
 #include "rules/Puoli.h"
 #include "rules/Tallennusjono.h"
+#include "rules/results/Tilastot.h"
 #include "store/ParhaatTulokset.h"
 
 // Square-state words. `tyhja` is element 0 of a grid, which is no square.
@@ -104,10 +105,11 @@ struct Pelitila {
 
     // The check marks of the window's view options: the band of the
     // instruction line and the buttons, the blocked squares while placing,
-    // and the sounds.
+    // the sounds, and the band of both fleets.
     bool NaytaPainikkeet = false;
     bool NaytaMahdottomatLaivaruudut = false;
     bool Aanet = false;
+    bool NaytaLaivastot = false;
 
     // Settings, read from the store at start. Until then a ship may lie at
     // the edge, so that a state set up by hand has no blocked ring.
@@ -119,6 +121,15 @@ struct Pelitila {
     ParhaatTulokset Parhaat;
     // The name last entered on the list in this run; the name entry offers it.
     std::string ViimeksiListallePaassytPelaaja;
+
+    // Statistics are kept, and stored, only once the player asks for them.
+    bool PidaTilastoa = false;
+    Tilastot Tilasto;
+    Verkkotilastot Verkkotilasto;
+    // The game against the computer has opened firing and is not counted yet.
+    bool PeliTilastoimatta = false;
+    int PelaajanLaukaukset = 0;
+    int KoneenLaukaukset = 0;
 
     // Fields of the main window: the latest shots and the computer's hunt.
     int PelaajanViimeisinLaukaus = 0;

@@ -22,6 +22,12 @@ Sidonta Nimio(std::string saadin, const std::string& teksti) {
     return {.saadin = std::move(saadin), .teksti = [&teksti] { return teksti; }};
 }
 
+Sidonta Kuva(std::string saadin, const std::string& nimi,
+             std::function<piirros::Pikselikuva(int leveys, int korkeus)> kuva) {
+    return {
+        .saadin = std::move(saadin), .teksti = [&nimi] { return nimi; }, .kuva = std::move(kuva)};
+}
+
 Sidonta Kaytossa(std::string saadin, const bool& kaytossa) {
     return {.saadin = std::move(saadin), .kaytossa = Lue(&kaytossa)};
 }

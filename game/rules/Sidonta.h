@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "rules/pictures/Pikselikuva.h"
+
 // What one control of a dialog shows and does, beside its row of the layout
 // table. A face's generic dialog reads every control through these after
 // each event and hands the player's acts back through them, so a new control
@@ -24,6 +26,8 @@ struct Sidonta {
     std::function<void(const std::string&)> muutos = {};
     // The most characters a text box takes; 0 for no limit.
     int pituus = 0;
+    // A picture's pixels at the size the face shows it.
+    std::function<piirros::Pikselikuva(int leveys, int korkeus)> kuva = {};
 };
 
 // Bindings to a model's own fields. The model outlives its bindings, and is
@@ -38,6 +42,9 @@ Sidonta Kaytossa(std::string saadin, const bool& kaytossa);
 Sidonta Valintaruutu(std::string saadin, bool& valittu, const bool* kaytossa = nullptr);
 // One option of a group: selected while `valinta` holds `arvo`.
 Sidonta Valintanappi(std::string saadin, std::size_t& valinta, std::size_t arvo);
+// A picture named by `nimi` for assistive technology.
+Sidonta Kuva(std::string saadin, const std::string& nimi,
+             std::function<piirros::Pikselikuva(int leveys, int korkeus)> kuva);
 Sidonta Tekstikentta(std::string saadin, const std::string& teksti,
                      std::function<void(const std::string&)> muutos, int pituus);
 

@@ -48,6 +48,9 @@ struct Sovitus {
 // The table's places as they stand, the fonts' own letter widths: for a
 // window whose texts the table has room for.
 Sovitus Sellaisenaan(const Asettelu& asettelu);
+// The main window's places: the table's, with the bottom band moved below
+// the band of the fleets while that shows.
+Sovitus frmMorvakSijoittelu(bool laivastot);
 
 // A line of text that does not fit its control first takes more room: to
 // its container's edge on the side away from its alignment. What still does

@@ -52,6 +52,63 @@ std::string Nimi(const std::string& nimi) {
 
 }  // namespace
 
+std::string Jaljella(bool omat, const std::array<int, 4>& jaljella) {
+    // One of a kind by its name; more by their number and the partitive.
+    constexpr std::array<std::array<const char*, 2>, 4> NIMET{
+        {{"lentotukialus", "lentotukialusta"},
+         {"risteilijä", "risteilijää"},
+         {"tykkivene", "tykkivenettä"},
+         {"sukellusvene", "sukellusvenettä"}}};
+    std::string luettelo;
+    for (std::size_t laji = 0; laji < NIMET.size(); ++laji) {
+        const int maara = jaljella[laji];
+        if (maara == 0) continue;
+        if (!luettelo.empty()) luettelo += ", ";
+        luettelo += maara == 1 ? NIMET[laji][0] : std::to_string(maara) + " " + NIMET[laji][1];
+    }
+    if (luettelo.empty()) luettelo = "ei laivoja";
+    return std::string(omat ? "Sinulla" : "Vastustajalla") + " jäljellä: " + luettelo;
+}
+
+std::string Prosenttia(int osa, int kaikki) {
+    if (kaikki <= 0) return EI_LUKUA;
+    const long long pyoristetty = (200LL * osa + kaikki) / (2LL * kaikki);
+    return std::to_string(pyoristetty) + " %";
+}
+
+std::string Keskiarvo(int summa, int maara) {
+    if (maara <= 0) return EI_LUKUA;
+    const long long kymmenykset = (20LL * summa + maara) / (2LL * maara);
+    return std::to_string(kymmenykset / 10) + "," + std::to_string(kymmenykset % 10);
+}
+
+std::string Jakauma(const std::array<int, 9>& jakauma) {
+    std::string teksti = "Voittojesi laukaukset:";
+    for (std::size_t i = 0; i < jakauma.size(); ++i) {
+        const int alku = 20 + 10 * static_cast<int>(i);
+        const std::string lokero =
+            alku == 100 ? "100" : std::to_string(alku) + "–" + std::to_string(alku + 9);
+        teksti += (i == 0 ? " " : ", ") + lokero + ": " + std::to_string(jakauma[i]);
+    }
+    return teksti;
+}
+
+std::string Viimeiset(const std::string& viimeiset) {
+    if (viimeiset.empty()) return "Viimeiset pelit: ei vielä yhtään.";
+    std::string teksti = "Viimeiset pelit, vanhin ensin:";
+    for (std::size_t i = 0; i < viimeiset.size(); ++i) {
+        const char tulos = viimeiset[i];
+        teksti += i == 0 ? " " : ", ";
+        teksti += tulos == 'V' ? "voitto" : tulos == 'H' ? "tappio" : "kesken";
+    }
+    return teksti;
+}
+
+std::string Ystavanpelit(const std::string& nimi, int pelatut, int voitot) {
+    return Nimi(nimi) + ": " + std::to_string(pelatut) + (pelatut == 1 ? " peli, " : " peliä, ") +
+           std::to_string(voitot) + (voitot == 1 ? " voitto" : " voittoa");
+}
+
 std::string Ottelu(int omat, const std::string& vastustaja, int vastustajan) {
     return std::string(OHJELMAN_NIMI) + " - Sinä " + std::to_string(omat) + ", " +
            Nimi(vastustaja) + " " + std::to_string(vastustajan);

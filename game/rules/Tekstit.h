@@ -85,6 +85,24 @@ inline constexpr const char* VIIMEISIN_LAUKAUS = ", viimeisin laukaus";
 // "Oma ruudukko, rivi 3, sarake 5: laiva"
 std::string Ruudunnimi(const char* ruudukko, int rivi, int sarake, const std::string& sisalto);
 
+// The fleet overview: what one side has left afloat, by kind from the
+// carrier down to the submarines.
+std::string Jaljella(bool omat, const std::array<int, 4>& jaljella);
+
+// "Tilastot". A figure that has nothing to count yet is a dash.
+inline constexpr const char* TYHJENNA_TILASTOT = "Haluatko varmasti tyhjentää tilastot?";
+inline constexpr const char* EI_LUKUA = "–";
+inline constexpr const char* EI_VERKKOPELEJA = "Ei verkkopelejä.";
+// "37 %", rounded to a whole per cent.
+std::string Prosenttia(int osa, int kaikki);
+// "58,3", to a tenth.
+std::string Keskiarvo(int summa, int maara);
+// The bar picture and the strip told in words, for assistive technology.
+std::string Jakauma(const std::array<int, 9>& jakauma);
+std::string Viimeiset(const std::string& viimeiset);
+// "Ville: 5 peliä, 3 voittoa"
+std::string Ystavanpelit(const std::string& nimi, int pelatut, int voitot);
+
 // The network game. Names are the friend's own, shown as given; one that
 // could turn the sentence around it is set apart from it.
 inline constexpr const char* VERKKOPELI_OTSIKKO = "Verkkopeli";

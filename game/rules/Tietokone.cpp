@@ -11,6 +11,7 @@ bool Tietokone::SijoitaLaivasto() {
 
 void Tietokone::LaivastoValmis() {
     t.AmmuntaKaynnissa = true;
+    t.PeliTilastoimatta = true;
     peli_.TeePelinAlkuvalmistelut();
     LuovutaNappaimisto(t.Nappaimisto, Puoli::Kone);
     koneen_.AnnaEnsimmainenVuoro();

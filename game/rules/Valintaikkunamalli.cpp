@@ -12,6 +12,13 @@ Nakyva Valintaikkunamalli::Nayta(const std::string& saadin) const {
     return nakyva;
 }
 
+piirros::Pikselikuva Valintaikkunamalli::Kuva(const std::string& saadin, int leveys,
+                                              int korkeus) const {
+    const Sidonta* sidottu = Sidottu(saadin);
+    if (sidottu == nullptr || !sidottu->kuva) return {leveys, korkeus};
+    return sidottu->kuva(leveys, korkeus);
+}
+
 int Valintaikkunamalli::Pituus(const std::string& saadin) const {
     const Sidonta* sidottu = Sidottu(saadin);
     return sidottu != nullptr ? sidottu->pituus : 0;

@@ -34,6 +34,8 @@ class Valintaikkunamalli {
     Nakyva Nayta(const std::string& saadin) const;
     // The most characters a text box takes; 0 for no limit.
     int Pituus(const std::string& saadin) const;
+    // A picture's pixels at the size the face shows it, as the model has it now.
+    piirros::Pikselikuva Kuva(const std::string& saadin, int leveys, int korkeus) const;
 
     // The player's acts. A control that is not in use takes none, however
     // the face let it through.

@@ -1,7 +1,6 @@
 #include "store/Asetusarvot.h"
 
 #include "platform/registry/kirjoitusera.h"
-#include "store/KokonainenTallennus.h"
 #include "store/mdlMorvak2.h"
 
 std::string Totuusarvona(bool arvo) { return arvo ? "True" : "False"; }
@@ -28,16 +27,19 @@ Tallennustulos Tallenna(const std::string& nimi, const std::string& arvo) {
     return KirjoitaRekisteriin(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, nimi, REG_SZ, arvo);
 }
 
-Tallennustulos TallennaAsetukset(const std::string& aloitustapa, bool kulmat, bool reuna,
-                                 bool uppoaminen) {
+Tallennustulos TallennaYhdessa(const Tekstit& tekstit) {
     KirjoitusEra era(HKEY_CURRENT_USER, AVAIN_KIRJOITUS);
     if (!era.Auki()) return Tallennustulos::Kun(false, era.Varattu());
     ViimeisteleKesken(HKEY_CURRENT_USER, AVAIN_KIRJOITUS);
-    const Tekstit tekstit = {{"PelinAloitustapa", aloitustapa},
-                             {"LaivojenKulmatSaavatKoskettaa", Totuusarvona(kulmat)},
-                             {"LaivaSaaSijaitaReunassa", Totuusarvona(reuna)},
-                             {"NaytetaanLaivojenUppoaminen", Totuusarvona(uppoaminen)}};
     const bool tallessa =
         KirjoitaKokonaan(HKEY_CURRENT_USER, AVAIN_KIRJOITUS, tekstit) && era.Vahvista();
     return Tallennustulos::Kun(tallessa, era.Varattu());
+}
+
+Tallennustulos TallennaAsetukset(const std::string& aloitustapa, bool kulmat, bool reuna,
+                                 bool uppoaminen) {
+    return TallennaYhdessa({{"PelinAloitustapa", aloitustapa},
+                            {"LaivojenKulmatSaavatKoskettaa", Totuusarvona(kulmat)},
+                            {"LaivaSaaSijaitaReunassa", Totuusarvona(reuna)},
+                            {"NaytetaanLaivojenUppoaminen", Totuusarvona(uppoaminen)}});
 }

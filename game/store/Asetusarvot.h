@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "store/KokonainenTallennus.h"
 #include "store/Tallennustulos.h"
 
 // The forms in which the window's options and the game's settings are stored
@@ -25,6 +26,11 @@ std::string LueAsetus(const std::string& nimi);
 // Writes one text value under the game's key; true when every step
 // succeeded, Varattu when another copy of the game held the store.
 Tallennustulos Tallenna(const std::string& nimi, const std::string& arvo);
+
+// Stores the texts, by value name, as one: a crash at any moment leaves all
+// of them as they were or all new. Nothing is stored while another copy of
+// the game holds the key: that is Varattu, at once.
+Tallennustulos TallennaYhdessa(const Tekstit& tekstit);
 
 // Stores the four game settings, in the order PelinAloitustapa,
 // LaivojenKulmatSaavatKoskettaa, LaivaSaaSijaitaReunassa,

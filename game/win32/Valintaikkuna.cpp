@@ -9,6 +9,7 @@
 #include "platform/text/leveat.h"
 #include "rules/Tekstinsovitus.h"
 #include "win32/Osoitin.h"
+#include "win32/Pikselikuvat.h"
 #include "win32/Sormikursori.h"
 #include "win32/Twipit.h"
 
@@ -52,6 +53,9 @@ Lajityyli Tyyli(const Saadin& saadin) {
             return {L"BUTTON", BS_AUTORADIOBUTTON};
         case Laji::Tekstikentta:
             return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL};
+        case Laji::Kuva:
+            // Its text is its name for assistive technology, never drawn.
+            return {L"STATIC", WS_TABSTOP | SS_NOPREFIX};
         case Laji::Kuvake:
             break;
     }
@@ -128,6 +132,37 @@ LRESULT CALLBACK Linkkiproseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l, UI
     return DefSubclassProc(hwnd, viesti, w, l);
 }
 
+// A picture paints itself from the rules at its size, with the focus frame
+// while the keyboard is on it.
+LRESULT CALLBACK Kuvaproseduuri(HWND hwnd, UINT viesti, WPARAM w, LPARAM l, UINT_PTR,
+                                DWORD_PTR piirros) {
+    switch (viesti) {
+        case WM_PAINT: {
+            PAINTSTRUCT maalaus{};
+            HDC dc = BeginPaint(hwnd, &maalaus);
+            RECT alue{};
+            GetClientRect(hwnd, &alue);
+            const auto& piirra = *reinterpret_cast<Saatimet::Piirros*>(piirros);
+            if (piirra && alue.right > 0 && alue.bottom > 0)
+                PiirraPikselit(dc, 0, 0, piirra(alue.right, alue.bottom));
+            if (GetFocus() == hwnd) DrawFocusRect(dc, &alue);
+            EndPaint(hwnd, &maalaus);
+            return 0;
+        }
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_SETTEXT:
+            InvalidateRect(hwnd, nullptr, FALSE);
+            break;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(hwnd, Kuvaproseduuri, 0);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(hwnd, viesti, w, l);
+}
+
 }  // namespace
 
 std::string Teksti(HWND saadin) {
@@ -163,6 +198,8 @@ void Saatimet::Luo(HWND ikkuna, bool ryhmat) {
         if (saadin->laji == Laji::Linkki)
             SetWindowSubclass(uusi, Linkkiproseduuri, 0,
                               reinterpret_cast<DWORD_PTR>(&linkit_[uusi]));
+        if (saadin->laji == Laji::Kuva)
+            SetWindowSubclass(uusi, Kuvaproseduuri, 0, reinterpret_cast<DWORD_PTR>(&kuvat_[uusi]));
     }
 }
 
@@ -301,6 +338,12 @@ void Valintaikkuna::Alusta() {
     // A model that changes on its own is shown again as after an act.
     malli_.KunMuuttuu([this] { Toimittu(); });
     for (const Saadin& saadin : asettelu_.saatimet) {
+        if (saadin.laji == Laji::Kuva) {
+            saatimet_.AsetaPiirros(saadin.nimi,
+                                   [this, nimi = saadin.nimi](int leveys, int korkeus) {
+                                       return malli_.Kuva(nimi, leveys, korkeus);
+                                   });
+        }
         if (saadin.laji != Laji::Tekstikentta) continue;
         if (const int pituus = malli_.Pituus(saadin.nimi))
             SendMessageW(saatimet_[saadin.nimi], EM_SETLIMITTEXT, static_cast<WPARAM>(pituus), 0);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -40,6 +41,11 @@ class Saatimet {
     const Saadin* Tunnuksella(WORD tunnus) const;
     std::string Nimi(HWND kahva) const;
     bool OnLinkki(HWND kahva) const { return linkit_.contains(kahva); }
+    // What a picture shows, drawn at its size each time it paints.
+    using Piirros = std::function<piirros::Pikselikuva(int leveys, int korkeus)>;
+    void AsetaPiirros(const std::string& nimi, Piirros piirros) {
+        kuvat_[kahvat_.at(nimi)] = std::move(piirros);
+    }
 
   private:
     const Asettelu& asettelu_;
@@ -47,6 +53,7 @@ class Saatimet {
     std::vector<const Saadin*> tehdyt_;  // in the order of their identifiers
     std::map<std::string, HWND> kahvat_;
     std::map<HWND, Napsautus> linkit_;
+    std::map<HWND, Piirros> kuvat_;
     std::map<std::string, HFONT> kavennetut_;
     HICON kuvake_ = nullptr;
 };

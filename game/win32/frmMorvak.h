@@ -91,6 +91,9 @@ class frmMorvak : public Nakyma {
     void MuutaKoko();
     void NaytaOletuspainike();
     void NaytaOhje(const std::string& ohje);
+    // The band of the fleets come or gone, the bottom band below it, and
+    // each side's overview where it changed.
+    void NaytaLaivastot(const Tilannemuutos& muutos);
     void VaihdaTiheys(UINT dpi, const RECT& ehdotus);
     RECT RuudunAlue(Puoli puoli, int ruutu) const;
     std::optional<Ruutupaikka> RuutuKohdassa(POINT kohta) const;

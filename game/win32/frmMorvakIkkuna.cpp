@@ -21,6 +21,11 @@ void frmMorvak::LuoSaatimet() {
     LuoRuudukot();
     alalaita_.Luo(hwnd_, false);
     cmdPainike_ = {alalaita_["cmdPainike(0)"], alalaita_["cmdPainike(1)"]};
+    for (Puoli puoli : {Puoli::Pelaaja, Puoli::Kone}) {
+        alalaita_.AsetaPiirros(LaivastonKuva(puoli), [this, puoli](int leveys, int korkeus) {
+            return malli_.Laivastokuva(puoli, leveys, korkeus);
+        });
+    }
     // The line lies over the frame, which is drawn around it.
     SetWindowPos(alalaita_["fraOhje"], alalaita_["lblOhje"], 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -34,7 +39,7 @@ void frmMorvak::NaytaOletuspainike() {
 }
 
 void frmMorvak::Sijoita() {
-    alalaita_.Sijoita(Sellaisenaan(frmMorvakAsettelu()), *kirjasimet_, dpi_);
+    alalaita_.Sijoita(malli_.Sijoittelu(), *kirjasimet_, dpi_);
     for (const Ruudukkoikkuna& ruudukko : ruudukot_) {
         RECT ruudut = RuudunAlue(ruudukko.puoli, 1);
         const RECT viimeinen = RuudunAlue(ruudukko.puoli, RUUTUJA);
@@ -54,6 +59,18 @@ void frmMorvak::MuutaKoko() {
     AdjustWindowRectExForDpi(&alue, TYYLI, TRUE, 0, dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, alue.right - alue.left, alue.bottom - alue.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frmMorvak::NaytaLaivastot(const Tilannemuutos& muutos) {
+    if (muutos.laivastot) {
+        Sijoita();
+        for (Puoli puoli : {Puoli::Pelaaja, Puoli::Kone})
+            ShowWindow(alalaita_[LaivastonKuva(puoli)], *muutos.laivastot ? SW_SHOWNA : SW_HIDE);
+    }
+    for (Puoli puoli : {Puoli::Pelaaja, Puoli::Kone}) {
+        if (const auto& katsaus = muutos.katsaus[static_cast<std::size_t>(puoli)])
+            SetWindowTextW(alalaita_[LaivastonKuva(puoli)], Leveaksi(*katsaus).c_str());
+    }
 }
 
 void frmMorvak::NaytaOhje(const std::string& ohje) {

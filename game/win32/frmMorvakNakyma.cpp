@@ -19,6 +19,7 @@ void frmMorvak::AsetaIkkunaKaytossa(bool kaytossa) { EnableWindow(hwnd_, kaytoss
 void frmMorvak::NaytaTilanne(const Tilannemuutos& muutos) {
     if (muutos.otsikko) SetWindowTextW(hwnd_, Leveaksi(*muutos.otsikko).c_str());
     if (muutos.ohje) NaytaOhje(*muutos.ohje);
+    NaytaLaivastot(muutos);
     for (const auto& [komento, kaytossa, valittu] : muutos.komennot) {
         const auto tunnus =
             static_cast<UINT>(viesti::KOMENTO_ENSIMMAINEN + static_cast<int>(komento));

@@ -21,6 +21,7 @@
 #include "rules/about/frmTietojaMalli.h"
 #include "rules/results/frmKysyNimiMalli.h"
 #include "rules/results/frmParhaatTuloksetMalli.h"
+#include "rules/results/frmTilastotMalli.h"
 #include "rules/settings/frmAsetuksetMalli.h"
 #include "store/mdlMorvak2.h"
 #include "tests/qt/Dialogi.h"
@@ -183,6 +184,28 @@ class Valintaikkuna_test : public QObject {
 
     // The nested tables would take the layout minutes if they were read as
     // markup; the window must open at once all the same.
+    void picturesAreTheModelsAtTheirSizeNamedAndReachedByTab() {
+        tila.Tilasto = {.pelatut = 1,
+                        .voitot = 1,
+                        .laukaukset = 20,
+                        .osumat = 20,
+                        .vahimmat = 20,
+                        .jakauma = {1},
+                        .viimeiset = "V"};
+        Dialogi<frmTilastotMalli> d(tila);
+        d.ikkuna.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d.ikkuna));
+        auto* kuva = Saadin<QLabel>(&d.ikkuna, "imgViimeiset");
+        QCOMPARE(kuva->geometry(), QRect(16, 230, 273, 17));
+        QCOMPARE(QAccessible::queryAccessibleInterface(kuva)->role(), QAccessible::Graphic);
+        QCOMPARE(QAccessible::queryAccessibleInterface(kuva)->text(QAccessible::Name),
+                 QString("Viimeiset pelit, vanhin ensin: voitto"));
+        const QImage pikselit = kuva->pixmap().toImage();
+        QCOMPARE(pikselit.size(), QSize(273, 17));
+        QCOMPARE(pikselit.pixel(3, 8) & 0xFFFFFF, QRgb(0x2E8B3A));
+        QCOMPARE(kuva->focusPolicy(), Qt::TabFocus);
+    }
+
     void labelsShowTheirTextAsItIsAndAreReadAgainAfterEachAct() {
         QString sisakkain;
         for (int i = 0; i < 20; ++i) sisakkain += "<table><tr><td>";

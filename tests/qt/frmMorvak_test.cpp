@@ -82,6 +82,26 @@ class frmMorvak_test : public QObject {
         QCOMPARE(ikkuna.findChild<QFrame*>("fraKehysviiva")->geometry(), QRect(-16, 0, 585, 2));
     }
 
+    void theFleetBandShowsBothFleetsByNameAndMovesTheBottomBandDown() {
+        frmMorvak ikkuna(Siemen(1));
+        ikkuna.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ikkuna));
+        auto* laivasto = ikkuna.findChild<QLabel*>("imgLaivasto1");
+        QVERIFY(!laivasto->isVisible());
+        Komento(ikkuna, "mNaytaLaivastot")->trigger();
+        QCOMPARE(ikkuna.centralWidget()->height(), 364);
+        QVERIFY(laivasto->isVisible());
+        QCOMPARE(Alueella(ikkuna, laivasto), QRect(264, 264, 241, 16));
+        QCOMPARE(Alueella(ikkuna, ikkuna.findChild<QGroupBox*>("fraOhje")).top(), 296);
+        QCOMPARE(laivasto->accessibleName(),
+                 QString("Vastustajalla jäljellä: lentotukialus, 2 risteilijää, 3 tykkivenettä, "
+                         "4 sukellusvenettä"));
+        QCOMPARE(Pikseli(laivasto->pixmap().toImage(), 0, 3), QRgb(0x252525));
+        Komento(ikkuna, "mNaytaLaivastot")->trigger();
+        QVERIFY(!laivasto->isVisible());
+        QCOMPARE(ikkuna.centralWidget()->height(), 340);
+    }
+
     void menusCarryEveryCaptionShortcutAndSeparator() {
         frmMorvak ikkuna(Siemen(1));
         QStringList otsikot;
@@ -96,9 +116,9 @@ class frmMorvak_test : public QObject {
                  QStringList({"&Ikkunan alalaidan painikkeet    ||mNaytaPainikkeet",
                               "&Epäkelvot ruudut laivoja sijoiteltaessa||"
                               "mNaytaMahdottomatLaivaruudut",
-                              "&Äänet||mAanet", "-||vNayta",
+                              "&Äänet||mAanet", "&Laivastot||mNaytaLaivastot", "-||vNayta",
                               "&Parhaat tulokset...||mNaytaParhaatTulokset",
-                              "&Asetukset...||mNaytaAsetukset"}));
+                              "&Tilastot...||mNaytaTilastot", "&Asetukset...||mNaytaAsetukset"}));
         QCOMPARE(Valikonrivit(ikkuna.findChild<QMenu*>("mnuOhje")),
                  QStringList({"&Readme-ohje|F1|mReadmeOhje", "-||vOhje",
                               "Ohjelma&päivitykset...||mOhjelmapaivitykset",

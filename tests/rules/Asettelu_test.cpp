@@ -20,8 +20,8 @@ TEST(Luontijarjestys, TheTabOrderFirstEachAfterItsFrameAndItsAccessKeysLabel) {
                                         "optPeli5", "lblOsoite", "txtOsoite", "cmdAloita",
                                         "cmdPeruuta", "lblOsoitteet"}));
     EXPECT_EQ(Nimet(Luontijarjestys(frmMorvakAsettelu())),
-              (std::vector<std::string>{"cmdPainike(0)", "cmdPainike(1)", "fraOhje", "lblOhje",
-                                        "fraKehysviiva"}));
+              (std::vector<std::string>{"imgLaivasto0", "imgLaivasto1", "cmdPainike(0)",
+                                        "cmdPainike(1)", "fraOhje", "lblOhje", "fraKehysviiva"}));
 }
 
 TEST(AloittaaRyhman, TheOptionsOfOneFrameInARowAreOneGroup) {

@@ -15,7 +15,7 @@ TEST(Naytettytilanne, TheFirstShowingHandsEverythingAndTheNextOnlyWhatChanged) {
     const Tilannemuutos ensin = naytetty.Muutos(tilanne, {});
     EXPECT_EQ(ensin.otsikko, "Morvak");
     EXPECT_EQ(ensin.ohje, "Sinun vuorosi.");
-    EXPECT_EQ(ensin.komennot.size(), 16u);
+    EXPECT_EQ(ensin.komennot.size(), 18u);
     EXPECT_EQ(ensin.komennot[1], (Komentotila{SijoitaLaivatSatunnaisesti, false, std::nullopt}));
     EXPECT_EQ(ensin.komennot[6], (Komentotila{Aanet, true, false}));
 

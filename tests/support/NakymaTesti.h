@@ -36,6 +36,8 @@ class NakymaTesti : public Nakyma {
         std::string ohje;
         std::map<Komento, bool> kaytossa;
         std::map<Komento, bool> valittu;
+        bool laivastot = false;
+        std::array<std::string, 2> katsaus;
         // A command never handed throws: the face would show nothing of it.
         bool Kaytossa(Komento komento) const { return kaytossa.at(komento); }
         bool Valittu(Komento komento) const { return valittu.at(komento); }
@@ -124,6 +126,10 @@ class NakymaTesti : public Nakyma {
         ++naytettyja;
         if (m.otsikko) naytto.otsikko = *m.otsikko;
         if (m.ohje) naytto.ohje = *m.ohje;
+        if (m.laivastot) naytto.laivastot = *m.laivastot;
+        for (std::size_t i = 0; i < 2; ++i) {
+            if (m.katsaus[i]) naytto.katsaus[i] = *m.katsaus[i];
+        }
         for (const Komentotila& k : m.komennot) {
             naytto.kaytossa[k.komento] = k.kaytossa;
             if (k.valittu) naytto.valittu[k.komento] = *k.valittu;

@@ -47,6 +47,7 @@ void KoneenLaukaus::KoneAmpuu() {
 bool KoneenLaukaus::MerkitseLaukaus(int maali) {
     PalautaTavallinenKuva(r, Puoli::Pelaaja, t.KoneenViimeisinLaukaus, t.KoneenViimeisinOsui);
     t.KoneenViimeisinLaukaus = maali;
+    ++t.KoneenLaukaukset;
     if (t.PelaajanRuudut[maali] != Sana::laiva) {
         r.NaytaKuva(Puoli::Pelaaja, maali, Kuva::OhiViimeksi);
         peli_.Soita(Aani::Ohi);
@@ -86,6 +87,7 @@ void KoneenLaukaus::KoneenOsumaRatkaistu() {
         t.PeliKaynnissa = false;
         t.AmmuntaKaynnissa = false;
         t.EdellinenVoittaja = Puoli::Kone;
+        peli_.Tilastoi(Lopputulos::Tappio);
         peli_.Soita(Aani::Tappio);
         // The game is over before its box opens: nothing waits on the box
         // but what the player sees after it.

@@ -22,6 +22,7 @@ void PelaajanLaukaus::imgKone_Click(int ruutu) {
 void PelaajanLaukaus::MerkitseLaukaus(int ruutu, bool osui) {
     PalautaTavallinenKuva(r, Puoli::Kone, t.PelaajanViimeisinLaukaus, t.PelaajanViimeisinOsui);
     t.PelaajanViimeisinLaukaus = ruutu;
+    ++t.PelaajanLaukaukset;
     if (!osui) {
         r.NaytaKuva(Puoli::Kone, ruutu, Kuva::OhiViimeksi);
         peli_.Soita(Aani::Ohi);
@@ -50,6 +51,7 @@ void PelaajanLaukaus::MihinLaivaanPelaajaOsui(int RuutuJohonAmmuttiin) {
     t.AmmuntaKaynnissa = false;
     t.EdellinenVoittaja = Puoli::Pelaaja;
     ++t.PerakkaisetVoitot;
+    peli_.Tilastoi(Lopputulos::Voitto);
     for (int ruutu = 1; ruutu <= RUUTUJA; ++ruutu) r.AsetaSormiosoitin(Puoli::Kone, ruutu, false);
     // The last ship sinks before the word of the win.
     peli_.UppoamisenJalkeen(Jatko::Voitto);

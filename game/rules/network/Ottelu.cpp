@@ -84,6 +84,7 @@ void Ottelu::Tulos() {
     ++voitot_[voitin ? 0 : 1];
     isantaVoitti_ = voitin == yhteys_.Isanta();
     const std::string& vastustaja = yhteys_.Vastustaja();
+    peli_.TilastoiVerkkopeli(vastustaja, voitin);
     if (voitin) {
         peli_.Soita(Aani::Voitto);
         peli_.Ilmoita(teksti::VOITTO_OTSIKKO, teksti::VerkkoVoitto(vastustaja), Kuvake::Tieto);

@@ -14,14 +14,16 @@ constexpr std::array<Valikkokohta, 5> TIEDOSTO{{
     {"mLopeta", "&Lopeta", Komento::Lopeta},
 }};
 
-constexpr std::array<Valikkokohta, 6> NAYTA{{
+constexpr std::array<Valikkokohta, 8> NAYTA{{
     {"mNaytaPainikkeet", "&Ikkunan alalaidan painikkeet    ", Komento::NaytaPainikkeet, Nappain::Ei,
      true},
     {"mNaytaMahdottomatLaivaruudut", "&Epäkelvot ruudut laivoja sijoiteltaessa",
      Komento::NaytaMahdottomatLaivaruudut, Nappain::Ei, true},
     {"mAanet", "&Äänet", Komento::Aanet, Nappain::Ei, true},
+    {"mNaytaLaivastot", "&Laivastot", Komento::NaytaLaivastot, Nappain::Ei, true},
     {"vNayta", "-", std::nullopt},
     {"mNaytaParhaatTulokset", "&Parhaat tulokset...", Komento::NaytaParhaatTulokset},
+    {"mNaytaTilastot", "&Tilastot...", Komento::NaytaTilastot},
     {"mNaytaAsetukset", "&Asetukset...", Komento::NaytaAsetukset},
 }};
 
@@ -72,5 +74,6 @@ std::optional<bool> Valittu(const Tilanne& tilanne, Komento komento) {
     if (komento == Komento::NaytaPainikkeet) return tilanne.NaytaPainikkeet;
     if (komento == Komento::NaytaMahdottomatLaivaruudut) return tilanne.NaytaMahdottomatLaivaruudut;
     if (komento == Komento::Aanet) return tilanne.Aanet;
+    if (komento == Komento::NaytaLaivastot) return tilanne.NaytaLaivastot;
     return std::nullopt;
 }

@@ -7,7 +7,10 @@
 #include "rules/Tekstit.h"
 #include "rules/about/Linkit.h"
 #include "rules/about/frmTietojaMalli.h"
+#include "rules/fleets/Jaljella.h"
+#include "rules/pictures/Laivastokuva.h"
 #include "rules/results/frmParhaatTuloksetMalli.h"
+#include "rules/results/frmTilastotMalli.h"
 #include "rules/settings/frmAsetuksetMalli.h"
 #include "store/Asetusarvot.h"
 
@@ -19,8 +22,15 @@ frmMorvakMalli::frmMorvakMalli(Pelitila& tila, Nakyma& nakyma, Satunnaisluvut& a
     }
 }
 
-int frmMorvakMalli::Korkeus(bool painikkeet) {
-    return painikkeet ? KORKEUS_PAINIKKEIN : KORKEUS_ILMAN_PAINIKKEITA;
+int frmMorvakMalli::Korkeus(bool painikkeet, bool laivastot) {
+    return (painikkeet ? KORKEUS_PAINIKKEIN : KORKEUS_ILMAN_PAINIKKEITA) +
+           (laivastot ? LAIVASTOKAISTA : 0);
+}
+
+Sovitus frmMorvakMalli::Sijoittelu() const { return frmMorvakSijoittelu(t.NaytaLaivastot); }
+
+piirros::Pikselikuva frmMorvakMalli::Laivastokuva(Puoli puoli, int leveys, int korkeus) const {
+    return piirros::Laivastokuva(Uponneet(t, puoli), leveys, korkeus);
 }
 
 void frmMorvakMalli::Form_Load(int pisteitaTuumalla) {
@@ -31,7 +41,9 @@ void frmMorvakMalli::Form_Load(int pisteitaTuumalla) {
     t.NaytaMahdottomatLaivaruudut = LueNakymavalinta("NaytaMahdottomatLaivaruudut", false);
     // A game that has never been asked to make a sound stays silent.
     t.Aanet = LueTotuusasetus("Aanet", false);
-    n.AsetaKorkeus(Korkeus(t.NaytaPainikkeet));
+    // A band the window never had stays away until asked for.
+    t.NaytaLaivastot = LueTotuusasetus("NaytaLaivastot", false);
+    n.AsetaKorkeus(Korkeus(t.NaytaPainikkeet, t.NaytaLaivastot));
     const auto aloita = [this] {
         peli_.AloitaOhjelma();
         peli_.Paivita();
@@ -208,11 +220,17 @@ void frmMorvakMalli::Suorita(Komento komento) {
         case Komento::Aanet:
             mAanet_Click();
             break;
+        case Komento::NaytaLaivastot:
+            mNaytaLaivastot_Click();
+            break;
         case Komento::Verkkopeli:
             if (verkkopeli_) verkkopeli_->Avaa();
             break;
         case Komento::NaytaParhaatTulokset:
             mNaytaParhaatTulokset_Click();
+            break;
+        case Komento::NaytaTilastot:
+            NaytaDialogi<frmTilastotMalli>({}, t);
             break;
         case Komento::NaytaAsetukset:
             mNaytaAsetukset_Click();
@@ -283,6 +301,7 @@ void frmMorvakMalli::UusiPeli() {
 // at its deadline, as any other, and the program ends after it.
 void frmMorvakMalli::Lopeta() {
     if (verkkopeli_) verkkopeli_->Lopeta();
+    peli_.Tilastoi(Lopputulos::Kesken);
     poistumassa_ = true;
     t.TauonLoppu.reset();
     t.Uppoamassa.reset();
@@ -321,7 +340,7 @@ void frmMorvakMalli::mNaytaPainikkeet_Click() {
     peli_.PainikkeetKaytossa(t.NaytaPainikkeet);
     // Without the band the client area ends above it, cutting off the
     // instruction frame and both buttons.
-    n.AsetaKorkeus(Korkeus(t.NaytaPainikkeet));
+    n.AsetaKorkeus(Korkeus(t.NaytaPainikkeet, t.NaytaLaivastot));
     TallennaValinta("NaytaPainikkeet", t.NaytaPainikkeet);
     n.AsetaOsoitin(Osoitin::Oletus);
 }
@@ -341,6 +360,14 @@ void frmMorvakMalli::TallennaValinta(const std::string& nimi, bool arvo) {
 void frmMorvakMalli::mAanet_Click() {
     t.Aanet = !t.Aanet;
     TallennaValinta("Aanet", t.Aanet);
+}
+
+// The band comes or goes with the showing at the end of the command; the
+// window's height changes with it.
+void frmMorvakMalli::mNaytaLaivastot_Click() {
+    t.NaytaLaivastot = !t.NaytaLaivastot;
+    n.AsetaKorkeus(Korkeus(t.NaytaPainikkeet, t.NaytaLaivastot));
+    TallennaValinta("NaytaLaivastot", t.NaytaLaivastot);
 }
 
 // A dialog opened from the menu: under the hourglass, over a model loaded

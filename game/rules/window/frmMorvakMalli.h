@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "rules/Peli.h"
+#include "rules/Tekstinsovitus.h"
 #include "rules/network/Verkko.h"
 #include "rules/network/Verkkopeli.h"
+#include "rules/pictures/Pikselikuva.h"
 #include "rules/window/Ruutuhiiri.h"
 #include "rules/window/Tapahtuma.h"
 
@@ -58,8 +60,12 @@ class frmMorvakMalli {
     // square is reached; while nobody listens, nothing is remembered.
     std::vector<int> MuuttuneetNimet(Puoli ruudukko, bool kuunnellaan);
 
-    // The window's outer height for the state of the band's view option.
-    static int Korkeus(bool painikkeet);
+    // The window's outer height for the state of the bands' view options.
+    static int Korkeus(bool painikkeet, bool laivastot);
+    // Where the window's controls lie as the state has the bands.
+    Sovitus Sijoittelu() const;
+    // The side's fleet as its band shows it, at the picture's size in pixels.
+    piirros::Pikselikuva Laivastokuva(Puoli puoli, int leveys, int korkeus) const;
 
   private:
     void KasitteleJono();
@@ -79,6 +85,7 @@ class frmMorvakMalli {
     void mNaytaPainikkeet_Click();
     void mNaytaMahdottomatLaivaruudut_Click();
     void mAanet_Click();
+    void mNaytaLaivastot_Click();
     void TallennaValinta(const std::string& nimi, bool arvo);
     void mNaytaParhaatTulokset_Click();
     void mNaytaAsetukset_Click();

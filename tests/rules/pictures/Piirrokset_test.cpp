@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "rules/pictures/Kohdistuskehys.h"
+#include "rules/pictures/Laivastokuva.h"
 #include "rules/pictures/Ruutukuvat.h"
 #include "rules/pictures/Sormikursori.h"
+#include "rules/pictures/Tilastokuvat.h"
 #include "rules/pictures/Uppoamiskuva.h"
 
 namespace {
@@ -88,6 +90,38 @@ TEST(Piirrokset, TheHandPointsWithItsBlackFingertip) {
     EXPECT_EQ(kasi.kuva(0, 12), 0xFF000000u);
     EXPECT_EQ(kasi.kuva(0, 0), 0u);
     EXPECT_EQ(kasi.kuva(31, 31), 0u);
+}
+
+TEST(Piirrokset, TheFleetStripShowsEachShipBySizeItsSunkOnesWithTheCross) {
+    std::array<bool, 10> upotetut{};
+    upotetut[1] = true;
+    // Squares of 9 pixels on water, half a square between ships.
+    const Pikselikuva kuva = Laivastokuva(upotetut, 241, 16);
+    ASSERT_EQ(kuva.leveys, 241);
+    EXPECT_EQ(kuva(0, 0), 0xFFC0D1E4u);
+    EXPECT_EQ(kuva(0, 3), 0xFF252525u) << "the carrier's first square, its edge";
+    EXPECT_EQ(kuva(37, 7), 0xFFC0D1E4u) << "the gap after it";
+    EXPECT_EQ(kuva(44, 7), 0xFFFFFFC0u) << "the first cruiser, sunk";
+    EXPECT_EQ(kuva(75, 7), 0xFF7B7B7Bu) << "the second, afloat";
+    EXPECT_EQ(kuva(0, 12), 0xFFC0D1E4u);
+}
+
+TEST(Piirrokset, TheStatisticsPicturesBarsAndCells) {
+    const Pikselikuva jakauma = Jakaumakuva({0, 2, 1, 0, 0, 0, 0, 0, 0}, 91, 40);
+    EXPECT_EQ(jakauma(0, 0), 0xFF404040u);
+    EXPECT_EQ(jakauma(5, 30), 0xFFFFFFFFu) << "no game of 20-29 shots";
+    EXPECT_EQ(jakauma(14, 2), 0xFF4670A0u) << "the most common, as high as the room";
+    EXPECT_EQ(jakauma(14, 1), 0xFFFFFFFFu);
+    EXPECT_EQ(jakauma(18, 30), 0xFFFFFFFFu) << "between the bars";
+    EXPECT_EQ(jakauma(23, 19), 0xFFFFFFFFu);
+    EXPECT_EQ(jakauma(23, 20), 0xFF4670A0u) << "half as many, half as high";
+
+    const Pikselikuva viimeiset = Viimeisetkuva("VHK", 102, 10);
+    EXPECT_EQ(viimeiset(2, 5), 0xFF2E8B3Au);
+    EXPECT_EQ(viimeiset(4, 5), 0xFFFF4040u);
+    EXPECT_EQ(viimeiset(6, 5), 0xFFA0A0A0u);
+    EXPECT_EQ(viimeiset(8, 5), 0xFFFFFFFFu) << "no fourth game yet";
+    EXPECT_EQ(viimeiset(3, 5), 0xFFFFFFFFu) << "between the cells";
 }
 
 }  // namespace

@@ -165,6 +165,51 @@ TEST_F(Paaikkuna, SoundsAreOnOnlyAfterAStoredTrueAndTheirToggleIsStored) {
     EXPECT_EQ(Lue("Aanet"), "False");
 }
 
+TEST_F(Paaikkuna, TheFleetBandIsOffUntilAskedForAndThenMovesTheBottomBandDown) {
+    Lataa();
+    EXPECT_EQ(n.korkeudet, std::vector<int>{5745});
+    EXPECT_FALSE(n.naytto.laivastot);
+    EXPECT_EQ(malli.Sijoittelu()["fraOhje"].alue, (Alue{120, 4080, 6015, 855}));
+    Suorita(Komento::NaytaLaivastot);
+    EXPECT_EQ(Lue("NaytaLaivastot"), "True");
+    EXPECT_EQ(n.korkeudet.back(), 6105);
+    EXPECT_TRUE(n.naytto.valittu.at(Komento::NaytaLaivastot));
+    EXPECT_TRUE(n.naytto.laivastot);
+    EXPECT_EQ(n.naytto.katsaus[1],
+              "Vastustajalla jäljellä: lentotukialus, 2 risteilijää, 3 tykkivenettä, 4 "
+              "sukellusvenettä");
+    const Sovitus sovitus = malli.Sijoittelu();
+    EXPECT_EQ(sovitus["fraOhje"].alue, (Alue{120, 4440, 6015, 855}));
+    EXPECT_EQ(sovitus["cmdPainike(1)"].alue, (Alue{6360, 4920, 1215, 375}));
+    EXPECT_EQ(sovitus["lblOhje"].alue, (Alue{240, 360, 5535, 255})) << "within its frame";
+    EXPECT_EQ(sovitus["imgLaivasto1"].alue, (Alue{3960, 3960, 3615, 240}));
+    Suorita(Komento::NaytaPainikkeet);
+    EXPECT_EQ(n.korkeudet.back(), 5025);
+
+    Pelitila tila;
+    NakymaTesti nakyma;
+    frmMorvakMalli(tila, nakyma, arpa).Form_Load(96);
+    EXPECT_EQ(nakyma.korkeudet, std::vector<int>{5025});
+    EXPECT_TRUE(nakyma.naytto.laivastot);
+}
+
+TEST_F(Paaikkuna, AGameLeftOnceFiringOpenedCountsAsPlayedNeitherWonNorLost) {
+    Kirjoita("PidaTilastoa", "True");
+    Lataa();
+    LaskeLaivasto();
+    Ammu(Ruutu(false));
+    Odota();
+    Suorita(Komento::UusiPeli);
+    EXPECT_EQ(Lue("Tilastot"), "1 1 0 0 1 0 0 0 0,0,0,0,0,0,0,0,0 K");
+    Suorita(Komento::UusiPeli);
+    EXPECT_EQ(t.Tilasto.pelatut, 1) << "a game that never opened firing is not one";
+    LaskeLaivasto();
+    n.vastaukset = {true};
+    Suorita(Komento::Lopeta);
+    EXPECT_EQ(n.lopetuksia, 1);
+    EXPECT_EQ(Lue("Tilastot"), "1 2 0 0 1 0 0 0 0,0,0,0,0,0,0,0,0 KK");
+}
+
 TEST_F(Paaikkuna, TheButtonsActOnlyWhileTheBandIsShown) {
     Lataa();
     Laske(1);
