@@ -1,6 +1,7 @@
 // Processor time the main window costs while the computer takes its
-// one-second pause, and while a sunk ship goes down. Offscreen, with a store
-// of its own.
+// one-second pause, and while a sunk ship goes down; the time the statistics
+// window takes to open, as full as it gets, to its first paint. Offscreen,
+// with a store of its own.
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +11,9 @@
 #include <QTimer>
 
 #include "bench/Ikkunamittaus.h"
+#include "qt/Ikkunapalvelut.h"
+#include "qt/Valintaikkuna.h"
+#include "rules/results/frmTilastotMalli.h"
 #include "tests/store/Testipesa.h"
 
 namespace {
@@ -80,6 +84,24 @@ void BM_Uppoaminen(benchmark::State& state) {
 
 }  // namespace
 
+// Fifty results and eight friends: what the window is made of and draws.
+void BM_Tilastot_auki(benchmark::State& state) {
+    Pelitila tila;
+    for (int i = 0; i < 60; ++i) Kirjaa(tila.Tilasto, Lopputulos{"VHK"[i % 3]}, 40 + i, 20, 70);
+    for (int i = 0; i < 8; ++i) Kirjaa(tila.Verkkotilasto, "Ystävä " + std::to_string(i), true);
+    Ikkunapalvelut palvelut(nullptr, [](bool) {});
+    for (auto _ : state) {
+        QElapsedTimer kello;
+        kello.start();
+        frmTilastotMalli malli(tila, palvelut);
+        Valintaikkuna ikkuna(malli, nullptr);
+        ikkuna.show();
+        if (!QTest::qWaitForWindowExposed(&ikkuna)) state.SkipWithError("the window never showed");
+        state.SetIterationTime(Sekunteina(kello));
+    }
+}
+
+BENCHMARK(BM_Tilastot_auki)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Uppoaminen)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 BENCHMARK(BM_Koneen_tauko)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 

@@ -356,6 +356,15 @@ $ALARIVIT" "Enter piilotetuin painikkein"
 nappaile Morvak F2
 ruudukot_ovat "$KAIKKI_VESI" "F2:n jälkeen"
 
+echo "Laivastojen kaista: ikkuna pitenee, kummankin laivasto nimineen, valinta säilyy."
+nappaile Morvak alt+n l
+[ "$(luku koko Morvak)" = "514x292" ] || virhe "laivastojen kanssa alue on $(luku koko Morvak)"
+luku odota Morvak "teksti: Vastustajalla jäljellä: lentotukialus, 2 risteilijää, 3 tykkivenettä, 4 sukellusvenettä" ||
+    virhe "vastustajan laivasto ei näy"
+arvo_on NaytaLaivastot True
+nappaile Morvak alt+n l
+[ "$(luku koko Morvak)" = "514x268" ] || virhe "laivastoitta alue on $(luku koko Morvak)"
+
 echo "Tietoja ohjelmasta: linkki avautuu kaksoisnapsautuksella kerran."
 # The prefix's mail program is the reader, which leaves a file for every
 # address it is handed.

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/window/frmMorvakMalli.h"
+#include "store/Asetusarvot.h"
 #include "tests/store/Testipesa.h"
 #include "tests/support/Hiirella.h"
 #include "tests/support/NakymaTesti.h"
@@ -115,6 +116,7 @@ TEST_F(Verkkopeli_, TheHostGreetsSetsTheRulesAndOpensFiringOnceBothFleetsAreLaid
 
 TEST_F(Verkkopeli_, AHonestWinCountsForThePlayerAndNeverForTheStreak) {
     t.PerakkaisetVoitot = 2;
+    t.PidaTilastoa = true;
     t.PelinAloitustapa = "Vuoroaloitus";
     Isannoi();
     Valmistaudu();
@@ -127,6 +129,8 @@ TEST_F(Verkkopeli_, AHonestWinCountsForThePlayerAndNeverForTheStreak) {
     EXPECT_EQ(ViimeisinViesti(), "Voitit! Vastustajasi Ville menetti kaikki laivansa.");
     EXPECT_EQ(Nakyy().otsikko, "Morvak - Sinä 1, Ville 0");
     EXPECT_EQ(t.PerakkaisetVoitot, 2);
+    EXPECT_EQ(LueAsetus("Verkkotilastot"), "1 Ville 1 1");
+    EXPECT_EQ(t.Tilasto, Tilastot{}) << "never mixed with the computer's";
 
     n.vastaukset = {true};
     Rivi("UUSI");
