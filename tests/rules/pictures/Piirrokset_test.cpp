@@ -103,7 +103,6 @@ TEST(Piirrokset, TheFleetStripShowsEachShipBySizeItsSunkOnesWithTheCross) {
     EXPECT_EQ(kuva(37, 7), 0xFFC0D1E4u) << "the gap after it";
     EXPECT_EQ(kuva(44, 7), 0xFFFFFFC0u) << "the first cruiser, sunk";
     EXPECT_EQ(kuva(75, 7), 0xFF7B7B7Bu) << "the second, afloat";
-    EXPECT_EQ(kuva(0, 12), 0xFFC0D1E4u);
 }
 
 TEST(Piirrokset, TheStatisticsPicturesBarsAndCells) {
@@ -111,7 +110,6 @@ TEST(Piirrokset, TheStatisticsPicturesBarsAndCells) {
     EXPECT_EQ(jakauma(0, 0), 0xFF404040u);
     EXPECT_EQ(jakauma(5, 30), 0xFFFFFFFFu) << "no game of 20-29 shots";
     EXPECT_EQ(jakauma(14, 2), 0xFF4670A0u) << "the most common, as high as the room";
-    EXPECT_EQ(jakauma(14, 1), 0xFFFFFFFFu);
     EXPECT_EQ(jakauma(18, 30), 0xFFFFFFFFu) << "between the bars";
     EXPECT_EQ(jakauma(23, 19), 0xFFFFFFFFu);
     EXPECT_EQ(jakauma(23, 20), 0xFF4670A0u) << "half as many, half as high";
@@ -121,7 +119,6 @@ TEST(Piirrokset, TheStatisticsPicturesBarsAndCells) {
     EXPECT_EQ(viimeiset(4, 5), 0xFFFF4040u);
     EXPECT_EQ(viimeiset(6, 5), 0xFFA0A0A0u);
     EXPECT_EQ(viimeiset(8, 5), 0xFFFFFFFFu) << "no fourth game yet";
-    EXPECT_EQ(viimeiset(3, 5), 0xFFFFFFFFu) << "between the cells";
 }
 
 }  // namespace
