@@ -241,16 +241,18 @@ void Peli::Paivita() { n.NaytaTilanne(naytetty_.Muutos(NykyinenTilanne(), t.Napp
 void Peli::Tilastoi(Lopputulos tulos) {
     if (!std::exchange(t.PeliTilastoimatta, false) || !t.PidaTilastoa) return;
     Kirjaa(t.Tilasto, tulos, t.PelaajanLaukaukset, t.PelaajanOsumat, t.KoneenLaukaukset);
-    t.Tallennukset.Tallenna(
-        n.Nyt(), [teksti = Tilastoteksti(t.Tilasto)] { return Tallenna(TILASTOT, teksti); });
+    TallennaTilasto(TILASTOT, Tilastoteksti(t.Tilasto));
 }
 
 void Peli::TilastoiVerkkopeli(const std::string& vastustaja, bool voitti) {
     if (!t.PidaTilastoa) return;
     Kirjaa(t.Verkkotilasto, vastustaja, voitti);
-    t.Tallennukset.Tallenna(n.Nyt(), [teksti = Verkkoteksti(t.Verkkotilasto)] {
-        return Tallenna(VERKKOTILASTOT, teksti);
-    });
+    TallennaTilasto(VERKKOTILASTOT, Verkkoteksti(t.Verkkotilasto));
+}
+
+void Peli::TallennaTilasto(const char* nimi, std::string teksti) {
+    t.Tallennukset.Tallenna(n.Nyt(),
+                            [nimi, teksti = std::move(teksti)] { return Tallenna(nimi, teksti); });
 }
 
 void Peli::Soita(Aani aani) {

@@ -152,6 +152,8 @@ class Peli {
 
   private:
     void Jatka(Jatko jatko);
+    // One kind of statistics saved whole, behind the saves before it.
+    void TallennaTilasto(const char* nimi, std::string teksti);
     // The name entry over the window; it settles the streak itself.
     void KysyNimi(std::function<void()> sitten);
 

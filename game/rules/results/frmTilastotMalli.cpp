@@ -7,14 +7,13 @@
 
 frmTilastotMalli::frmTilastotMalli(Pelitila& tila, Palvelut& palvelut)
     : Valintaikkunamalli(palvelut, frmTilastotAsettelu()), t(tila) {
-    Pida = t.PidaTilastoa;
     TaytaLuvut();
     std::vector<Sidonta> sidonnat{
         sido::Painike("cmdPainike0", [this] { Unload(); }),
         sido::Painike(
             "cmdPainike1", [this] { Tyhjenna(); }, &TyhjennaKaytossa),
         {.saadin = "chkPida",
-         .valittu = [this] { return Pida; },
+         .valittu = [this] { return t.PidaTilastoa; },
          .valinta = [this](bool pida) { PidaMuuttui(pida); }},
         sido::Nimio("lblVerkko", Verkko),
         sido::Kuva("imgJakauma", Jakauma,
@@ -51,7 +50,7 @@ void frmTilastotMalli::TaytaLuvut() {
 }
 
 void frmTilastotMalli::PidaMuuttui(bool pida) {
-    Pida = t.PidaTilastoa = pida;
+    t.PidaTilastoa = pida;
     t.Tallennukset.Tallenna(p.Nyt(),
                             [pida] { return Tallenna(PIDA_TILASTOA, Totuusarvona(pida)); });
 }

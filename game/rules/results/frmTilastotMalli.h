@@ -19,7 +19,6 @@ class frmTilastotMalli : public Valintaikkunamalli {
     std::string Jakauma;    // imgJakauma's name
     std::string Viimeiset;  // imgViimeiset's name
     std::string Verkko;     // lblVerkko: a row per friend
-    bool Pida = false;      // chkPida
     bool TyhjennaKaytossa = false;
 
     void Sulje() override { Unload(); }
