@@ -63,10 +63,13 @@ struct Komentotila {
 // check mark did, each grid's focus square where it moved (indexed by
 // Puoli), and the grid the keyboard is handed to, when it is. The fleet band
 // where it came or went, and each side's overview where it changed: its
-// picture is drawn again and its name is the text.
+// picture is drawn again and its name is the text. What assistive
+// technology is to say once, as one utterance: the latest shot's result or
+// a refused ship, then the instruction line where it changed.
 struct Tilannemuutos {
     std::optional<std::string> otsikko;
     std::optional<std::string> ohje;
+    std::optional<std::string> kuulutus;
     std::optional<bool> laivastot;
     std::array<std::optional<std::string>, 2> katsaus;
     std::vector<Komentotila> komennot;

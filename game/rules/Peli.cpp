@@ -236,7 +236,14 @@ Tilanne Peli::NykyinenTilanne() const {
     return tilanne;
 }
 
-void Peli::Paivita() { n.NaytaTilanne(naytetty_.Muutos(NykyinenTilanne(), t.Nappaimisto)); }
+void Peli::Paivita() {
+    Tilannemuutos muutos = naytetty_.Muutos(NykyinenTilanne(), t.Nappaimisto);
+    std::string kuulutus = std::exchange(t.Kuulutus, {});
+    if (muutos.ohje && !muutos.ohje->empty())
+        kuulutus += (kuulutus.empty() ? "" : " ") + *muutos.ohje;
+    if (!kuulutus.empty()) muutos.kuulutus = std::move(kuulutus);
+    n.NaytaTilanne(muutos);
+}
 
 void Peli::Tilastoi(Lopputulos tulos) {
     if (!std::exchange(t.PeliTilastoimatta, false) || !t.PidaTilastoa) return;

@@ -131,6 +131,9 @@ struct Pelitila {
     int PelaajanLaukaukset = 0;
     int KoneenLaukaukset = 0;
 
+    // What assistive technology is told once at the next showing, before
+    // the instruction line: the latest shot's result or a refused ship.
+    std::string Kuulutus;
     // Fields of the main window: the latest shots and the computer's hunt.
     int PelaajanViimeisinLaukaus = 0;
     Osui PelaajanViimeisinOsui = Osui::tyhja;

@@ -50,21 +50,38 @@ std::string Nimi(const std::string& nimi) {
     return "\u2068" + nimi + "\u2069";
 }
 
+// Each kind from the carrier down: its name, the partitive that follows a
+// number, and the player's own ("your cruiser").
+constexpr std::array<std::array<const char*, 3>, 4> LAJIT{
+    {{"lentotukialus", "lentotukialusta", "lentotukialuksesi"},
+     {"risteilijä", "risteilijää", "risteilijäsi"},
+     {"tykkivene", "tykkivenettä", "tykkiveneesi"},
+     {"sukellusvene", "sukellusvenettä", "sukellusveneesi"}}};
+
+const std::array<const char*, 3>& Laji(int pituus) {
+    return LAJIT[static_cast<std::size_t>(4 - pituus)];
+}
+
 }  // namespace
+
+std::string Upposi(int pituus) { return std::string("Upposi: ") + Laji(pituus)[0] + "."; }
+
+std::string VastustajaAmpui(int rivi, int sarake, bool osui, int upposiPituus) {
+    const std::string tulos = upposiPituus ? std::string(Laji(upposiPituus)[2]) + " upposi"
+                              : osui       ? RUUTU_OSUMA
+                                           : RUUTU_OHI;
+    return "Vastustaja ampui rivi " + std::to_string(rivi) + ", sarake " + std::to_string(sarake) +
+           ": " + tulos + ".";
+}
 
 std::string Jaljella(bool omat, const std::array<int, 4>& jaljella) {
     // One of a kind by its name; more by their number and the partitive.
-    constexpr std::array<std::array<const char*, 2>, 4> NIMET{
-        {{"lentotukialus", "lentotukialusta"},
-         {"risteilijä", "risteilijää"},
-         {"tykkivene", "tykkivenettä"},
-         {"sukellusvene", "sukellusvenettä"}}};
     std::string luettelo;
-    for (std::size_t laji = 0; laji < NIMET.size(); ++laji) {
+    for (std::size_t laji = 0; laji < LAJIT.size(); ++laji) {
         const int maara = jaljella[laji];
         if (maara == 0) continue;
         if (!luettelo.empty()) luettelo += ", ";
-        luettelo += maara == 1 ? NIMET[laji][0] : std::to_string(maara) + " " + NIMET[laji][1];
+        luettelo += maara == 1 ? LAJIT[laji][0] : std::to_string(maara) + " " + LAJIT[laji][1];
     }
     if (luettelo.empty()) luettelo = "ei laivoja";
     return std::string(omat ? "Sinulla" : "Vastustajalla") + " jäljellä: " + luettelo;

@@ -89,6 +89,16 @@ std::string Ruudunnimi(const char* ruudukko, int rivi, int sarake, const std::st
 // carrier down to the submarines.
 std::string Jaljella(bool omat, const std::array<int, 4>& jaljella);
 
+// What a screen reader is told once of a shot or a refused ship, before
+// the new instruction line. A sunk ship is named by its length.
+inline constexpr const char* KUULUTUS_OSUMA = "Osuma.";
+inline constexpr const char* KUULUTUS_OHI = "Ohi.";
+inline constexpr const char* KUULUTUS_EI_SIJOITETA = "Ruutuun ei voi sijoittaa laivaa.";
+// "Upposi: risteilijä."
+std::string Upposi(int pituus);
+// "Vastustaja ampui rivi 4, sarake 7: ohi." or ": risteilijäsi upposi."
+std::string VastustajaAmpui(int rivi, int sarake, bool osui, int upposiPituus = 0);
+
 // "Tilastot". A figure that has nothing to count yet is a dash.
 inline constexpr const char* TYHJENNA_TILASTOT = "Haluatko varmasti tyhjentää tilastot?";
 inline constexpr const char* EI_LUKUA = "–";

@@ -78,6 +78,7 @@ class NakymaTesti : public Nakyma {
     Naytto naytto;
     int naytettyja = 0;                 // handings of the state
     std::vector<Komentotila> komennot;  // every command handed, in order
+    std::vector<std::string> kuulutukset;  // what assistive technology was told, in order
     std::vector<int> korkeudet;         // every height the window was given
     std::vector<Avaus> avaukset;
     std::string ohjelmanKansio = OHJELMAN_KANSIO;
@@ -124,6 +125,7 @@ class NakymaTesti : public Nakyma {
     void AsetaIkkunaKaytossa(bool k) override { ikkunaKaytossa = k; }
     void NaytaTilanne(const Tilannemuutos& m) override {
         ++naytettyja;
+        if (m.kuulutus) kuulutukset.push_back(*m.kuulutus);
         if (m.otsikko) naytto.otsikko = *m.otsikko;
         if (m.ohje) naytto.ohje = *m.ohje;
         if (m.laivastot) naytto.laivastot = *m.laivastot;

@@ -48,7 +48,9 @@ bool KoneenLaukaus::MerkitseLaukaus(int maali) {
     PalautaTavallinenKuva(r, Puoli::Pelaaja, t.KoneenViimeisinLaukaus, t.KoneenViimeisinOsui);
     t.KoneenViimeisinLaukaus = maali;
     ++t.KoneenLaukaukset;
-    if (t.PelaajanRuudut[maali] != Sana::laiva) {
+    const bool osui = t.PelaajanRuudut[maali] == Sana::laiva;
+    t.Kuulutus = teksti::VastustajaAmpui(Rivi(maali), Sarake(maali), osui);
+    if (!osui) {
         r.NaytaKuva(Puoli::Pelaaja, maali, Kuva::OhiViimeksi);
         peli_.Soita(Aani::Ohi);
         t.PelaajanRuudut[maali] = Sana::ohi;

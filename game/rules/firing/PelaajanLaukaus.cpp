@@ -2,6 +2,7 @@
 
 #include "rules/Peli.h"
 #include "rules/Ruudut.h"
+#include "rules/Tekstit.h"
 #include "rules/firing/Osumantulkinta.h"
 #include "rules/firing/ViimeisinLaukaus.h"
 
@@ -23,6 +24,7 @@ void PelaajanLaukaus::MerkitseLaukaus(int ruutu, bool osui) {
     PalautaTavallinenKuva(r, Puoli::Kone, t.PelaajanViimeisinLaukaus, t.PelaajanViimeisinOsui);
     t.PelaajanViimeisinLaukaus = ruutu;
     ++t.PelaajanLaukaukset;
+    t.Kuulutus = osui ? teksti::KUULUTUS_OSUMA : teksti::KUULUTUS_OHI;
     if (!osui) {
         r.NaytaKuva(Puoli::Kone, ruutu, Kuva::OhiViimeksi);
         peli_.Soita(Aani::Ohi);

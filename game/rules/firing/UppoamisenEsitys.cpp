@@ -4,6 +4,7 @@
 
 #include "rules/Peli.h"
 #include "rules/Ruudut.h"
+#include "rules/Tekstit.h"
 
 namespace {
 
@@ -36,6 +37,11 @@ void UppoamisenEsitys::UpotaRuutu(Puoli puoli, int Ruutu) {
 }
 
 void UppoamisenEsitys::UpotaLaiva(Puoli puoli, std::span<const int> ruudut) {
+    const int pituus = static_cast<int>(ruudut.size());
+    const int laukaus = t.KoneenViimeisinLaukaus;
+    t.Kuulutus = puoli == Puoli::Kone
+                     ? teksti::Upposi(pituus)
+                     : teksti::VastustajaAmpui(Rivi(laukaus), Sarake(laukaus), true, pituus);
     if (!t.NaytetaanLaivojenUppoaminen) {
         peli_.Soita(Aani::Uppoaminen);
         for (const int ruutu : ruudut) UpotaRuutu(puoli, ruutu);

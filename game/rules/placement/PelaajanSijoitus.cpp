@@ -33,6 +33,9 @@ void PelaajanSijoitus::imgPelaaja_MouseUp(int ruutu, int painike) {
         case Sijoitustulos::Umpikuja:
             AloitaPelaajanSijoitusAlusta();
             break;
+        case Sijoitustulos::Estetty:
+            t.Kuulutus = teksti::KUULUTUS_EI_SIJOITETA;
+            break;
         case Sijoitustulos::Ohi:
         case Sijoitustulos::Laskettu:
             break;
@@ -48,7 +51,7 @@ PelaajanSijoitus::Sijoitustulos PelaajanSijoitus::LaskePelaajanLaiva(int ruutu, 
     const auto seuraava =
         std::ranges::find_if(laivat, [](const Laiva& laiva) { return !laiva.sijoitettu; });
     if (seuraava == laivat.end()) return Sijoitustulos::Ohi;
-    if (!SijoitaPelaajanLaiva(*seuraava, ruutu, painike)) return Sijoitustulos::Ohi;
+    if (!SijoitaPelaajanLaiva(*seuraava, ruutu, painike)) return Sijoitustulos::Estetty;
 
     VaraaLaittomatRuudut(t, r);
     seuraava->sijoitettu = true;
@@ -124,6 +127,7 @@ bool PelaajanSijoitus::SijoitaLoputSatunnaisesti() {
                 case Sijoitustulos::Umpikuja:
                     return false;
                 case Sijoitustulos::Ohi:
+                case Sijoitustulos::Estetty:
                 case Sijoitustulos::Laskettu:
                     break;
             }

@@ -22,9 +22,10 @@ class PelaajanSijoitus {
     void SijoitaLaivatSatunnaisesti();
 
   private:
-    // What one click came to: nothing, a ship laid, the fleet complete, or
-    // a ship laid after which the next fits nowhere.
-    enum class Sijoitustulos { Ohi, Laskettu, Valmis, Umpikuja };
+    // What one click came to: nothing, a ship that does not fit there, a
+    // ship laid, the fleet complete, or a ship laid after which the next
+    // fits nowhere.
+    enum class Sijoitustulos { Ohi, Estetty, Laskettu, Valmis, Umpikuja };
     // Lays the player's next ship by a click; what comes of it is the caller's.
     Sijoitustulos LaskePelaajanLaiva(int ruutu, int painike);
     // Lays the ship from the anchor square, or leaves no trace.

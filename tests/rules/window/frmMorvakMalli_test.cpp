@@ -9,6 +9,7 @@
 
 #include <utility>
 
+#include "rules/Tekstit.h"
 #include "rules/about/frmTietojaMalli.h"
 #include "rules/results/frmParhaatTuloksetMalli.h"
 #include "rules/settings/frmAsetuksetMalli.h"
@@ -222,6 +223,33 @@ TEST_F(Paaikkuna, TheButtonsActOnlyWhileTheBandIsShown) {
     EXPECT_EQ(n.kysymykset[0].otsikko, "Uusi peli");
     EXPECT_EQ(n.kysymykset[1].otsikko, "Lopeta");
     EXPECT_EQ(n.lopetuksia, 0);
+}
+
+TEST_F(Paaikkuna, AScreenReaderIsToldEachShotARefusedShipAndEachNewLineOnceInOneUtterance) {
+    Lataa();
+    Laske(1);
+    n.kuulutukset.clear();
+    Laske(2);
+    EXPECT_EQ(n.kuulutukset, std::vector<std::string>{"Ruutuun ei voi sijoittaa laivaa."});
+    for (int ruutu : {21, 41, 61, 81, 8, 28, 48, 68, 88}) Laske(ruutu);
+    Odota();
+    n.kuulutukset.clear();
+    Ammu(Ruutu(false));
+    Odota();
+    Ammu(t.KoneenSukellusveneet[1]);
+    EXPECT_EQ(n.kuulutukset,
+              (std::vector<std::string>{
+                  "Ohi. Odota hetki, vastustajasi ampuu jotakin ruuduistasi...",
+                  "Vastustaja ampui rivi 10, sarake 1: ohi. Sinun vuorosi. Valitse "
+                  "oikeanpuoleisesta ruudukosta ammuttava ruutu.",
+                  "Upposi: sukellusvene. Odota hetki, vastustajasi ampuu jotakin ruuduistasi..."}));
+    Odota();
+    Ammu(t.KoneenRisteilija1[1]);
+    EXPECT_EQ(n.kuulutukset.back(),
+              "Osuma. Odota hetki, vastustajasi ampuu jotakin ruuduistasi...");
+    EXPECT_EQ(teksti::VastustajaAmpui(4, 7, true), "Vastustaja ampui rivi 4, sarake 7: osuma.");
+    EXPECT_EQ(teksti::VastustajaAmpui(4, 7, true, 4),
+              "Vastustaja ampui rivi 4, sarake 7: lentotukialuksesi upposi.");
 }
 
 TEST_F(Paaikkuna, TheStateIsShownOnceEachEventHasBeenHandled) {
