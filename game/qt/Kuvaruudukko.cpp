@@ -132,7 +132,14 @@ void Kuvaruudukko::keyPressEvent(QKeyEvent* tapahtuma) {
 void Kuvaruudukko::focusInEvent(QFocusEvent* tapahtuma) {
     QWidget::focusInEvent(tapahtuma);
     kehys_->show();
-    KerroKohdistus();
+    // Qt tells of the grid itself once this returns; the square follows it,
+    // so that a screen reader ends on the square.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus()) KerroKohdistus();
+        },
+        Qt::QueuedConnection);
 }
 
 void Kuvaruudukko::focusOutEvent(QFocusEvent* tapahtuma) {

@@ -11,6 +11,7 @@
 
 #include "net/Verkkoyhteys.h"
 #include "qt/Ikkunapalvelut.h"
+#include "qt/Kuulutus.h"
 #include "qt/Soketinvalvonta.h"
 #include "qt/Valintaikkuna.h"
 #include "rules/Nakyma.h"
@@ -89,4 +90,5 @@ class frmMorvak : public QMainWindow, public Ikkunapalvelut, public Nakyma {
 
     QCursor sormikursori_;
     QTimer ajastin_{this};
+    Kuulutus kuulutus_{this};
 };

@@ -48,6 +48,7 @@ void frmMorvak::NaytaTilanne(const Tilannemuutos& muutos) {
         }
     }
     NaytaNappaimisto(muutos);
+    if (muutos.kuulutus) kuulutus_.Kuuluta(QString::fromStdString(*muutos.kuulutus));
 }
 
 void frmMorvak::NaytaLaivastot(bool nayta) {

@@ -45,5 +45,9 @@ void frmMorvak::LuoValikot() {
             });
             komennot_.emplace_back(toiminto, komento);
         }
+        // The captions' trailing spaces only keep the menu wide; a screen
+        // reader would read them out.
+        menu->setMinimumWidth(menu->sizeHint().width());
+        for (QAction* toiminto : menu->actions()) toiminto->setText(toiminto->text().trimmed());
     }
 }

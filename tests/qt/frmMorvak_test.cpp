@@ -1,5 +1,6 @@
 // The main window as it looks: captions, menus, geometry, pictures, pointers.
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QMenu>
@@ -109,11 +110,11 @@ class frmMorvak_test : public QObject {
         QCOMPARE(otsikot, QStringList({"&Tiedosto", "&Näytä", "&Ohje"}));
 
         QCOMPARE(Valikonrivit(ikkuna.findChild<QMenu*>("mnuTiedosto")),
-                 QStringList({"&Uusi peli    |F2|mUusiPeli",
+                 QStringList({"&Uusi peli|F2|mUusiPeli",
                               "&Sijoita laivat satunnaisesti|F3|mSijoitaLaivatSatunnaisesti",
                               "&Verkkopeli...||mVerkkopeli", "-||vTiedosto", "&Lopeta||mLopeta"}));
         QCOMPARE(Valikonrivit(ikkuna.findChild<QMenu*>("mnuNayta")),
-                 QStringList({"&Ikkunan alalaidan painikkeet    ||mNaytaPainikkeet",
+                 QStringList({"&Ikkunan alalaidan painikkeet||mNaytaPainikkeet",
                               "&Epäkelvot ruudut laivoja sijoiteltaessa||"
                               "mNaytaMahdottomatLaivaruudut",
                               "&Äänet||mAanet", "&Laivastot||mNaytaLaivastot", "-||vNayta",
@@ -122,13 +123,17 @@ class frmMorvak_test : public QObject {
         QCOMPARE(Valikonrivit(ikkuna.findChild<QMenu*>("mnuOhje")),
                  QStringList({"&Readme-ohje|F1|mReadmeOhje", "-||vOhje",
                               "Ohjelma&päivitykset...||mOhjelmapaivitykset",
-                              "P&alautetta ohjelmasta...    ||mPalautettaOhjelmasta",
+                              "P&alautetta ohjelmasta...||mPalautettaOhjelmasta",
                               "&Virheilmoitukset...||mVirheilmoitukset", "-||vOhje2",
                               "&Tietoja ohjelmasta...||mTietojaOhjelmasta"}));
         QVERIFY(Komento(ikkuna, "mNaytaPainikkeet")->isCheckable());
         QVERIFY(Komento(ikkuna, "mNaytaMahdottomatLaivaruudut")->isCheckable());
         QVERIFY(Komento(ikkuna, "mAanet")->isCheckable());
         QVERIFY(!Komento(ikkuna, "mUusiPeli")->isCheckable());
+        QCOMPARE(QAccessible::queryAccessibleInterface(ikkuna.findChild<QMenu*>("mnuTiedosto"))
+                     ->child(0)
+                     ->text(QAccessible::Name),
+                 QString("Uusi peli"));
     }
 
     void tilesAreTheRulesPicturesForTheScreensPixels_data() {
