@@ -20,6 +20,7 @@
 #include "rules/window/frmMorvakMalli.h"
 #include "sound/Resurssiaanet.h"
 #include "win32/Kirjasimet.h"
+#include "win32/Kuulutus.h"
 #include "win32/RuudukonSaavutettavuus.h"
 #include "win32/Soketinvalvonta.h"
 #include "win32/Valintaikkuna.h"
@@ -145,6 +146,7 @@ class frmMorvak : public Nakyma {
     // The instruction frame and line, the buttons and the line above the grids.
     Saatimet alalaita_{frmMorvakAsettelu(), viesti::PAINIKE_ENSIMMAINEN};
     std::array<HWND, 2> cmdPainike_{};
+    Kuulutus kuulutus_;
     HMENU valikko_ = nullptr;
     HACCEL pikanappaimet_ = nullptr;
 

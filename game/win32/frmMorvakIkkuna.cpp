@@ -21,6 +21,7 @@ void frmMorvak::LuoSaatimet() {
     LuoRuudukot();
     alalaita_.Luo(hwnd_, false);
     cmdPainike_ = {alalaita_["cmdPainike(0)"], alalaita_["cmdPainike(1)"]};
+    kuulutus_.Luo(hwnd_);
     for (Puoli puoli : {Puoli::Pelaaja, Puoli::Kone}) {
         alalaita_.AsetaPiirros(LaivastonKuva(puoli), [this, puoli](int leveys, int korkeus) {
             return malli_.Laivastokuva(puoli, leveys, korkeus);

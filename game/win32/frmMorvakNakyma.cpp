@@ -31,6 +31,8 @@ void frmMorvak::NaytaTilanne(const Tilannemuutos& muutos) {
         }
     }
     NaytaNappaimisto(muutos);
+    // After the focus, so that a reader does not cut it short for the square.
+    if (muutos.kuulutus) kuulutus_.Kuuluta(Leveaksi(*muutos.kuulutus));
 }
 
 void frmMorvak::AsetaKorkeus(int twipit) {

@@ -44,8 +44,9 @@
 //   ikkunaluku kuulee <pelaaja|kone> <ruutu>
 //                                         clicks the square and prints, as
 //                                         assistive technology hears them,
-//                                         the new instruction line and the
-//                                         square's new name
+//                                         the new instruction line, the
+//                                         square's new name and what the
+//                                         live region announces
 //   ikkunaluku nappaimin                  shoots at every square still
 //                                         unshot with the arrow keys and
 //                                         Space, until the game ends
@@ -190,7 +191,11 @@ std::string Kuvaus(HWND osa) {
 std::vector<std::string> Rivit(HWND ikkuna) {
     std::vector<std::string> rivit;
     for (HWND osa : Osat(ikkuna)) {
-        if (IsWindowVisible(osa) && !Teksti(osa).empty()) rivit.push_back(Kuvaus(osa));
+        RECT alue{};
+        GetClientRect(osa, &alue);
+        // A control of no size is seen by no player.
+        const bool nakyy = IsWindowVisible(osa) && !IsRectEmpty(&alue);
+        if (nakyy && !Teksti(osa).empty()) rivit.push_back(Kuvaus(osa));
     }
     return rivit;
 }
@@ -503,16 +508,20 @@ int OdotaLukemaa(Lukija lukija, const std::string& odotettu) {
     return 1;
 }
 
-// Name changes the game announces, as a screen reader's hook receives them:
-// from another process, on this thread's message loop.
+// Name changes and live regions the game announces, as a screen reader's
+// hook receives them: from another process, on this thread's message loop.
 struct Nimimuutos {
+    DWORD tapahtuma;
     HWND ikkuna;
     LONG lapsi;
 };
 std::vector<Nimimuutos> kuullut;
 
-void CALLBACK Kuuntelija(HWINEVENTHOOK, DWORD, HWND ikkuna, LONG olio, LONG lapsi, DWORD, DWORD) {
-    if (olio == OBJID_CLIENT) kuullut.push_back({ikkuna, lapsi});
+void CALLBACK Kuuntelija(HWINEVENTHOOK, DWORD tapahtuma, HWND ikkuna, LONG olio, LONG lapsi, DWORD,
+                         DWORD) {
+    const bool kuultava =
+        tapahtuma == EVENT_OBJECT_NAMECHANGE || tapahtuma == EVENT_OBJECT_LIVEREGIONCHANGED;
+    if (kuultava && olio == OBJID_CLIENT) kuullut.push_back({tapahtuma, ikkuna, lapsi});
 }
 
 int Kuulee(Puoli puoli, int ruutu) {
@@ -520,19 +529,23 @@ int Kuulee(Puoli puoli, int ruutu) {
     HWND ruudukko = Ruudukko(peli, puoli);
     DWORD prosessi = 0;
     GetWindowThreadProcessId(peli, &prosessi);
-    HWINEVENTHOOK koukku = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE,
+    HWINEVENTHOOK koukku = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_LIVEREGIONCHANGED,
                                            nullptr, Kuuntelija, prosessi, 0, WINEVENT_OUTOFCONTEXT);
     Napsauta(peli, puoli, ruutu, false);
     std::vector<std::string> rivit;
     bool ohje = false;
     bool ruudunNimi = false;
+    bool kuulutus = false;
     const bool kuuli = Odota([&] {
         MSG viesti{};
         while (PeekMessageW(&viesti, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&viesti);
         // Reading a name asks the game, and the hook may be called meanwhile:
         // what it hears then waits for the next round.
         for (const Nimimuutos& muutos : std::exchange(kuullut, {})) {
-            if (Luokka(muutos.ikkuna) == L"Static" && !ohje) {
+            if (muutos.tapahtuma == EVENT_OBJECT_LIVEREGIONCHANGED) {
+                if (!std::exchange(kuulutus, true))
+                    rivit.push_back("kuulutus: " + Utf8(Teksti(muutos.ikkuna)));
+            } else if (Luokka(muutos.ikkuna) == L"Static" && !ohje) {
                 ohje = true;
                 rivit.push_back("ohje: " + Utf8(Teksti(muutos.ikkuna)));
             } else if (muutos.ikkuna == ruudukko && muutos.lapsi == ruutu && !ruudunNimi) {
@@ -540,7 +553,7 @@ int Kuulee(Puoli puoli, int ruutu) {
                 rivit.push_back("ruutu: " + Saavutettava(ruudukko, ruutu));
             }
         }
-        return ohje && ruudunNimi;
+        return ohje && ruudunNimi && kuulutus;
     });
     UnhookWinEvent(koukku);
     for (const std::string& rivi : rivit) std::printf("%s\n", rivi.c_str());

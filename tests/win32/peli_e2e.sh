@@ -453,7 +453,9 @@ kohdistus_on "Oma ruudukko, rivi 1, sarake 1: vesi" "alussa"
 luku nimi pelaaja 1 "Oma ruudukko, rivi 1, sarake 1: vesi" || virhe "ruudun nimi alussa"
 kuultu=$(luku kuulee pelaaja 1) || virhe "muutoksista ei kerrottu: $kuultu"
 [ "$kuultu" = "ohje: Sijoita 1. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon.
-ruutu: Oma ruudukko, rivi 1, sarake 1: laiva" ] || virhe "avustava tekniikka kuuli
+ruutu: Oma ruudukko, rivi 1, sarake 1: laiva
+kuulutus: Sijoita 1. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon." ] ||
+    virhe "avustava tekniikka kuuli
 $kuultu"
 luku nimi pelaaja 1 "Oma ruudukko, rivi 1, sarake 1: laiva" || virhe "ruudun nimi laivan jälkeen"
 luku nimi kone 100 "Vastustajan ruudukko, rivi 10, sarake 10: vesi" || virhe "koneen ruudun nimi"
