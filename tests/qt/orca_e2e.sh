@@ -1,65 +1,41 @@
 #!/bin/sh
-# Plays the Qt game by the keyboard alone with Orca, the screen reader,
-# listening on an accessibility bus of the run's own, and follows what Orca
-# chose to say in its debug log: the square the keyboard lands on, the
-# instruction line, a refused ship, the shot's result and the computer's
-# shot, each in turn, and never a ship of the computer's that is not shown.
-# Orca logs its speech without a speech server.
+# Plays the Qt game by the keyboard with Orca listening on an accessibility
+# bus of the run's own, and follows what Orca chose to say in its debug log
+# (written without a speech server): the square the keyboard lands on, the
+# instruction line, a refused ship, both shots, and never a hidden ship.
 #
 #   orca_e2e.sh <morvak>
 set -eu
 
-MORVAK=$1
-
-if [ "${2:-}" != "bussilla" ]; then
-    # Orca will not start beside another Orca of the same user, and the
-    # player's own screen reader is not ours to stop.
-    if pgrep -u "$(id -u)" -x orca >/dev/null; then
-        echo "Orca on jo käynnissä; ohitetaan."
-        exit 77
-    fi
+if [ "${2:-}" != bussilla ]; then
+    # Orca starts beside no other Orca of the user, and the player's own is not ours to stop.
+    if pgrep -u "$(id -u)" -x orca >/dev/null; then echo "Orca on jo käynnissä; ohitetaan."; exit 77; fi
     TILAPAIKKA=$(mktemp -d)
     export TILAPAIKKA
     trap 'rm -rf "$TILAPAIKKA"' EXIT
     mkdir -m 700 "$TILAPAIKKA/ajo"
-    # The game's store, Orca's settings and the buses all live in the run's folder, and
-    # no speech server starts.
     HOME=$TILAPAIKKA XDG_RUNTIME_DIR=$TILAPAIKKA/ajo XDG_CONFIG_HOME=$TILAPAIKKA/asetukset \
         XDG_DATA_HOME=$TILAPAIKKA/tiedot XDG_CACHE_HOME=$TILAPAIKKA/valimuisti LC_ALL=C.UTF-8 \
-        SPEECHD_CMD=/bin/false dbus-run-session -- sh "$0" "$MORVAK" bussilla
+        SPEECHD_CMD=/bin/false dbus-run-session -- sh "$0" "$1" bussilla
     exit
 fi
 
 LOKI=$TILAPAIKKA/orca.log
-ORCA_PID=""
-PELI_PID=""
-
 virhe() {
     echo "VIRHE: $*" >&2
-    echo "Orca sanoi:" >&2
     grep -a "SPEECH OUTPUT" "$LOKI" >&2 || true
     exit 1
 }
-
 . "$(dirname "$0")/../support/wineymparisto.sh"
-
 # The next run's Orca starts only once this one has gone.
 siivoa() {
-    for pid in $PELI_PID $ORCA_PID $XVFB_PID; do kill "$pid" 2>/dev/null || true; done
-    for _ in $(seq 100); do
-        [ -n "$ORCA_PID" ] && kill -0 "$ORCA_PID" 2>/dev/null || break
-        sleep 0.1
-    done
+    kill ${PELI_PID:-} ${ORCA_PID:-} "$XVFB_PID" 2>/dev/null || true
+    for _ in $(seq 100); do kill -0 "${ORCA_PID:-0}" 2>/dev/null || break; sleep 0.1; done
 }
 trap siivoa EXIT
 
-# What Orca has said, a line an utterance.
-puhe() {
-    grep -a "SPEECH OUTPUT" "$LOKI" 2>/dev/null | sed "s/.*SPEECH OUTPUT: '\(.*\)'.*/\1/"
-}
-
-# Waits until Orca says a line holding the text, after what it was heard
-# to say before.
+puhe() { grep -a "SPEECH OUTPUT" "$LOKI" 2>/dev/null | sed "s/.*SPEECH OUTPUT: '//"; }
+# Waits until Orca says a line holding the text, after what it said before.
 KUULTU=0
 kuule() {
     for _ in $(seq 600); do
@@ -71,41 +47,31 @@ kuule() {
     done
     virhe "Orca ei sanonut: $1"
 }
-
 paina() {
     xdotool key --window "$IKKUNA" "$1"
+    kuule "$2"
 }
 
 kaynnista_xvfb
-# Orca writes its log a line at a time only to a terminal: script gives it
-# one, and copies what it writes to the log as it comes.
+# Orca writes its log a line at a time only to a terminal, which script gives it.
 script -q -f -c "orca -u '$TILAPAIKKA/orca' --debug-file /dev/tty" "$LOKI" >/dev/null 2>&1 &
 ORCA_PID=$!
 kuule "Screen reader on."
 ORCA_PID=$(pgrep -f -- "-u $TILAPAIKKA/orca --debug-file")
 
-QT_QPA_PLATFORM=xcb MORVAK_SIEMEN=5 MORVAK_TAUKO_MS=20 "$MORVAK" >"$TILAPAIKKA/peli.out" 2>&1 &
+QT_QPA_PLATFORM=xcb MORVAK_SIEMEN=5 MORVAK_TAUKO_MS=20 "$1" >/dev/null 2>&1 &
 PELI_PID=$!
 IKKUNA=$(timeout 60 xdotool search --sync --onlyvisible --name '^Morvak$' | head -n 1)
 xdotool windowfocus --sync "$IKKUNA"
 kuule "Oma ruudukko, rivi 1, sarake 1: vesi."
-paina space
-kuule "Sijoita 1. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon."
-paina space
-kuule "Ruutuun ei voi sijoittaa laivaa."
-paina F3
-kuule "Vastustajan ruudukko, rivi 1, sarake 1: vesi."
+paina space "Sijoita 1. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon."
+paina space "Ruutuun ei voi sijoittaa laivaa."
+paina F3 "Vastustajan ruudukko, rivi 1, sarake 1: vesi."
 kuule "Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu."
-paina space
-kuule "Ohi. Odota hetki, vastustajasi ampuu jotakin ruuduistasi..."
+paina space "Ohi. Odota hetki, vastustajasi ampuu jotakin ruuduistasi..."
 kuule "Vastustaja ampui rivi "
-# Orca reads a row whole as the keyboard reaches it.
-paina Down
-kuule "Vastustajan ruudukko, rivi 2, sarake 10:"
-paina Down
-kuule "Vastustajan ruudukko, rivi 3, sarake 10:"
-
-if puhe | grep -F "Vastustajan ruudukko" | grep -q -F ": laiva"; then
-    virhe "Orca kertoi vastustajan laivan"
-fi
+# Orca reads each new row whole; under this seed rows 2 and 3 hold the computer's ships.
+paina Down "Vastustajan ruudukko, rivi 2, sarake 10:"
+paina Down "Vastustajan ruudukko, rivi 3, sarake 10:"
+if puhe | grep -F "Vastustajan ruudukko" | grep -q -F ": laiva"; then virhe "Orca kertoi vastustajan laivan"; fi
 echo "Orca sanoi ruudun, ohjeen, torjutun laivan, laukauksen ja vastustajan laukauksen."
