@@ -12,7 +12,7 @@ RUN_PACKAGES  := cmake g++ make ninja-build pkg-config qt6-base-dev qt6-translat
                  libgl-dev libsqlite3-dev libssl-dev libcanberra-dev fonts-liberation dpkg-dev
 TEST_PACKAGES := $(RUN_PACKAGES) googletest libgtest-dev libgmock-dev libbenchmark-dev sqlite3 \
                  g++-mingw-w64-x86-64-posix wine64 xvfb xdotool x11-utils \
-                 appstream desktop-file-utils wixl lintian devscripts man-db orca dbus-daemon
+                 appstream desktop-file-utils wixl lintian devscripts man-db orca dbus-daemon procps
 PACKAGE_PACKAGES := $(RUN_PACKAGES)
 
 # Every Linux build gets Debian's hardening flags, as dpkg-buildflags gives
