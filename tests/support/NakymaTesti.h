@@ -76,10 +76,10 @@ class NakymaTesti : public Nakyma {
     std::vector<Viesti> kysymykset;
     std::deque<bool> vastaukset;  // answers to Kysy; No when empty
     Naytto naytto;
-    int naytettyja = 0;                 // handings of the state
-    std::vector<Komentotila> komennot;  // every command handed, in order
+    int naytettyja = 0;                    // handings of the state
+    std::vector<Komentotila> komennot;     // every command handed, in order
     std::vector<std::string> kuulutukset;  // what assistive technology was told, in order
-    std::vector<int> korkeudet;         // every height the window was given
+    std::vector<int> korkeudet;            // every height the window was given
     std::vector<Avaus> avaukset;
     std::string ohjelmanKansio = OHJELMAN_KANSIO;
     int kysyNimiKertoja = 0;
