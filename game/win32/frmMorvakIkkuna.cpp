@@ -91,7 +91,7 @@ void frmMorvak::NaytaOhje(const std::string& ohje) {
         alue.right);
     alalaita_.Kavenna(frmMorvakAsettelu()["lblOhje"], venytys, *kirjasimet_);
     SetWindowTextW(rivi, teksti.c_str());
-    // A screen reader speaks the new line.
+    // Assistive technology that shows the line learns its new name.
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, rivi, OBJID_CLIENT, CHILDID_SELF);
 }
 
