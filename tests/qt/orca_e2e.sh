@@ -35,12 +35,12 @@ siivoa() {
 trap siivoa EXIT
 
 puhe() { grep -a "SPEECH OUTPUT" "$LOKI" 2>/dev/null | sed "s/.*SPEECH OUTPUT: '//"; }
-# Waits until Orca says a line holding the text, after what it said before.
+# Waits until Orca says a line that matches, this or one after what matched before.
 KUULTU=0
 kuule() {
     for _ in $(seq 600); do
-        if rivi=$(puhe | tail -n +$((KUULTU + 1)) | grep -n -m 1 -F -- "$1"); then
-            KUULTU=$((KUULTU + ${rivi%%:*}))
+        if rivi=$(puhe | tail -n +$((KUULTU + 1)) | grep -n -m 1 -E -- "$1"); then
+            KUULTU=$((KUULTU + ${rivi%%:*} - 1))
             return 0
         fi
         sleep 0.1
@@ -59,19 +59,20 @@ ORCA_PID=$!
 kuule "Screen reader on."
 ORCA_PID=$(pgrep -f -- "-u $TILAPAIKKA/orca --debug-file")
 
-QT_QPA_PLATFORM=xcb MORVAK_SIEMEN=5 MORVAK_TAUKO_MS=20 "$1" >/dev/null 2>&1 &
+QT_QPA_PLATFORM=xcb "$1" >/dev/null 2>&1 &
 PELI_PID=$!
 IKKUNA=$(timeout 60 xdotool search --sync --onlyvisible --name '^Morvak$' | head -n 1)
 xdotool windowfocus --sync "$IKKUNA"
 kuule "Oma ruudukko, rivi 1, sarake 1: vesi."
-paina space "Sijoita 1. risteilijäsi (pituus 3 ruutua) vasemmanpuoleiseen ruudukkoon."
+paina space "Sijoita 1. risteilijäsi \\(pituus 3 ruutua\\) vasemmanpuoleiseen ruudukkoon."
 paina space "Ruutuun ei voi sijoittaa laivaa."
 paina F3 "Vastustajan ruudukko, rivi 1, sarake 1: vesi."
 kuule "Sinun vuorosi. Valitse oikeanpuoleisesta ruudukosta ammuttava ruutu."
-paina space "Ohi. Odota hetki, vastustajasi ampuu jotakin ruuduistasi..."
-kuule "Vastustaja ampui rivi "
-# Orca reads each new row whole; under this seed rows 2 and 3 hold the computer's ships.
-paina Down "Vastustajan ruudukko, rivi 2, sarake 10:"
-paina Down "Vastustajan ruudukko, rivi 3, sarake 10:"
+# The fleets are laid at random: the shot may hit, and sink a ship.
+paina space "(Ohi|Osuma|Upposi: [a-zä]+)\."
+kuule "Vastustaja ampui rivi [0-9]+, sarake [0-9]+: "
+kuule "Sinun vuorosi"
+# Orca reads each new row whole, so the computer's every square is told.
+for rivi in 2 3 4 5 6 7 8 9 10; do paina Down "Vastustajan ruudukko, rivi $rivi, sarake 10:"; done
 if puhe | grep -F "Vastustajan ruudukko" | grep -q -F ": laiva"; then virhe "Orca kertoi vastustajan laivan"; fi
 echo "Orca sanoi ruudun, ohjeen, torjutun laivan, laukauksen ja vastustajan laukauksen."
